@@ -1,0 +1,40 @@
+#include "calendrier.h"
+
+#include <cmath>
+
+#include "routines.h"
+
+namespace calendrier {
+
+static int divPlancher(int a, int b)
+{
+    int q = a / b;
+    if ((a % b != 0) && ((a < 0) != (b < 0)))
+        --q;
+    return q;
+}
+
+QDate dateDepuisParties(int annee, int mois, int jour)
+{
+    const int m0 = mois - 1;
+    const int an = annee + divPlancher(m0, 12);
+    const int m = m0 - divPlancher(m0, 12) * 12 + 1;
+    return QDate(an, m, 1).addDays(qint64(jour) - 1);
+}
+
+HeureMinute heureDepuisParties(int heure, int minute)
+{
+    const int jour = 24 * 60;
+    int total = (heure * 60 + minute) % jour;
+    if (total < 0)
+        total += jour;
+    return {total / 60, total % 60};
+}
+
+QPointF finAiguille(QPointF centre, double angleDegres, double longueur)
+{
+    const double a = angleDegres * 2 * Routines::pi / 360;
+    return {centre.x() + longueur * std::cos(a), centre.y() + longueur * std::sin(a)};
+}
+
+}  // namespace calendrier

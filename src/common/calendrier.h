@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QPointF>
+
+// Calendar arithmetic shared by the exercises, the tips and the date games.
+namespace calendrier {
+
+// A date from a year, a month and a day that may lie outside their ranges:
+// month 0 is December of the year before, 13 January of the year after, and a
+// day past the end of its month runs on into the next (31 April is 1 May;
+// day 0 is the last day of the month before).
+QDate dateDepuisParties(int annee, int mois, int jour);
+
+// A time of day from an hour and a minute count outside 0..59: minutes below
+// 0 borrow from the hour, 60 or more carry into it; the hour wraps within
+// 0..23 (24 h 00 is 0 h 00, -1 h is 23 h).
+struct HeureMinute {
+    int heure = 0;
+    int minute = 0;
+    friend bool operator==(const HeureMinute&, const HeureMinute&) = default;
+};
+HeureMinute heureDepuisParties(int heure, int minute);
+
+// End of a clock hand: angle in degrees from the x axis, y growing
+// downwards, so 270 points up. Every clock of the program draws with it.
+QPointF finAiguille(QPointF centre, double angleDegres, double longueur);
+
+// Angles of a minute hand and an hour hand, 0 pointing up, clockwise. Not
+// reduced modulo 360, which changes nothing for the hand's end.
+inline double angleMinutes(int minutes) { return (minutes + 45) * 6.0; }
+inline double angleHeures(int heures) { return (heures + 45) * 30.0; }
+
+}  // namespace calendrier

@@ -1,0 +1,45 @@
+#include "reponse.h"
+
+#include <QLabel>
+
+#include "routines.h"
+
+ProtocoleReponse::ProtocoleReponse(Routines& r, QWidget* encore, QList<QWidget*> fleches,
+                                   std::function<bool()> reponseSaisie,
+                                   std::function<void()> compterExercice)
+    : r_(r), encore_(encore), fleches_(std::move(fleches)),
+      reponseSaisie_(std::move(reponseSaisie)), compterExercice_(std::move(compterExercice))
+{
+}
+
+bool ProtocoleReponse::accepte() const
+{
+    return encore_->isHidden() && (!reponseSaisie_ || reponseSaisie_());
+}
+
+bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
+                                 const std::function<void(bool)>& ecrire)
+{
+    if (!accepte())
+        return false;
+    for (QWidget* f : fleches_)
+        f->hide();
+    encore_->show();
+    const bool juste = juger();
+    r_.compterReponse(juste);
+    ecrire(juste);
+    compterExercice_();
+    return true;
+}
+
+void ProtocoleReponse::ouvrir()
+{
+    encore_->hide();
+    for (QWidget* f : fleches_)
+        f->show();
+}
+
+bool aQuitteAttente(const QLabel* label, const QString& attente)
+{
+    return label->text() != attente;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+#include <functional>
+
+class QLabel;
+class Routines;
+
+// The path of one judged answer, the same for every exercise and every date
+// game: the click is taken only while the question is open ("Continuer"
+// hidden) and an answer has been entered; then the spinners hide,
+// "Continuer" shows, the answer is judged and counted with its sound, the
+// verdict is written and the exercise is counted last.
+class ProtocoleReponse {
+public:
+    ProtocoleReponse(Routines& r, QWidget* encore, QList<QWidget*> fleches,
+                     std::function<bool()> reponseSaisie, std::function<void()> compterExercice);
+
+    // Whether a click on an answer would be judged now.
+    bool accepte() const;
+
+    // The judged click. juger() says whether the answer is right; ecrire()
+    // writes the verdict. Returns false, having done nothing at all, when the
+    // click is not taken.
+    bool soumettre(const std::function<bool()>& juger, const std::function<void(bool)>& ecrire);
+
+    // Back to an open question: "Continuer" hidden, spinners shown.
+    void ouvrir();
+
+private:
+    Routines& r_;
+    QWidget* encore_;
+    QList<QWidget*> fleches_;
+    std::function<bool()> reponseSaisie_;
+    std::function<void()> compterExercice_;
+};
+
+// Whether an answer label has left its placeholder ("? h", "?? mn"...).
+bool aQuitteAttente(const QLabel* label, const QString& attente);

@@ -1,0 +1,140 @@
+#include "routines.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QPixmap>
+#include <cmath>
+
+#include "calendrier.h"
+#include "ui/picturebox.h"
+#include "ui/screen.h"
+#include "ui/soundplayer.h"
+#include "ui/style.h"
+#include "texte.h"
+
+const QStringList Routines::noms_mois = {
+    QString(),
+    QStringLiteral("Janvier"), QStringLiteral("Février"), QStringLiteral("Mars"),
+    QStringLiteral("Avril"), QStringLiteral("Mai"), QStringLiteral("Juin"),
+    QStringLiteral("Juillet"), QStringLiteral("Août"), QStringLiteral("Septembre"),
+    QStringLiteral("Octobre"), QStringLiteral("Novembre"), QStringLiteral("Décembre"),
+};
+
+Routines::Routines(Clock& clock, RandomSource& random, SoundPlayer& sounds, DisplayLayer& display,
+                   const QString& datas)
+    : unites({QStringLiteral("année"), QStringLiteral("trimestre"), QStringLiteral("mois"),
+              QStringLiteral("semaine"), QStringLiteral("jour"), QStringLiteral("heure"),
+              QStringLiteral("minute"), QStringLiteral("secondes")}),
+      horloge(clock), hasard(random), sons(sounds), affichage(display), dossierDatas(datas),
+      fichierScore(QDir(datas).filePath(QStringLiteral("18")))
+{
+}
+
+QString Routines::cheminDatas(const QString& nom) const
+{
+    return QDir(dossierDatas).filePath(nom);
+}
+
+static int suivant(int& rang, int dernier)
+{
+    rang = rang + 1 > dernier ? 1 : rang + 1;
+    return rang;
+}
+
+void Routines::SonClic()
+{
+    JouerSon(texte::F(suivant(rang_clic, 10)));
+}
+
+void Routines::JouerSon(const QString& nom)
+{
+    sons.play(nom);
+}
+
+void Routines::SonVictoire()
+{
+    JouerSon(texte::F(suivant(rang_victoire, 4)) + QStringLiteral(".vic"));
+}
+
+void Routines::SonDefaite()
+{
+    JouerSon(texte::F(suivant(rang_defaite, 4)) + QStringLiteral(".def"));
+}
+
+void Routines::DessinerMontre()
+{
+    const QTime t = maintenant().time();
+    const QPointF centre(centre_x, centre_y);
+    const QPointF finMinutes = calendrier::finAiguille(centre, calendrier::angleMinutes(t.minute()), 50);
+    const QPointF finHeures = calendrier::finAiguille(centre, calendrier::angleHeures(t.hour()), 30);
+    fin_x = finMinutes.x();
+    fin_y = finMinutes.y();
+    if (montre) {
+        montre->setPicture(montre2 ? montre2->picture() : QPixmap());
+        montre->drawLine(centre, finMinutes, couleur::bleu, 2);
+        montre->drawLine(centre, finHeures, couleur::rouge, 2);
+    }
+    minute_montre = qint16(t.minute());
+}
+
+bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
+{
+    const QString chemin = cheminDatas(nom);
+    QPixmap image(chemin);
+    if (image.isNull()) {
+        if (erreur)
+            *erreur = QStringLiteral("Klepsos ne peut pas démarrer : l'image « %1 » est "
+                                     "absente ou illisible.")
+                          .arg(QDir::toNativeSeparators(chemin));
+        return false;
+    }
+    ecran->setBackground(image);
+    return true;
+}
+
+void Routines::RendreFocus(QWidget* ecran)
+{
+    if (rendre_focus == 1) {
+        rendre_focus = 0;
+        ecran->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+quint32 arrondiPair(float v)
+{
+    // nearbyint follows the default rounding mode: to nearest, ties to even.
+    return quint32(std::nearbyint(v));
+}
+
+void Routines::ChangerResolution(float largeur, float hauteur)
+{
+    for (int i = 0; affichage.enumDisplaySettings(i); ++i) {
+    }
+    affichage.changeDisplaySettings(DisplayLayer::ChampsLargeurHauteur, arrondiPair(largeur),
+                                    arrondiPair(hauteur));
+}
+
+void Routines::compterReponse(bool juste)
+{
+    if (juste) {
+        nb_justes.ajouter(1);
+        SonVictoire();
+    } else {
+        if (nb_erreurs < std::numeric_limits<qint32>::max())
+            ++nb_erreurs;
+        SonDefaite();
+    }
+}
+
+void Routines::compterExercice(QLabel* label)
+{
+    nb_exercices.ajouter(1);
+    label->setText(score::ligne(*this));
+}
+
+void Routines::montrerDepart(QWidget* quitte)
+{
+    if (depart)
+        depart->showScreen();
+    quitte->hide();
+}

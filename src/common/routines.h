@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <cmath>
+
+#include "clock.h"
+#include "displaylayer.h"
+#include "randomsource.h"
+#include "score.h"
+
+class PictureBox;
+class QLabel;
+class QWidget;
+class Screen;
+class SoundPlayer;
+
+// The program-wide state and the procedures every screen shares. One
+// instance lives for the whole run; the screens hold a reference to it.
+class Routines : public Compteurs {
+public:
+    Routines(Clock& clock, RandomSource& random, SoundPlayer& sounds, DisplayLayer& display,
+             const QString& dossierDatas);
+
+    // Tables.
+    static inline const double pi = 4 * std::atan(1.0);
+    static const QStringList noms_mois;  // index 1 to 12; index 0 is empty
+    QStringList unites;                  // index 0 to 7; the tips rewrite them
+
+    // The start-screen watch: pivot, end of the minute hand last drawn, and
+    // the minute it was drawn at (200: not drawn). The tips clock shares the
+    // hand end.
+    float centre_x = 0;
+    float centre_y = 0;
+    double fin_x = 0;
+    double fin_y = 0;
+    qint16 minute_montre = 200;
+
+    // Display size in pixels when the program started.
+    float largeur_ecran = 0;
+    float hauteur_ecran = 0;
+
+    // 1: give the keyboard focus back to the screen at the next pointer move.
+    int rendre_focus = 0;
+
+    // Number of the click, success and failure sound last played (0: none).
+    int rang_clic = 0;
+    int rang_victoire = 0;
+    int rang_defaite = 0;
+
+    // Seams.
+    Clock& horloge;
+    RandomSource& hasard;
+    SoundPlayer& sons;
+    DisplayLayer& affichage;
+
+    // Where pictures and sounds are read, and where the score is kept.
+    QString dossierDatas;
+    QString fichierScore;
+
+    // Controls of the start screen that other screens act on.
+    Screen* depart = nullptr;
+    PictureBox* montre = nullptr;
+    PictureBox* montre2 = nullptr;
+    // The picture sheet the clock faces are cut from.
+    QPixmap anim;
+
+    QDateTime maintenant() const { return horloge.now(); }
+    QString cheminDatas(const QString& nom) const;
+
+    // Sounds.
+    void SonClic();
+    void JouerSon(const QString& nom);
+    void SonVictoire();
+    void SonDefaite();
+
+    // Redraws the start-screen watch for the current time.
+    void DessinerMontre();
+
+    // Loads a background picture from the data folder. False, with the
+    // missing file's name in a French message, when it cannot be read.
+    bool ChargerFond(Screen* ecran, const QString& nom, QString* erreur = nullptr);
+
+    // If rendre_focus is 1, clears it and gives the keyboard focus to the
+    // screen, taking it from the arrow spinner that had it.
+    void RendreFocus(QWidget* ecran);
+
+    // Switches the display to that size (nothing off Windows).
+    void ChangerResolution(float largeur, float hauteur);
+
+    // A rectangle of the picture sheet, as a picture of its own.
+    QPixmap decouper(const QRect& rect) const { return anim.copy(rect); }
+
+    // A judged answer: the right or wrong counter, then its sound.
+    void compterReponse(bool juste);
+
+    // One more exercise done, shown in that screen's score label.
+    void compterExercice(QLabel* label);
+
+    // The way back to the start screen shared by the activity screens: the
+    // watch marked as not drawn, the return sound (or a click after the
+    // switch when son is empty), the screen's own resets, the start screen
+    // shown and this one hidden, the watch drawn at once.
+    template <class Remises>
+    void retourDepart(QWidget* quitte, const QString& son, Remises remises)
+    {
+        minute_montre = 200;
+        if (!son.isEmpty())
+            JouerSon(son);
+        remises();
+        montrerDepart(quitte);
+        if (son.isEmpty())
+            SonClic();
+        DessinerMontre();
+    }
+
+private:
+    void montrerDepart(QWidget* quitte);
+};
+
+// Nearest integer, halves to the even neighbour.
+quint32 arrondiPair(float v);

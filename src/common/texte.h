@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+#include <QTime>
+
+// How numbers and dates are written into the program's texts.
+namespace texte {
+
+// A number joined into a text: one leading blank where a minus sign would
+// stand, so n(5) is " 5" and n(-5) is "-5".
+QString n(qint64 x);
+
+// The same number without that blank: F(5) is "5".
+QString F(qint64 x);
+
+// The locale used for dates: the user's regional settings, except that the
+// neutral C/POSIX locale means French (the program speaks French).
+QLocale localeAffichage();
+
+// The text with its first character in upper case ("samedi 5 ..." gives
+// "Samedi 5 ..."; a text starting with a digit is unchanged).
+QString majusculeInitiale(const QString& s);
+
+// A date in the long form of the locale, first character in upper case.
+QString dateLongue(const QDate& date, const QLocale& locale = localeAffichage());
+
+// "Il est exactement" then the time as " 09 h 05 mn 07 s" (two digits each).
+QString heureExacte(const QTime& t);
+
+}  // namespace texte

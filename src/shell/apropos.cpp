@@ -1,0 +1,42 @@
+#include "apropos.h"
+
+#include <QCloseEvent>
+
+#include "common/routines.h"
+#include "ui/clickablelabel.h"
+#include "ui/style.h"
+
+APropos::APropos(Routines& r, QWidget* parent) : Screen(parent), r_(r)
+{
+    setObjectName(QStringLiteral("auteur_softs"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setWindowTitle(QStringLiteral("À propos de Klepsos"));
+    setFixedSize(Largeur, Hauteur);
+
+    const LabelStyle titre{uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter};
+    const LabelStyle corps{uiFont(taille::p9, false), couleur::noir, Qt::AlignHCenter};
+    makeLabel(this, "nom", {40, 40, 514, 26}, titre);
+    makeLabel(this, "version", {40, 70, 514, 20}, {uiFont(taille::p9), couleur::noir});
+    makeLabel(this, "description", {60, 110, 474, 150}, corps);
+    auto* fini = makeLabel(this, "fini", {258, 300, 78, 22}, {uiFont(taille::p9), couleur::violet},
+                           QStringLiteral("Fini"));
+    fini->setCursor(Qt::PointingHandCursor);
+    connect(fini, &ClickableLabel::clicked, this, &APropos::fermer);
+}
+
+void APropos::fermer()
+{
+    if (isHidden())
+        return;
+    r_.retourDepart(this, QStringLiteral("5"), [this] {
+        if (r_.depart)
+            r_.depart->setEnabled(true);
+    });
+}
+
+void APropos::closeEvent(QCloseEvent* e)
+{
+    // The window manager's close button does what "Fini" does.
+    e->ignore();
+    fermer();
+}

@@ -1,0 +1,136 @@
+#include "depart.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "apropos.h"
+#include "common/routines.h"
+#include "common/texte.h"
+#include "dategames/jeuxdates.h"
+#include "exercises/exercices.h"
+#include "lesson/lecon.h"
+#include "tips/astuces.h"
+#include "ui/clickablelabel.h"
+#include "ui/picturebox.h"
+#include "ui/style.h"
+
+QString Depart::legende(const QString& controle)
+{
+    static const QHash<QString, QString> legendes = {
+        {QStringLiteral("apprendre"), QStringLiteral(" Autour de \nKlepsos")},
+        {QStringLiteral("astus"), QStringLiteral(" Jouer avec \nKlepsos")},
+        {QStringLiteral("exos"), QStringLiteral(" Les Astuces \nde Klepsos")},
+        {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
+        {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
+        {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
+        {QStringLiteral("dates"),
+         QStringLiteral("Choisissez votre\nactivité en cliquant\n sur l'un des dessins ")},
+    };
+    return legendes.value(controle, QStringLiteral("Choisissez votre\n activité en cliquant \n sur "
+                                                   "l'un des dessins "));
+}
+
+ClickableLabel* Depart::zone(const char* name, const QRect& place)
+{
+    auto* z = makeLabel(this, name, place, {uiFont(taille::p8), couleur::noir});
+    z->setCursor(Qt::PointingHandCursor);
+    const QString controle = QString::fromLatin1(name);
+    connect(z, &ClickableLabel::pointerMoved, this, [this, controle] { survol(controle); });
+    return z;
+}
+
+Depart::Depart(Routines& r, QWidget* parent) : Screen(parent), r_(r)
+{
+    setObjectName(QStringLiteral("depart"));
+
+    auto* apprendre = zone("apprendre", {458, 46, 139, 199});
+    auto* astus = zone("astus", {18, 51, 178, 201});
+    auto* exos = zone("exos", {373, 274, 129, 172});
+    auto* logiciels = zone("logiciels", {218, 234, 82, 78});
+
+    auto* montre = new PictureBox(this);
+    montre->setObjectName(QStringLiteral("montre"));
+    montre->setGeometry(13, 309, 136, 128);
+    montre->setCursor(Qt::PointingHandCursor);
+    auto* montre2 = new PictureBox(this);
+    montre2->setObjectName(QStringLiteral("montre2"));
+    montre2->hide();
+    r_.montre = montre;
+    r_.montre2 = montre2;
+
+    auto* fin = zone("fin", {552, 459, 77, 19});
+    fin->setText(QStringLiteral("SORTIE"));
+
+    const LabelStyle bleu13{uiFont(taille::p9), couleur::bleu, Qt::AlignHCenter, true};
+    texte_ = makeLabel(this, "texte", {303, 125, 0, 0},
+                       {uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter, true});
+    dates_ = makeLabel(this, "dates", {237, 343, 0, 0}, bleu13);
+    heur_ = makeLabel(this, "heur", {237, 392, 0, 0}, bleu13);
+    connect(dates_, &ClickableLabel::pointerMoved, this, [this] { survol(QStringLiteral("dates")); });
+    connect(heur_, &ClickableLabel::pointerMoved, this, [this] { survol(QStringLiteral("heur")); });
+    makeLabel(this, "citation2", {197, 49, 260, 74}, {uiFont(taille::p8), couleur::magenta});
+
+    timer3_ = new QTimer(this);
+    timer3_->setObjectName(QStringLiteral("Timer3"));
+    timer3_->setInterval(1000);
+    connect(timer3_, &QTimer::timeout, this, &Depart::tic);
+
+    connect(this, &Screen::pointerMoved, this, [this] { survol(QString()); });
+    connect(montre, &PictureBox::pointerMoved, this, [this] { survol(QStringLiteral("montre")); });
+
+    connect(apprendre, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.lecon); });
+    connect(astus, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.astuces); });
+    connect(exos, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.exercices->CompterExercice();
+        ouvrir(ecrans_.exercices);
+    });
+    connect(montre, &PictureBox::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.jeux_dates->CompterExerciceDates();
+        ouvrir(ecrans_.jeux_dates);
+    });
+    connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
+    connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
+}
+
+void Depart::activation()
+{
+    texte_->setCaption(legende(QStringLiteral("dates")));
+    timer3_->start();
+    dates_->setCaption(QStringLiteral("Bonjour !\nNous sommes le \n")
+                       + texte::dateLongue(r_.maintenant().date()));
+    heur_->setCaption(texte::heureExacte(r_.maintenant().time()));
+    r_.DessinerMontre();
+}
+
+void Depart::tic()
+{
+    const QTime t = r_.maintenant().time();
+    heur_->setCaption(texte::heureExacte(t));
+    if (t.minute() != r_.minute_montre)
+        r_.DessinerMontre();
+}
+
+void Depart::survol(const QString& controle)
+{
+    texte_->setCaption(legende(controle));
+}
+
+void Depart::ouvrir(Screen* ecran)
+{
+    timer3_->stop();
+    r_.SonClic();
+    ecran->showScreen();
+    hide();
+}
+
+void Depart::ouvrirAPropos()
+{
+    APropos* a = ecrans_.auteur_softs;
+    const QSize affichage = (screen() ? screen() : QGuiApplication::primaryScreen())->size();
+    a->move((affichage.width() - a->width()) / 2, (affichage.height() - a->height()) / 2);
+    a->showScreen();
+    r_.SonClic();
+    setEnabled(false);
+}

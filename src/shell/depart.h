@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QTimer>
+
+#include "ui/screen.h"
+
+class APropos;
+class Astuces;
+class ClickableLabel;
+class Exercices;
+class JeuxDates;
+class Lecon;
+class PictureBox;
+class Routines;
+
+// The start screen: the drawings that open the activities, the greeting with
+// today's date, the exact time, the watch, and "SORTIE".
+class Depart : public Screen {
+    Q_OBJECT
+
+public:
+    struct Ecrans {
+        Lecon* lecon = nullptr;
+        Exercices* exercices = nullptr;
+        Astuces* astuces = nullptr;
+        JeuxDates* jeux_dates = nullptr;
+        APropos* auteur_softs = nullptr;
+    };
+
+    explicit Depart(Routines& r, QWidget* parent = nullptr);
+    void setEcrans(const Ecrans& e) { ecrans_ = e; }
+
+    void activation() override;
+
+    // Hover captions, as the pointer finds them over each control.
+    static QString legende(const QString& controle);
+
+signals:
+    void quitter();
+
+private:
+    void tic();
+    void ouvrir(Screen* ecran);
+    void ouvrirAPropos();
+    void survol(const QString& controle);
+    ClickableLabel* zone(const char* name, const QRect& place);
+
+    Routines& r_;
+    Ecrans ecrans_;
+    ClickableLabel* texte_;
+    ClickableLabel* dates_;
+    ClickableLabel* heur_;
+    QTimer* timer3_;
+};

@@ -1,0 +1,31 @@
+#include "common/displaylayer.h"
+
+#ifndef Q_OS_WIN
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+
+// Desktops other than Windows: the program keeps the display as it is and
+// there is no task bar to hide; only the display size is read.
+class StaticDisplayLayer final : public DisplayLayer {
+public:
+    QSizeF screenSize() override
+    {
+        const QScreen* s = QGuiApplication::primaryScreen();
+        return s ? QSizeF(s->size()) : QSizeF(640, 480);
+    }
+    bool enumDisplaySettings(int) override { return false; }
+    void changeDisplaySettings(quint32, quint32, quint32) override {}
+    void setTaskbarPos(unsigned) override {}
+};
+
+}  // namespace
+
+std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
+{
+    return std::make_unique<StaticDisplayLayer>();
+}
+
+#endif

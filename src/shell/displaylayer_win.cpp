@@ -1,0 +1,54 @@
+#include "common/displaylayer.h"
+
+#ifdef Q_OS_WIN
+
+#include <windows.h>
+
+namespace {
+
+// The real display-mode and task-bar calls. The display-mode record lives
+// as long as the layer, so the last enumerated mode is what a change sends.
+class WindowsDisplayLayer final : public DisplayLayer {
+public:
+    WindowsDisplayLayer()
+    {
+        ZeroMemory(&mode_ecran_, sizeof mode_ecran_);
+        mode_ecran_.dmSize = sizeof mode_ecran_;
+    }
+
+    QSizeF screenSize() override
+    {
+        return QSizeF(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    }
+
+    bool enumDisplaySettings(int index) override
+    {
+        return EnumDisplaySettingsA(nullptr, DWORD(index), &mode_ecran_) != FALSE;
+    }
+
+    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
+    {
+        mode_ecran_.dmFields = fields;
+        mode_ecran_.dmPelsWidth = width;
+        mode_ecran_.dmPelsHeight = height;
+        ChangeDisplaySettingsA(&mode_ecran_, 0);
+    }
+
+    void setTaskbarPos(unsigned flags) override
+    {
+        if (HWND barre = FindWindowA("Shell_traywnd", ""))
+            SetWindowPos(barre, nullptr, 0, 0, 0, 0, flags);
+    }
+
+private:
+    DEVMODEA mode_ecran_;
+};
+
+}  // namespace
+
+std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
+{
+    return std::make_unique<WindowsDisplayLayer>();
+}
+
+#endif

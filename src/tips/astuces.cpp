@@ -1,0 +1,14 @@
+#include "astuces.h"
+
+#include "common/routines.h"
+#include "ui/clickablelabel.h"
+#include "ui/style.h"
+
+Astuces::Astuces(Routines& r, QWidget* parent) : Screen(parent), r_(r)
+{
+    setObjectName(QStringLiteral("astuces"));
+    retour_ = makeLabel(this, "retour", {552, 458, 77, 20}, {uiFont(taille::p8), couleur::noir},
+                        QStringLiteral("RETOUR"));
+    connect(retour_, &ClickableLabel::clicked, this,
+            [this] { r_.retourDepart(this, QStringLiteral("5"), [] {}); });
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QLabel>
+
+// A label used as a button: emits clicked() on a left click, and
+// pointerMoved() when the pointer moves over it. A label that grows takes
+// the size of its text each time setCaption() writes it; the others keep
+// their box and wrap their text within it.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+    Q_PROPERTY(bool grows READ grows WRITE setGrows)
+
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+    bool grows() const { return grows_; }
+    void setGrows(bool on);
+
+    // Writes the caption; a growing label then fits itself to it.
+    void setCaption(const QString& text);
+
+signals:
+    void clicked();
+    void pointerMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    bool grows_ = false;
+    bool pressed_ = false;
+};
+
+struct LabelStyle {
+    QFont font;
+    QColor color;
+    Qt::Alignment alignment = Qt::AlignHCenter;
+    bool grows = false;
+};
+
+// A label at its designed place (for a growing label only the top-left
+// corner counts), with its name, face, colour and caption.
+ClickableLabel* makeLabel(QWidget* parent, const char* name, const QRect& place,
+                          const LabelStyle& style, const QString& caption = {});

@@ -1,0 +1,66 @@
+#include "picturebox.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+}
+
+void PictureBox::setPicture(const QPixmap& picture)
+{
+    picture_ = picture;
+    lines_.clear();
+    update();
+}
+
+void PictureBox::drawLine(QPointF from, QPointF to, const QColor& color, qreal width)
+{
+    lines_.append({QLineF(from, to), color, width});
+    update();
+}
+
+void PictureBox::clearLines()
+{
+    lines_.clear();
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    {
+        QPainter p(this);
+        p.drawPixmap(0, 0, picture_);
+    }
+    paintLines(this, lines_);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent* e)
+{
+    pressed_ = e->button() == Qt::LeftButton;
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent* e)
+{
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    if (click)
+        emit clicked();
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* e)
+{
+    e->accept();
+    emit pointerMoved();
+}
+
+void paintLines(QWidget* on, const QList<PictureBox::Line>& lines)
+{
+    QPainter p(on);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const auto& l : lines) {
+        p.setPen(QPen(l.color, l.width, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(l.line);
+    }
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QLineF>
+#include <QList>
+#include <QPixmap>
+#include <QWidget>
+
+// Shows a picture from its top-left corner and draws straight lines (clock
+// hands) over it. The lines are state, painted after the picture: setting
+// the picture again wipes them.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Line {
+        QLineF line;
+        QColor color;
+        qreal width = 1;
+    };
+
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setPicture(const QPixmap& picture);
+    QPixmap picture() const { return picture_; }
+
+    void drawLine(QPointF from, QPointF to, const QColor& color, qreal width = 2);
+    void clearLines();
+    const QList<Line>& lines() const { return lines_; }
+
+signals:
+    void clicked();
+    void pointerMoved();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+
+private:
+    QPixmap picture_;
+    QList<Line> lines_;
+    bool pressed_ = false;
+};
+
+// Paints lines with antialiasing; shared by the picture box and the screens.
+void paintLines(QWidget* on, const QList<PictureBox::Line>& lines);

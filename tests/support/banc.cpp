@@ -1,0 +1,79 @@
+#include "banc.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+
+#include "shell/apropos.h"
+
+void copierDossier(const QString& de, const QString& vers)
+{
+    QDir().mkpath(vers);
+    const QDir source(de);
+    for (const QString& nom : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(nom), QDir(vers).filePath(nom));
+}
+
+Banc::Banc(const QDateTime& maintenant, const QByteArray& scoreInitial) : clock(maintenant)
+{
+    datas = QDir(dossier.path()).filePath(QStringLiteral("datas"));
+    copierDossier(QStringLiteral(KLEPSOS_DATAS_DIR), datas);
+    if (!scoreInitial.isNull()) {
+        QFile f(QDir(datas).filePath(QStringLiteral("18")));
+        if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            f.write(scoreInitial);
+    }
+    app = std::make_unique<Klepsos>(clock, random, sons, affichage, datas);
+}
+
+Banc::~Banc() = default;
+
+bool Banc::demarrer()
+{
+    QString erreur;
+    const bool ok = app->demarrer(&erreur);
+    if (!ok)
+        qWarning("%s", qPrintable(erreur));
+    return ok;
+}
+
+QWidget* Banc::ecranNomme(const char* ecran) const
+{
+    const QString nom = QString::fromLatin1(ecran);
+    if (app->aPropos()->objectName() == nom)
+        return app->aPropos();
+    return app->fenetre()->findChild<QWidget*>(nom, Qt::FindDirectChildrenOnly);
+}
+
+QByteArray Banc::octetsScore() const
+{
+    QFile f(QDir(datas).filePath(QStringLiteral("18")));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void Banc::cliquer(QWidget* w)
+{
+    cliquer(w, w->rect().center());
+}
+
+void Banc::cliquer(QWidget* w, QPoint at)
+{
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void Banc::monter(QWidget* spinner)
+{
+    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() / 4));
+}
+
+void Banc::descendre(QWidget* spinner)
+{
+    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() * 3 / 4));
+}
+
+void Banc::survoler(QWidget* w)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(w->rect().center()), w->mapToGlobal(QPointF(w->rect().center())),
+                  Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
+}

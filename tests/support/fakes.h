@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+#include "common/clock.h"
+#include "common/displaylayer.h"
+#include "common/randomsource.h"
+#include "ui/soundplayer.h"
+
+// A clock that shows the instant it is given.
+class FixedClock final : public Clock {
+public:
+    explicit FixedClock(QDateTime t = QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7))) : t_(t) {}
+    QDateTime now() const override { return t_; }
+    void set(const QDateTime& t) { t_ = t; }
+    void advance(qint64 seconds) { t_ = t_.addSecs(seconds); }
+
+private:
+    QDateTime t_;
+};
+
+// Gives the draws it was told, in order; 0 once they run out (counted in
+// underflows, so a test can check it supplied enough).
+class ScriptedRandom final : public RandomSource {
+public:
+    void push(std::initializer_list<double> draws) { draws_.append(draws); }
+    double next() override;
+    void reseed() override { ++reseeds; }
+    int reseeds = 0;
+    int underflows = 0;
+    int remaining() const { return int(draws_.size()); }
+
+private:
+    QList<double> draws_;
+};
+
+// Records the names of the sounds played.
+class RecordingSoundPlayer final : public SoundPlayer {
+public:
+    void play(const QString& name) override { played << name; }
+    QStringList played;
+};
+
+// Records the display and task-bar calls as text, in order.
+class RecordingDisplay final : public DisplayLayer {
+public:
+    QSizeF size{1024, 768};
+    int modes = 3;  // how many modes the enumeration finds
+    QStringList calls;
+
+    QSizeF screenSize() override;
+    bool enumDisplaySettings(int index) override;
+    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override;
+    void setTaskbarPos(unsigned flags) override;
+};
