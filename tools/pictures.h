@@ -1,0 +1,33 @@
+// The program's pictures: screen backgrounds and the sheet the clock faces are cut from.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QRect>
+
+namespace gen {
+
+// Places the program relies on.
+inline constexpr QRect kWatchFaceOnSheet{0, 0, 136, 138};
+inline constexpr QPointF kWatchCentre{68, 64};          // relative to the watch face
+inline constexpr qreal kWatchRadius = 62;
+inline constexpr QRect kExerciseDialOnSheet{0, 149, 189, 191};
+inline constexpr qreal kExerciseDialRadius = 88;
+inline constexpr QPointF kTipsClockCentre{393, 127};  // on the tips screen
+inline constexpr qreal kTipsClockRadius = 59;
+inline constexpr QRect kStartWatchBox{13, 309, 136, 128}; // where the start screen shows the face
+
+// Ground colours that the pictures share with the faces laid over them.
+inline constexpr QColor kStartGround{247, 235, 211};
+inline constexpr QColor kExerciseGround{243, 226, 193};
+
+QImage startScreen();     // 23
+QImage tipsScreen();      // 21
+QImage aboutScreen();     // 22
+QImage exercisesScreen(); // 25
+QImage lessonScreen();    // 26
+QImage dateGamesScreen(); // 28
+QImage pictureSheet();    // anim
+
+} // namespace gen
