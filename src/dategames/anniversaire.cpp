@@ -1,0 +1,44 @@
+#include "anniversaire.h"
+
+#include "commun.h"
+#include "common/calendrier.h"
+#include "common/texte.h"
+
+namespace anniversaire {
+
+QString libelleAns(int ans)
+{
+    return texte::F(ans) + (ans >= 2 ? QStringLiteral(" ans et") : QStringLiteral(" an et"));
+}
+
+QDate moisAnniversaire(const QDate& aujourdhui, int ans, int mois)
+{
+    return calendrier::dateDepuisParties(aujourdhui.year() + ans, aujourdhui.month() + mois, 1);
+}
+
+QString enonce(const QDate& aujourdhui, const QString& prenom, int ans, int mois)
+{
+    const QDate m = moisAnniversaire(aujourdhui, ans, mois);
+    return QStringLiteral("Bienvenue à ") + prenom + QStringLiteral(" qui vient de naître !\nLe")
+         + jeuxdates::dateEcrite(aujourdhui.day(), m.month(), m.year())
+         + QStringLiteral(" nous fêterons ses");
+}
+
+bool estJuste(int ans, int mois, int ansReponse, int moisReponse)
+{
+    return ansReponse == ans && moisReponse == mois;
+}
+
+QString succes()
+{
+    return QStringLiteral("Vous serez invité car c'est juste !") + jeuxdates::finAnniversaire();
+}
+
+QString echec(const QString& prenom, int ans, int mois)
+{
+    return QStringLiteral("Non ") + prenom + QStringLiteral(" aura") + texte::n(ans)
+         + QStringLiteral(" ans et") + texte::n(mois) + QStringLiteral(" mois !")
+         + jeuxdates::finAnniversaire();
+}
+
+}  // namespace anniversaire
