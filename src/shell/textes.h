@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QWidget;
 
 // The fixed texts that start-up writes into the other screens' labels, once
@@ -11,3 +14,17 @@ struct EcransTextes {
     QWidget* auteur_softs = nullptr;
 };
 void ecrireTextesDemarrage(const EcransTextes& e);
+
+// The texts themselves. A label shows a list as one caption, its lines
+// joined by single line breaks and nothing after the last one.
+namespace textes {
+
+QStringList unites();         // the lesson's nine units of time
+QStringList jours();          // the lesson's weekdays and their gods, Monday to Saturday
+QStringList addition();       // the lesson's four lines on adding durations
+QStringList klepsos();        // the tips' four paragraphs on the god of time
+QStringList citation();       // the start screen's quotation, then its author
+
+QString legende(const QStringList& lignes);
+
+}  // namespace textes
