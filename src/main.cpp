@@ -11,15 +11,16 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Klepsos"));
+    // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
+    QApplication::setApplicationName(QStringLiteral("klepsos"));
 
-    const QString datas = dossierDatasProgramme();
+    const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
     SystemRandom random;
-    EffectSoundPlayer sounds(datas, nomsSons());
+    EffectSoundPlayer sounds(ou.datas, nomsSons());
     const auto display = makePlatformDisplayLayer();
 
-    Klepsos klepsos(clock, random, sounds, *display, datas);
+    Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {

@@ -2,10 +2,48 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
-QString dossierDatasProgramme()
+namespace {
+
+const QString nomScore = QStringLiteral("18");
+
+bool estDossierDatas(const QString& dossier)
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("datas"));
+    return QFileInfo(QDir(dossier).filePath(QStringLiteral("23"))).isFile();
+}
+
+}  // namespace
+
+Emplacements choisirEmplacements(const QString& dossierProgramme, const QString& dossierUtilisateur)
+{
+    const QDir programme(dossierProgramme);
+    const QString voisin = programme.filePath(QStringLiteral("datas"));
+    if (estDossierDatas(voisin))
+        return {voisin, QDir(voisin).filePath(nomScore)};
+
+    const QString installe =
+        QDir::cleanPath(programme.filePath(QStringLiteral("../share/klepsos/datas")));
+    if (!estDossierDatas(installe) || dossierUtilisateur.isEmpty())
+        return {voisin, QDir(voisin).filePath(nomScore)};
+
+    const QString score = QDir(dossierUtilisateur).filePath(nomScore);
+    if (!QFileInfo::exists(score)) {
+        QDir().mkpath(dossierUtilisateur);
+        QFile::copy(QDir(installe).filePath(nomScore), score);
+        // The installed copy is read-only; the child's copy must not be.
+        QFile::setPermissions(score, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                         | QFile::ReadOther);
+    }
+    return {installe, score};
+}
+
+Emplacements emplacementsProgramme()
+{
+    return choisirEmplacements(QCoreApplication::applicationDirPath(),
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QStringList nomsSons()

@@ -3,9 +3,20 @@
 #include <QString>
 #include <QStringList>
 
-// The folder "datas" beside the program, where its pictures, sounds and
-// score file are.
-QString dossierDatasProgramme();
+// Where the program reads its pictures and sounds, and keeps the score.
+struct Emplacements {
+    QString datas;   // folder of pictures, sounds and the delivered score
+    QString score;   // the score file the program reads and writes
+};
+
+// A folder "datas" beside the program wins (build tree, portable copy): the
+// score is kept in it, as "datas/18". Otherwise the program is installed: its
+// data are in <prefix>/share/klepsos/datas, and the score lives in the user's
+// own data folder, started from the delivered zero score on the first run.
+Emplacements choisirEmplacements(const QString& dossierProgramme, const QString& dossierUtilisateur);
+
+// The same, for this program and this user.
+Emplacements emplacementsProgramme();
 
 // The names of every sound file of the program.
 QStringList nomsSons();

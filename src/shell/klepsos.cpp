@@ -29,9 +29,11 @@ void FenetrePrincipale::closeEvent(QCloseEvent* e)
 }
 
 Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, DisplayLayer& display,
-                 const QString& dossierDatas)
+                 const QString& dossierDatas, const QString& fichierScore)
     : r_(clock, random, sounds, display, dossierDatas), fenetre_(new FenetrePrincipale)
 {
+    if (!fichierScore.isEmpty())
+        r_.fichierScore = fichierScore;
     connect(fenetre_.get(), &FenetrePrincipale::fermeture, this, &Klepsos::quitter);
 
     depart_ = new Depart(r_, fenetre_.get());

@@ -35,7 +35,7 @@ class Klepsos : public QObject {
 
 public:
     Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, DisplayLayer& display,
-            const QString& dossierDatas);
+            const QString& dossierDatas, const QString& fichierScore = {});
     ~Klepsos() override;
 
     // The start-up sequence, ending with the start screen shown. When a
