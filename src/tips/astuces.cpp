@@ -190,11 +190,11 @@ void Astuces::construireLecture()
     makeLabel(this, "titre", {330, 206, 290, 22}, {uiFont(taille::p13), couleur::violet},
               QStringLiteral("KLEPSOS"));
     // Written at start-up.
-    Klepsos_ = makeLabel(this, "Klepsos", {332, 230, 286, 158},
+    Klepsos_ = makeLabel(this, "Klepsos", {332, 230, 286, 148},
                          {uiFont(taille::p8, false), couleur::noir, Qt::AlignLeft});
-    makeLabel(this, "klepsos2", {332, 392, 286, 34}, lectureNoire,
-              QStringLiteral("Chronos, dieu grec du temps, est souvent confondu avec le Titan "
-                             "Cronos, père de Zeus."));
+    makeLabel(this, "klepsos2", {332, 384, 286, 44}, lectureNoire,
+              QStringLiteral("Les Grecs distinguaient Chronos, le temps qui s'écoule, de "
+                             "Kairos, le bon moment qu'il faut saisir."));
     makeLabel(this, "Label8", {20, 372, 296, 56}, lectureNoire,
               QStringLiteral("Le mot «\u00A0chronomètre\u00A0» vient du grec khronos, «\u00A0le "
                              "temps\u00A0», et metron, «\u00A0la mesure\u00A0»\u00A0: le "
