@@ -58,9 +58,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e)
 void paintLines(QWidget* on, const QList<PictureBox::Line>& lines)
 {
     QPainter p(on);
-    p.setRenderHint(QPainter::Antialiasing);
     for (const auto& l : lines) {
-        p.setPen(QPen(l.color, l.width, Qt::SolidLine, Qt::RoundCap));
+        // Smooth slanting hands; keep straight separators crisp, as
+        // antialiasing would blur a 1-pixel line over two pixels.
+        const bool droite = l.line.dx() == 0 || l.line.dy() == 0;
+        p.setRenderHint(QPainter::Antialiasing, !droite);
+        p.setPen(QPen(l.color, l.width, Qt::SolidLine, droite ? Qt::FlatCap : Qt::RoundCap));
         p.drawLine(l.line);
     }
 }
