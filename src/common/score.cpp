@@ -125,7 +125,10 @@ bool sauver(const QString& chemin, Compteurs c)
     if (!f.open(QIODevice::WriteOnly))
         return false;
     const QByteArray o = ecrire(c);
-    if (f.write(o) != o.size()) {
+    // The bytes sit in a buffer until flushed, and commit() would rename the
+    // temporary file over the old one even when that last write fell short
+    // (disk full): flush here, so a short write cancels the save instead.
+    if (f.write(o) != o.size() || !f.flush()) {
         f.cancelWriting();
         return false;
     }
