@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    // However the run ends (the session closing included), save the score.
+    QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
         QMessageBox::critical(nullptr, QStringLiteral("Klepsos"), erreur);
