@@ -539,8 +539,11 @@ QImage exercisesScreen()
     const QRectF plate(552, 459, 77, 19);
     // Card under the clock face, in the face's own ground colour.
     const QRectF card(274, 55, 195, 195);
+    // The clock question's text runs to the right edge: no confetti under it.
+    const QRectF question(460, 100, 180, 70);
     drawPastelScreen(p, screen, QColor(238, 245, 255), QColor(247, 250, 255), QColor(170, 195, 235),
-                     {QColor(150, 185, 240), QColor(255, 190, 120), QColor(240, 150, 190)}, 25, {plate, card});
+                     {QColor(150, 185, 240), QColor(255, 190, 120), QColor(240, 150, 190)}, 25,
+                     {plate, card, question});
     p.save();
     p.setPen(QPen(kExerciseGround.darker(115), 1.5));
     p.setBrush(kExerciseGround);
