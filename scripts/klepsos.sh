@@ -11,8 +11,9 @@ BUILD_DIR=${BUILD_DIR:-build}
 RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev
               fonts-dejavu-core fonts-liberation2)
 # Packages the tests need on top: a real X server for the end-to-end run,
-# fixed dates, and screenshots.
-TEST_PACKAGES=(xvfb xauth xdotool imagemagick faketime)
+# fixed dates, and screenshots; the desktop-entry and AppStream validators, an
+# SVG renderer to compare the icons, and dpkg-shlibdeps and file for cpack's .deb.
+TEST_PACKAGES=(xvfb xauth xdotool imagemagick faketime desktop-file-utils appstream librsvg2-bin dpkg-dev file)
 
 install_missing() {
     local missing=()

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# cpack builds the Debian package; its control fields and contents are checked
+# with dpkg-deb. The library dependencies must come from dpkg-shlibdeps.
+#
+# usage: deb.sh <build folder> <application id>
+set -euo pipefail
+
+die() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+[ $# -eq 2 ] || die "usage: $0 <build folder> <application id>"
+build=$1 id=$2
+for c in cpack dpkg-deb dpkg-shlibdeps file; do
+    command -v "$c" >/dev/null || die "$c is missing (bash scripts/klepsos.sh test installs it)"
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+timeout 240 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" > "$work/cpack.log" 2>&1 \
+    || { cat "$work/cpack.log"; die "cpack failed"; }
+debs=("$work"/*.deb)
+[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || die "cpack made no single .deb: ${debs[*]}"
+deb=${debs[0]}
+mkdir -p "$build/packages"
+cp "$deb" "$build/packages/"
+dpkg-deb -I "$deb"
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = klepsos ] || die "Package is $(field Package)"
+[ "$(field Section)" = education ] || die "Section is $(field Section)"
+[ -n "$(field Maintainer)" ] || die "no Maintainer"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || die "Architecture is $(field Architecture)"
+[ "$(field Description | wc -l)" -gt 2 ] || die "the Description has no long part"
+depends=$(field Depends)
+# Libraries named by shlibdeps, with their minimal versions; the font by hand.
+for lib in 'libc6 (>=' 'libstdc++6 (>=' 'libqt6core6 (>=' 'libqt6widgets6 (>=' \
+           'libqt6multimedia6 (>=' 'fonts-liberation2 | fonts-liberation'; do
+    grep -qF "$lib" <<<"$depends" || die "Depends lacks '$lib': $depends"
+done
+
+dpkg-deb -c "$deb" | awk '{print $6}' > "$work/contents"
+for path in usr/bin/klepsos usr/share/klepsos/datas/18 usr/share/klepsos/datas/23 \
+            usr/share/klepsos/datas/anim usr/share/klepsos/datas/1.vic \
+            "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml" \
+            "usr/share/icons/hicolor/scalable/apps/$id.svg" \
+            "usr/share/icons/hicolor/48x48/apps/$id.png"; do
+    grep -qx "\./$path" "$work/contents" || die "$path is not in the package"
+done
+# The program is stripped and carries no path into the build tree.
+dpkg-deb -x "$deb" "$work/root"
+file "$work/root/usr/bin/klepsos" | grep -q 'stripped' && ! file "$work/root/usr/bin/klepsos" | grep -q 'not stripped' \
+    || die "usr/bin/klepsos is not stripped"
+! grep -qF "$(cd "$build" && pwd)" "$work/root/usr/bin/klepsos" || die "usr/bin/klepsos names the build folder"
+echo "ok $(basename "$deb"): Depends: $depends"
