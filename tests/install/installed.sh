@@ -16,9 +16,9 @@ kept_score='\x02\x00\x01\x00\x02\x00\x0c\x00\x02\x00\x09\x00\x03\x00\x00\x00'
 # Starts the installed program, checks its start screen against the installed
 # picture, and quits through "SORTIE".
 run_and_quit() {
-    local prefix=$1 shot=$2 pid
+    local prefix=$1 shot=$2
     "$prefix/bin/klepsos" > "$shot.log" 2>&1 &
-    pid=$!
+    pid=$! # global: the exit trap reads it
     trap 'kill -9 "$pid" 2>/dev/null || true' EXIT # a failed check leaves no program behind
     window_place "$(wait_window '^Klepsos$' 20)"
     expect_screen "$shot" "$WIN_GEOMETRY" 23 10 "$prefix"/share/klepsos/datas/{21,23,25,26,28}
