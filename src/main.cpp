@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include "common/clock.h"
@@ -13,6 +14,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.klepsos.Klepsos"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
 
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
