@@ -2,20 +2,20 @@
 # Builds the score-file fuzzer with clang and runs it for a bounded time on
 # the seed corpus. Exits non-zero on any finding (crash, sanitizer report,
 # broken round trip); the failing input is kept in the build folder.
-#   bash fuzz/run.sh [seconds]     (default 60; BUILD_DIR default build-fuzz)
+#   bash fuzz/run.sh [seconds]     (default 60; build folder $FUZZ_DIR, default build-fuzz)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
-BUILD_DIR=${BUILD_DIR:-build-fuzz}
+FUZZ_DIR=${FUZZ_DIR:-build-fuzz}
 SECONDS_MAX=${1:-60}
 
-cmake -S fuzz -B "$BUILD_DIR" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
-cmake --build "$BUILD_DIR" -j"$(nproc)"
+cmake -S fuzz -B "$FUZZ_DIR" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
+cmake --build "$FUZZ_DIR" -j"$(nproc)"
 
 # The seeds are hex text, turned into files here: no binary file in the tree.
-seeds="$BUILD_DIR/seeds"
-corpus="$BUILD_DIR/corpus"
-artifacts="$BUILD_DIR/findings"
+seeds="$FUZZ_DIR/seeds"
+corpus="$FUZZ_DIR/corpus"
+artifacts="$FUZZ_DIR/findings"
 rm -rf "$seeds"
 mkdir -p "$seeds" "$corpus" "$artifacts"
 n=0
@@ -27,5 +27,5 @@ done < fuzz/seeds.txt
 
 # New inputs go to the corpus folder, the seeds are read only; -fork keeps
 # going after nothing, so any finding stops the run with a non-zero status.
-"$BUILD_DIR/fuzz_score" -max_total_time="$SECONDS_MAX" -max_len=64 -print_final_stats=1 \
+"$FUZZ_DIR/fuzz_score" -max_total_time="$SECONDS_MAX" -max_len=64 -print_final_stats=1 \
     -artifact_prefix="$artifacts/" "$corpus" "$seeds"
