@@ -1,6 +1,7 @@
 #include "routines.h"
 
 #include <QDir>
+#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <cmath>
@@ -80,15 +81,17 @@ void Routines::DessinerMontre()
 bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
 {
     const QString chemin = cheminDatas(nom);
-    QPixmap image(chemin);
-    if (image.isNull()) {
+    // Read the header now, so a missing or foreign file stops start-up; the
+    // picture itself is decoded when its screen is first shown.
+    QImageReader lecteur(chemin);
+    if (!lecteur.canRead() || !lecteur.size().isValid()) {
         if (erreur)
             *erreur = QStringLiteral("Klepsos ne peut pas démarrer : l'image « %1 » est "
                                      "absente ou illisible.")
                           .arg(QDir::toNativeSeparators(chemin));
         return false;
     }
-    ecran->setBackground(image);
+    ecran->setBackgroundFile(chemin);
     return true;
 }
 

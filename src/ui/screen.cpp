@@ -12,7 +12,24 @@ Screen::Screen(QWidget* parent) : QWidget(parent)
 void Screen::setBackground(const QPixmap& picture)
 {
     background_ = picture;
+    backgroundFile_.clear();
     update();
+}
+
+void Screen::setBackgroundFile(const QString& path)
+{
+    background_ = QPixmap();
+    backgroundFile_ = path;
+    update();
+}
+
+QPixmap Screen::background() const
+{
+    if (!backgroundFile_.isEmpty()) {
+        background_ = QPixmap(backgroundFile_);
+        backgroundFile_.clear();
+    }
+    return background_;
 }
 
 void Screen::addLine(QLineF line, const QColor& color, qreal width)
@@ -32,10 +49,11 @@ void Screen::paintEvent(QPaintEvent*)
 {
     {
         QPainter p(this);
-        if (background_.isNull())
+        const QPixmap fond = background();
+        if (fond.isNull())
             p.fillRect(rect(), palette().window());
         else
-            p.drawPixmap(0, 0, background_);
+            p.drawPixmap(0, 0, fond);
     }
     paintLines(this, lines_);
 }

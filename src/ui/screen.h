@@ -14,7 +14,10 @@ public:
     explicit Screen(QWidget* parent = nullptr);
 
     void setBackground(const QPixmap& picture);
-    QPixmap background() const { return background_; }
+    // The background from a picture file, decoded when the screen is first
+    // painted: a screen never opened costs neither the time nor the memory.
+    void setBackgroundFile(const QString& path);
+    QPixmap background() const;
 
     // A fixed line of the design (separators, frames).
     void addLine(QLineF line, const QColor& color, qreal width = 1);
@@ -32,8 +35,13 @@ signals:
 protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    // The screen draws no focus mark: taking or losing the focus must not
+    // repaint the whole screen.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    QPixmap background_;
+    mutable QPixmap background_;
+    mutable QString backgroundFile_;
     QList<PictureBox::Line> lines_;
 };
