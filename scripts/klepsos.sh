@@ -76,7 +76,7 @@ windows_check() {
 case "${1:-}" in
 run)
     install_missing "${RUN_PACKAGES[@]}"
-    build -DKLEPSOS_TESTS=OFF
+    build -DKLEPSOS_TESTS=OFF -DKLEPSOS_BENCH=OFF
     exec "$BUILD_DIR/klepsos"
     ;;
 test)
