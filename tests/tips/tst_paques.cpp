@@ -25,27 +25,22 @@ private slots:
     {
         QTest::addColumn<int>("annee");
         QTest::addColumn<QDate>("paques");
-        QTest::addColumn<QDate>("pentecote");
-        QTest::newRow("2024") << 2024 << QDate(2024, 3, 31) << QDate(2024, 5, 20);
-        QTest::newRow("2000") << 2000 << QDate(2000, 4, 23) << QDate(2000, 6, 12);
-        QTest::newRow("2026") << 2026 << QDate(2026, 4, 5) << QDate(2026, 5, 25);
-        QTest::newRow("au plus tot 1818") << 1818 << QDate(1818, 3, 22) << QDate(1818, 5, 11);
-        QTest::newRow("au plus tard 1886") << 1886 << QDate(1886, 4, 25) << QDate(1886, 6, 14);
-        QTest::newRow("au plus tard 1943") << 1943 << QDate(1943, 4, 25) << QDate(1943, 6, 14);
-        QTest::newRow("au plus tard 2038") << 2038 << QDate(2038, 4, 25) << QDate(2038, 6, 14);
-        QTest::newRow("1583") << 1583 << QDate(1583, 4, 10) << QDate(1583, 5, 30);
-        QTest::newRow("an 100") << 100 << QDate(100, 4, 18) << QDate(100, 6, 7);
-        QTest::newRow("2200") << 2200 << QDate(2200, 4, 6) << QDate(2200, 5, 26);
+        QTest::newRow("2024") << 2024 << QDate(2024, 3, 31);
+        QTest::newRow("2000") << 2000 << QDate(2000, 4, 23);
+        QTest::newRow("2026") << 2026 << QDate(2026, 4, 5);
+        QTest::newRow("au plus tot 1818") << 1818 << QDate(1818, 3, 22);
+        QTest::newRow("au plus tard 1886") << 1886 << QDate(1886, 4, 25);
+        QTest::newRow("au plus tard 1943") << 1943 << QDate(1943, 4, 25);
+        QTest::newRow("au plus tard 2038") << 2038 << QDate(2038, 4, 25);
+        QTest::newRow("1583") << 1583 << QDate(1583, 4, 10);
+        QTest::newRow("an 100") << 100 << QDate(100, 4, 18);
+        QTest::newRow("2200") << 2200 << QDate(2200, 4, 6);
     }
     void anneesConnues()
     {
         QFETCH(int, annee);
         QFETCH(QDate, paques);
-        QFETCH(QDate, pentecote);
-        const qint16 a = qint16(annee);
-        QCOMPARE(DatePaques(a), paques);
-        QCOMPARE(a, qint16(annee));
-        QCOMPARE(paques.addDays(paques::fetes[3].joursApresPaques), pentecote);
+        QCOMPARE(DatePaques(qint16(annee)), paques);
     }
 
     void balayageContreUnAutreCalcul()
