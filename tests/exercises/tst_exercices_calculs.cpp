@@ -27,7 +27,6 @@ private slots:
     void lectureAiguilles();
     void lectureTextes();
 
-    void montreHeureReelle_data();
     void montreHeureReelle();
     void montreTextes();
     void montreTirage();
@@ -35,7 +34,6 @@ private slots:
     void conversion_data();
     void conversion();
 
-    void comparaisonRelation_data();
     void comparaisonRelation();
     void comparaisonTextes();
     void comparaisonTirage();
@@ -86,19 +84,13 @@ void TstExercicesCalculs::lectureTirage()
 {
     // Minutes first, then the hour; no reseeding of its own.
     ScriptedRandom hasard;
-    hasard.push({pour(15, 59, 1), pour(9, 12, 1)});
-    const lecture::Question q = lecture::tirer(hasard);
-    QCOMPARE(q.minutes, 15);
-    QCOMPARE(q.heure, 9);
+    hasard.push({pour(15, 59, 1), pour(9, 12, 1), 0.0, 0.0, 0.99999, 0.99999});
+    for (const auto& [minutes, heure] : {std::pair{15, 9}, {1, 1}, {59, 12}}) {
+        const lecture::Question q = lecture::tirer(hasard);
+        QCOMPARE(q.minutes, minutes);
+        QCOMPARE(q.heure, heure);
+    }
     QCOMPARE(hasard.reseeds, 0);
-
-    hasard.push({0.0, 0.0, 0.99999, 0.99999});
-    const lecture::Question bas = lecture::tirer(hasard);
-    const lecture::Question haut = lecture::tirer(hasard);
-    QCOMPARE(bas.minutes, 1);
-    QCOMPARE(bas.heure, 1);
-    QCOMPARE(haut.minutes, 59);
-    QCOMPARE(haut.heure, 12);
 }
 
 void TstExercicesCalculs::lectureAiguilles_data()
@@ -143,41 +135,23 @@ void TstExercicesCalculs::lectureTextes()
     QVERIFY(!lecture::juste({9, 15}, 3, 45));
 }
 
-void TstExercicesCalculs::montreHeureReelle_data()
-{
-    QTest::addColumn<int>("heure");
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<int>("sens");
-    QTest::addColumn<int>("decalage");
-    QTest::addColumn<int>("heureReelle");
-    QTest::addColumn<int>("minutesReelles");
-    QTest::addColumn<int>("surCadran");
-    QTest::newRow("3 h 25 avance de 7") << 3 << 25 << 0 << 7 << 3 << 18 << 3;
-    QTest::newRow("3 h 10 avance de 20") << 3 << 10 << 0 << 20 << 2 << 50 << 2;
-    QTest::newRow("3 h 50 retarde de 20") << 3 << 50 << 1 << 20 << 4 << 10 << 4;
-    QTest::newRow("11 h 59 retarde de 1") << 11 << 59 << 1 << 1 << 12 << 0 << 12;
-    QTest::newRow("1 h 5 avance de 10") << 1 << 5 << 0 << 10 << 0 << 55 << 12;
-    QTest::newRow("12 h 55 retarde de 10") << 12 << 55 << 1 << 10 << 13 << 5 << 1;
-    QTest::newRow("12 h 1 avance de 59") << 12 << 1 << 0 << 59 << 11 << 2 << 11;
-}
-
 void TstExercicesCalculs::montreHeureReelle()
 {
-    QFETCH(int, heure);
-    QFETCH(int, minutes);
-    QFETCH(int, sens);
-    QFETCH(int, decalage);
-    QFETCH(int, heureReelle);
-    QFETCH(int, minutesReelles);
-    QFETCH(int, surCadran);
-    const montre::Question q{heure, minutes, montre::Sens(sens), decalage};
-    const calendrier::HeureMinute reelle = montre::heureReelle(q);
-    QCOMPARE(reelle.heure, heureReelle);
-    QCOMPARE(reelle.minute, minutesReelles);
-    // Every question can be answered on the 1-to-12 spinner.
-    QVERIFY(montre::juste(q, surCadran, minutesReelles));
-    QVERIFY(!montre::juste(q, surCadran, (minutesReelles + 1) % 60));
-    QVERIFY(!montre::juste(q, surCadran % 12 + 1, minutesReelles));
+    // Shown time, real time, and the hour to set on the 1-to-12 spinner.
+    const struct { montre::Question q; int heure, minute, surCadran; } cas[] = {
+        {{3, 25, montre::Avance, 7}, 3, 18, 3},    {{3, 10, montre::Avance, 20}, 2, 50, 2},
+        {{3, 50, montre::Retarde, 20}, 4, 10, 4},  {{11, 59, montre::Retarde, 1}, 12, 0, 12},
+        {{1, 5, montre::Avance, 10}, 0, 55, 12},   {{12, 55, montre::Retarde, 10}, 13, 5, 1},
+        {{12, 1, montre::Avance, 59}, 11, 2, 11}};
+    for (const auto& [q, heure, minute, surCadran] : cas) {
+        const QByteArray nom = montre::enonce(q).section(QLatin1Char('\n'), 0, 1).toUtf8();
+        const calendrier::HeureMinute reelle = montre::heureReelle(q);
+        QVERIFY2(reelle.heure == heure && reelle.minute == minute, nom);
+        // Every question can be answered on the spinner.
+        QVERIFY2(montre::juste(q, surCadran, minute), nom);
+        QVERIFY2(!montre::juste(q, surCadran, (minute + 1) % 60), nom);
+        QVERIFY2(!montre::juste(q, surCadran % 12 + 1, minute), nom);
+    }
 }
 
 void TstExercicesCalculs::montreTextes()
@@ -216,7 +190,7 @@ void TstExercicesCalculs::montreTirage()
     QCOMPARE(q.sens, montre::Retarde);
     QCOMPARE(q.decalage, 20);
     QCOMPARE(hasard.reseeds, 1);
-    hasard.push({0.0, 0.0, 0.49, 0.0});
+    hasard.push({0.0, 0.0, 0.49, 0.0});  // below one half: fast
     QCOMPARE(montre::tirer(hasard).sens, montre::Avance);
 }
 
@@ -249,9 +223,7 @@ void TstExercicesCalculs::conversion()
     QCOMPARE(conversion::membreGauche(q), QString::number(minutes) + QStringLiteral(" mn ="));
     QCOMPARE(conversion::erreur(q), QStringLiteral("\nErreur ! %1 mn = %2 h %3 mn !\nCliquez sur "
                                                    "Continuer pour un autre calcul.")
-                                        .arg(minutes)
-                                        .arg(heures)
-                                        .arg(reste));
+                                        .arg(minutes).arg(heures).arg(reste));
     QCOMPARE(conversion::enonce(q),
              QStringLiteral("Saurez-vous convertir en heures et minutes %1 minutes ?\nEntrez votre "
                             "réponse grâce aux flèches puis cliquez sur\ncette réponse pour la "
@@ -259,28 +231,15 @@ void TstExercicesCalculs::conversion()
                  .arg(minutes));
 }
 
-void TstExercicesCalculs::comparaisonRelation_data()
-{
-    QTest::addColumn<int>("heures");
-    QTest::addColumn<int>("minutes");
-    QTest::addColumn<int>("terme1");
-    QTest::addColumn<int>("terme2");
-    QTest::addColumn<int>("relation");
-    QTest::newRow("plus petit") << 2 << 2 << 100 << 100 << int(Choix::PlusPetit);
-    QTest::newRow("plus grand") << 5 << 23 << 123 << 45 << int(Choix::PlusGrand);
-    QTest::newRow("egal") << 2 << 48 << 123 << 45 << int(Choix::Egal);
-    QTest::newRow("13 h 60 compte 840") << 13 << 60 << 420 << 420 << int(Choix::Egal);
-    QTest::newRow("une minute de moins") << 13 << 59 << 420 << 420 << int(Choix::PlusPetit);
-}
-
 void TstExercicesCalculs::comparaisonRelation()
 {
-    QFETCH(int, heures);
-    QFETCH(int, minutes);
-    QFETCH(int, terme1);
-    QFETCH(int, terme2);
-    QFETCH(int, relation);
-    QCOMPARE(int(comparaison::relation({heures, minutes, terme1, terme2})), relation);
+    // 13 h 60 counts as 840 minutes.
+    const struct { comparaison::Question q; Choix attendu; } cas[] = {
+        {{2, 2, 100, 100}, Choix::PlusPetit}, {{5, 23, 123, 45}, Choix::PlusGrand},
+        {{2, 48, 123, 45}, Choix::Egal},      {{13, 60, 420, 420}, Choix::Egal},
+        {{13, 59, 420, 420}, Choix::PlusPetit}};
+    for (const auto& [q, attendu] : cas)
+        QVERIFY2(comparaison::relation(q) == attendu, qPrintable(comparaison::enonce(q)));
 }
 
 void TstExercicesCalculs::comparaisonTextes()
@@ -361,9 +320,7 @@ void TstExercicesCalculs::nombreManquant()
     QCOMPARE(nombre_manquant::erreur(terme, manquant, resultat),
              QStringLiteral("Erreur ! Voici la solution :\n%1 mn + %2 mn %3\nCliquez sur Continuer "
                             "pour un autre calcul.")
-                 .arg(connu)
-                 .arg(manquant)
-                 .arg(resultat));
+                 .arg(connu).arg(manquant).arg(resultat));
 }
 
 QTEST_APPLESS_MAIN(TstExercicesCalculs)
