@@ -86,9 +86,7 @@ bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
     QImageReader lecteur(chemin);
     if (!lecteur.canRead() || !lecteur.size().isValid()) {
         if (erreur)
-            *erreur = QStringLiteral("Klepsos ne peut pas démarrer : l'image « %1 » est "
-                                     "absente ou illisible.")
-                          .arg(QDir::toNativeSeparators(chemin));
+            *erreur = messageImageIllisible(chemin);
         return false;
     }
     ecran->setBackgroundFile(chemin);
@@ -101,6 +99,12 @@ void Routines::RendreFocus(QWidget* ecran)
         rendre_focus = 0;
         ecran->setFocus(Qt::OtherFocusReason);
     }
+}
+
+QString messageImageIllisible(const QString& chemin)
+{
+    return QStringLiteral("Klepsos ne peut pas démarrer : l'image « %1 » est absente ou illisible.")
+        .arg(QDir::toNativeSeparators(chemin));
 }
 
 quint32 arrondiPair(float v)

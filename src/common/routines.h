@@ -119,5 +119,8 @@ private:
     void montrerDepart(QWidget* quitte);
 };
 
+// The message that ends start-up when a picture cannot be read.
+QString messageImageIllisible(const QString& chemin);
+
 // Nearest integer, halves to the even neighbour.
 quint32 arrondiPair(float v);

@@ -72,9 +72,7 @@ bool Klepsos::demarrer(QString* erreur)
     r_.anim = QPixmap(r_.cheminDatas(QStringLiteral("anim")));
     if (r_.anim.isNull()) {
         if (erreur)
-            *erreur = QStringLiteral("Klepsos ne peut pas démarrer : l'image « %1 » est "
-                                     "absente ou illisible.")
-                          .arg(r_.cheminDatas(QStringLiteral("anim")));
+            *erreur = messageImageIllisible(r_.cheminDatas(QStringLiteral("anim")));
         return false;
     }
     anim->setPicture(r_.anim);
