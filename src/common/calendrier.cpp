@@ -1,5 +1,6 @@
 #include "calendrier.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "routines.h"
@@ -20,6 +21,11 @@ QDate dateDepuisParties(int annee, int mois, int jour)
     const int an = annee + divPlancher(m0, 12);
     const int m = m0 - divPlancher(m0, 12) * 12 + 1;
     return QDate(an, m, 1).addDays(qint64(jour) - 1);
+}
+
+int jourDansLeMois(int annee, int mois, int jour)
+{
+    return std::min(jour, dateDepuisParties(annee, mois, 1).daysInMonth());
 }
 
 HeureMinute heureDepuisParties(int heure, int minute)

@@ -12,6 +12,11 @@ namespace calendrier {
 // day 0 is the last day of the month before).
 QDate dateDepuisParties(int annee, int mois, int jour);
 
+// A day number carried into another month as QDate::addMonths carries it:
+// held to that month's last day when the month is shorter (31 gives 30 in
+// April, 28 or 29 in February). The month may lie outside 1..12, as above.
+int jourDansLeMois(int annee, int mois, int jour);
+
 // A time of day from an hour and a minute count outside 0..59: minutes below
 // 0 borrow from the hour, 60 or more carry into it; the hour wraps within
 // 0..23 (24 h 00 is 0 h 00, -1 h is 23 h).

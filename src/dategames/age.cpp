@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "commun.h"
-#include "common/calendrier.h"
 #include "common/texte.h"
 
 namespace age {
@@ -21,8 +20,7 @@ QString enonce(const QString& prenom, int ans, int mois)
 
 QDate dateFete(const QDate& aujourdhui, int ans, int mois)
 {
-    return calendrier::dateDepuisParties(aujourdhui.year() + ans, aujourdhui.month() + mois,
-                                         aujourdhui.day());
+    return aujourdhui.addMonths(ans * 12 + mois);
 }
 
 bool estJuste(const QDate& fete, int moisReponse, int anReponse)
@@ -35,10 +33,10 @@ QString succes()
     return QStringLiteral("Bravo ! Votre réponse est juste !") + jeuxdates::finAnniversaire();
 }
 
-QString echec(const QString& prenom, int jourAujourdhui, const QDate& fete)
+QString echec(const QString& prenom, const QDate& fete)
 {
     return QStringLiteral("Non, nous fêterons ") + prenom + QStringLiteral(" le")
-         + jeuxdates::dateEcrite(jourAujourdhui, fete.month(), fete.year())
+         + jeuxdates::dateEcrite(fete.day(), fete.month(), fete.year())
          + QStringLiteral(" !") + jeuxdates::finAnniversaire();
 }
 

@@ -15,7 +15,8 @@ int anneeMaximum(int anneeCourante);
 
 QString enonce(const QString& prenom, int ans, int mois);
 
-// The birthday: today moved forward by the age, carried as a calendar date.
+// The birthday: today moved forward by the age, the months counted as a
+// child counts them and the day held within the month reached.
 QDate dateFete(const QDate& aujourdhui, int ans, int mois);
 
 // The month and year set on the spinners against the birthday; the day is
@@ -23,7 +24,7 @@ QDate dateFete(const QDate& aujourdhui, int ans, int mois);
 bool estJuste(const QDate& fete, int moisReponse, int anReponse);
 
 QString succes();
-// The solution, written with today's day number.
-QString echec(const QString& prenom, int jourAujourdhui, const QDate& fete);
+// The solution, written with the birthday's day.
+QString echec(const QString& prenom, const QDate& fete);
 
 }  // namespace age

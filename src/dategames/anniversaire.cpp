@@ -1,7 +1,6 @@
 #include "anniversaire.h"
 
 #include "commun.h"
-#include "common/calendrier.h"
 #include "common/texte.h"
 
 namespace anniversaire {
@@ -11,16 +10,16 @@ QString libelleAns(int ans)
     return texte::F(ans) + (ans >= 2 ? QStringLiteral(" ans et") : QStringLiteral(" an et"));
 }
 
-QDate moisAnniversaire(const QDate& aujourdhui, int ans, int mois)
+QDate dateAnniversaire(const QDate& aujourdhui, int ans, int mois)
 {
-    return calendrier::dateDepuisParties(aujourdhui.year() + ans, aujourdhui.month() + mois, 1);
+    return aujourdhui.addMonths(ans * 12 + mois);
 }
 
 QString enonce(const QDate& aujourdhui, const QString& prenom, int ans, int mois)
 {
-    const QDate m = moisAnniversaire(aujourdhui, ans, mois);
+    const QDate d = dateAnniversaire(aujourdhui, ans, mois);
     return QStringLiteral("Bienvenue à ") + prenom + QStringLiteral(" qui vient de naître !\nLe")
-         + jeuxdates::dateEcrite(aujourdhui.day(), m.month(), m.year())
+         + jeuxdates::dateEcrite(d.day(), d.month(), d.year())
          + QStringLiteral(" nous fêterons ses");
 }
 

@@ -15,10 +15,9 @@ inline const QString AttenteAns = QStringLiteral("?? ans et");
 // What the spinners write: "1 an et", "2 ans et".
 QString libelleAns(int ans);
 
-// The month and year of the anniversary: today's month and year moved
-// forward by the age, the months carried into the years. Its day number is
-// today's, whatever the length of that month.
-QDate moisAnniversaire(const QDate& aujourdhui, int ans, int mois);
+// The anniversary: today moved forward by the age, the months carried into
+// the years and the day held within the month reached.
+QDate dateAnniversaire(const QDate& aujourdhui, int ans, int mois);
 
 QString enonce(const QDate& aujourdhui, const QString& prenom, int ans, int mois);
 

@@ -1,5 +1,6 @@
 #include "commun.h"
 
+#include "common/calendrier.h"
 #include "common/randomsource.h"
 #include "common/routines.h"
 #include "common/texte.h"
@@ -62,9 +63,10 @@ QString libelleMois(int mois)
     return texte::F(mois) + QStringLiteral(" mois");
 }
 
-QString jourEtMois(int jour, int mois)
+QString jourEtMois(int jour, int mois, int annee)
 {
-    return texte::F(jour) + QLatin1Char(' ') + Routines::noms_mois.value(mois);
+    return texte::F(calendrier::jourDansLeMois(annee, mois, jour)) + QLatin1Char(' ')
+         + Routines::noms_mois.value(mois);
 }
 
 QString dateEcrite(int jour, int mois, int annee)

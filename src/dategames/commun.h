@@ -36,8 +36,10 @@ QString finConversion();
 QString libelleMois(int mois);
 inline const QString AttenteMois = QStringLiteral("?? mois");
 
-// "5 Décembre": a day number and a month name, as the month spinners write.
-QString jourEtMois(int jour, int mois);
+// "5 Décembre": today's day number and a month name, as the month spinners
+// write, the day held within that month of that year ("28 Février" on a
+// 31st, "29 Février" in a leap year).
+QString jourEtMois(int jour, int mois, int annee);
 
 // " 5 Décembre 2026": a day, a month name and a year, each number with its
 // leading blank.

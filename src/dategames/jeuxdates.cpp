@@ -64,15 +64,22 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     addLine({135, 350, 530, 350}, couleur::noir);
 
     const auto compter = [this] { CompterExerciceDates(); };
-    const auto jourEtMois = [this](int mois) {
-        return jeuxdates::jourEtMois(aujourdhui().day(), mois);
+    // Games 1 and 3: the month label writes a day that exists in the month
+    // and the year shown, so it follows the year spinner too.
+    const auto relierJourEtMois = [this](SectionJeu& s) {
+        const auto libelle = [this, &s](int mois) {
+            return jeuxdates::jourEtMois(aujourdhui().day(), mois, s.fleche2->value());
+        };
+        s.relier(s.fleche1, s.reponse1, libelle);
+        connect(s.fleche2, &ArrowSpinner::valueChanged, this,
+                [&s, libelle] { s.ecrire(s.reponse1, libelle(s.fleche1->value())); });
     };
 
     // Games 1 and 3: the year spinner must have left today's year.
     date_ = std::make_unique<SectionJeu>(
         r_, this, planDate, [this] { return date_->fleche2->value() != aujourdhui().year(); },
         compter);
-    date_->relier(date_->fleche1, date_->reponse1, jourEtMois);
+    relierJourEtMois(*date_);
     date_->relier(date_->fleche2, date_->reponse2, annee);
     date_->surReponse([this] {
         date_->soumettre(
@@ -82,8 +89,7 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
             },
             naissance::succes(),
             [this] {
-                return naissance::echec(jeuxdates::prenoms().value(prenom_date),
-                                        aujourdhui().day(), date_naissance);
+                return naissance::echec(jeuxdates::prenoms().value(prenom_date), date_naissance);
             });
     });
     connect(date_->encore, &ClickableLabel::clicked, this, &JeuxDates::NouvelleQuestionDate);
@@ -111,7 +117,7 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     age_ = std::make_unique<SectionJeu>(
         r_, this, planAge, [this] { return age_->fleche2->value() != aujourdhui().year(); },
         compter);
-    age_->relier(age_->fleche1, age_->reponse1, jourEtMois);
+    relierJourEtMois(*age_);
     age_->relier(age_->fleche2, age_->reponse2, annee);
     age_->surReponse([this] {
         age_->soumettre(
@@ -120,8 +126,7 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
             },
             age::succes(),
             [this] {
-                return age::echec(jeuxdates::prenoms().value(prenom_age), aujourdhui().day(),
-                                  date_fete);
+                return age::echec(jeuxdates::prenoms().value(prenom_age), date_fete);
             });
     });
     connect(age_->encore, &ClickableLabel::clicked, this, [this] {
@@ -190,7 +195,7 @@ void JeuxDates::NouvelleQuestionDate()
     s.fleche1->setValue(jour.month());
     // The month label carries today's day: write it even when the month
     // spinner did not move, in case the day changed since.
-    s.ecrire(s.reponse1, jeuxdates::jourEtMois(jour.day(), s.fleche1->value()));
+    s.ecrire(s.reponse1, jeuxdates::jourEtMois(jour.day(), s.fleche1->value(), jour.year()));
     date_naissance = naissance::dateNaissance(jour, e.ans, e.mois);
 }
 
@@ -214,7 +219,7 @@ void JeuxDates::NouvelleQuestionAge()
     s.fleche2->setMinimum(jour.year());
     s.fleche2->setValue(jour.year());
     s.fleche1->setValue(jour.month());
-    s.ecrire(s.reponse1, jeuxdates::jourEtMois(jour.day(), s.fleche1->value()));
+    s.ecrire(s.reponse1, jeuxdates::jourEtMois(jour.day(), s.fleche1->value(), jour.year()));
     s.ouvrir();
     const jeuxdates::Enfant e = jeuxdates::tirerEnfant(r_.hasard, age::AnsMin);
     prenom_age = e.prenom;

@@ -1,7 +1,6 @@
 #include "naissance.h"
 
 #include "commun.h"
-#include "common/calendrier.h"
 #include "common/texte.h"
 
 namespace naissance {
@@ -18,8 +17,7 @@ QString enonce(const QDate& aujourdhui, const QString& prenom, int ans, int mois
 
 QDate dateNaissance(const QDate& aujourdhui, int ans, int mois)
 {
-    return calendrier::dateDepuisParties(aujourdhui.year() - ans, aujourdhui.month() - mois,
-                                         aujourdhui.day());
+    return aujourdhui.addMonths(-(ans * 12 + mois));
 }
 
 bool estJuste(const QDate& naissance, int moisReponse, int anReponse)
@@ -32,10 +30,10 @@ QString succes()
     return QStringLiteral("Bravo ! Vous avez la réponse juste !") + jeuxdates::finAnniversaire();
 }
 
-QString echec(const QString& prenom, int jourAujourdhui, const QDate& naissance)
+QString echec(const QString& prenom, const QDate& naissance)
 {
     return QStringLiteral("Non, ") + prenom + QStringLiteral(" a vu le jour le")
-         + jeuxdates::dateEcrite(jourAujourdhui, naissance.month(), naissance.year())
+         + jeuxdates::dateEcrite(naissance.day(), naissance.month(), naissance.year())
          + QStringLiteral(" !") + jeuxdates::finAnniversaire();
 }
 

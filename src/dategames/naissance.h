@@ -13,7 +13,8 @@ constexpr int AnsMin = 1;
 // "Aujourd'hui 5 Décembre 2026", then the age, then the start of the answer.
 QString enonce(const QDate& aujourdhui, const QString& prenom, int ans, int mois);
 
-// The birth date: today moved back by the age, carried as a calendar date.
+// The birth date: today moved back by the age, the months counted as a
+// child counts them and the day held within the month reached.
 QDate dateNaissance(const QDate& aujourdhui, int ans, int mois);
 
 // The month and year set on the spinners against the birth date; the day is
@@ -21,7 +22,7 @@ QDate dateNaissance(const QDate& aujourdhui, int ans, int mois);
 bool estJuste(const QDate& naissance, int moisReponse, int anReponse);
 
 QString succes();
-// The solution, written with today's day number.
-QString echec(const QString& prenom, int jourAujourdhui, const QDate& naissance);
+// The solution, written with the birth date's day.
+QString echec(const QString& prenom, const QDate& naissance);
 
 }  // namespace naissance

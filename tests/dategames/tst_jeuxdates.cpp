@@ -271,7 +271,7 @@ private slots:
         couleurs(e, {"clic3", "mmois", "mans"}, couleur::rouge);
 
         // "Continuer" of this game clicks before drawing. On 31 January 2026,
-        // 10 years and 3 months: 31 April 2036, that is 1 May 2036.
+        // 10 years and 3 months: April 2036, on its last day.
         b.clock.set(QDateTime(QDate(2026, 1, 31), QTime(10, 0)));
         b.random.push({pour(0, 52, 0), pour(3, 11, 1), pour(10, 50, 3)});
         const qsizetype avant = b.sons.played.size();
@@ -281,7 +281,7 @@ private slots:
         QCOMPARE(e.l("enonce9")->text(), QStringLiteral("Adrien vient de naître aujourd'hui. "
                                                         "Nous fêterons ses 10 ans 3 mois le"));
         QCOMPARE(e.l("mmois")->text(), QStringLiteral("31 Janvier"));
-        regler(mois, 5);
+        regler(mois, 4);
         regler(an, 2036);
         Banc::cliquer(e.l("mans"));
         QCOMPARE(b.sons.played.last(), QStringLiteral("1.vic"));
@@ -289,6 +289,47 @@ private slots:
                  QStringLiteral("Bravo ! Votre réponse est juste !") + FinAnniversaire);
         QCOMPARE(textColor(e.l("mmois")), couleur::noir);
         QCOMPARE(b.r().nb_exercices.valeur, 2);
+    }
+
+    // Days 29 to 31, an age of some years and 1 month in games 1, 3 and 4: the
+    // months counted as a child counts them are right, and every date written
+    // exists (February as the year spinner shows it). Texts: mois_dates and
+    // mmois at the right answers, game 4's date, mmois a year later.
+    void finsDeMois_data()
+    {
+        QTest::addColumn<int>("ans");
+        QTest::addColumn<QList<QDate>>("dates");  // today, game 1's answer, game 3's
+        QTest::addColumn<QString>("textes");
+        const auto ligne = [](int ans, const QList<QDate>& d, const char* textes) {
+            QTest::addRow("%d/%d", d[0].day(), d[0].month()) << ans << d << QString::fromUtf8(textes);
+        };
+        ligne(46, {{2026, 1, 31}, {1979, 12, 31}, {2072, 2, 29}}, "31 Décembre|29 Février|Le 29 Février 2072|28 Février");
+        ligne(4, {{2028, 2, 29}, {2024, 1, 29}, {2032, 3, 29}}, "29 Janvier|29 Mars|Le 29 Mars 2032|29 Mars");
+        ligne(14, {{2026, 3, 31}, {2012, 2, 29}, {2040, 4, 30}}, "29 Février|30 Avril|Le 30 Avril 2040|30 Avril");
+        ligne(3, {{2026, 5, 31}, {2023, 4, 30}, {2029, 6, 30}}, "30 Avril|30 Juin|Le 30 Juin 2029|30 Juin");
+        ligne(41, {{2026, 10, 31}, {1985, 9, 30}, {2067, 11, 30}}, "30 Septembre|30 Novembre|Le 30 Novembre 2067|30 Novembre");
+    }
+    void finsDeMois()
+    {
+        QFETCH(int, ans);
+        QFETCH(QList<QDate>, dates);
+        Banc b(QDateTime(dates[0], QTime(10, 0)));
+        lancer(b, Tirages{23, 1, ans, 48, 23, 1, ans, 27, 1, ans});
+        Ecran e{b};
+        regler(e.f("fleche8"), dates[1].year());
+        regler(e.f("fleche7"), dates[1].month());
+        regler(e.f("fleche12"), dates[2].year());
+        regler(e.f("fleche11"), dates[2].month());
+        QStringList lus{e.l("mois_dates")->text(), e.l("mmois")->text(),
+                        e.l("enonce10")->text().section('\n', 1).section(" nous", 0, 0)};
+        // Game 1 answered right, game 3 a year too late: its solution is that day.
+        Banc::monter(e.f("fleche12"));
+        Banc::cliquer(e.l("an_dates"));
+        Banc::cliquer(e.l("mans"));
+        QTEST((lus << e.l("mmois")->text()).join('|'), "textes");
+        QVERIFY(e.l("clic3")->text().startsWith(
+            QStringLiteral("Non, nous fêterons Julie le %1 %2 !").arg(lus[1]).arg(dates[2].year())));
+        compte(b, 2, 1, 1);
     }
 
     // The month spinners wrap; the others stop at their bounds.
@@ -332,7 +373,7 @@ private slots:
         lancer(b, t);
         Ecran e{b};
         QCOMPARE(e.f("fleche12")->maximum(), 2113);
-        e.f("fleche11")->setValue(12);
+        e.f("fleche11")->setValue(11);  // 30 November 2113
         e.f("fleche12")->setValue(2113);
         Banc::cliquer(e.l("mans"));
         QCOMPARE(b.r().nb_justes.valeur, 1);
@@ -451,7 +492,7 @@ private slots:
         Ecran e{b};
         QVERIFY(e.l("enonce7")->geometry().right() < 309);
         for (const char* m : {"fleche7", "fleche11"})
-            regler(e.f(m), 9);  // "31 Septembre"
+            regler(e.f(m), 9);  // "30 Septembre", the widest
         QVERIFY(e.l("mois_dates")->geometry().right() < e.l("an_dates")->x());
         QVERIFY(e.l("mmois")->geometry().right() < e.l("mans")->x());
         regler(e.f("fleche9"), 50);
