@@ -27,9 +27,39 @@ QString majusculeInitiale(const QString& s)
     return s.left(1).toUpper() + s.mid(1);
 }
 
+// The locale's date pattern with its four-digit year field ("yyyy", which
+// pads 100 to 0100) replaced by the year written as a plain number. Quoted
+// parts of the pattern are text and stay as they are.
+static QString sansZerosDansLAnnee(const QString& motif, const QString& annee)
+{
+    QString resultat;
+    bool cite = false;
+    for (qsizetype i = 0; i < motif.size();) {
+        const QChar c = motif.at(i);
+        if (c == QLatin1Char('\'')) {
+            cite = !cite;
+        } else if (!cite && c == QLatin1Char('y')) {
+            qsizetype fin = i;
+            while (fin < motif.size() && motif.at(fin) == c)
+                ++fin;
+            resultat += fin - i == 4 ? QLatin1Char('\'') + annee + QLatin1Char('\'')
+                                     : motif.mid(i, fin - i);
+            i = fin;
+            continue;
+        }
+        resultat += c;
+        ++i;
+    }
+    return resultat;
+}
+
 QString dateLongue(const QDate& date, const QLocale& locale)
 {
-    return majusculeInitiale(locale.toString(date, QLocale::LongFormat));
+    QLocale chiffres = locale;
+    chiffres.setNumberOptions(QLocale::OmitGroupSeparator);  // 2026, never "2 026"
+    const QString motif = sansZerosDansLAnnee(locale.dateFormat(QLocale::LongFormat),
+                                              chiffres.toString(date.year()));
+    return majusculeInitiale(locale.toString(date, motif));
 }
 
 static QString deuxChiffres(int v, const char* unite)

@@ -23,7 +23,9 @@ QLocale localeAffichage();
 // "Samedi 5 ..."; a text starting with a digit is unchanged).
 QString majusculeInitiale(const QString& s);
 
-// A date in the long form of the locale, first character in upper case.
+// A date in the long form of the locale, first character in upper case. The
+// year has no leading zeros: "Dimanche 18 avril 100", as the year is written
+// everywhere else.
 QString dateLongue(const QDate& date, const QLocale& locale = localeAffichage());
 
 // "Il est exactement" then the time as " 09 h 05 mn 07 s" (two digits each).

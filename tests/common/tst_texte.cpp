@@ -46,6 +46,10 @@ private slots:
         const QLocale fr(QLocale::French, QLocale::France);
         QCOMPARE(texte::dateLongue(QDate(2026, 12, 5), fr), QStringLiteral("Samedi 5 décembre 2026"));
         QCOMPARE(texte::dateLongue(QDate(2027, 1, 1), fr), QStringLiteral("Vendredi 1 janvier 2027"));
+        // Years below 1000 without leading zeros; the quoted words stay.
+        QCOMPARE(texte::dateLongue(QDate(100, 4, 18), fr), QStringLiteral("Dimanche 18 avril 100"));
+        QCOMPARE(texte::dateLongue(QDate(999, 6, 3), QLocale(QLocale::Spanish, QLocale::Spain)),
+                 QStringLiteral("Lunes, 3 de junio de 999"));
     }
 
     void majusculeInitiale()
