@@ -1,6 +1,9 @@
 #include "score.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
@@ -133,6 +136,19 @@ bool sauver(const QString& chemin, Compteurs c)
         return false;
     }
     return f.commit();
+}
+
+QStringList enleverRestesDeSauvegarde(const QString& chemin)
+{
+    const QFileInfo score(chemin);
+    const QRegularExpression reste(QRegularExpression::anchoredPattern(
+        QRegularExpression::escape(score.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
+    QStringList enleves;
+    QDir dossier = score.absoluteDir();
+    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (reste.match(nom).hasMatch() && dossier.remove(nom))
+            enleves << nom;
+    return enleves;
 }
 
 QString ligne(const Compteurs& c)

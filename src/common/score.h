@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // A counter stored with its type, as in the score file: code 0 is empty
@@ -47,6 +48,11 @@ Compteurs charger(const QString& chemin);
 // file that then replaces the old one, so a failed save leaves the previous
 // score whole. Returns false when the file could not be written.
 bool sauver(const QString& chemin, Compteurs c);
+
+// Removes what saves cut short left beside the score file: the temporary
+// files QSaveFile names after it, a dot and six letters ("18.aBcDeF").
+// Nothing else in the folder is touched. Returns the names removed.
+QStringList enleverRestesDeSauvegarde(const QString& chemin);
 
 // The score line: an empty first line, then
 // "Exercices --> 12  Justes --> 9  Erreurs --> 3".

@@ -79,6 +79,8 @@ bool Klepsos::demarrer(QString* erreur)
     r_.montre2->setPicture(r_.decouper({0, 0, 136, 138}));
     r_.montre->setPicture(r_.montre2->picture());
 
+    // A save killed half-way may have left its temporary file beside the score.
+    score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
     // Shows the loaded score without counting an exercise.
     r_.nb_exercices.ajouter(-1);

@@ -266,6 +266,16 @@ private slots:
         QVERIFY2(vusA > 0 && vusB > 0, qPrintable(QStringLiteral("%1 / %2").arg(vusA).arg(vusB)));
     }
 
+    // At start-up only what the score's own saves leave (18.aBcDeF) is removed.
+    void restesEnlevesAuDemarrage()
+    {
+        Banc b;
+        for (const char* nom : {"18.aBcDeF", "18.zzzzzz", "18.abcde", "18.abc1ef", "18.abcdefg", "x18.abcdef"})
+            QVERIFY(ecrireFichier(QDir(b.datas).filePath(nom), "x"));
+        QVERIFY(b.demarrer());
+        QCOMPARE(QDir(b.datas).entryList({"*18.*"}), QStringList({"18.abc1ef", "18.abcde", "18.abcdefg", "x18.abcdef"}));
+    }
+
     // Quitting with a save that fails still restores the display and ends.
     void quitterMalgreUnEchec_data()
     {
