@@ -21,7 +21,9 @@ int main(int argc, char* argv[])
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
     SystemRandom random;
-    EffectSoundPlayer sounds(ou.datas, nomsSons());
+    EffectSoundPlayer sounds(ou.datas, nomsSons(),
+                             QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
+                                            "n'a été trouvée."));
     const auto display = makePlatformDisplayLayer();
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);

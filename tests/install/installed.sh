@@ -24,6 +24,10 @@ run_and_quit() {
     expect_screen "$shot" "$WIN_GEOMETRY" 23 10 "$prefix"/share/klepsos/datas/{21,23,25,26,28}
     click 590 468 # SORTIE
     wait_exit "$pid" 15
+    # Without a sound device one French line says so, and nothing else is written.
+    local silent="Klepsos fonctionne sans son : aucune sortie audio n'a été trouvée." log
+    log=$(cat "$shot.log")
+    [ -z "$log" ] || [ "$log" = "$silent" ] || die "the console shows: $log"
 }
 
 if [ -n "${KLEPSOS_IN_X:-}" ]; then
