@@ -1,8 +1,10 @@
 #include "apropos.h"
 
 #include <QCloseEvent>
+#include <QDir>
 
 #include "common/routines.h"
+#include "textes.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
 
@@ -15,9 +17,11 @@ APropos::APropos(Routines& r, QWidget* parent) : Screen(parent), r_(r)
 
     const LabelStyle titre{uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter};
     const LabelStyle corps{uiFont(taille::p9, false), couleur::noir, Qt::AlignHCenter};
-    makeLabel(this, "nom", {40, 40, 514, 26}, titre);
-    makeLabel(this, "version", {40, 70, 514, 20}, {uiFont(taille::p9), couleur::noir});
-    makeLabel(this, "description", {60, 110, 474, 150}, corps);
+    makeLabel(this, "nom", {40, 22, 514, 26}, titre);
+    makeLabel(this, "version", {40, 48, 514, 18}, {uiFont(taille::p9), couleur::noir});
+    makeLabel(this, "description", {40, 76, 514, 218}, corps,
+              textes::aPropos({QString::fromLatin1(qVersion()), textes::emplacementLicence(),
+                               r_.fichierScore, QDir::homePath()}));
     auto* fini = makeLabel(this, "fini", {258, 300, 78, 22}, {uiFont(taille::p9), couleur::violet},
                            QStringLiteral("Fini"));
     fini->setCursor(Qt::PointingHandCursor);

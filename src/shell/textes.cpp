@@ -1,5 +1,7 @@
 #include "textes.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QWidget>
 
@@ -75,6 +77,37 @@ QString legende(const QStringList& lignes)
     return lignes.join(QLatin1Char('\n'));
 }
 
+QString aPropos(const InfosAPropos& infos)
+{
+    QString score = QDir::toNativeSeparators(infos.score);
+    const QString maison = QDir::toNativeSeparators(infos.maison) + QDir::separator();
+    if (!infos.maison.isEmpty() && score.startsWith(maison))
+        score = QStringLiteral("~") + QDir::separator() + score.mid(maison.size());
+    // A long path may break after any of its separators.
+    score.replace(QDir::separator(), QString(QDir::separator()) + QChar(0x200B));
+    return legende({
+        QStringLiteral("© 2026 Les développeurs de Klepsos"),
+        QString(),
+        QStringLiteral("Logiciel libre sous licence GNU GPL, version 3 ou toute version"),
+        QStringLiteral("ultérieure (GPL-3.0-or-later). Texte de la licence :"),
+        infos.licence,
+        QString(),
+        QStringLiteral("Polices : Liberation Sans (SIL Open Font License 1.1),"),
+        QStringLiteral("DejaVu Sans (licence libre dérivée de Bitstream Vera)."),
+        QString(),
+        QStringLiteral("Fonctionne avec Qt ") + infos.versionQt + QLatin1Char('.'),
+        QString(),
+        QStringLiteral("Le score est gardé dans : ") + score,
+    });
+}
+
+QString emplacementLicence(const QString& copieSysteme)
+{
+    if (QFileInfo(copieSysteme).isFile())
+        return QDir::toNativeSeparators(copieSysteme);
+    return QStringLiteral("le fichier LICENSE joint aux sources de Klepsos");
+}
+
 }  // namespace textes
 
 namespace {
@@ -119,13 +152,6 @@ void ecrireTextesDemarrage(const EcransTextes& e)
 
     ecrire(e.auteur_softs, "nom", QStringLiteral("Klepsos"));
     ecrire(e.auteur_softs, "version", QStringLiteral("Version ") + QStringLiteral(KLEPSOS_VERSION));
-    ecrire(e.auteur_softs, "description",
-           QStringLiteral("Klepsos apprend à lire l'heure et à compter avec les dates :\n"
-                          "une leçon sur les unités de temps, six sortes d'exercices\n"
-                          "sur les heures et les minutes, trois astuces et quatre jeux\n"
-                          "sur les âges et les anniversaires.\n\n"
-                          "Chaque réponse est corrigée tout de suite, et le score\n"
-                          "est gardé d'une fois sur l'autre."));
 
     ecrire(e.depart, "citation2", textes::legende(textes::citation()));
 }

@@ -27,4 +27,18 @@ QStringList citation();       // the start screen's quotation, then its author
 
 QString legende(const QStringList& lignes);
 
+// What the about window tells a user and a packager.
+struct InfosAPropos {
+    QString versionQt;  // the Qt the program runs on, qVersion()
+    QString licence;    // where the licence's text lies (emplacementLicence)
+    QString score;      // the score file
+    QString maison;     // the user's home folder, written "~" in the score's path
+};
+QString aPropos(const InfosAPropos& infos);
+
+// The system's copy of the GPL when it has one (Debian's), else the LICENSE
+// file that comes with the program's sources.
+inline const QString LicenceSysteme = QStringLiteral("/usr/share/common-licenses/GPL-3");
+QString emplacementLicence(const QString& copieSysteme = LicenceSysteme);
+
 }  // namespace textes

@@ -176,7 +176,10 @@ private slots:
         QVERIFY(depart->isVisible());
         QVERIFY(!depart->isEnabled());
         QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
-        QVERIFY(!b.trouver<QLabel>("auteur_softs", "description")->text().isEmpty());
+        // It names the Qt it runs on and this run's score file.
+        const QString texte = b.trouver<QLabel>("auteur_softs", "description")->text().remove(QChar(0x200B));
+        QVERIFY(texte.contains(QStringLiteral("Qt ") + qVersion()));
+        QVERIFY(texte.contains(QDir::toNativeSeparators(b.r().fichierScore)));
 
         // The drawings do not react while the about screen is open.
         Banc::cliquer(b.trouver<QWidget>("depart", "apprendre"));
