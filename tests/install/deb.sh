@@ -53,4 +53,7 @@ dpkg-deb -x "$deb" "$work/root"
 file "$work/root/usr/bin/klepsos" | grep -q 'stripped' && ! file "$work/root/usr/bin/klepsos" | grep -q 'not stripped' \
     || die "usr/bin/klepsos is not stripped"
 ! grep -qF "$(cd "$build" && pwd)" "$work/root/usr/bin/klepsos" || die "usr/bin/klepsos names the build folder"
+# Debian's own checker: no error and no warning (a missing copyright file,
+# change log or manual page is one).
+lintian --fail-on error,warning "$deb" || die "lintian reports errors or warnings (or is missing)"
 echo "ok $(basename "$deb"): Depends: $depends"
