@@ -16,7 +16,6 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("klepsos"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.klepsos.Klepsos"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
 
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
@@ -28,6 +27,11 @@ int main(int argc, char* argv[])
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
+    // Searching the icon theme costs as much as building the start screen:
+    // it waits until that screen is on view.
+    QObject::connect(&klepsos, &Klepsos::demarrageTermine, [] {
+        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
+    });
     // However the run ends (the session closing included), save the score.
     QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
     QString erreur;

@@ -78,18 +78,25 @@ void Routines::DessinerMontre()
     minute_montre = qint16(t.minute());
 }
 
-bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
+bool Routines::VerifierFond(const QString& nom, QString* erreur) const
 {
     const QString chemin = cheminDatas(nom);
-    // Read the header now, so a missing or foreign file stops start-up; the
-    // picture itself is decoded when its screen is first shown.
     QImageReader lecteur(chemin);
     if (!lecteur.canRead() || !lecteur.size().isValid()) {
         if (erreur)
             *erreur = messageImageIllisible(chemin);
         return false;
     }
-    ecran->setBackgroundFile(chemin);
+    return true;
+}
+
+bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
+{
+    // Read the header now, so a missing or foreign file stops start-up; the
+    // picture itself is decoded when its screen is first shown.
+    if (!VerifierFond(nom, erreur))
+        return false;
+    ecran->setBackgroundFile(cheminDatas(nom));
     return true;
 }
 

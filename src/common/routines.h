@@ -81,6 +81,9 @@ public:
     // Loads a background picture from the data folder. False, with the
     // missing file's name in a French message, when it cannot be read.
     bool ChargerFond(Screen* ecran, const QString& nom, QString* erreur = nullptr);
+    // Reads only the header of that picture: false, with the same message,
+    // when it cannot be read.
+    bool VerifierFond(const QString& nom, QString* erreur = nullptr) const;
 
     // If rendre_focus is 1, clears it and gives the keyboard focus to the
     // screen, taking it from the arrow spinner that had it.

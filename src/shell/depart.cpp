@@ -39,7 +39,8 @@ ClickableLabel* Depart::zone(const char* name, const QRect& place)
     return z;
 }
 
-Depart::Depart(Routines& r, QWidget* parent) : Screen(parent), r_(r)
+Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
+    : Screen(parent), r_(r), ecrans_(ecrans)
 {
     setObjectName(QStringLiteral("depart"));
 
@@ -78,17 +79,17 @@ Depart::Depart(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     connect(this, &Screen::pointerMoved, this, [this] { survol(QString()); });
     connect(montre, &PictureBox::pointerMoved, this, [this] { survol(QStringLiteral("montre")); });
 
-    connect(apprendre, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.lecon); });
-    connect(astus, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.astuces); });
+    connect(apprendre, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.lecon()); });
+    connect(astus, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.astuces()); });
     connect(exos, &ClickableLabel::clicked, this, [this] {
         r_.nb_exercices.ajouter(-1);
-        ecrans_.exercices->CompterExercice();
-        ouvrir(ecrans_.exercices);
+        ecrans_.exercices()->CompterExercice();
+        ouvrir(ecrans_.exercices());
     });
     connect(montre, &PictureBox::clicked, this, [this] {
         r_.nb_exercices.ajouter(-1);
-        ecrans_.jeux_dates->CompterExerciceDates();
-        ouvrir(ecrans_.jeux_dates);
+        ecrans_.jeuxDates()->CompterExerciceDates();
+        ouvrir(ecrans_.jeuxDates());
     });
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
@@ -127,7 +128,7 @@ void Depart::ouvrir(Screen* ecran)
 
 void Depart::ouvrirAPropos()
 {
-    APropos* a = ecrans_.auteur_softs;
+    APropos* a = ecrans_.aPropos();
     const QSize affichage = (screen() ? screen() : QGuiApplication::primaryScreen())->size();
     a->move((affichage.width() - a->width()) / 2, (affichage.height() - a->height()) / 2);
     a->showScreen();

@@ -19,16 +19,21 @@ class Depart : public Screen {
     Q_OBJECT
 
 public:
-    struct Ecrans {
-        Lecon* lecon = nullptr;
-        Exercices* exercices = nullptr;
-        Astuces* astuces = nullptr;
-        JeuxDates* jeux_dates = nullptr;
-        APropos* auteur_softs = nullptr;
+    // Where the start screen finds the screens it opens; one that is not
+    // built yet is built when asked for.
+    class Ecrans {
+    public:
+        virtual Lecon* lecon() = 0;
+        virtual Exercices* exercices() = 0;
+        virtual Astuces* astuces() = 0;
+        virtual JeuxDates* jeuxDates() = 0;
+        virtual APropos* aPropos() = 0;
+
+    protected:
+        ~Ecrans() = default;
     };
 
-    explicit Depart(Routines& r, QWidget* parent = nullptr);
-    void setEcrans(const Ecrans& e) { ecrans_ = e; }
+    Depart(Routines& r, Ecrans& ecrans, QWidget* parent = nullptr);
 
     void activation() override;
 
@@ -46,7 +51,7 @@ private:
     ClickableLabel* zone(const char* name, const QRect& place);
 
     Routines& r_;
-    Ecrans ecrans_;
+    Ecrans& ecrans_;
     ClickableLabel* texte_;
     ClickableLabel* dates_;
     ClickableLabel* heur_;

@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QImage>
 #include <QScreen>
+#include <QTimer>
 
 #include "apropos.h"
 #include "common/score.h"
@@ -13,6 +15,7 @@
 #include "textes.h"
 #include "tips/astuces.h"
 #include "ui/picturebox.h"
+#include "ui/soundplayer.h"
 
 FenetrePrincipale::FenetrePrincipale()
 {
@@ -36,40 +39,102 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
         r_.fichierScore = fichierScore;
     connect(fenetre_.get(), &FenetrePrincipale::fermeture, this, &Klepsos::quitter);
 
-    depart_ = new Depart(r_, fenetre_.get());
-    lecon_ = new Lecon(r_, fenetre_.get());
-    exercices_ = new Exercices(r_, fenetre_.get());
-    astuces_ = new Astuces(r_, fenetre_.get());
-    jeux_dates_ = new JeuxDates(r_, fenetre_.get());
-    auteur_softs_ = new APropos(r_, fenetre_.get());
+    // The two pictures the start screen shows are decoded on other threads
+    // while its widgets are built.
+    const auto lire = [](const QString& chemin) { return QImage(chemin); };
+    planche_ = std::async(std::launch::async, lire, r_.cheminDatas(QStringLiteral("anim")));
+    fondDepart_ = std::async(std::launch::async, lire, r_.cheminDatas(QStringLiteral("23")));
+
+    depart_ = new Depart(r_, *this, fenetre_.get());
+    depart_->setGeometry(0, 0, 640, 480);
+    depart_->hide();
     divers_ = new QWidget(fenetre_.get());
     divers_->setObjectName(QStringLiteral("divers"));
     auto* anim = new PictureBox(divers_);
     anim->setObjectName(QStringLiteral("anim"));
     divers_->hide();
 
-    for (Screen* s : std::initializer_list<Screen*>{depart_, lecon_, exercices_, astuces_, jeux_dates_}) {
-        s->setGeometry(0, 0, 640, 480);
-        s->hide();
-    }
-    auteur_softs_->hide();
     r_.depart = depart_;
-    depart_->setEcrans({lecon_, exercices_, astuces_, jeux_dates_, auteur_softs_});
     connect(depart_, &Depart::quitter, this, &Klepsos::quitter);
 }
 
 Klepsos::~Klepsos() = default;
 
+template <class T>
+T* Klepsos::placer(T* ecran, const char* fond)
+{
+    ecran->setGeometry(0, 0, 640, 480);
+    ecran->hide();
+    // Start-up has read this file's header already; should it have gone
+    // since, the screen shows its plain colour.
+    r_.ChargerFond(ecran, QString::fromLatin1(fond));
+    return ecran;
+}
+
+Lecon* Klepsos::lecon()
+{
+    if (!lecon_) {
+        lecon_ = placer(new Lecon(r_, fenetre_.get()), "26");
+        ecrireTextesDemarrage({.lecon = lecon_});
+    }
+    return lecon_;
+}
+
+Exercices* Klepsos::exercices()
+{
+    if (!exercices_) {
+        exercices_ = placer(new Exercices(r_, fenetre_.get()), "25");
+        ecrireScoreExercices();
+    }
+    return exercices_;
+}
+
+Astuces* Klepsos::astuces()
+{
+    if (!astuces_) {
+        astuces_ = placer(new Astuces(r_, fenetre_.get()), "21");
+        ecrireTextesDemarrage({.astuces = astuces_});
+    }
+    return astuces_;
+}
+
+JeuxDates* Klepsos::jeuxDates()
+{
+    if (!jeux_dates_)
+        jeux_dates_ = placer(new JeuxDates(r_, fenetre_.get()), "28");
+    return jeux_dates_;
+}
+
+APropos* Klepsos::aPropos()
+{
+    if (!auteur_softs_) {
+        // A window of its own: it keeps its size and is placed when opened.
+        auteur_softs_ = new APropos(r_, fenetre_.get());
+        auteur_softs_->hide();
+        r_.ChargerFond(auteur_softs_, QStringLiteral("22"));
+        ecrireTextesDemarrage({.auteur_softs = auteur_softs_});
+    }
+    return auteur_softs_;
+}
+
+void Klepsos::ecrireScoreExercices()
+{
+    // Shows the score without counting an exercise.
+    r_.nb_exercices.ajouter(-1);
+    exercices_->CompterExercice();
+}
+
 bool Klepsos::demarrer(QString* erreur)
 {
-    // Tables and pi are ready with the shared state; the texts come next.
-    ecrireTextesDemarrage({depart_, lecon_, astuces_, auteur_softs_});
+    // Tables and pi are ready with the shared state; the texts come next,
+    // those of the other screens as each one is built.
+    ecrireTextesDemarrage({.depart = depart_});
 
     r_.centre_x = r_.montre->width() / 2.0f;
     r_.centre_y = r_.montre->height() / 2.0f;
 
     auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
-    r_.anim = QPixmap(r_.cheminDatas(QStringLiteral("anim")));
+    r_.anim = QPixmap::fromImage(planche_.get());
     if (r_.anim.isNull()) {
         if (erreur)
             *erreur = messageImageIllisible(r_.cheminDatas(QStringLiteral("anim")));
@@ -82,23 +147,22 @@ bool Klepsos::demarrer(QString* erreur)
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
-    // Shows the loaded score without counting an exercise.
-    r_.nb_exercices.ajouter(-1);
-    exercices_->CompterExercice();
+    if (exercices_)
+        ecrireScoreExercices();
 
-    const std::pair<Screen*, const char*> fonds[] = {
-        {astuces_, "21"}, {depart_, "23"}, {auteur_softs_, "22"},
-        {exercices_, "25"}, {lecon_, "26"}, {jeux_dates_, "28"},
-    };
-    for (const auto& [ecran, nom] : fonds)
-        if (!r_.ChargerFond(ecran, QString::fromLatin1(nom), erreur))
+    // Every background is checked now, so that a missing one stops start-up
+    // here; the start screen's is the only one needed before the show.
+    for (const char* nom : {"21", "23", "22", "25", "26", "28"})
+        if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
+    depart_->setBackground(QPixmap::fromImage(fondDepart_.get()));
 
     const QSizeF taille = r_.affichage.screenSize();
     r_.largeur_ecran = float(taille.width());
     r_.hauteur_ecran = float(taille.height());
     r_.affichage.setTaskbarPos(DisplayLayer::CacherFenetre);
     r_.ChangerResolution(640, 480);
+    // Heard once the sounds are loaded, right after the first paint.
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
@@ -106,9 +170,38 @@ bool Klepsos::demarrer(QString* erreur)
         const QRect g = ecran->availableGeometry();
         fenetre_->move(g.center() - QPoint(320, 240));
     }
+    depart_->installEventFilter(this);
     fenetre_->show();
     depart_->showScreen();
     return true;
+}
+
+bool Klepsos::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == depart_ && e->type() == QEvent::Paint) {
+        depart_->removeEventFilter(this);
+        // Once this paint is on screen.
+        QTimer::singleShot(0, this, &Klepsos::terminerDemarrage);
+    }
+    return QObject::eventFilter(o, e);
+}
+
+void Klepsos::terminerDemarrage()
+{
+    if (termine_)
+        return;
+    // The sounds first: they load in the background while the screens are
+    // built.
+    r_.sons.load();
+    lecon();
+    exercices();
+    astuces();
+    jeuxDates();
+    aPropos();
+    if (!suiteFaite_) {
+        suiteFaite_ = true;
+        emit demarrageTermine();
+    }
 }
 
 void Klepsos::quitter()
@@ -122,7 +215,8 @@ void Klepsos::quitter()
         r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
         r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }
-    auteur_softs_->hide();
+    if (auteur_softs_)
+        auteur_softs_->hide();
     fenetre_->hide();
     emit finished();
 }

@@ -2,17 +2,20 @@
 
 #include <QObject>
 #include <QWidget>
+#include <QImage>
+#include <future>
 #include <memory>
 
 #include "common/routines.h"
+#include "depart.h"
 
 class APropos;
 class Astuces;
-class Depart;
 class Exercices;
 class JeuxDates;
 class Lecon;
 class PictureBox;
+class Screen;
 
 // The main window: 640 x 480, holding the full-size screens, one shown at a
 // time. Closing it by the window manager quits as "SORTIE" does.
@@ -30,7 +33,11 @@ protected:
 };
 
 // The whole program: its state, its screens, start-up and quitting.
-class Klepsos : public QObject {
+//
+// Only the start screen is built before the window is shown. The other
+// screens and the sounds are built right after its first paint, or earlier
+// by whoever asks for one of them first (a drawing clicked at once, a test).
+class Klepsos : public QObject, public Depart::Ecrans {
     Q_OBJECT
 
 public:
@@ -44,6 +51,12 @@ public:
     // score.
     bool demarrer(QString* erreur);
 
+    // What start-up leaves for after the first paint: the sounds loaded
+    // (the start-up sound then plays) and every other screen built. Runs by
+    // itself once the start screen is painted; calling it sooner does the
+    // same at once, and nothing is built twice.
+    void terminerDemarrage();
+
     // The quitting sequence: return sound, score saved, display and task bar
     // restored, then finished() is emitted. Runs once.
     void quitter();
@@ -51,17 +64,28 @@ public:
     Routines& routines() { return r_; }
     FenetrePrincipale* fenetre() const { return fenetre_.get(); }
     Depart* depart() const { return depart_; }
-    Lecon* lecon() const { return lecon_; }
-    Exercices* exercices() const { return exercices_; }
-    Astuces* astuces() const { return astuces_; }
-    JeuxDates* jeuxDates() const { return jeux_dates_; }
-    APropos* aPropos() const { return auteur_softs_; }
+    // Each screen, built the first time it is asked for.
+    Lecon* lecon() override;
+    Exercices* exercices() override;
+    Astuces* astuces() override;
+    JeuxDates* jeuxDates() override;
+    APropos* aPropos() override;
     bool scoreSauve() const { return scoreSauve_; }
 
 signals:
     void finished();
+    // Once, when what start-up left for after the first paint is done.
+    void demarrageTermine();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // A full-size screen put in its place, hidden, with its background.
+    template <class T>
+    T* placer(T* ecran, const char* fond);
+    void ecrireScoreExercices();
+
     Routines r_;
     std::unique_ptr<FenetrePrincipale> fenetre_;
     Depart* depart_ = nullptr;
@@ -71,7 +95,10 @@ private:
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
     QWidget* divers_ = nullptr;
+    std::future<QImage> planche_;
+    std::future<QImage> fondDepart_;
     bool demarre_ = false;
+    bool suiteFaite_ = false;
     bool termine_ = false;
     bool scoreSauve_ = false;
 };

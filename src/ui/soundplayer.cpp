@@ -7,6 +7,7 @@
 #include <QSoundEffect>
 #include <QUrl>
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -34,7 +35,20 @@ void dropNoAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
 
 EffectSoundPlayer::EffectSoundPlayer(const QString& folder, const QStringList& names,
                                      const QString& silentNotice)
+    : folder_(folder), names_(names), silentNotice_(silentNotice)
 {
+}
+
+EffectSoundPlayer::~EffectSoundPlayer()
+{
+    qDeleteAll(effects_);
+}
+
+void EffectSoundPlayer::load()
+{
+    if (loaded_)
+        return;
+    loaded_ = true;
     // Installed once for the run: the warnings may come later, as the
     // sounds load, and a second player must not chain the filter to itself.
     static const bool filtering = [] {
@@ -43,31 +57,34 @@ EffectSoundPlayer::EffectSoundPlayer(const QString& folder, const QStringList& n
     }();
     Q_UNUSED(filtering);
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        if (!silentNotice.isEmpty())
-            std::fprintf(stderr, "%s\n", silentNotice.toLocal8Bit().constData());
-        return;
+        if (!silentNotice_.isEmpty())
+            std::fprintf(stderr, "%s\n", silentNotice_.toLocal8Bit().constData());
+    } else {
+        const QDir dir(folder_);
+        for (const QString& name : std::as_const(names_)) {
+            const QString path = dir.filePath(name);
+            if (!QFileInfo::exists(path))
+                continue;
+            auto* effect = new QSoundEffect;
+            effect->setSource(QUrl::fromLocalFile(path));
+            effects_.insert(name, effect);
+        }
     }
-    const QDir dir(folder);
-    for (const QString& name : names) {
-        const QString path = dir.filePath(name);
-        if (!QFileInfo::exists(path))
-            continue;
-        auto* effect = new QSoundEffect;
-        effect->setSource(QUrl::fromLocalFile(path));
-        effects_.insert(name, effect);
-    }
-}
-
-EffectSoundPlayer::~EffectSoundPlayer()
-{
-    qDeleteAll(effects_);
+    if (pending_)
+        play(*std::exchange(pending_, std::nullopt));
 }
 
 void EffectSoundPlayer::play(const QString& name)
 {
+    if (!loaded_) {
+        pending_ = name;
+        return;
+    }
+    last_ = name;
     if (current_)
         current_->stop();
     current_ = effects_.value(name);
+    // One still loading starts once it is loaded.
     if (current_ && current_->status() != QSoundEffect::Error)
         current_->play();
 }

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QSoundEffect;
 
@@ -12,11 +13,17 @@ class SoundPlayer {
 public:
     virtual ~SoundPlayer() = default;
     virtual void play(const QString& name) = 0;
+    // Gets every sound ready. Start-up calls it once the first screen is on
+    // view, so that the window does not wait for the audio system; a player
+    // with nothing to load ignores it.
+    virtual void load() {}
 };
 
-// Plays WAV files of one folder through QSoundEffect. Every file is loaded
-// once, up front. A missing or unplayable file, or no audio device, is
-// silence.
+// Plays WAV files of one folder through QSoundEffect. The files, and with
+// them Qt Multimedia and the audio device, are opened by load(), once. The
+// last sound asked for before that is kept and played as soon as the files
+// are loaded (any earlier one would have been cut by it anyway). A missing
+// or unplayable file, or no audio device, is silence.
 //
 // With no audio output at all nothing is loaded, and Qt Multimedia's own
 // warnings about it (one per sound) are dropped: the console shows
@@ -27,8 +34,19 @@ public:
                       const QString& silentNotice = QString());
     ~EffectSoundPlayer() override;
     void play(const QString& name) override;
+    void load() override;
+
+    bool isLoaded() const { return loaded_; }
+    // The sound last played since load(), heard or silent; none before.
+    const std::optional<QString>& lastPlayed() const { return last_; }
 
 private:
+    QString folder_;
+    QStringList names_;
+    QString silentNotice_;
+    bool loaded_ = false;
+    std::optional<QString> pending_;  // asked for before load()
+    std::optional<QString> last_;
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* current_ = nullptr;
 };

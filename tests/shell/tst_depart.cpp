@@ -258,6 +258,70 @@ private slots:
         QVERIFY(b.affichage.calls.isEmpty());
     }
 
+    // Only the start screen is built before the show; a drawing clicked at
+    // once builds its screen, which shows and sounds as when built ahead.
+    void ouvrirAvantLaSuite_data()
+    {
+        QTest::addColumn<QString>("dessin");
+        QTest::addColumn<QString>("ecran");
+        QTest::newRow("lecon") << "apprendre" << "lecon";
+        QTest::newRow("astuces") << "astus" << "astuces";
+        QTest::newRow("exercices") << "exos" << "exercices";
+        QTest::newRow("jeux") << "montre" << "jeux_dates";
+        QTest::newRow("a propos") << "logiciels" << "auteur_softs";
+    }
+    void ouvrirAvantLaSuite()
+    {
+        QFETCH(QString, dessin);
+        QFETCH(QString, ecran);
+        QImage vues[2];
+        QStringList sons[2];
+        for (const Banc::Suite suite : {Banc::ToutConstruire, Banc::ApresPremierePeinture}) {
+            Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+            for (int i = 0; i < 40; ++i)
+                b.random.push({0.1 + i / 50.0});
+            QVERIFY(b.demarrer(suite));
+            QWidget* fenetre = b.app->fenetre();
+            QCOMPARE(fenetre->findChild<QWidget*>(ecran) != nullptr, suite == Banc::ToutConstruire);
+            Banc::cliquer(b.trouver<QWidget>("depart", qPrintable(dessin)));
+            QWidget* ouvert = b.ecranNomme(qPrintable(ecran));
+            QVERIFY(ouvert && ouvert->isVisible());
+            vues[suite] = ouvert->grab().toImage();
+            sons[suite] = b.sons.played;
+        }
+        QCOMPARE(vues[Banc::ApresPremierePeinture], vues[Banc::ToutConstruire]);
+        QCOMPARE(sons[Banc::ApresPremierePeinture], sons[Banc::ToutConstruire]);
+    }
+
+    void suiteApresLaPremierePeinture()
+    {
+        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+        QVERIFY(b.demarrer(Banc::ApresPremierePeinture));
+        QVERIFY(!b.ecranNomme("jeux_dates"));
+        QVERIFY(QTest::qWaitForWindowExposed(b.app->fenetre()));
+        QTRY_VERIFY(b.ecranNomme("lecon"));
+        for (const char* ecran : {"lecon", "exercices", "astuces", "jeux_dates"})
+            QVERIFY2(b.ecranNomme(ecran) && b.ecranNomme(ecran)->isHidden(), ecran);
+        QCOMPARE(b.trouver<QLabel>("exercices", "score")->text(),
+                 QStringLiteral("\nExercices --> 5  Justes --> 3  Erreurs --> 2"));
+        QCOMPARE(b.sons.played, QStringList({"3"}));
+    }
+
+    // The sounds load after the first paint: of those asked for before,
+    // the last one plays then, as it would have cut the others.
+    void sonDemandeAvantLeChargement()
+    {
+        Banc b;
+        EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
+        sons.play(QStringLiteral("1"));
+        sons.play(QStringLiteral("3"));
+        QVERIFY(!sons.isLoaded() && !sons.lastPlayed());
+        sons.load();
+        QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("3")));
+        sons.play(QStringLiteral("1"));
+        QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("1")));
+    }
+
     void sonsAbsentsNeBloquentRien()
     {
         Banc b;
@@ -266,6 +330,7 @@ private slots:
                 QFile::remove(QDir(b.datas).filePath(nom));
         // The real player, on a folder without sounds: silence, no error.
         EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
+        sons.load();
         sons.play(QStringLiteral("3"));
         sons.play(QStringLiteral("absent"));
         QVERIFY(b.demarrer());

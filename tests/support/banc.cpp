@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QMouseEvent>
 
-#include "shell/apropos.h"
 
 void copierDossier(const QString& de, const QString& vers)
 {
@@ -29,21 +28,22 @@ Banc::Banc(const QDateTime& maintenant, const QByteArray& scoreInitial) : clock(
 
 Banc::~Banc() = default;
 
-bool Banc::demarrer()
+bool Banc::demarrer(Suite suite)
 {
     QString erreur;
     const bool ok = app->demarrer(&erreur);
     if (!ok)
         qWarning("%s", qPrintable(erreur));
+    else if (suite == ToutConstruire)
+        app->terminerDemarrage();
     return ok;
 }
 
 QWidget* Banc::ecranNomme(const char* ecran) const
 {
-    const QString nom = QString::fromLatin1(ecran);
-    if (app->aPropos()->objectName() == nom)
-        return app->aPropos();
-    return app->fenetre()->findChild<QWidget*>(nom, Qt::FindDirectChildrenOnly);
+    // The about window too is a child of the main window. Nothing is built
+    // here: a screen not built yet is not found.
+    return app->fenetre()->findChild<QWidget*>(QString::fromLatin1(ecran), Qt::FindDirectChildrenOnly);
 }
 
 QByteArray Banc::octetsScore() const

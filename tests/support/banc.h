@@ -16,8 +16,10 @@ public:
                   const QByteArray& scoreInitial = {});
     ~Banc();
 
-    // Runs the start-up sequence; fails the test if it does not succeed.
-    bool demarrer();
+    // Runs the start-up sequence and, unless told otherwise, what it leaves
+    // for after the first paint, so that every screen is there to be found.
+    enum Suite { ToutConstruire, ApresPremierePeinture };
+    bool demarrer(Suite suite = ToutConstruire);
 
     FixedClock clock;
     ScriptedRandom random;
