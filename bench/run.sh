@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Measures Klepsos against a bare Qt Widgets window and prints tables:
+# Measures Klepsos against a bare Qt Widgets window of the same size, both
+# started alternately in one run, and prints tables of medians:
 #   - start-up, from process start to the first painted start screen, and
-#     peak resident memory, median of alternated runs, with their ratios;
-#   - where the program's start-up time goes;
+#     peak resident memory, with their ratios, in a 640 x 480 window and full
+#     screen on a 1920 x 1080 display (the second when the program has the
+#     option --plein-ecran);
+#   - where start-up goes: QApplication built, window shown, mapped, painted;
+#   - from outside, as a cross-check: the time until the X server maps the
+#     program's window, seen by another client (xev);
 #   - the cost of one judged answer and one new question (10,000 rounds).
 # Usage: bash bench/run.sh [runs]   (default 15 runs of each program)
-# Builds the bench targets in $BUILD_DIR (default build). The start-up runs
-# use a real X server: the current $DISPLAY, or Xvfb when there is none
-# (QT_QPA_PLATFORM=offscreen measures without any).
+#
+# It builds klepsos and the bench targets in $BUILD_DIR (default build) and
+# runs the real build/klepsos, as a user starts it, under its own Xvfb
+# display (1920 x 1080 x 24, no window manager). The probe bench/sonde.cpp,
+# preloaded, notes the steps and ends the program half a second after its
+# first paint, without quitting: nothing is saved.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -15,64 +23,121 @@ BUILD_DIR=${BUILD_DIR:-build}
 RUNS=${1:-15}
 
 if [ -z "${KLEPSOS_BENCH_INNER:-}" ]; then
+    for c in xvfb-run xauth xev stdbuf; do
+        command -v "$c" >/dev/null || { echo "bench/run.sh needs $c (xvfb, xauth, x11-utils)" >&2; exit 1; }
+    done
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLEPSOS_TESTS=ON -DKLEPSOS_BENCH=ON >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)" --target bench_demarrage bench_fenetre_nue bench_reponses >/dev/null
-    export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-    export KLEPSOS_BENCH_INNER=1
-    if [ -z "${DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != offscreen ]; then
-        exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$@"
-    fi
+    cmake --build "$BUILD_DIR" -j"$(nproc)" --target klepsos bench_sonde bench_fenetre_nue bench_reponses >/dev/null
+    XDG_RUNTIME_DIR=$(mktemp -d)
+    export XDG_RUNTIME_DIR KLEPSOS_BENCH_INNER=1
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+    xvfb-run -a -s '-screen 0 1920x1080x24' bash "$0" "$@"
+    exit
 fi
+
+KLEPSOS=$BUILD_DIR/klepsos
+NUE=$BUILD_DIR/bench/bench_fenetre_nue
+SONDE=$(realpath "$BUILD_DIR/bench/libbench_sonde.so")
+notes=$(mktemp) cartes=$(mktemp)
+trap 'kill "$(jobs -p)" 2>/dev/null; rm -f "$notes" "$cartes"' EXIT
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
-declare -A mesures   # "program step" -> newline-separated values (µs or kB)
+# The options of this build: window mode is asked for when the program has a
+# full-screen default; the full-screen rows need --plein-ecran. The probe
+# ends a program that would start instead of printing its help.
+aide=$(QT_QPA_PLATFORM=offscreen KLEPSOS_SONDE=/dev/null LD_PRELOAD=$SONDE \
+    timeout 20 "$KLEPSOS" --help 2>&1 || true)
+options_fenetre=()
+grep -q -- '--fenetre' <<<"$aide" && options_fenetre=(--fenetre)
+plein_ecran=false
+grep -q -- '--plein-ecran' <<<"$aide" && plein_ecran=true
 
-# One run: start time taken here, each step's time printed by the program.
+# Every map of a window on the display, with the time it was seen.
+stdbuf -oL xev -root -event substructure | while IFS= read -r ligne; do
+    case $ligne in MapNotify*) echo "${EPOCHREALTIME/./}" ;; esac
+done >"$cartes" &
+sleep 0.5
+
+declare -A mesures # "configuration program step" -> newline-separated values
+
+# One run: start time taken here, each step noted by the probe, the map seen
+# by xev.
 lancer() {
-    local prog=$1 t0 sortie
+    local config=$1 nom=$2 ecran=$3 t0 etape valeur
+    shift 3
     t0=${EPOCHREALTIME/./}
-    sortie=$("$BUILD_DIR/$prog" 2>/dev/null)
-    while read -r quoi nom valeur; do
-        case "$quoi" in
-        etape) mesures["$prog $nom"]+="$((valeur - t0))"$'\n' ;;
-        rss) mesures["$prog rss"]+="$nom"$'\n' ;;
+    KLEPSOS_SONDE=$notes KLEPSOS_SONDE_ECRAN=$ecran LD_PRELOAD=$SONDE "$@" >/dev/null 2>&1 || true
+    grep -q '^rss ' "$notes" || { echo "$nom ($config) did not paint: $*" >&2; exit 1; }
+    while read -r etape valeur; do
+        case $etape in
+        rss | cpu | largeur | hauteur) mesures["$config $nom $etape"]+="$valeur"$'\n' ;;
+        *) mesures["$config $nom $etape"]+="$((valeur - t0))"$'\n' ;;
         esac
-    done <<<"$sortie"
-    grep -q '^etape peint' <<<"$sortie" || { echo "$prog did not paint" >&2; exit 1; }
+    done <"$notes"
+    valeur=$(awk -v t0="$t0" '$1 > t0 {print $1 - t0; exit}' "$cartes")
+    [ -n "$valeur" ] && mesures["$config $nom carte"]+="$valeur"$'\n'
+    return 0
 }
 
-# A first run of each warms the file cache and is not counted.
-"$BUILD_DIR/bench_fenetre_nue" >/dev/null 2>&1
-"$BUILD_DIR/bench_demarrage" >/dev/null 2>&1
-for _ in $(seq "$RUNS"); do
-    lancer bench_fenetre_nue
-    lancer bench_demarrage
+configs=(fenetre)
+$plein_ecran && configs+=(plein)
+
+for config in "${configs[@]}"; do
+    if [ "$config" = fenetre ]; then
+        klepsos=("$KLEPSOS" "${options_fenetre[@]}") nue=("$NUE")
+    else
+        klepsos=("$KLEPSOS" --plein-ecran) nue=("$NUE" --plein-ecran)
+    fi
+    # A first run of each warms the file cache and is not counted.
+    lancer chauffe nue "" "${nue[@]}"
+    lancer chauffe klepsos depart "${klepsos[@]}"
+    for _ in $(seq "$RUNS"); do
+        lancer "$config" nue "" "${nue[@]}"
+        lancer "$config" klepsos depart "${klepsos[@]}"
+    done
 done
 
-m() { printf '%s' "${mesures[$1]}" | median; }
-ms() { awk -v us="$(m "$1")" 'BEGIN {printf "%.1f", us / 1000}'; }
+m() { printf '%s' "${mesures[$1]:-}" | median; }
+ms() { awk -v us="$(m "$1")" 'BEGIN {printf (us == "") ? "-" : "%.1f", us / 1000}'; }
 mb() { awk -v kb="$(m "$1")" 'BEGIN {printf "%.1f", kb / 1024}'; }
-ratio() { awk -v a="$(m "$1")" -v b="$(m "$2")" 'BEGIN {printf "%.2f", a / b}'; }
+ratio() { awk -v a="$(m "$1")" -v b="$(m "$2")" 'BEGIN {printf (a == "" || b == "") ? "-" : "%.2f", a / b}'; }
+taille() { echo "$(m "$1 $2 largeur") x $(m "$1 $2 hauteur")"; }
 
-plateforme=${QT_QPA_PLATFORM:-xcb}
-echo "Start-up to the first painted start screen ($plateforme), median of $RUNS alternated runs each"
+echo "Start-up to the first painted start screen, under Xvfb (xcb), median of $RUNS alternated runs each"
+echo "(klepsos started as: $KLEPSOS ${options_fenetre[*]})"
 echo
-echo "| program                       | start-up (ms) | peak memory (MB) |"
-echo "|-------------------------------|---------------|------------------|"
-printf '| %-29s | %13s | %16s |\n' "bare 640 x 480 window" "$(ms 'bench_fenetre_nue peint')" "$(mb 'bench_fenetre_nue rss')"
-printf '| %-29s | %13s | %16s |\n' "klepsos" "$(ms 'bench_demarrage peint')" "$(mb 'bench_demarrage rss')"
-printf '| %-29s | %13s | %16s |\n' "ratio (target 1.5 at most)" \
-    "$(ratio 'bench_demarrage peint' 'bench_fenetre_nue peint')" "$(ratio 'bench_demarrage rss' 'bench_fenetre_nue rss')"
+echo "| configuration | window size | bare window | klepsos | ratio | target |"
+echo "|---|---|---|---|---|---|"
+ligne() {
+    local config=$1 titre=$2 quoi=$3 unite=$4 f=$5 etape=$6 cible=$7
+    printf '| %s, %s | %s | %s %s | %s %s | %s | %s |\n' "$titre" "$quoi" "$(taille "$config" klepsos)" \
+        "$($f "$config nue $etape")" "$unite" "$($f "$config klepsos $etape")" "$unite" \
+        "$(ratio "$config klepsos $etape" "$config nue $etape")" "$cible"
+}
+for config in "${configs[@]}"; do
+    titre=$([ "$config" = fenetre ] && echo "window" || echo "full screen")
+    ligne "$config" "$titre" "start-up" ms ms peint "1.5 at most"
+    ligne "$config" "$titre" "processor time to first paint" ms ms cpu "(steadier on a busy machine)"
+    ligne "$config" "$titre" "peak memory" MB mb rss "1.5 at most"
+    ligne "$config" "$titre" "mapped, seen from outside" ms ms carte "cross-check"
+done
+$plein_ecran || echo "| full screen | | not measured: this klepsos has no --plein-ecran option | | | |"
 echo
-echo "Where klepsos's start-up goes (median ms from process start)"
-echo
-echo "| reached                                   | klepsos | bare window |"
-echo "|-------------------------------------------|---------|-------------|"
-printf '| %-41s | %7s | %11s |\n' "QApplication built" "$(ms 'bench_demarrage application')" "$(ms 'bench_fenetre_nue application')"
-printf '| %-41s | %7s | %11s |\n' "sounds loaded (EffectSoundPlayer)" "$(ms 'bench_demarrage sons')" ""
-printf '| %-41s | %7s | %11s |\n' "screens built (Klepsos constructor)" "$(ms 'bench_demarrage ecrans')" ""
-printf '| %-41s | %7s | %11s |\n' "start-up sequence done (pictures, score)" "$(ms 'bench_demarrage demarrer')" ""
-printf '| %-41s | %7s | %11s |\n' "first paint on screen" "$(ms 'bench_demarrage peint')" "$(ms 'bench_fenetre_nue peint')"
-echo
+for config in "${configs[@]}"; do
+    echo "Where start-up goes, $config (median ms from process start; bare window $(taille "$config" nue))"
+    echo
+    echo "| reached | bare window | klepsos |"
+    echo "|---|---|---|"
+    for etape in application montre expose peint; do
+        case $etape in
+        application) quoi="QApplication built" ;;
+        montre) quoi="window shown" ;;
+        expose) quoi="window mapped (exposed)" ;;
+        peint) quoi="first paint done" ;;
+        esac
+        printf '| %s | %s | %s |\n' "$quoi" "$(ms "$config nue $etape")" "$(ms "$config klepsos $etape")"
+    done
+    echo
+done
 QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/bench_reponses" 2>/dev/null
