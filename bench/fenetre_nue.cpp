@@ -3,6 +3,7 @@
 // which also ends it.
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QWidget>
 
 int main(int argc, char* argv[])
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     QLabel texte(QStringLiteral("Bonjour"), &fenetre);
     texte.move(20, 20);
     if (QApplication::arguments().contains(QStringLiteral("--plein-ecran"))) {
+        // Without a window manager nothing else would give it the screen's size.
+        fenetre.setGeometry(QGuiApplication::primaryScreen()->geometry());
         fenetre.showFullScreen();
     } else {
         fenetre.setFixedSize(640, 480);

@@ -10,6 +10,8 @@
 #     program's window, seen by another client (xev);
 #   - the cost of one judged answer and one new question (10,000 rounds).
 # Usage: bash bench/run.sh [runs]   (default 15 runs of each program)
+#        KLEPSOS=other/klepsos bash bench/run.sh   measures another build
+#        of the program (its datas folder beside it) against the same floor
 #
 # It builds klepsos and the bench targets in $BUILD_DIR (default build) and
 # runs the real build/klepsos, as a user starts it, under its own Xvfb
@@ -35,7 +37,7 @@ if [ -z "${KLEPSOS_BENCH_INNER:-}" ]; then
     exit
 fi
 
-KLEPSOS=$BUILD_DIR/klepsos
+KLEPSOS=${KLEPSOS:-$BUILD_DIR/klepsos}
 NUE=$BUILD_DIR/bench/bench_fenetre_nue
 SONDE=$(realpath "$BUILD_DIR/bench/libbench_sonde.so")
 notes=$(mktemp) cartes=$(mktemp)

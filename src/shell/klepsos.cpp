@@ -60,61 +60,49 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
 
 Klepsos::~Klepsos() = default;
 
-template <class T>
-T* Klepsos::placer(T* ecran, const char* fond)
+template <class T, class Suite>
+T* Klepsos::construire(T*& ecran, const char* fond, Suite suite)
 {
-    ecran->setGeometry(0, 0, 640, 480);
-    ecran->hide();
-    // Start-up has read this file's header already; should it have gone
-    // since, the screen shows its plain colour.
-    r_.ChargerFond(ecran, QString::fromLatin1(fond));
+    if (!ecran) {
+        ecran = new T(r_, fenetre_.get());
+        // The about window keeps its own size and is placed when opened.
+        if (!ecran->isWindow())
+            ecran->setGeometry(0, 0, 640, 480);
+        ecran->hide();
+        // Start-up has read this file's header already; should it have gone
+        // since, the screen shows its plain colour.
+        r_.ChargerFond(ecran, QString::fromLatin1(fond));
+        suite();
+    }
     return ecran;
 }
 
 Lecon* Klepsos::lecon()
 {
-    if (!lecon_) {
-        lecon_ = placer(new Lecon(r_, fenetre_.get()), "26");
-        ecrireTextesDemarrage({.lecon = lecon_});
-    }
-    return lecon_;
+    return construire(lecon_, "26", [this] { ecrireTextesDemarrage({.lecon = lecon_}); });
 }
 
 Exercices* Klepsos::exercices()
 {
-    if (!exercices_) {
-        exercices_ = placer(new Exercices(r_, fenetre_.get()), "25");
-        ecrireScoreExercices();
-    }
-    return exercices_;
+    return construire(exercices_, "25", [this] { ecrireScoreExercices(); });
 }
 
 Astuces* Klepsos::astuces()
 {
-    if (!astuces_) {
-        astuces_ = placer(new Astuces(r_, fenetre_.get()), "21");
-        ecrireTextesDemarrage({.astuces = astuces_});
-    }
-    return astuces_;
+    return construire(astuces_, "21", [this] { ecrireTextesDemarrage({.astuces = astuces_}); });
 }
 
 JeuxDates* Klepsos::jeuxDates()
 {
-    if (!jeux_dates_)
-        jeux_dates_ = placer(new JeuxDates(r_, fenetre_.get()), "28");
-    return jeux_dates_;
+    // Start-up writes no text into it.
+    constexpr auto rienDePlus = [] {};
+    return construire(jeux_dates_, "28", rienDePlus);
 }
 
 APropos* Klepsos::aPropos()
 {
-    if (!auteur_softs_) {
-        // A window of its own: it keeps its size and is placed when opened.
-        auteur_softs_ = new APropos(r_, fenetre_.get());
-        auteur_softs_->hide();
-        r_.ChargerFond(auteur_softs_, QStringLiteral("22"));
-        ecrireTextesDemarrage({.auteur_softs = auteur_softs_});
-    }
-    return auteur_softs_;
+    return construire(auteur_softs_, "22",
+                      [this] { ecrireTextesDemarrage({.auteur_softs = auteur_softs_}); });
 }
 
 void Klepsos::ecrireScoreExercices()

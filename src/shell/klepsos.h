@@ -81,9 +81,10 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    // A full-size screen put in its place, hidden, with its background.
-    template <class T>
-    T* placer(T* ecran, const char* fond);
+    // Builds a screen the first time it is asked for: hidden, in its place,
+    // with its background, then what `suite` writes into it.
+    template <class T, class Suite>
+    T* construire(T*& ecran, const char* fond, Suite suite);
     void ecrireScoreExercices();
 
     Routines r_;
