@@ -8,9 +8,8 @@
 //                followed by "largeur" and "hauteur", its size in pixels
 //   peint        the first paint of the widget whose objectName is
 //                KLEPSOS_SONDE_ECRAN (any widget when unset), done
-//   cpu          the processor time used until then (µs, user and system),
-//                which other work on the machine disturbs less than the
-//                wall time
+//   cpu          the processor time used until then by all its threads
+//                (µs, user and system): the work done, whatever ran beside
 //   rss          the peak resident memory (kB), half a second after that
 // and then ends the process at once: nothing is saved and no quitting runs.
 #include <QCoreApplication>
