@@ -1,8 +1,6 @@
 #include "klepsos.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
 #include "apropos.h"
 #include "common/score.h"
@@ -10,6 +8,7 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "presentation.h"
 #include "textes.h"
 #include "tips/astuces.h"
 #include "ui/picturebox.h"
@@ -17,7 +16,6 @@
 FenetrePrincipale::FenetrePrincipale()
 {
     setObjectName(QStringLiteral("klepsos"));
-    setWindowTitle(QStringLiteral("Klepsos"));
     setFixedSize(640, 480);
 }
 
@@ -35,6 +33,8 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
     if (!fichierScore.isEmpty())
         r_.fichierScore = fichierScore;
     connect(fenetre_.get(), &FenetrePrincipale::fermeture, this, &Klepsos::quitter);
+    presentation_ = std::make_unique<Presentation>(fenetre_.get());
+    connect(presentation_.get(), &Presentation::fermeture, this, &Klepsos::quitter);
 
     depart_ = new Depart(r_, fenetre_.get());
     lecon_ = new Lecon(r_, fenetre_.get());
@@ -76,8 +76,9 @@ bool Klepsos::demarrer(QString* erreur)
         return false;
     }
     anim->setPicture(r_.anim);
-    r_.montre2->setPicture(r_.decouper({0, 0, 136, 138}));
-    r_.montre->setPicture(r_.montre2->picture());
+    r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
+    r_.poserDecoupe(r_.montre2, {0, 0, 136, 138});
+    r_.montre->copyPicture(*r_.montre2);
 
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
     // Shows the loaded score without counting an exercise.
@@ -100,11 +101,10 @@ bool Klepsos::demarrer(QString* erreur)
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
-    if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect g = ecran->availableGeometry();
-        fenetre_->move(g.center() - QPoint(320, 240));
-    }
     fenetre_->show();
+    if (r_.affichage.changesDisplayMode())
+        presentation_->setMode(Presentation::Mode::Fixe);
+    presentation_->montrer();
     depart_->showScreen();
     return true;
 }
@@ -122,5 +122,6 @@ void Klepsos::quitter()
     }
     auteur_softs_->hide();
     fenetre_->hide();
+    presentation_->hide();
     emit finished();
 }
