@@ -30,6 +30,8 @@ public:
     // The picture of another box, with its file.
     void copyPicture(const PictureBox& from);
     QPixmap picture() const { return picture_; }
+    // The picture as last painted: read again from its file when scaled.
+    QPixmap shownPicture() const { return sharp_.isNull() ? picture_ : sharp_; }
 
     void drawLine(QPointF from, QPointF to, const QColor& color, qreal width = 2);
     void clearLines();

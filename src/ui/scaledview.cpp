@@ -37,7 +37,7 @@ qreal ScaledView::designScale() const
 
 QRectF ScaledView::designRect() const
 {
-    return mapFromScene(sceneRect()).boundingRect();
+    return viewportTransform().mapRect(sceneRect());
 }
 
 void ScaledView::resizeEvent(QResizeEvent* e)
