@@ -53,10 +53,8 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
-    // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score,
-    // and ~/.config/klepsos where the display chosen with F11 is kept.
+    // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
-    QApplication::setOrganizationName(QStringLiteral("klepsos"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.klepsos.Klepsos"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
@@ -67,7 +65,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << choix.erreur << '\n';
         return 2;
     }
-    QSettings reglages;
+    // ~/.config/klepsos/klepsos.conf keeps the display chosen with F11. (An organisation name for the
+    // whole application would move the score's folder as well.)
+    QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
 
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;

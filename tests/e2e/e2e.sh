@@ -53,7 +53,7 @@ window_place "$(wait_window '^Klepsos$' 20)"
 [ "$WIN_GEOMETRY" = 1920x1080+0+0 ] || die "the window is $WIN_GEOMETRY, not the whole display"
 awk "BEGIN{exit !($SCALE * 480 == 1080)}" || die "the scene is scaled $SCALE: it does not fill the height"
 scene=$(scene_region 0 0 640 480)
-expect_screen "$shots/01-depart.png" "$scene" 640x480 23 10 "${pictures[@]}"
+expect_screen "$shots/01-depart.png" "$scene" 640x480 23 20 "${pictures[@]}"
 
 # The margins continue the screen shown: never a black band.
 margins() {
