@@ -1,19 +1,21 @@
 #include "picturefile.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 #include <cmath>
 
 namespace {
 
-// The largest variant looked for.
-constexpr int LargestFactor = 8;
+// Scales closer than this are the same: a variant that fits is read as it is.
+constexpr qreal sameScale = 1e-6;
 
 QSize covering(const QSize& size, qreal scale)
 {
-    return QSize(int(std::ceil(size.width() * scale - 1e-6)), int(std::ceil(size.height() * scale - 1e-6)));
+    return QSize(int(std::ceil(size.width() * scale - sameScale)), int(std::ceil(size.height() * scale - sameScale)));
 }
 
 }  // namespace
@@ -38,15 +40,17 @@ const QList<PictureFile::Variant>& PictureFile::variants() const
     if (!plain.open(QIODevice::ReadOnly))
         return *found;
     const QByteArray sum = checksum(plain.readAll());
-    for (int factor = 2; factor <= LargestFactor; ++factor) {
-        const QString path = QStringLiteral("%1@%2x").arg(path_).arg(factor);
-        if (!QFileInfo::exists(path))
-            continue;
+    const QFileInfo info(path_);
+    const QString prefix = info.fileName() + QLatin1Char('@');
+    for (const QString& name : info.dir().entryList({prefix + QStringLiteral("*x")}, QDir::Files)) {
+        bool ok = false;
+        const qreal factor = name.mid(prefix.size(), name.size() - prefix.size() - 1).toDouble(&ok);
+        const QString path = info.dir().filePath(name);
         // Only the header is read here.
-        QImageReader variant(path);
-        if (variant.text(QString::fromLatin1(OriginKey)).toLatin1() == sum)
+        if (ok && factor > 1 && QImageReader(path).text(QString::fromLatin1(OriginKey)).toLatin1() == sum)
             found->append({path, factor});
     }
+    std::sort(found->begin(), found->end(), [](const Variant& a, const Variant& b) { return a.factor < b.factor; });
     return *found;
 }
 
@@ -63,18 +67,18 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     // The plain file unless a variant is needed, then the smallest one large
     // enough, or else the largest there is.
     QString path = path_;
-    int factor = 1;
+    qreal factor = 1;
     if (scale > 1) {
         for (const Variant& v : variants()) {
             path = v.path;
             factor = v.factor;
-            if (v.factor >= scale)
+            if (v.factor >= scale - sameScale)
                 break;
         }
     }
     QImageReader reader(path);
-    const QRect clip(part.topLeft() * factor, part.size() * factor);
-    const QSize shown = factor > scale ? covering(part.size(), scale) : clip.size();
+    const QRect clip = QRectF(QPointF(part.topLeft()) * factor, QSizeF(part.size()) * factor).toAlignedRect();
+    const QSize shown = factor > scale + sameScale ? covering(part.size(), scale) : clip.size();
     QImage image;
     if (clip.topLeft().isNull() && clip.size() == reader.size()) {
         // A whole picture is decoded straight at the size it is shown.

@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-// A picture file and its sharper variants beside it: "name@2x", "name@3x"...
-// drawn at that many times the plain file's size. A variant counts only if
+// A picture file and its sharper variants beside it: "name@2x",
+// "name@2.25x"... drawn at that many times the plain file's size. A variant counts only if
 // it names the checksum of the plain file as it is now, so a replaced plain
 // picture is shown as it is rather than an old variant of another one.
 class PictureFile {
@@ -36,7 +36,7 @@ public:
 private:
     struct Variant {
         QString path;
-        int factor;
+        qreal factor;
     };
     const QList<Variant>& variants() const;
 
