@@ -1,21 +1,72 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QSettings>
+#include <QTextStream>
 
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"
+#include "shell/options.h"
+#include "shell/presentation.h"
 #include "ui/soundplayer.h"
+
+namespace {
+
+Presentation::Mode modeDemarrage(options::Affichage choix, const QSettings& reglages)
+{
+    switch (choix) {
+    case options::Affichage::Fenetre:
+        return Presentation::Mode::Fenetre;
+    case options::Affichage::PleinEcran:
+        return Presentation::Mode::PleinEcran;
+    case options::Affichage::Memorise:
+        break;
+    }
+    return Presentation::modeMemorise(reglages);
+}
+
+// The message written as large as the screens would be.
+void montrerErreur(const QString& erreur)
+{
+    QMessageBox boite(QMessageBox::Critical, QStringLiteral("Klepsos"), erreur, QMessageBox::Ok);
+    QFont f = boite.font();
+    f.setPointSizeF(f.pointSizeF() * std::max<qreal>(1, Presentation::echellePleinEcran(QGuiApplication::primaryScreen())));
+    boite.setFont(f);
+    boite.exec();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[])
 {
+    // Help and version first: they need no display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const options::Choix demande = options::lire(arguments);
+    if (demande.aide || demande.version) {
+        QTextStream(stdout) << (demande.aide ? options::texteAide() : options::texteVersion());
+        return 0;
+    }
+
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.klepsos.Klepsos"));
+
+    // Qt has taken its own options (-platform...) out by now.
+    const options::Choix choix = options::lire(QApplication::arguments());
+    if (!choix.erreur.isEmpty()) {
+        QTextStream(stderr) << choix.erreur << '\n';
+        return 2;
+    }
+    // ~/.config/klepsos/klepsos.conf keeps the display chosen with F11. (An organisation name for the
+    // whole application would move the score's folder as well.)
+    QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
 
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
@@ -26,6 +77,8 @@ int main(int argc, char* argv[])
     const auto display = makePlatformDisplayLayer();
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    klepsos.presentation()->setReglages(&reglages);
+    klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
     // Searching the icon theme costs as much as building the start screen:
     // it waits until that screen is on view.
@@ -36,7 +89,7 @@ int main(int argc, char* argv[])
     QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Klepsos"), erreur);
+        montrerErreur(erreur);
         return 1;
     }
     return app.exec();

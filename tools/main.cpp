@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "sounds.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -32,6 +33,31 @@ bool writePicture(const QDir &dir, const QString &name, const QImage &image)
     return true;
 }
 
+// Sharper copies of every picture for scaled screens: "21@2x" is "21" drawn at twice its size. The
+// program reads the smallest copy at least as large as it needs, and one that fits exactly is read
+// fastest: 2.25, 2.5 and 4.5 are full screen at 1080, 1200 and 2160 pixels high; five times covers
+// anything up to 2400.
+constexpr qreal kVariantFactors[] = {2, 2.25, 2.5, 3, 4, 4.5, 5};
+
+// Writes the plain picture, then its variants, each naming the checksum of the plain file's bytes so
+// that the program ignores them once the plain file is replaced.
+bool writePictures(const QDir &dir, const QString &name, QImage (*draw)(qreal))
+{
+    if (!writePicture(dir, name, draw(1)))
+        return false;
+    QFile plain(dir.filePath(name));
+    if (!plain.open(QIODevice::ReadOnly))
+        return false;
+    const QString sum = QString::fromLatin1(QCryptographicHash::hash(plain.readAll(), QCryptographicHash::Md5).toHex());
+    for (qreal factor : kVariantFactors) {
+        QImage variant = draw(factor);
+        variant.setText(QStringLiteral("Origine"), sum);
+        if (!writePicture(dir, QStringLiteral("%1@%2x").arg(name).arg(factor), variant))
+            return false;
+    }
+    return true;
+}
+
 // The delivered score: marker 1, no exercise, no right answer (16-bit typed values), no wrong answer.
 QByteArray emptyScore()
 {
@@ -55,13 +81,13 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    bool ok = writePicture(dir, QStringLiteral("21"), gen::tipsScreen())
-        && writePicture(dir, QStringLiteral("22"), gen::aboutScreen())
-        && writePicture(dir, QStringLiteral("23"), gen::startScreen())
-        && writePicture(dir, QStringLiteral("25"), gen::exercisesScreen())
-        && writePicture(dir, QStringLiteral("26"), gen::lessonScreen())
-        && writePicture(dir, QStringLiteral("28"), gen::dateGamesScreen())
-        && writePicture(dir, QStringLiteral("anim"), gen::pictureSheet());
+    bool ok = writePictures(dir, QStringLiteral("21"), gen::tipsScreen)
+        && writePictures(dir, QStringLiteral("22"), gen::aboutScreen)
+        && writePictures(dir, QStringLiteral("23"), gen::startScreen)
+        && writePictures(dir, QStringLiteral("25"), gen::exercisesScreen)
+        && writePictures(dir, QStringLiteral("26"), gen::lessonScreen)
+        && writePictures(dir, QStringLiteral("28"), gen::dateGamesScreen)
+        && writePictures(dir, QStringLiteral("anim"), gen::pictureSheet);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));
     ok = ok && writeFile(dir, QStringLiteral("18"), emptyScore());

@@ -17,16 +17,18 @@ const QColor kWood(196, 140, 86);
 const QColor kStrap(79, 156, 214);
 const QColor kPlateFace(255, 253, 246);
 
-// A painter with antialiasing on a fresh picture.
+// A painter with antialiasing on a fresh picture, `scale` pixels for each
+// pixel of the screen: the drawing code stays in screen pixels.
 struct Canvas {
     QImage image;
     QPainter painter;
-    explicit Canvas(QColor fill, QSize size = kScreen)
-        : image(size, QImage::Format_ARGB32_Premultiplied)
+    Canvas(QColor fill, qreal scale)
+        : image((QSizeF(kScreen) * scale).toSize(), QImage::Format_ARGB32_Premultiplied)
     {
         image.fill(fill);
         painter.begin(&image);
         painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+        painter.scale(scale, scale);
     }
     QImage finish(QImage::Format format)
     {
@@ -423,9 +425,9 @@ void drawExerciseDial(QPainter &p, QPointF origin)
 
 // --- Screens -----------------------------------------------------------------
 
-QImage startScreen()
+QImage startScreen(qreal scale)
 {
-    Canvas c(kStartGround);
+    Canvas c(kStartGround, scale);
     QPainter &p = c.painter;
     // Light at the top, and exactly the watch's ground colour around the watch.
     QLinearGradient ground(QPointF(0, 0), QPointF(0, kScreen.height()));
@@ -472,9 +474,9 @@ QImage startScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage tipsScreen()
+QImage tipsScreen(qreal scale)
 {
-    Canvas c(Qt::white);
+    Canvas c(Qt::white, scale);
     QPainter &p = c.painter;
     const QRectF screen(QPointF(0, 0), kScreen);
     const QRectF plate(552, 458, 77, 20);
@@ -516,9 +518,9 @@ QImage tipsScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage aboutScreen()
+QImage aboutScreen(qreal scale)
 {
-    Canvas c(Qt::white);
+    Canvas c(Qt::white, scale);
     QPainter &p = c.painter;
     // The about window shows only the top-left part.
     const QRectF shown(0, 0, 594, 342);
@@ -531,9 +533,9 @@ QImage aboutScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage exercisesScreen()
+QImage exercisesScreen(qreal scale)
 {
-    Canvas c(Qt::white);
+    Canvas c(Qt::white, scale);
     QPainter &p = c.painter;
     const QRectF screen(QPointF(0, 0), kScreen);
     const QRectF plate(552, 459, 77, 19);
@@ -555,9 +557,9 @@ QImage exercisesScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage lessonScreen()
+QImage lessonScreen(qreal scale)
 {
-    Canvas c(Qt::white);
+    Canvas c(Qt::white, scale);
     QPainter &p = c.painter;
     const QRectF screen(QPointF(0, 0), kScreen);
     const QRectF plate(552, 458, 77, 20);
@@ -575,9 +577,9 @@ QImage lessonScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage dateGamesScreen()
+QImage dateGamesScreen(qreal scale)
 {
-    Canvas c(Qt::white);
+    Canvas c(Qt::white, scale);
     QPainter &p = c.painter;
     const QRectF screen(QPointF(0, 0), kScreen);
     const QRectF plate(552, 459, 77, 19);
@@ -591,9 +593,9 @@ QImage dateGamesScreen()
     return c.finish(QImage::Format_RGB32);
 }
 
-QImage pictureSheet()
+QImage pictureSheet(qreal scale)
 {
-    Canvas c(Qt::transparent);
+    Canvas c(Qt::transparent, scale);
     drawWatchFace(c.painter, kWatchFaceOnSheet.topLeft());
     drawExerciseDial(c.painter, kExerciseDialOnSheet.topLeft());
     return c.finish(QImage::Format_ARGB32);

@@ -22,12 +22,13 @@ inline constexpr QRect kStartWatchBox{13, 309, 136, 128}; // where the start scr
 inline constexpr QColor kStartGround{247, 235, 211};
 inline constexpr QColor kExerciseGround{243, 226, 193};
 
-QImage startScreen();     // 23
-QImage tipsScreen();      // 21
-QImage aboutScreen();     // 22
-QImage exercisesScreen(); // 25
-QImage lessonScreen();    // 26
-QImage dateGamesScreen(); // 28
-QImage pictureSheet();    // anim
+// Each picture at `scale` times the screen's 640 x 480 pixels.
+QImage startScreen(qreal scale);     // 23
+QImage tipsScreen(qreal scale);      // 21
+QImage aboutScreen(qreal scale);     // 22
+QImage exercisesScreen(qreal scale); // 25
+QImage lessonScreen(qreal scale);    // 26
+QImage dateGamesScreen(qreal scale); // 28
+QImage pictureSheet(qreal scale);    // anim
 
 } // namespace gen

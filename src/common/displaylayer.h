@@ -14,6 +14,9 @@ public:
     static constexpr unsigned MontrerFenetre = 64;
 
     virtual ~DisplayLayer() = default;
+    // True where the display is switched to 640 x 480 (Windows): the
+    // screens then fill it unscaled.
+    virtual bool changesDisplayMode() const = 0;
     // Size of the display in pixels.
     virtual QSizeF screenSize() = 0;
     // Fills the held display-mode record with mode number index of the

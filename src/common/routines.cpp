@@ -71,11 +71,19 @@ void Routines::DessinerMontre()
     fin_x = finMinutes.x();
     fin_y = finMinutes.y();
     if (montre) {
-        montre->setPicture(montre2 ? montre2->picture() : QPixmap());
+        if (montre2)
+            montre->copyPicture(*montre2);
+        else
+            montre->setPicture(QPixmap());
         montre->drawLine(centre, finMinutes, couleur::bleu, 2);
         montre->drawLine(centre, finHeures, couleur::rouge, 2);
     }
     minute_montre = qint16(t.minute());
+}
+
+void Routines::poserDecoupe(PictureBox* box, const QRect& rect) const
+{
+    box->setPicture(decouper(rect), planche, rect);
 }
 
 bool Routines::VerifierFond(const QString& nom, QString* erreur) const

@@ -9,6 +9,7 @@
 #include "displaylayer.h"
 #include "randomsource.h"
 #include "score.h"
+#include "ui/picturefile.h"
 
 class PictureBox;
 class QLabel;
@@ -63,8 +64,10 @@ public:
     Screen* depart = nullptr;
     PictureBox* montre = nullptr;
     PictureBox* montre2 = nullptr;
-    // The picture sheet the clock faces are cut from.
+    // The picture sheet the clock faces are cut from, and its file, from
+    // which the faces are read again at the resolution they are shown at.
     QPixmap anim;
+    PictureFile planche;
 
     QDateTime maintenant() const { return horloge.now(); }
     QString cheminDatas(const QString& nom) const;
@@ -94,6 +97,8 @@ public:
 
     // A rectangle of the picture sheet, as a picture of its own.
     QPixmap decouper(const QRect& rect) const { return anim.copy(rect); }
+    // That rectangle put into a picture box, sharp at any scale.
+    void poserDecoupe(PictureBox* box, const QRect& rect) const;
 
     // A judged answer: the right or wrong counter, then its sound.
     void compterReponse(bool juste);

@@ -92,7 +92,7 @@ void SectionHeure::nouvelleQuestion()
     flechHeures_->setValue(1);
     flechMinutes_->setValue(0);
     // A fresh face wipes the hands of the last question.
-    horloge1_->setPicture(r_.decouper(cadran));
+    r_.poserDecoupe(horloge1_, cadran);
     q_ = lecture::tirer(r_.hasard);
     const lecture::Aiguilles a = lecture::aiguilles(q_, horloge1_->size());
     horloge1_->drawLine(a.centre, a.finMinutes, couleur::bleu, epaisseurAiguille);

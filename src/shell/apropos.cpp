@@ -11,8 +11,6 @@
 APropos::APropos(Routines& r, QWidget* parent) : Screen(parent), r_(r)
 {
     setObjectName(QStringLiteral("auteur_softs"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("À propos de Klepsos"));
     setFixedSize(Largeur, Hauteur);
 
     const LabelStyle titre{uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter};

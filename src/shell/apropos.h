@@ -4,7 +4,8 @@
 
 class Routines;
 
-// The small "about" window, opened over the start screen.
+// The small "about" window, opened over the start screen inside the
+// design, so that it scales with it.
 class APropos : public Screen {
     Q_OBJECT
 
@@ -15,7 +16,7 @@ public:
     APropos(Routines& r, QWidget* parent);
 
     // Closes the window and gives the start screen back (the "fini" label,
-    // and the window's own close button alike).
+    // and a close request alike).
     void fermer();
 
 protected:

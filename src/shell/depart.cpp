@@ -1,8 +1,5 @@
 #include "depart.h"
 
-#include <QGuiApplication>
-#include <QScreen>
-
 #include "apropos.h"
 #include "common/routines.h"
 #include "common/texte.h"
@@ -129,7 +126,9 @@ void Depart::ouvrir(Screen* ecran)
 void Depart::ouvrirAPropos()
 {
     APropos* a = ecrans_.aPropos();
-    const QSize affichage = (screen() ? screen() : QGuiApplication::primaryScreen())->size();
+    // Centred on the 640 x 480 design: the whole display where the display
+    // is switched, and scaled with it everywhere else.
+    const QSize affichage = a->parentWidget()->size();
     a->move((affichage.width() - a->width()) / 2, (affichage.height() - a->height()) / 2);
     a->showScreen();
     r_.SonClic();

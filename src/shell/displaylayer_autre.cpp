@@ -11,6 +11,7 @@ namespace {
 // there is no task bar to hide; only the display size is read.
 class StaticDisplayLayer final : public DisplayLayer {
 public:
+    bool changesDisplayMode() const override { return false; }
     QSizeF screenSize() override
     {
         const QScreen* s = QGuiApplication::primaryScreen();

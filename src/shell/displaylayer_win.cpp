@@ -16,6 +16,8 @@ public:
         mode_ecran_.dmSize = sizeof mode_ecran_;
     }
 
+    bool changesDisplayMode() const override { return true; }
+
     QSizeF screenSize() override
     {
         return QSizeF(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));

@@ -1,10 +1,9 @@
 #include "klepsos.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QImage>
-#include <QScreen>
 #include <QTimer>
+#include <type_traits>
 
 #include "apropos.h"
 #include "common/score.h"
@@ -12,6 +11,7 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "presentation.h"
 #include "textes.h"
 #include "tips/astuces.h"
 #include "ui/picturebox.h"
@@ -20,7 +20,6 @@
 FenetrePrincipale::FenetrePrincipale()
 {
     setObjectName(QStringLiteral("klepsos"));
-    setWindowTitle(QStringLiteral("Klepsos"));
     setFixedSize(640, 480);
 }
 
@@ -38,6 +37,8 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
     if (!fichierScore.isEmpty())
         r_.fichierScore = fichierScore;
     connect(fenetre_.get(), &FenetrePrincipale::fermeture, this, &Klepsos::quitter);
+    presentation_ = std::make_unique<Presentation>(fenetre_.get());
+    connect(presentation_.get(), &Presentation::fermeture, this, &Klepsos::quitter);
 
     // The two pictures the start screen shows are decoded on other threads
     // while its widgets are built.
@@ -66,7 +67,7 @@ T* Klepsos::construire(T*& ecran, const char* fond, Suite suite)
     if (!ecran) {
         ecran = new T(r_, fenetre_.get());
         // The about window keeps its own size and is placed when opened.
-        if (!ecran->isWindow())
+        if constexpr (!std::is_same_v<T, APropos>)
             ecran->setGeometry(0, 0, 640, 480);
         ecran->hide();
         // Start-up has read this file's header already; should it have gone
@@ -129,8 +130,9 @@ bool Klepsos::demarrer(QString* erreur)
         return false;
     }
     anim->setPicture(r_.anim);
-    r_.montre2->setPicture(r_.decouper({0, 0, 136, 138}));
-    r_.montre->setPicture(r_.montre2->picture());
+    r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
+    r_.poserDecoupe(r_.montre2, {0, 0, 136, 138});
+    r_.montre->copyPicture(*r_.montre2);
 
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
@@ -154,12 +156,11 @@ bool Klepsos::demarrer(QString* erreur)
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
-    if (QScreen* ecran = QGuiApplication::primaryScreen()) {
-        const QRect g = ecran->availableGeometry();
-        fenetre_->move(g.center() - QPoint(320, 240));
-    }
     depart_->installEventFilter(this);
     fenetre_->show();
+    if (r_.affichage.changesDisplayMode())
+        presentation_->setMode(Presentation::Mode::Fixe);
+    presentation_->montrer();
     depart_->showScreen();
     return true;
 }
@@ -206,5 +207,6 @@ void Klepsos::quitter()
     if (auteur_softs_)
         auteur_softs_->hide();
     fenetre_->hide();
+    presentation_->hide();
     emit finished();
 }

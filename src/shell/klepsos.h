@@ -15,10 +15,12 @@ class Exercices;
 class JeuxDates;
 class Lecon;
 class PictureBox;
+class Presentation;
 class Screen;
 
-// The main window: 640 x 480, holding the full-size screens, one shown at a
-// time. Closing it by the window manager quits as "SORTIE" does.
+// The design of every screen: 640 x 480, holding the full-size screens, one
+// shown at a time. The window on the display presents it scaled; closing
+// either quits as "SORTIE" does.
 class FenetrePrincipale : public QWidget {
     Q_OBJECT
 
@@ -63,6 +65,7 @@ public:
 
     Routines& routines() { return r_; }
     FenetrePrincipale* fenetre() const { return fenetre_.get(); }
+    Presentation* presentation() const { return presentation_.get(); }
     Depart* depart() const { return depart_; }
     // Each screen, built the first time it is asked for.
     Lecon* lecon() override;
@@ -88,6 +91,8 @@ private:
     void ecrireScoreExercices();
 
     Routines r_;
+    // Declared first so that it goes last: the design it shows goes before it.
+    std::unique_ptr<Presentation> presentation_;
     std::unique_ptr<FenetrePrincipale> fenetre_;
     Depart* depart_ = nullptr;
     Lecon* lecon_ = nullptr;

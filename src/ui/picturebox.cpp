@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "scaledview.h"
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
@@ -10,9 +12,30 @@ PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 
 void PictureBox::setPicture(const QPixmap& picture)
 {
+    setPicture(picture, PictureFile(), QRect());
+}
+
+void PictureBox::setPicture(const QPixmap& picture, const PictureFile& file, const QRect& part)
+{
+    // The same part again (a fresh face for each question) keeps what was read.
+    if (file.path() != file_.path() || part != part_) {
+        sharp_ = QPixmap();
+        sharpScale_ = 0;
+    }
     picture_ = picture;
+    file_ = file;
+    part_ = part;
     lines_.clear();
     update();
+}
+
+void PictureBox::copyPicture(const PictureBox& from)
+{
+    setPicture(from.picture_, from.file_, from.part_);
+    if (sharp_.isNull()) {
+        sharp_ = from.sharp_;
+        sharpScale_ = from.sharpScale_;
+    }
 }
 
 void PictureBox::drawLine(QPointF from, QPointF to, const QColor& color, qreal width)
@@ -31,7 +54,17 @@ void PictureBox::paintEvent(QPaintEvent*)
 {
     {
         QPainter p(this);
-        p.drawPixmap(0, 0, picture_);
+        const qreal scale = deviceScale(p);
+        if (!file_.isNull() && scale > 1) {
+            if (scale > sharpScale_) {
+                sharp_ = file_.read(scale, part_);
+                sharpScale_ = scale;
+            }
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(QPointF(0, 0), sharp_);
+        } else {
+            p.drawPixmap(0, 0, picture_);
+        }
     }
     paintLines(this, lines_);
 }

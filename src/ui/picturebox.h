@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "picturefile.h"
+
 // Shows a picture from its top-left corner and draws straight lines (clock
 // hands) over it. The lines are state, painted after the picture: setting
 // the picture again wipes them.
@@ -22,7 +24,14 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const QPixmap& picture);
+    // The picture, cut from `part` of a picture file, which is read again at
+    // the resolution the box is painted at.
+    void setPicture(const QPixmap& picture, const PictureFile& file, const QRect& part);
+    // The picture of another box, with its file.
+    void copyPicture(const PictureBox& from);
     QPixmap picture() const { return picture_; }
+    // The picture as last painted: read again from its file when scaled.
+    QPixmap shownPicture() const { return sharp_.isNull() ? picture_ : sharp_; }
 
     void drawLine(QPointF from, QPointF to, const QColor& color, qreal width = 2);
     void clearLines();
@@ -40,6 +49,11 @@ protected:
 
 private:
     QPixmap picture_;
+    PictureFile file_;
+    QRect part_;
+    // The part as last read from the file, for sharpScale_ device pixels per pixel.
+    QPixmap sharp_;
+    qreal sharpScale_ = 0;
     QList<Line> lines_;
     bool pressed_ = false;
 };

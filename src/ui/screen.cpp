@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "scaledview.h"
+
 Screen::Screen(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
@@ -12,22 +14,25 @@ Screen::Screen(QWidget* parent) : QWidget(parent)
 void Screen::setBackground(const QPixmap& picture)
 {
     background_ = picture;
-    backgroundFile_.clear();
+    backgroundFile_ = PictureFile();
     update();
 }
 
 void Screen::setBackgroundFile(const QString& path)
 {
     background_ = QPixmap();
-    backgroundFile_ = path;
+    backgroundFile_ = PictureFile(path);
+    backgroundScale_ = 0;
     update();
 }
 
-QPixmap Screen::background() const
+QPixmap Screen::background(qreal scale) const
 {
-    if (!backgroundFile_.isEmpty()) {
-        background_ = QPixmap(backgroundFile_);
-        backgroundFile_.clear();
+    // A smaller scale keeps the larger picture: it is only drawn smaller.
+    scale = std::max<qreal>(scale, 1);
+    if (!backgroundFile_.isNull() && scale > backgroundScale_) {
+        background_ = backgroundFile_.read(scale);
+        backgroundScale_ = scale;
     }
     return background_;
 }
@@ -49,11 +54,13 @@ void Screen::paintEvent(QPaintEvent*)
 {
     {
         QPainter p(this);
-        const QPixmap fond = background();
-        if (fond.isNull())
+        const QPixmap fond = background(deviceScale(p));
+        if (fond.isNull()) {
             p.fillRect(rect(), palette().window());
-        else
-            p.drawPixmap(0, 0, fond);
+        } else {
+            p.setRenderHint(QPainter::SmoothPixmapTransform);
+            p.drawPixmap(QPointF(0, 0), fond);
+        }
     }
     paintLines(this, lines_);
 }

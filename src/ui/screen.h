@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "picturebox.h"
+#include "picturefile.h"
 
 // One screen of the program: a background picture, fixed lines drawn over
 // it, and an activation that runs each time the screen is shown.
@@ -15,9 +16,12 @@ public:
 
     void setBackground(const QPixmap& picture);
     // The background from a picture file, decoded when the screen is first
-    // painted: a screen never opened costs neither the time nor the memory.
+    // painted, at the resolution it is painted at: a screen never opened
+    // costs neither the time nor the memory.
     void setBackgroundFile(const QString& path);
-    QPixmap background() const;
+    // The background for `scale` device pixels per pixel, decoded again only
+    // when the scale grows beyond the one last decoded for.
+    QPixmap background(qreal scale = 1) const;
 
     // A fixed line of the design (separators, frames).
     void addLine(QLineF line, const QColor& color, qreal width = 1);
@@ -42,6 +46,7 @@ protected:
 
 private:
     mutable QPixmap background_;
-    mutable QString backgroundFile_;
+    PictureFile backgroundFile_;
+    mutable qreal backgroundScale_ = 0;
     QList<PictureBox::Line> lines_;
 };

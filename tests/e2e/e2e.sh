@@ -2,8 +2,11 @@
 # The real program, end to end: a copy of its folder with a score of known
 # bytes, started under a real X server on a fixed date whose clock keeps
 # ticking, driven with the mouse through every screen of the start screen and
-# back, then quit through "SORTIE". Fails on a crash, a hang, a flat or wrong
-# screen, or a score file that is not byte for byte the one it started with.
+# back, then quit through "SORTIE". It runs full screen on a 1920 x 1080
+# display, where the scene is scaled 2.25 times, so every click lands at the
+# scaled place of its control. Fails on a crash, a hang, a flat or wrong
+# screen, a scene that does not fill the display's height, black margins, or a
+# score file that is not byte for byte the one it started with.
 #
 # usage: e2e.sh <klepsos executable> <datas folder> <screenshots folder>
 set -euo pipefail
@@ -32,7 +35,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     # A home of its own: nothing of the user's is read or written.
     HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config" \
         XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" LANG=C.UTF-8 \
-        rerun_in_x 150 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
+        X_SCREEN=1920x1080 rerun_in_x 150 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
     cmp "$work/app/datas/18" "$work/expected-score" \
         || die "the score file changed: $(od -An -tx1 "$work/app/datas/18")"
     [ "$(stat -c %Y "$work/app/datas/18")" != 978307200 ] || die "the score was not saved on quitting"
@@ -47,19 +50,29 @@ faketime -f '@2026-12-05 09:05:07' "$program" > "$shots/klepsos.log" 2>&1 &
 pid=$!
 trap 'kill -9 "$pid" 2>/dev/null || true' EXIT # a failed check leaves no program behind
 window_place "$(wait_window '^Klepsos$' 20)"
-[ "$WIN_W" -eq 640 ] && [ "$WIN_H" -eq 480 ] || die "main window is ${WIN_W}x$WIN_H"
-window=$WIN_GEOMETRY
-expect_screen "$shots/01-depart.png" "$window" 23 10 "${pictures[@]}"
+[ "$WIN_GEOMETRY" = 1920x1080+0+0 ] || die "the window is $WIN_GEOMETRY, not the whole display"
+awk "BEGIN{exit !($SCALE * 480 == 1080)}" || die "the scene is scaled $SCALE: it does not fill the height"
+scene=$(scene_region 0 0 640 480)
+expect_screen "$shots/01-depart.png" "$scene" 640x480 23 20 "${pictures[@]}"
+
+# The margins continue the screen shown: never a black band.
+margins() {
+    for side in 240x1080+0+0 240x1080+1680+0; do
+        [ "$(convert "$1" -crop $side -format '%[fx:mean > 0.3]' info:)" = 1 ] || die "$1: margin $side is dark"
+    done
+}
+margins "$shots/01-depart.png"
 
 # name, drawing to click, its picture, the return button
 step=2
 while read -r name x y picture backx backy; do
     click "$x" "$y"
     alive "$pid" "after opening $name"
-    expect_screen "$shots/$(printf %02d $step)-$name.png" "$window" "$picture" 10 "${pictures[@]}"
+    expect_screen "$shots/$(printf %02d $step)-$name.png" "$scene" 640x480 "$picture" 10 "${pictures[@]}"
+    margins "$shots/$(printf %02d $step)-$name.png"
     click "$backx" "$backy"
     alive "$pid" "after leaving $name"
-    expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-$name.png" "$window" 23 10 "${pictures[@]}"
+    expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-$name.png" "$scene" 640x480 23 10 "${pictures[@]}"
     step=$((step + 2))
 done <<'STEPS'
 lecon 527 145 26 590 468
@@ -68,18 +81,15 @@ exercices 437 360 25 591 470
 jeux_dates 80 370 28 590 468
 STEPS
 
-# The about window is a dialog centred on the display; "Fini" is at 258,300 (78x22) in it.
+# The about window lies over the start screen, centred on the scene at 23,69;
+# "Fini" is at 258,300 (78x22) in it.
 click 259 273
 alive "$pid" "after opening the about window"
-window_place "$(wait_window 'propos' 10)"
-[ "$WIN_W" -eq 594 ] && [ "$WIN_H" -eq 342 ] || die "about window is ${WIN_W}x$WIN_H"
-expect_screen "$shots/$(printf %02d $step)-auteur_softs.png" "$WIN_GEOMETRY" 22 10 \
+expect_screen "$shots/$(printf %02d $step)-auteur_softs.png" "$(scene_region 23 69 594 342)" 594x342 22 10 \
     "$datas/22" "${pictures[@]}"
-click 297 311
-wait_window_gone 'propos' 10
-window_place "$(wait_window '^Klepsos$' 10)"
+click 320 380
 alive "$pid" "after closing the about window"
-expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$window" 23 10 "${pictures[@]}"
+expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$scene" 640x480 23 10 "${pictures[@]}"
 
 click 590 468 # SORTIE
 wait_exit "$pid" 15

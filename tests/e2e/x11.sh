@@ -15,13 +15,14 @@ need_commands() {
     done
 }
 
-# Runs this script again inside a fresh X server of 1024x768, with a time limit.
+# Runs this script again inside a fresh X server (of X_SCREEN, 1024x768 unless
+# set), with a time limit.
 # usage: rerun_in_x SECONDS SCRIPT ARGS...
 rerun_in_x() {
     local seconds=$1
     shift
     KLEPSOS_IN_X=1 timeout --kill-after=5 "$seconds" \
-        xvfb-run -a -s '-screen 0 1024x768x24' bash "$@"
+        xvfb-run -a -s "-screen 0 ${X_SCREEN:-1024x768}x24" bash "$@"
 }
 
 # Waits until a visible window's name matches the pattern; prints its id.
@@ -42,17 +43,34 @@ wait_window_gone() {
     done
 }
 
-# Clicks at X Y inside the window whose top left corner is at $WIN_X $WIN_Y.
-click() {
-    xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)) click 1
+# The display's place of a point X Y of the 640 x 480 scene.
+scene_point() {
+    awk -v x="$1" -v y="$2" -v s="$SCALE" -v ox="$SCENE_X" -v oy="$SCENE_Y" \
+        'BEGIN { printf "%d %d\n", ox + (x + 0.5) * s, oy + (y + 0.5) * s }'
 }
 
-# Sets WIN_X, WIN_Y, WIN_W, WIN_H and WIN_GEOMETRY (WxH+X+Y) to a window's place.
+# Clicks at X Y of the scene, wherever and however large the window shows it.
+click() {
+    xdotool mousemove $(scene_point "$1" "$2") click 1
+}
+
+# The display's region (WxH+X+Y) showing the scene's rectangle X Y W H.
+scene_region() {
+    awk -v x="$1" -v y="$2" -v w="$3" -v h="$4" -v s="$SCALE" -v ox="$SCENE_X" -v oy="$SCENE_Y" \
+        'BEGIN { printf "%dx%d+%d+%d\n", w * s + 0.5, h * s + 0.5, ox + x * s + 0.5, oy + y * s + 0.5 }'
+}
+
+# Sets WIN_X, WIN_Y, WIN_W, WIN_H and WIN_GEOMETRY (WxH+X+Y) to a window's
+# place, and SCALE, SCENE_X, SCENE_Y to where the window shows the 640 x 480
+# scene: as large as fits, centred.
 window_place() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
     WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
     WIN_GEOMETRY="${WIDTH}x$HEIGHT+$X+$Y"
+    read -r SCALE SCENE_X SCENE_Y <<<"$(awk -v w="$WIDTH" -v h="$HEIGHT" -v x="$X" -v y="$Y" 'BEGIN {
+        s = (w / 640 < h / 480) ? w / 640 : h / 480
+        printf "%.6f %.3f %.3f\n", s, x + (w - 640 * s) / 2, y + (h - 480 * s) / 2 }')"
 }
 
 # Fails if the program is no longer running.
@@ -107,21 +125,26 @@ nearest_picture() {
          END { printf "%s %s %.2f\n", name, d, r }' <<<"$distances"
 }
 
-# Takes screenshots of a region of the display until it shows the expected
-# picture, then keeps that shot. Fails after SECONDS on a shot that is nearly
-# one flat colour or whose edges are not clearly those of the expected picture.
-# usage: expect_screen SHOT GEOMETRY EXPECTED SECONDS PICTURE...
-#   GEOMETRY is WxH+X+Y; EXPECTED is the file name of the expected picture.
+# Takes screenshots of the whole display until a region of it shows the
+# expected picture (brought back to its size in the scene), then keeps that
+# shot. Fails after SECONDS on a region that is nearly one flat colour or
+# whose edges are not clearly those of the expected picture.
+# usage: expect_screen SHOT GEOMETRY SIZE EXPECTED SECONDS PICTURE...
+#   GEOMETRY is the region, WxH+X+Y; SIZE its size in the scene, WxH;
+#   EXPECTED is the file name of the expected picture.
 expect_screen() {
-    local shot=$1 geometry=$2 expected=$3 seconds=$4 colours nearest name distance ratio
-    shift 4
+    local shot=$1 geometry=$2 size=$3 expected=$4 seconds=$5 colours nearest name distance ratio region
+    shift 5
     local end=$((SECONDS + seconds))
+    region=$(mktemp --suffix=.png)
     while :; do
-        import -window root -crop "$geometry" +repage "$shot"
-        colours=$(identify -format %k "$shot")
-        read -r name distance ratio <<<"$(nearest_picture "$shot" "$@")"
+        import -window root "$shot"
+        convert "$shot" -crop "$geometry" +repage -resize "$size!" "$region"
+        colours=$(identify -format %k "$region")
+        read -r name distance ratio <<<"$(nearest_picture "$region" "$@")"
         if [ "$colours" -gt 64 ] && [ "$name" = "$expected" ] && awk "BEGIN{exit !($ratio < 0.7)}"; then
             echo "ok $(basename "$shot"): $colours colours, picture $name at $distance ($ratio of the next)"
+            rm -f "$region"
             return 0
         fi
         if [ "$SECONDS" -ge "$end" ]; then

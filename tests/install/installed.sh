@@ -21,7 +21,7 @@ run_and_quit() {
     pid=$! # global: the exit trap reads it
     trap 'kill -9 "$pid" 2>/dev/null || true' EXIT # a failed check leaves no program behind
     window_place "$(wait_window '^Klepsos$' 20)"
-    expect_screen "$shot" "$WIN_GEOMETRY" 23 10 "$prefix"/share/klepsos/datas/{21,23,25,26,28}
+    expect_screen "$shot" "$(scene_region 0 0 640 480)" 640x480 23 10 "$prefix"/share/klepsos/datas/{21,23,25,26,28}
     click 590 468 # SORTIE
     wait_exit "$pid" 15
     # Without a sound device one French line says so, and nothing else is written.

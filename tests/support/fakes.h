@@ -48,7 +48,9 @@ public:
     QSizeF size{1024, 768};
     int modes = 3;  // how many modes the enumeration finds
     QStringList calls;
+    bool switchesMode = false;
 
+    bool changesDisplayMode() const override { return switchesMode; }
     QSizeF screenSize() override;
     bool enumDisplaySettings(int index) override;
     void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override;

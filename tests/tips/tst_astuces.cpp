@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "shell/presentation.h"
 #include "support/banc.h"
 #include "tips/astuces.h"
 #include "tips/horloge.h"
@@ -289,8 +290,8 @@ private slots:
         QCOMPARE(t.b.r().rendre_focus, 0);
 
         // Taking the keyboard focus counts too (focus needs an active window).
-        t.b.app->fenetre()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(t.b.app->fenetre()));
+        t.b.app->presentation()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.b.app->presentation()));
         t.fleche("fleche_jour")->setFocus();
         QCOMPARE(t.b.r().rendre_focus, 0);
         t.fleche("fleche_an")->setFocus();

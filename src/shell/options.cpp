@@ -1,0 +1,80 @@
+#include "options.h"
+
+#include <QCommandLineParser>
+
+namespace options {
+namespace {
+
+struct Option {
+    QStringList noms;
+    const char* description;
+};
+
+// Qt's own help and version options would describe themselves in English.
+const Option optionAide{{QStringLiteral("h"), QStringLiteral("help")}, "Affiche cette aide et quitte."};
+const Option optionVersion{{QStringLiteral("v"), QStringLiteral("version")},
+                           "Affiche la version de Klepsos et quitte."};
+const Option optionFenetre{{QStringLiteral("fenetre")},
+                           "Ouvre Klepsos dans une fenêtre, pour cette fois seulement."};
+const Option optionPleinEcran{{QStringLiteral("plein-ecran")},
+                              "Ouvre Klepsos en plein écran, pour cette fois seulement."};
+const Option* const toutes[] = {&optionAide, &optionVersion, &optionFenetre, &optionPleinEcran};
+
+QString enLigne(const Option& o)
+{
+    QStringList noms;
+    for (const QString& n : o.noms)
+        noms << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+    return noms.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+Choix lire(const QStringList& arguments)
+{
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const Option* o : toutes)
+        p.addOption(QCommandLineOption(o->noms, QString::fromUtf8(o->description)));
+    const bool compris = p.parse(arguments);
+
+    Choix c;
+    c.aide = p.isSet(optionAide.noms.first());
+    c.version = p.isSet(optionVersion.noms.first());
+    const bool fenetre = p.isSet(optionFenetre.noms.first());
+    const bool pleinEcran = p.isSet(optionPleinEcran.noms.first());
+    if (fenetre && pleinEcran)
+        c.erreur = QStringLiteral("Choisissez --fenetre ou --plein-ecran, pas les deux.");
+    else if (fenetre)
+        c.affichage = Affichage::Fenetre;
+    else if (pleinEcran)
+        c.affichage = Affichage::PleinEcran;
+    if (!compris && !p.unknownOptionNames().isEmpty())
+        c.erreur = QStringLiteral("Option inconnue : %1").arg(p.unknownOptionNames().first());
+    else if (!p.positionalArguments().isEmpty())
+        c.erreur = QStringLiteral("Argument inattendu : %1").arg(p.positionalArguments().first());
+    if (!c.erreur.isEmpty())
+        c.erreur += QStringLiteral("\nLa liste des options : klepsos --help");
+    return c;
+}
+
+QString texteAide()
+{
+    QString t = QStringLiteral(
+        "Utilisation : klepsos [options]\n"
+        "Klepsos apprend à lire l'heure et à calculer avec les dates.\n\n"
+        "Options :\n");
+    for (const Option* o : toutes)
+        t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -15).arg(QString::fromUtf8(o->description));
+    t += QStringLiteral(
+        "\nLa touche F11 passe du plein écran à une fenêtre et retour ;\n"
+        "Klepsos s'en souvient au démarrage suivant.\n");
+    return t;
+}
+
+QString texteVersion()
+{
+    return QStringLiteral("Klepsos " KLEPSOS_VERSION "\n");
+}
+
+}  // namespace options

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line: the display for this run, help and version.
+namespace options {
+
+enum class Affichage {
+    Memorise,    // as the last run left it (F11)
+    Fenetre,
+    PleinEcran,
+};
+
+struct Choix {
+    Affichage affichage = Affichage::Memorise;
+    bool aide = false;
+    bool version = false;
+    // Empty when the command line is understood; else why not, in French.
+    QString erreur;
+};
+
+// The arguments as the program received them, its own name first.
+Choix lire(const QStringList& arguments);
+
+QString texteAide();
+QString texteVersion();
+
+}  // namespace options

@@ -1,0 +1,151 @@
+#include "presentation.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QSettings>
+#include <QShortcut>
+
+#include "ui/screen.h"
+
+namespace {
+
+const QString clePleinEcran = QStringLiteral("affichage/pleinEcran");
+// A window opened on demand covers this much of what full screen would.
+constexpr qreal partFenetre = 0.8;
+constexpr QSize tailleFixe(640, 480);
+// How many shades of an edge its margin keeps.
+constexpr int nuances = 12;
+
+}  // namespace
+
+Presentation::Presentation(QWidget* design) : ScaledView(design)
+{
+    setObjectName(QStringLiteral("presentation"));
+    setWindowTitle(QStringLiteral("Klepsos"));
+    setMinimumSize(tailleFixe / 2);
+    auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(f11, &QShortcut::activated, this, &Presentation::basculer);
+}
+
+Presentation::Mode Presentation::modeMemorise(const QSettings& reglages)
+{
+    return reglages.value(clePleinEcran, true).toBool() ? Mode::PleinEcran : Mode::Fenetre;
+}
+
+qreal Presentation::echellePleinEcran(const QScreen* ecran)
+{
+    if (!ecran)
+        return 1;
+    const QSizeF taille = ecran->size();
+    return std::min(taille.width() / tailleFixe.width(), taille.height() / tailleFixe.height());
+}
+
+QScreen* Presentation::ecran() const
+{
+    return screen() ? screen() : QGuiApplication::primaryScreen();
+}
+
+void Presentation::setMode(Mode mode)
+{
+    mode_ = mode;
+    if (isVisible())
+        montrer();
+}
+
+void Presentation::montrer()
+{
+    const QRect ecranEntier = ecran() ? ecran()->geometry() : QRect(QPoint(0, 0), tailleFixe);
+    switch (mode_) {
+    case Mode::Fixe:
+        // The display is 640 x 480: a title bar would push the bottom row
+        // ("SORTIE", every "Retour") off the screen.
+        setWindowFlag(Qt::FramelessWindowHint);
+        setFixedSize(tailleFixe);
+        move(0, 0);
+        show();
+        break;
+    case Mode::PleinEcran:
+        // Without a window manager the state alone would not size it.
+        setGeometry(ecranEntier);
+        showFullScreen();
+        break;
+    case Mode::Fenetre: {
+        const QRect libre = ecran() ? ecran()->availableGeometry() : ecranEntier;
+        const qreal s = std::max<qreal>(1, partFenetre * echellePleinEcran(ecran()));
+        QRect g(QPoint(0, 0), (QSizeF(tailleFixe) * s).toSize().boundedTo(libre.size()));
+        g.moveCenter(libre.center());
+        showNormal();
+        setGeometry(g);
+        break;
+    }
+    }
+    activateWindow();
+}
+
+void Presentation::basculer()
+{
+    if (mode_ == Mode::Fixe)
+        return;
+    setMode(mode_ == Mode::PleinEcran ? Mode::Fenetre : Mode::PleinEcran);
+    if (reglages_)
+        reglages_->setValue(clePleinEcran, mode_ == Mode::PleinEcran);
+}
+
+void Presentation::closeEvent(QCloseEvent* e)
+{
+    // Closing the window must not lose the child's score.
+    e->accept();
+    emit fermeture();
+}
+
+Screen* Presentation::ecranMontre() const
+{
+    // The last raised of the full-size screens that are shown.
+    const QObjectList& enfants = design()->children();
+    for (auto i = enfants.crbegin(); i != enfants.crend(); ++i) {
+        auto* s = qobject_cast<Screen*>(*i);
+        if (s && s->isVisibleTo(design()) && s->size() == design()->size())
+            return s;
+    }
+    return nullptr;
+}
+
+void Presentation::drawBackground(QPainter* p, const QRectF& rect)
+{
+    const QRectF dessin = sceneRect();
+    const QRectF tout = mapToScene(viewport()->rect()).boundingRect();
+    const Screen* s = ecranMontre();
+    const QPixmap fond = s ? s->background(::deviceScale(*p)) : QPixmap();
+    if (fond.isNull()) {
+        p->fillRect(rect, s ? s->palette().window() : palette().window());
+        return;
+    }
+    // The margins continue the background's edges, softened so that a
+    // drawing touching an edge does not run on as a stripe.
+    if (fond.cacheKey() != bordsDe_) {
+        const QImage image = fond.toImage();
+        const int w = image.width();
+        const int h = image.height();
+        const auto doux = [](const QImage& bande, QSize taille) {
+            return QPixmap::fromImage(bande.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        };
+        bords_ = {doux(image.copy(0, 0, 1, h), {1, nuances}), doux(image.copy(w - 1, 0, 1, h), {1, nuances}),
+                  doux(image.copy(0, 0, w, 1), {nuances, 1}), doux(image.copy(0, h - 1, w, 1), {nuances, 1})};
+        bordsDe_ = fond.cacheKey();
+    }
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    if (tout.left() < dessin.left()) {
+        p->drawPixmap(QRectF(tout.left(), dessin.top(), dessin.left() - tout.left(), dessin.height()), bords_[0],
+                      QRectF(bords_[0].rect()));
+        p->drawPixmap(QRectF(dessin.right(), dessin.top(), tout.right() - dessin.right(), dessin.height()),
+                      bords_[1], QRectF(bords_[1].rect()));
+    }
+    if (tout.top() < dessin.top()) {
+        p->drawPixmap(QRectF(dessin.left(), tout.top(), dessin.width(), dessin.top() - tout.top()), bords_[2],
+                      QRectF(bords_[2].rect()));
+        p->drawPixmap(QRectF(dessin.left(), dessin.bottom(), dessin.width(), tout.bottom() - dessin.bottom()),
+                      bords_[3], QRectF(bords_[3].rect()));
+    }
+}

@@ -1,0 +1,154 @@
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSettings>
+
+#include "shell/options.h"
+#include "shell/presentation.h"
+#include "support/banc.h"
+#include "ui/arrowspinner.h"
+#include "ui/screen.h"
+
+namespace {
+
+// The program in a 1920 x 1080 window: the scene scaled 2.25 times, 240 pixels from the left.
+struct Agrandi : Banc {
+    Presentation* vue = nullptr;
+    bool agrandir()
+    {
+        const bool ok = demarrer();
+        vue = app->presentation();
+        vue->resize(1920, 1080);
+        return ok;
+    }
+    // Where the view shows a point of a control.
+    QPoint place(QWidget* w, QPoint at) const
+    {
+        return vue->mapFromScene(QPointF(w->mapTo(app->fenetre(), at)) + QPointF(0.5, 0.5));
+    }
+    void cliquer(QWidget* w, QPoint at) { QTest::mouseClick(vue->viewport(), Qt::LeftButton, {}, place(w, at)); }
+    void cliquer(QWidget* w) { cliquer(w, w->rect().center()); }
+};
+
+}  // namespace
+
+class TstPresentation : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lesClicsEtLeSurvolArriventALeurPlace()
+    {
+        Agrandi a;
+        QVERIFY(a.agrandir());
+        QCOMPARE(a.vue->designScale(), 2.25);
+        QCOMPARE(a.vue->designRect(), QRectF(240, 0, 1440, 1080));
+        const QPointF sur(a.place(a.trouver<QWidget>("depart", "montre"), {5, 5}));
+        QMouseEvent survol(QEvent::MouseMove, sur, a.vue->viewport()->mapToGlobal(sur), Qt::NoButton, Qt::NoButton, {});
+        QCoreApplication::sendEvent(a.vue->viewport(), &survol);
+        QCOMPARE(a.trouver<QLabel>("depart", "texte")->text(), QStringLiteral("Le temps\n qui passe... "));
+
+        a.cliquer(a.trouver<QWidget>("depart", "astus"));
+        QVERIFY(a.ecranNomme("astuces")->isVisible());
+        auto* an = a.trouver<ArrowSpinner>("astuces", "fleche_an");
+        const int avant = an->value();
+        a.cliquer(an, {an->width() / 2, an->height() * 3 / 4});
+        QCOMPARE(an->value(), avant - 1);
+        a.cliquer(a.trouver<QWidget>("astuces", "retour"));
+        QVERIFY(a.ecranNomme("depart")->isVisible());
+
+        a.cliquer(a.trouver<QWidget>("depart", "logiciels"));
+        a.cliquer(a.trouver<QWidget>("auteur_softs", "fini"));
+        QVERIFY(a.ecranNomme("auteur_softs")->isHidden());
+
+        // The window's own close button quits as SORTIE does, score saved.
+        a.vue->close();
+        QVERIFY(a.app->scoreSauve());
+    }
+
+    void chaqueImageAuMoinsAussiFineQueLEcran()
+    {
+        Agrandi a;
+        QVERIFY(a.agrandir());
+        // Device pixels per scene pixel, the screen's own ratio included.
+        const qreal d = a.vue->deviceScale();
+        for (const char* nom : {"lecon", "exercices", "astuces", "jeux_dates", "auteur_softs", "depart"}) {
+            auto* s = qobject_cast<Screen*>(a.ecranNomme(nom));
+            s->showScreen();
+            a.vue->grab();
+            const QPixmap fond = s->background(1);
+            QVERIFY2(fond.width() >= s->width() * d && fond.height() >= s->height() * d, nom);
+            for (auto* box : s->findChildren<PictureBox*>()) {
+                if (box->isVisible())
+                    QVERIFY2(box->shownPicture().size().width() >= box->picture().width() * d
+                                 && box->shownPicture().height() >= box->picture().height() * d,
+                             qPrintable(box->objectName()));
+            }
+        }
+    }
+
+    void uneImageRemplaceeSeMontreTelleQuelle()
+    {
+        Banc b;
+        QImage rouge(640, 480, QImage::Format_RGB32);
+        rouge.fill(Qt::red);
+        QVERIFY(rouge.save(QDir(b.datas).filePath(QStringLiteral("23")), "PNG"));
+        QVERIFY(b.demarrer());
+        b.app->presentation()->resize(1440, 1080);
+        const QImage vue = b.app->presentation()->grab().toImage();
+        // Not the old drawing of the sharper variants: the red picture, scaled.
+        QCOMPARE(vue.pixelColor(700, 20), QColor(Qt::red));
+    }
+
+    void f11BasculeEtSeSouvient()
+    {
+        QTemporaryDir dossier;
+        QSettings reglages(dossier.filePath(QStringLiteral("klepsos.conf")), QSettings::IniFormat);
+        QCOMPARE(Presentation::modeMemorise(reglages), Presentation::Mode::PleinEcran);
+        Banc b;
+        QVERIFY(b.demarrer());
+        Presentation* vue = b.app->presentation();
+        vue->setReglages(&reglages);
+        vue->basculer();
+        QVERIFY(vue->isFullScreen());
+        QCOMPARE(Presentation::modeMemorise(reglages), Presentation::Mode::PleinEcran);
+        vue->basculer();
+        QCOMPARE(Presentation::modeMemorise(reglages), Presentation::Mode::Fenetre);
+        // The window scales the scene the same way.
+        vue->resize(1000, 900);
+        QCOMPARE(vue->designRect(), QRectF(0, 75, 1000, 750));
+    }
+
+    void affichageBasculeFenetreFixeSansCadre()
+    {
+        Banc b;
+        b.affichage.switchesMode = true;
+        QVERIFY(b.demarrer());
+        Presentation* vue = b.app->presentation();
+        QCOMPARE(vue->geometry(), QRect(0, 0, 640, 480));
+        QVERIFY(vue->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void optionsDeLaLigneDeCommande_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<options::Affichage>("affichage");
+        QTest::addColumn<bool>("erreur");
+        QTest::newRow("rien") << QStringList{} << options::Affichage::Memorise << false;
+        QTest::newRow("fenêtre") << QStringList{"--fenetre"} << options::Affichage::Fenetre << false;
+        QTest::newRow("plein écran") << QStringList{"--plein-ecran"} << options::Affichage::PleinEcran << false;
+        QTest::newRow("les deux") << QStringList{"--fenetre", "--plein-ecran"} << options::Affichage::Memorise << true;
+        QTest::newRow("inconnue") << QStringList{"--vite"} << options::Affichage::Memorise << true;
+    }
+    void optionsDeLaLigneDeCommande()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(options::Affichage, affichage);
+        QFETCH(bool, erreur);
+        const options::Choix c = options::lire(QStringList{"klepsos"} + arguments);
+        QCOMPARE(c.affichage, affichage);
+        QCOMPARE(!c.erreur.isEmpty(), erreur);
+        QVERIFY(options::lire({"klepsos", "--help"}).aide);
+    }
+};
+
+QTEST_MAIN(TstPresentation)
+#include "tst_presentation.moc"
