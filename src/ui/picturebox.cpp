@@ -3,8 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessibility.h"
+#include "keyboarduse.h"
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setMouseTracking(true);
 }
 
@@ -53,6 +57,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit pointerMoved();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* e)
+{
+    if (!pressByKey(e, [this] { click(); }))
+        QWidget::keyPressEvent(e);
 }
 
 void paintLines(QWidget* on, const QList<PictureBox::Line>& lines)
