@@ -101,8 +101,9 @@ void Astuces::construireEcoule()
     fleche_an_ = makeSpinner(this, "fleche_an", {169, 126}, 100, 2000, 100);
     par50_ = caseX50(this, "par50", {226, 127});
     Label4_ = makeLabel(this, "Label4", {245, 128, 70, 16}, legendeX50, QStringLiteral("X 50 ans"));
-    for (auto [label, control] : {std::pair<QLabel*, QWidget*>{jour_, fleche_jour_}, {mois_, fleche_mois_},
-                                  {an_, fleche_an_}, {Label4_, par50_}})
+    // Screen readers name the spinners and the switch by their labels.
+    for (auto [label, control] : {std::pair<QLabel*, QWidget*>{jour_, fleche_jour_},
+                                  {mois_, fleche_mois_}, {an_, fleche_an_}, {Label4_, par50_}})
         label->setBuddy(control);
     encore_naissance_ = makeLabel(this, "encore_naissance", {110, 194, 110, 18}, boutonViolet,
                                   QStringLiteral("Calculer"));
