@@ -6,6 +6,7 @@
 #include "arrowspinner.h"
 #include "clickablelabel.h"
 #include "picturebox.h"
+#include "screen.h"
 
 namespace {
 
@@ -17,9 +18,20 @@ public:
     AccessibleClickable(W* w, QAccessible::Role shown) : QAccessibleWidget(w, shown), shown_(shown) {}
 
     W* control() const { return static_cast<W*>(widget()); }
-    bool pressable() const { return control()->focusPolicy() & Qt::TabFocus; }
+    bool pressable() const
+    {
+        const auto* screen = qobject_cast<const Screen*>(control()->parentWidget());
+        return screen && screen->focusOrder().contains(control());
+    }
 
     QAccessible::Role role() const override { return pressable() ? QAccessible::Button : shown_; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = s.focusable || pressable();
+        return s;
+    }
 
     QString text(QAccessible::Text t) const override
     {
@@ -30,10 +42,9 @@ public:
 
     QStringList actionNames() const override
     {
-        QStringList names = QAccessibleWidget::actionNames();
         if (pressable())
-            names.prepend(pressAction());
-        return names;
+            return {pressAction(), setFocusAction()};
+        return QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString& action) override

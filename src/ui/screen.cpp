@@ -85,10 +85,10 @@ void Screen::setFocusOrder(const QList<QStringList>& groups)
     groupOf_.clear();
     for (int g = 0; g < groups.size(); ++g) {
         for (const QString& name : groups[g]) {
-            QWidget* w = control(name);
-            if (w->focusPolicy() == Qt::NoFocus)
-                w->setFocusPolicy(Qt::TabFocus);
-            order_.append(w);
+            // The labels and pictures keep no focus policy of their own
+            // (setFocus does not ask for one): a label that can take the
+            // focus costs more to lay out each time its caption changes.
+            order_.append(control(name));
             groupOf_.append(g);
         }
     }

@@ -41,8 +41,7 @@ public:
     // screen's own controls, in groups (the screen's sections) in reading
     // order; only the visible, enabled ones are reached. When the control
     // holding the focus disappears, the focus goes to the first control of
-    // its group that is there once the change is over. Labels and pictures
-    // named here take the focus from the keyboard only.
+    // its group that is there once the change is over.
     void setFocusOrder(const QList<QStringList>& groups);
     QList<QWidget*> focusOrder() const { return order_; }
 
