@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "calendrier.h"
+#include "ui/keyboarduse.h"
 #include "ui/picturebox.h"
 #include "ui/screen.h"
 #include "ui/soundplayer.h"
@@ -110,7 +111,9 @@ bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
 
 void Routines::RendreFocus(QWidget* ecran)
 {
-    if (rendre_focus == 1) {
+    // The hand-back is for the pointer: a keyboard user who has not moved
+    // it keeps the focus, and the flag waits for a real movement.
+    if (rendre_focus == 1 && !KeyboardUse::active()) {
         rendre_focus = 0;
         ecran->setFocus(Qt::OtherFocusReason);
     }

@@ -89,7 +89,8 @@ public:
     bool VerifierFond(const QString& nom, QString* erreur = nullptr) const;
 
     // If rendre_focus is 1, clears it and gives the keyboard focus to the
-    // screen, taking it from the arrow spinner that had it.
+    // screen, taking it from the arrow spinner that had it; nothing while
+    // the keyboard is in use.
     void RendreFocus(QWidget* ecran);
 
     // Switches the display to that size (nothing off Windows).

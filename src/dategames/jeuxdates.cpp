@@ -158,6 +158,16 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     });
     connect(anniversaire_->encore, &ClickableLabel::clicked, this,
             &JeuxDates::NouvelleQuestionAnniversaire);
+
+    // Game by game: spinners, answers, "Continuer"; "Retour" last.
+    setFocusOrder({
+        {"fleche7", "fleche8", "mois_dates", "an_dates", "encore_date"},
+        {"fleche9", "fleche10", "nans", "nmois", "encore_nbmois"},
+        {"fleche11", "fleche12", "mmois", "mans", "encore_age"},
+        {"fleche13", "fleche14", "ani_ans", "ani_mois", "encore_anniversaire"},
+        {"retour"},
+    });
+    setEscapeControl("retour");
 }
 
 JeuxDates::~JeuxDates() = default;

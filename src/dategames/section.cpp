@@ -83,6 +83,8 @@ void SectionJeu::relier(ArrowSpinner* fleche, ClickableLabel* label,
                         std::function<QString(int)> libelle)
 {
     ecrire(label, libelle(fleche->value()));
+    // Screen readers name the spinner by the answer it writes.
+    label->setBuddy(fleche);
     QObject::connect(fleche, &ArrowSpinner::valueChanged, ecran_,
                      [this, label, libelle = std::move(libelle)](int v) {
                          ecrire(label, libelle(v));

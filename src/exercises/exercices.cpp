@@ -24,6 +24,7 @@ Exercices::Exercices(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     sortie_->setAutoFillBackground(true);
     sortie_->setAlignment(Qt::AlignCenter);
     sortie_->setCursor(Qt::PointingHandCursor);
+    sortie_->setAccessibleName(QStringLiteral("Retour"));
 
     sections_.push_back(std::make_unique<SectionMinutes>(*this, r_));
     sections_.push_back(std::make_unique<SectionHeure>(*this, r_));
@@ -31,6 +32,19 @@ Exercices::Exercices(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     sections_.push_back(std::make_unique<SectionConversion>(*this, r_));
     sections_.push_back(std::make_unique<SectionComparaison>(*this, r_));
     sections_.push_back(std::make_unique<SectionNombreManquant>(*this, r_));
+
+    // Section by section, the left column then the right one: spinners,
+    // answers, "Continuer", then the section's switch; "RETOUR" last.
+    setFocusOrder({
+        {"fleche1", "chiffre1", "encore_minutes", "par10"},
+        {"fleche2", "fleche3", "heure2", "minute2", "encore_retarde"},
+        {"fleche6", "chiffre3", "encore_operations"},
+        {"flech_heures", "flech_minutes", "heure", "minu", "encore_heure"},
+        {"fleche4", "fleche5", "heure3", "minute3", "encore_conversion"},
+        {"petit", "grand", "egal", "encore_estimation"},
+        {"sortie"},
+    });
+    setEscapeControl("sortie");
 
     connect(this, &Screen::pointerMoved, this, [this] { r_.RendreFocus(this); });
     connect(sortie_, &ClickableLabel::clicked, this, [this] {

@@ -97,6 +97,7 @@ SectionMinutes::SectionMinutes(Exercices& ecran, Routines& r) : Section(ecran, r
     label4_ = makeLabel(e, "Label4", {173, 100, 47, 13},
                         {uiFont(taille::p8), couleur::noir, Qt::AlignLeft, true},
                         QStringLiteral("X 10 mn"));
+    label4_->setBuddy(par10_);
     fleche1_ = fleche("fleche1", {100, 118}, 0, 9999, chiffre1_, QStringLiteral(" mn"));
     vide_ = makeLabel(e, "vide", {100, 118, 30, 17}, {uiFont(taille::p8), couleur::noir});
     vide_->hide();

@@ -80,6 +80,8 @@ ArrowSpinner* Section::fleche(const char* nom, QPoint place, int min, int max,
                               ClickableLabel* cible, const QString& unite)
 {
     auto* f = makeSpinner(&ecran_, nom, place, min, max, min);
+    // Screen readers name the spinner by the answer it writes.
+    cible->setBuddy(f);
     QObject::connect(f, &ArrowSpinner::valueChanged, cible, [this, cible, unite](int v) {
         cible->setCaption(texte::F(v) + unite);
         r_.SonClic();

@@ -71,6 +71,8 @@ Lecon::Lecon(Routines& r, QWidget* parent) : Screen(parent), r_(r)
 
     connect(retour, &ClickableLabel::clicked, this,
             [this] { r_.retourDepart(this, QStringLiteral("5"), [this] { timer1_->stop(); }); });
+    setFocusOrder({{"retour"}});
+    setEscapeControl("retour");
 }
 
 void Lecon::activation()

@@ -24,6 +24,8 @@ APropos::APropos(Routines& r, QWidget* parent) : Screen(parent), r_(r)
                            QStringLiteral("Fini"));
     fini->setCursor(Qt::PointingHandCursor);
     connect(fini, &ClickableLabel::clicked, this, &APropos::fermer);
+    setFocusOrder({{"fini"}});
+    setEscapeControl("fini");
 }
 
 void APropos::fermer()

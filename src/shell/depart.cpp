@@ -27,10 +27,12 @@ QString Depart::legende(const QString& controle)
                                                    "l'un des dessins "));
 }
 
-ClickableLabel* Depart::zone(const char* name, const QRect& place)
+ClickableLabel* Depart::zone(const char* name, const QRect& place, const QString& nomAccessible)
 {
     auto* z = makeLabel(this, name, place, {uiFont(taille::p8), couleur::noir});
     z->setCursor(Qt::PointingHandCursor);
+    // Screen readers say what the drawing opens.
+    z->setAccessibleName(nomAccessible);
     const QString controle = QString::fromLatin1(name);
     connect(z, &ClickableLabel::pointerMoved, this, [this, controle] { survol(controle); });
     return z;
@@ -41,22 +43,24 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
 {
     setObjectName(QStringLiteral("depart"));
 
-    auto* apprendre = zone("apprendre", {458, 46, 139, 199});
-    auto* astus = zone("astus", {18, 51, 178, 201});
-    auto* exos = zone("exos", {373, 274, 129, 172});
-    auto* logiciels = zone("logiciels", {218, 234, 82, 78});
+    auto* apprendre = zone("apprendre", {458, 46, 139, 199}, QStringLiteral("La leçon"));
+    auto* astus = zone("astus", {18, 51, 178, 201}, QStringLiteral("Les astuces"));
+    auto* exos = zone("exos", {373, 274, 129, 172}, QStringLiteral("Les exercices"));
+    auto* logiciels = zone("logiciels", {218, 234, 82, 78},
+                           QStringLiteral("Auteur + Autres Logiciels"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
     montre->setGeometry(13, 309, 136, 128);
     montre->setCursor(Qt::PointingHandCursor);
+    montre->setAccessibleName(QStringLiteral("Les jeux des dates"));
     auto* montre2 = new PictureBox(this);
     montre2->setObjectName(QStringLiteral("montre2"));
     montre2->hide();
     r_.montre = montre;
     r_.montre2 = montre2;
 
-    auto* fin = zone("fin", {552, 459, 77, 19});
+    auto* fin = zone("fin", {552, 459, 77, 19}, QStringLiteral("Sortie"));
     fin->setText(QStringLiteral("SORTIE"));
 
     const LabelStyle bleu13{uiFont(taille::p9), couleur::bleu, Qt::AlignHCenter, true};
@@ -90,6 +94,15 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     });
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
+
+    // The keyboard goes through the drawings row by row, then "SORTIE";
+    // Escape does nothing here, so that nobody quits by accident. Coming
+    // back from an activity, the focus is on the drawing that opened it.
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos"}, {"fin"}});
+    setRestoresFocus(true);
+    // The caption follows the focus as it follows the pointer.
+    connect(this, &Screen::controlFocused, this,
+            [this](QWidget* c) { survol(c ? c->objectName() : QString()); });
 }
 
 void Depart::activation()

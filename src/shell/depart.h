@@ -48,7 +48,7 @@ private:
     void ouvrir(Screen* ecran);
     void ouvrirAPropos();
     void survol(const QString& controle);
-    ClickableLabel* zone(const char* name, const QRect& place);
+    ClickableLabel* zone(const char* name, const QRect& place, const QString& nomAccessible);
 
     Routines& r_;
     Ecrans& ecrans_;

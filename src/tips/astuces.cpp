@@ -77,7 +77,17 @@ Astuces::Astuces(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     retour_ = makeLabel(this, "retour", {552, 458, 77, 20}, {uiFont(taille::p8), couleur::noir},
                         QStringLiteral("RETOUR"));
     connect(retour_, &ClickableLabel::clicked, this, &Astuces::retour);
+    retour_->setAccessibleName(QStringLiteral("Retour"));
     connect(this, &Screen::pointerMoved, this, [this] { r_.RendreFocus(this); });
+
+    // The elapsed time, the feasts, then the clock; "RETOUR" last.
+    setFocusOrder({
+        {"fleche_jour", "fleche_mois", "fleche_an", "encore_naissance", "par50"},
+        {"fleche_paques", "par50_paques"},
+        {"fleche_heure", "fleche_minute"},
+        {"retour"},
+    });
+    setEscapeControl("retour");
 }
 
 void Astuces::construireEcoule()
@@ -91,6 +101,10 @@ void Astuces::construireEcoule()
     fleche_an_ = makeSpinner(this, "fleche_an", {169, 126}, 100, 2000, 100);
     par50_ = caseX50(this, "par50", {226, 127});
     Label4_ = makeLabel(this, "Label4", {245, 128, 70, 16}, legendeX50, QStringLiteral("X 50 ans"));
+    // Screen readers name the spinners and the switch by their labels.
+    for (auto [label, control] : {std::pair<QLabel*, QWidget*>{jour_, fleche_jour_},
+                                  {mois_, fleche_mois_}, {an_, fleche_an_}, {Label4_, par50_}})
+        label->setBuddy(control);
     encore_naissance_ = makeLabel(this, "encore_naissance", {110, 194, 110, 18}, boutonViolet,
                                   QStringLiteral("Calculer"));
     encore_naissance_->setCursor(Qt::PointingHandCursor);
@@ -147,6 +161,8 @@ void Astuces::construireFetes()
     par50_paques_ = caseX50(this, "par50_paques", {136, 271});
     Label10_ = makeLabel(this, "Label10", {155, 272, 70, 16}, legendeX50,
                          QStringLiteral("X 50 ans"));
+    date_paques_->setBuddy(fleche_paques_);
+    Label10_->setBuddy(par50_paques_);
     const char* noms[] = {"paq", "lpaq", "ascen", "lpen"};
     for (int i = 0; i < 4; ++i) {
         fetes_[i] = makeLabel(this, noms[i], {24, 296 + 16 * i, 292, 16}, lectureNoire);
@@ -176,6 +192,8 @@ void Astuces::construireHorloge()
               QStringLiteral("mn"));
     fleche_heure_ = makeSpinner(this, "fleche_heure", {474, 128}, 0, 23, 0, true);
     fleche_minute_ = makeSpinner(this, "fleche_minute", {528, 128}, 0, 59, 30, true);
+    heure_->setBuddy(fleche_heure_);
+    minut_->setBuddy(fleche_minute_);
 
     connect(fleche_heure_, &ArrowSpinner::valueChanged, this, [this](int v) {
         heure_->setCaption(texte::F(v));
@@ -264,7 +282,7 @@ void Astuces::PreparerSaisieDate()
     Label2_->setCaption(ecoule::consigne());
     encore_naissance_->setCaption(QStringLiteral("Calculer"));
     r_.unites = ecoule::unitesSingulier();
-    setFocus(Qt::OtherFocusReason);
+    takeFocus();
 }
 
 void Astuces::calculer()

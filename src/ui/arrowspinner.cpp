@@ -1,12 +1,21 @@
 #include "arrowspinner.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
+#include "accessibility.h"
+
+namespace {
+// What Page Up and Page Down count as.
+constexpr int PageSteps = 10;
+}  // namespace
+
 ArrowSpinner::ArrowSpinner(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setFixedSize(Width, Height);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);
@@ -23,6 +32,10 @@ void ArrowSpinner::setValue(int v)
     value_ = v;
     update();
     emit valueChanged(value_);
+    // After the change handling, so that the name read (the answer label)
+    // is already the new one.
+    QAccessibleValueChangeEvent changed(this, value_);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ArrowSpinner::setMinimum(int m)
@@ -42,15 +55,19 @@ void ArrowSpinner::setRange(int min, int max)
     setValue(value_);
 }
 
-void ArrowSpinner::stepBy(int direction)
+void ArrowSpinner::stepBy(int direction, int steps)
 {
-    const qint64 target = qint64(value_) + qint64(direction) * step_;
-    if (target > maximum_)
-        setValue(wrapping_ ? minimum_ : maximum_);
-    else if (target < minimum_)
-        setValue(wrapping_ ? maximum_ : minimum_);
-    else
-        setValue(int(target));
+    int v = value_;
+    for (int i = 0; i < steps; ++i) {
+        const qint64 target = qint64(v) + qint64(direction) * step_;
+        if (target > maximum_)
+            v = wrapping_ ? minimum_ : maximum_;
+        else if (target < minimum_)
+            v = wrapping_ ? maximum_ : minimum_;
+        else
+            v = int(target);
+    }
+    setValue(v);
 }
 
 void ArrowSpinner::stepUp()
@@ -90,17 +107,17 @@ void ArrowSpinner::mouseReleaseEvent(QMouseEvent*)
 
 void ArrowSpinner::keyPressEvent(QKeyEvent* e)
 {
-    if (e->key() == Qt::Key_Up)
-        stepUp();
-    else if (e->key() == Qt::Key_Down)
-        stepDown();
-    else
-        QWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Up: stepUp(); break;
+    case Qt::Key_Down: stepDown(); break;
+    case Qt::Key_PageUp: stepBy(+1, PageSteps); break;
+    case Qt::Key_PageDown: stepBy(-1, PageSteps); break;
+    default: QWidget::keyPressEvent(e); break;
+    }
 }
 
-void ArrowSpinner::focusInEvent(QFocusEvent* e)
+void ArrowSpinner::focusInEvent(QFocusEvent*)
 {
-    QWidget::focusInEvent(e);
     emit gotFocus();
 }
 
@@ -132,11 +149,6 @@ void ArrowSpinner::paintEvent(QPaintEvent*)
         p.setPen(Qt::NoPen);
         p.setBrush(isEnabled() ? QColor(30, 30, 120) : QColor(150, 150, 150));
         p.drawPath(arrow);
-    }
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(0, 0, 255, 120), 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
     }
 }
 

@@ -4,7 +4,8 @@
 #include <QWidget>
 
 // A small pair of arrows, up in the top half and down in the bottom half,
-// that steps a whole value within bounds, optionally wrapping around.
+// that steps a whole value within bounds, optionally wrapping around. Up and
+// Down step it from the keyboard, Page Up and Page Down by ten steps.
 // valueChanged() is emitted for every change of the value, also one made by
 // the program, and only when the value really changes.
 class ArrowSpinner : public QWidget {
@@ -52,9 +53,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
+    // The focus ring marks the focus: the arrows repaint nothing.
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    void stepBy(int direction);
+    // Steps in one direction (+1 up, -1 down) as many single steps would,
+    // with one change of value at the end.
+    void stepBy(int direction, int steps = 1);
     void repeat();
 
     int value_ = 0;

@@ -2,10 +2,13 @@
 
 #include <QMouseEvent>
 
+#include "accessibility.h"
+#include "keyboarduse.h"
 #include "style.h"
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent)
 {
+    installAccessibility();
     setMouseTracking(true);
 }
 
@@ -43,6 +46,12 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit pointerMoved();
+}
+
+void ClickableLabel::keyPressEvent(QKeyEvent* e)
+{
+    if (!pressByKey(e, [this] { click(); }))
+        QLabel::keyPressEvent(e);
 }
 
 ClickableLabel* makeLabel(QWidget* parent, const char* name, const QRect& place,

@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label used as a button: emits clicked() on a left click, and
-// pointerMoved() when the pointer moves over it. A label that grows takes
+// A label used as a button: emits clicked() on a left click, or on Enter,
+// Return or Space while it holds the keyboard focus, and pointerMoved()
+// when the pointer moves over it. A label that grows takes
 // the size of its text each time setCaption() writes it; the others keep
 // their box and wrap their text within it.
 class ClickableLabel : public QLabel {
@@ -19,6 +20,9 @@ public:
     // Writes the caption; a growing label then fits itself to it.
     void setCaption(const QString& text);
 
+    // What a click does (the keyboard and screen readers press it so).
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void pointerMoved();
@@ -27,6 +31,10 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    // The focus ring marks the focus: the label itself repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     bool grows_ = false;

@@ -3,10 +3,13 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "accessibility.h"
+#include "keyboarduse.h"
 #include "scaledview.h"
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
+    installAccessibility();
     setMouseTracking(true);
 }
 
@@ -86,6 +89,12 @@ void PictureBox::mouseMoveEvent(QMouseEvent* e)
 {
     e->accept();
     emit pointerMoved();
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* e)
+{
+    if (!pressByKey(e, [this] { click(); }))
+        QWidget::keyPressEvent(e);
 }
 
 void paintLines(QWidget* on, const QList<PictureBox::Line>& lines)

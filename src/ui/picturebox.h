@@ -37,6 +37,9 @@ public:
     void clearLines();
     const QList<Line>& lines() const { return lines_; }
 
+    // What a click does; Enter, Return or Space on a focused picture too.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void pointerMoved();
@@ -46,6 +49,9 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
     QPixmap picture_;

@@ -1,7 +1,14 @@
 #include "screen.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+
+#include "clickablelabel.h"
+#include "focusring.h"
+#include "keyboarduse.h"
 
 #include "scaledview.h"
 
@@ -48,6 +55,132 @@ void Screen::showScreen()
     show();
     raise();
     activation();
+    // A window of its own (the about window) must take the keys; a screen
+    // coming back over it gives them back to the main window.
+    if (isWindow())
+        activateWindow();
+    else if (window()->isVisible() && !window()->isActiveWindow())
+        window()->activateWindow();
+    if (restoresFocus_ && KeyboardUse::active() && lastFocus_ && reachable(lastFocus_))
+        lastFocus_->setFocus(Qt::OtherFocusReason);
+    else
+        setFocus(Qt::OtherFocusReason);
+}
+
+void Screen::takeFocus()
+{
+    const QWidget* f = window()->focusWidget();
+    if (KeyboardUse::active() && f && order_.contains(f) && reachable(f))
+        return;
+    setFocus(Qt::OtherFocusReason);
+}
+
+QWidget* Screen::control(const QString& name) const
+{
+    auto* w = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    if (!w)
+        qFatal("Screen %s has no control %s for the keyboard", qPrintable(objectName()),
+               qPrintable(name));
+    return w;
+}
+
+void Screen::setFocusOrder(const QList<QStringList>& groups)
+{
+    order_.clear();
+    groupOf_.clear();
+    for (int g = 0; g < groups.size(); ++g) {
+        for (const QString& name : groups[g]) {
+            // The labels and pictures keep no focus policy of their own
+            // (setFocus does not ask for one): a label that can take the
+            // focus costs more to lay out each time its caption changes.
+            order_.append(control(name));
+            groupOf_.append(g);
+        }
+    }
+    if (!ring_) {
+        ring_ = new FocusRing(this);
+        connect(qApp, &QApplication::focusChanged, this,
+                [this](QWidget*, QWidget* now) { focusChanged(now); });
+    }
+}
+
+void Screen::setEscapeControl(const char* name)
+{
+    escape_ = qobject_cast<ClickableLabel*>(control(QString::fromLatin1(name)));
+}
+
+void Screen::focusChanged(QWidget* now)
+{
+    QWidget* c = order_.contains(now) ? now : nullptr;
+    if (c)
+        lastFocus_ = c;
+    if (ring_->control() == c)
+        return;
+    ring_->follow(c);
+    emit controlFocused(c);
+}
+
+bool Screen::reachable(const QWidget* w) const
+{
+    return w->isVisibleTo(this) && w->isEnabled();
+}
+
+QWidget* Screen::neighbour(int i, bool next) const
+{
+    const int n = int(order_.size());
+    for (int k = 1; k <= n; ++k) {
+        const int j = i < 0 ? (next ? k - 1 : n - k) : ((i + (next ? k : -k)) % n + n) % n;
+        if (reachable(order_[j]))
+            return order_[j];
+    }
+    return nullptr;
+}
+
+bool Screen::focusNextPrevChild(bool next)
+{
+    if (order_.isEmpty() || !isVisible())
+        return QWidget::focusNextPrevChild(next);
+    QWidget* current = window()->focusWidget();
+    const int i = int(order_.indexOf(current));
+    if (i >= 0 && !reachable(current)) {
+        // The control is being hidden or disabled by what it did (a
+        // "Continuer" hiding itself): hold the focus on the screen until
+        // that is over, then go to what its section shows by then.
+        setFocus(Qt::OtherFocusReason);
+        QTimer::singleShot(0, this, [this, g = groupOf_[i]] { focusInGroup(g); });
+        return true;
+    }
+    if (QWidget* target = neighbour(i, next))
+        target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void Screen::focusInGroup(int group)
+{
+    // Only if nothing else took the focus meanwhile.
+    if (!isVisible() || window()->focusWidget() != this)
+        return;
+    int last = -1;
+    for (int j = 0; j < order_.size(); ++j) {
+        if (groupOf_[j] != group)
+            continue;
+        if (reachable(order_[j]))
+            return order_[j]->setFocus(Qt::TabFocusReason);
+        last = j;
+    }
+    if (QWidget* target = neighbour(last, true))
+        target->setFocus(Qt::TabFocusReason);
+}
+
+void Screen::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Escape && escape_) {
+        e->accept();
+        if (!e->isAutoRepeat())
+            escape_->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Screen::paintEvent(QPaintEvent*)

@@ -2,11 +2,12 @@
 # The real program, end to end: a copy of its folder with a score of known
 # bytes, started under a real X server on a fixed date whose clock keeps
 # ticking, driven with the mouse through every screen of the start screen and
-# back, then quit through "SORTIE". It runs full screen on a 1920 x 1080
+# back, then one exercise is played from the keyboard alone and the program
+# quit through "SORTIE" from it too. It runs full screen on a 1920 x 1080
 # display, where the scene is scaled 2.25 times, so every click lands at the
 # scaled place of its control. Fails on a crash, a hang, a flat or wrong
 # screen, a scene that does not fill the display's height, black margins, or a
-# score file that is not byte for byte the one it started with.
+# score file that does not count that one wrong answer.
 #
 # usage: e2e.sh <klepsos executable> <datas folder> <screenshots folder>
 set -euo pipefail
@@ -17,6 +18,8 @@ program=$1 datas=$2 shots=$3
 
 # 5 exercises, 3 right, 2 wrong: marker 1, then three 16-bit typed values, then a 32-bit count.
 score_bytes='\x02\x00\x01\x00\x02\x00\x05\x00\x02\x00\x03\x00\x02\x00\x00\x00'
+# The same with the one wrong answer given from the keyboard.
+score_after='\x02\x00\x01\x00\x02\x00\x06\x00\x02\x00\x03\x00\x03\x00\x00\x00'
 
 if [ -z "${KLEPSOS_IN_X:-}" ]; then
     need_commands xvfb-run xauth xdotool import identify compare faketime timeout
@@ -27,7 +30,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     cp "$program" "$work/app/klepsos"
     cp -r "$datas" "$work/app/datas"
     printf "$score_bytes" > "$work/app/datas/18"
-    printf "$score_bytes" > "$work/expected-score"
+    printf "$score_after" > "$work/expected-score"
     # An old date, so that a rewrite of the score is seen.
     touch -d @978307200 "$work/app/datas/18"
     rm -rf "$shots"
@@ -39,7 +42,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     cmp "$work/app/datas/18" "$work/expected-score" \
         || die "the score file changed: $(od -An -tx1 "$work/app/datas/18")"
     [ "$(stat -c %Y "$work/app/datas/18")" != 978307200 ] || die "the score was not saved on quitting"
-    echo "PASS: every screen shown, the score kept its bytes; screenshots in $shots"
+    echo "PASS: every screen shown, the keyboard's answer counted; screenshots in $shots"
     exit 0
 fi
 
@@ -91,5 +94,14 @@ click 320 380
 alive "$pid" "after closing the about window"
 expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$scene" 640x480 23 10 "${pictures[@]}"
 
-click 590 468 # SORTIE
+# From the keyboard alone: Tab to the exercises' drawing and open it, Tab to
+# the first spinner, one step up (1 mn: never the answer), Tab to its answer
+# and judge it; Escape back to the drawing, Tab to "SORTIE" and quit.
+xdotool key --delay 150 Tab Tab Tab Tab Tab Return
+expect_screen "$shots/$(printf %02d $((step + 2)))-exercices-clavier.png" "$scene" 640x480 25 10 "${pictures[@]}"
+xdotool key --delay 150 Tab Up Tab Return
+alive "$pid" "after answering from the keyboard"
+xdotool key --delay 150 Escape
+expect_screen "$shots/$(printf %02d $((step + 3)))-depart-clavier.png" "$scene" 640x480 23 10 "${pictures[@]}"
+xdotool key --delay 150 Tab Return
 wait_exit "$pid" 15

@@ -1,5 +1,6 @@
 #include "banc.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
@@ -77,4 +78,21 @@ void Banc::survoler(QWidget* w)
     QMouseEvent e(QEvent::MouseMove, QPointF(w->rect().center()), w->mapToGlobal(QPointF(w->rect().center())),
                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
+}
+
+void Banc::taper(const QString& touches)
+{
+    static const QHash<QString, Qt::Key> noms = {
+        {"Tab", Qt::Key_Tab}, {"S-Tab", Qt::Key_Backtab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down},
+        {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown}, {"Return", Qt::Key_Return},
+        {"Space", Qt::Key_Space}, {"Esc", Qt::Key_Escape}};
+    QVERIFY(QTest::qWaitForWindowActive(app->fenetre()));
+    for (const QString& mot : touches.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList fois = mot.split('*');
+        QVERIFY2(noms.contains(fois[0]), qPrintable(mot));
+        for (int i = fois.size() > 1 ? fois[1].toInt() : 1; i > 0; --i) {
+            QTest::keyClick(QApplication::focusWidget(), noms[fois[0]]);
+            QCoreApplication::processEvents();
+        }
+    }
 }

@@ -49,6 +49,9 @@ public:
     static void descendre(QWidget* spinner);
     // A pointer move over a widget.
     static void survoler(QWidget* w);
+    // Keys pressed one at a time where the keyboard focus is, each followed
+    // by what it posts: "Tab*5 Return", "S-Tab", "Up", "PgUp", "Space", "Esc".
+    void taper(const QString& touches);
 };
 
 // Copies every file of one folder into another.
