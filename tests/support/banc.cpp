@@ -3,8 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
+#include <QTimerEvent>
 
 #include "shell/apropos.h"
+#include "ui/arrowspinner.h"
 
 void copierDossier(const QString& de, const QString& vers)
 {
@@ -22,8 +24,7 @@ Banc::Banc(const QDateTime& maintenant, const QByteArray& scoreInitial) : clock(
     // tree's file holds whatever was last played there.
     QFile f(QDir(datas).filePath(QStringLiteral("18")));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(scoreInitial.isNull() ? QByteArray::fromHex("02000100020000000200000000000000")
-                                      : scoreInitial);
+        f.write(scoreInitial.isNull() ? ::octetsScore(0, 0, 0) : scoreInitial);
     app = std::make_unique<Klepsos>(clock, random, sons, affichage, datas);
 }
 
@@ -77,4 +78,45 @@ void Banc::survoler(QWidget* w)
     QMouseEvent e(QEvent::MouseMove, QPointF(w->rect().center()), w->mapToGlobal(QPointF(w->rect().center())),
                   Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &e);
+}
+
+void Banc::regler(QWidget* spinner, int v)
+{
+    auto* s = qobject_cast<ArrowSpinner*>(spinner);
+    QVERIFY(s);
+    for (int i = 0; i < 200 && s->value() != v; ++i)
+        s->value() < v ? monter(s) : descendre(s);
+    QCOMPARE(s->value(), v);
+}
+
+void Banc::tic(QTimer* timer)
+{
+    QTimerEvent e(timer->timerId());
+    QCoreApplication::sendEvent(timer, &e);
+}
+
+void Banc::verifierCompte(int exercices, int justes, int erreurs)
+{
+    QCOMPARE(r().nb_exercices.valeur, exercices);
+    QCOMPARE(r().nb_justes.valeur, justes);
+    QCOMPARE(r().nb_erreurs, erreurs);
+}
+
+QString Banc::ligneScore(int exercices, int justes, int erreurs)
+{
+    return QStringLiteral("\nExercices --> %1  Justes --> %2  Erreurs --> %3").arg(exercices).arg(justes).arg(erreurs);
+}
+
+// Written by hand, not by the program's writer, so a fault there shows.
+QByteArray octetsScore(int exercices, int justes, int erreurs)
+{
+    QByteArray o = QByteArray::fromHex("02000100");
+    for (int v : {exercices, justes}) {
+        o += QByteArray::fromHex("0200");
+        o += char(v & 0xff);
+        o += char((v >> 8) & 0xff);
+    }
+    for (int i = 0; i < 4; ++i)
+        o += char((erreurs >> (8 * i)) & 0xff);
+    return o;
 }

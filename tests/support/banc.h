@@ -2,6 +2,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "fakes.h"
@@ -47,7 +48,24 @@ public:
     static void descendre(QWidget* spinner);
     // A pointer move over a widget.
     static void survoler(QWidget* w);
+    // A spinner moved by arrow clicks until it shows v.
+    static void regler(QWidget* spinner, int v);
+    // One tick of a running timer, as the event loop would deliver it.
+    static void tic(QTimer* timer);
+
+    // The counters of the run, and the score line they give.
+    void verifierCompte(int exercices, int justes, int erreurs);
+    static QString ligneScore(int exercices, int justes, int erreurs);
 };
+
+// The bytes of a score file of 16-bit counters.
+QByteArray octetsScore(int exercices, int justes, int erreurs);
+
+// The draw r that makes floor(r * nombre) + base give valeur.
+inline double pour(int valeur, int nombre, int base)
+{
+    return (valeur - base + 0.5) / nombre;
+}
 
 // Copies every file of one folder into another.
 void copierDossier(const QString& de, const QString& vers);
