@@ -1,0 +1,276 @@
+// The shared rules: numbers and times in texts, the calendar's carries, the
+// score file's bytes, and the shared state's sounds, display and focus.
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <limits>
+
+#include "common/calendrier.h"
+#include "common/routines.h"
+#include "common/score.h"
+#include "common/texte.h"
+#include "support/fakes.h"
+#include "ui/picturebox.h"
+
+namespace {
+
+QByteArray hex(const char* h)
+{
+    return QByteArray::fromHex(h);
+}
+
+ValeurTypee v16(qint16 v)
+{
+    return ValeurTypee::entier16(v);
+}
+
+Compteurs compteurs(ValeurTypee exercices, ValeurTypee justes, qint32 erreurs)
+{
+    return {v16(1), exercices, justes, erreurs};
+}
+
+QByteArray lireFichier(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void ecrireFichier(const QString& chemin, const QByteArray& octets)
+{
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Compteurs)
+Q_DECLARE_METATYPE(ValeurTypee)
+
+class TstCommun : public QObject {
+    Q_OBJECT
+
+    FixedClock clock;
+    ScriptedRandom random;
+    RecordingSoundPlayer sons;
+    RecordingDisplay affichage;
+
+    Routines nouveau() { return Routines(clock, random, sons, affichage, QStringLiteral("/nulle/part")); }
+
+private slots:
+    void init() { sons.played.clear(); affichage.calls.clear(); }
+
+    void nombresEtHeure()
+    {
+        QCOMPARE(texte::n(0), QStringLiteral(" 0"));
+        QCOMPARE(texte::n(-7), QStringLiteral("-7"));
+        QCOMPARE(texte::n(60000000000), QStringLiteral(" 60000000000"));
+        QCOMPARE(texte::F(150), QStringLiteral("150"));
+        QCOMPARE(texte::heureExacte(QTime(9, 5, 7)), QStringLiteral("Il est exactement\n 09 h 05 mn 07 s"));
+        QCOMPARE(texte::heureExacte(QTime(23, 59, 10)), QStringLiteral("Il est exactement\n 23 h 59 mn 10 s"));
+        QCOMPARE(texte::dateLongue(QDate(2026, 12, 5), QLocale(QLocale::French, QLocale::France)),
+                 QStringLiteral("Samedi 5 décembre 2026"));
+        // A form that starts with the year has nothing to put in upper case.
+        QCOMPARE(texte::dateLongue(QDate(2026, 12, 5), QLocale(QLocale::Hungarian, QLocale::Hungary)),
+                 QStringLiteral("2026. december 5., szombat"));
+        // QLocale::system() reads LANG, which the tests set to C.UTF-8.
+        QCOMPARE(texte::localeAffichage().language(), QLocale::French);
+    }
+
+    void dateDepuisParties_data()
+    {
+        QTest::addColumn<int>("annee");
+        QTest::addColumn<int>("mois");
+        QTest::addColumn<int>("jour");
+        QTest::addColumn<QDate>("attendue");
+        QTest::newRow("31 fevrier") << 2025 << 2 << 31 << QDate(2025, 3, 3);
+        QTest::newRow("31 fevrier bissextile") << 2024 << 2 << 31 << QDate(2024, 3, 2);
+        QTest::newRow("31 avril") << 2036 << 4 << 31 << QDate(2036, 5, 1);
+        QTest::newRow("mois 0") << 2026 << 0 << 15 << QDate(2025, 12, 15);
+        QTest::newRow("mois 13") << 2026 << 13 << 15 << QDate(2027, 1, 15);
+        QTest::newRow("mois -11") << 2026 << -11 << 1 << QDate(2025, 1, 1);
+        QTest::newRow("mois -12") << 2026 << -12 << 1 << QDate(2024, 12, 1);
+        QTest::newRow("mois 25") << 2026 << 25 << 1 << QDate(2028, 1, 1);
+        QTest::newRow("jour 0") << 2026 << 3 << 0 << QDate(2026, 2, 28);
+        QTest::newRow("31 decembre + 1") << 2026 << 12 << 32 << QDate(2027, 1, 1);
+    }
+    void dateDepuisParties()
+    {
+        QFETCH(int, annee);
+        QFETCH(int, mois);
+        QFETCH(int, jour);
+        QTEST(calendrier::dateDepuisParties(annee, mois, jour), "attendue");
+    }
+
+    void heureDepuisParties()
+    {
+        const struct { int h, m, heure, minute; } cas[] = {
+            {13, 60, 14, 0}, {0, 459, 7, 39}, {3, -5, 2, 55}, {0, -1, 23, 59}, {24, 0, 0, 0}};
+        for (const auto& c : cas)
+            QCOMPARE(calendrier::heureDepuisParties(c.h, c.m), (calendrier::HeureMinute{c.heure, c.minute}));
+    }
+
+    // The start-screen watch: pivot (68, 64), hands of 50 and 30; the hour
+    // hand points at the hour mark, whatever the minutes.
+    void aiguilles()
+    {
+        const struct { int heure, minute; QPointF finMinutes, finHeures; } cas[] = {
+            {3, 50, {68 - 50 * std::sqrt(3.0) / 2, 64 - 25}, {98, 64}},
+            {0, 0, {68, 14}, {68, 34}},
+            {21, 15, {118, 64}, {38, 64}}};
+        const QPointF centre(68, 64);
+        for (const auto& c : cas) {
+            const QPointF m = calendrier::finAiguille(centre, calendrier::angleMinutes(c.minute), 50);
+            const QPointF h = calendrier::finAiguille(centre, calendrier::angleHeures(c.heure), 30);
+            QVERIFY(QLineF(m, c.finMinutes).length() < 1e-9 && QLineF(h, c.finHeures).length() < 1e-9);
+        }
+    }
+
+    void octets_data()
+    {
+        QTest::addColumn<Compteurs>("c");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::newRow("5 3 2") << compteurs(v16(5), v16(3), 2) << hex("02000100020005000200030002000000");
+        QTest::newRow("32 bits") << compteurs({3, 32768}, {3, 40000}, 70000)
+                                 << hex("020001000300008000000300409c000070110100");
+        QTest::newRow("vides") << compteurs({}, {}, -1) << hex("0200010000000000ffffffff");
+    }
+    void octets()
+    {
+        QFETCH(Compteurs, c);
+        QFETCH(QByteArray, octets);
+        QCOMPARE(score::ecrire(c).toHex(), octets.toHex());
+        QCOMPARE(score::lire(octets), std::optional<Compteurs>(c));
+    }
+
+    // A 16-bit counter widens once it outgrows 16 bits, then stays wide.
+    void elargissement_data()
+    {
+        QTest::addColumn<ValeurTypee>("depart");
+        QTest::addColumn<int>("ajout");
+        QTest::addColumn<ValeurTypee>("arrivee");
+        QTest::newRow("jusqu'a 32767") << v16(32766) << 1 << v16(32767);
+        QTest::newRow("au-dela de 32767") << v16(32767) << 1 << ValeurTypee{3, 32768};
+        QTest::newRow("en dessous de -32768") << v16(-32768) << -1 << ValeurTypee{3, -32769};
+        QTest::newRow("large le reste") << ValeurTypee{3, 32768} << -1 << ValeurTypee{3, 32767};
+        QTest::newRow("vide") << ValeurTypee{} << 1 << v16(1);
+        const int max = std::numeric_limits<qint32>::max();
+        QTest::newRow("tenu a la limite") << ValeurTypee{3, max} << 1 << ValeurTypee{3, max};
+    }
+    void elargissement()
+    {
+        QFETCH(ValeurTypee, depart);
+        QFETCH(int, ajout);
+        depart.ajouter(ajout);
+        QTEST(depart, "arrivee");
+    }
+
+    void fichiersAbimes()
+    {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("18"));
+        QCOMPARE(score::charger(chemin), Compteurs{});  // absent
+        for (const char* h : {"", "020001000200050002000300020000", "02000100070005000200030002000000",
+                              "0200010003000500", "626f6e6a6f7572206c657320656e66616e7473"}) {
+            QVERIFY2(!score::lire(hex(h)), h);
+            ecrireFichier(chemin, hex(h));
+            QCOMPARE(score::charger(chemin), Compteurs{});
+        }
+        QCOMPARE(score::lire(hex("02000100020005000200030002000000ffff"))->nb_exercices.valeur, 5);
+    }
+
+    void sauverEtRecharger()
+    {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("18"));
+        // Whatever the marker held, it is written as 1; the file is replaced
+        // whole (no bytes of a longer old file are left behind).
+        ecrireFichier(chemin, QByteArray(40, 'x'));
+        QVERIFY(score::sauver(chemin, {{}, v16(7), v16(4), 3}));
+        QCOMPARE(lireFichier(chemin).toHex(), hex("02000100020007000200040003000000").toHex());
+        QVERIFY(!score::sauver(dir.filePath(QStringLiteral("absent/18")), Compteurs{}));
+        QCOMPARE(score::ligne(compteurs({}, v16(-1), 0)), QStringLiteral("\nExercices --> 0  Justes -->-1  Erreurs --> 0"));
+    }
+
+    void rotationDesSons()
+    {
+        Routines r = nouveau();
+        for (int i = 0; i < 11; ++i)
+            r.SonClic();
+        QCOMPARE(sons.played, QStringList({"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "1"}));
+        // Successes and failures turn through their own four sounds.
+        sons.played.clear();
+        for (bool juste : {true, true, true, false, true, false, true})
+            r.compterReponse(juste);
+        QCOMPARE(sons.played, QStringList({"1.vic", "2.vic", "3.vic", "1.def", "4.vic", "2.def", "1.vic"}));
+        // Answers alone count no exercise; compterExercice does.
+        QCOMPARE(r.nb_exercices.valeur, 0);
+        QLabel score;
+        r.compterExercice(&score);
+        QCOMPARE(score.text(), QStringLiteral("\nExercices --> 1  Justes --> 5  Erreurs --> 2"));
+    }
+
+    void changerResolution_data()
+    {
+        QTest::addColumn<int>("modes");
+        QTest::addColumn<float>("largeur");
+        QTest::addColumn<float>("hauteur");
+        QTest::addColumn<QStringList>("appels");
+        QTest::newRow("640x480") << 2 << 640.f << 480.f
+                                 << QStringList({"enum 0", "enum 1", "enum 2", "change 180000 640x480"});
+        // The enumeration may fail at once; halves go to the even neighbour.
+        QTest::newRow("demis") << 0 << 1280.5f << 1023.5f << QStringList({"enum 0", "change 180000 1280x1024"});
+    }
+    void changerResolution()
+    {
+        QFETCH(int, modes);
+        QFETCH(float, largeur);
+        QFETCH(float, hauteur);
+        Routines r = nouveau();
+        affichage.modes = modes;
+        r.ChangerResolution(largeur, hauteur);
+        QTEST(affichage.calls, "appels");
+    }
+
+    void dessinerMontre()
+    {
+        Routines r = nouveau();
+        PictureBox montre, montre2;
+        r.montre = &montre;
+        r.montre2 = &montre2;
+        r.centre_x = 68;
+        r.centre_y = 64;
+        clock.set(QDateTime(QDate(2026, 12, 5), QTime(3, 45, 10)));
+        montre.drawLine({0, 0}, {1, 1}, Qt::green);
+        r.DessinerMontre();
+        // The old hands are gone: the minute hand in blue, then the hour hand in red over it.
+        QCOMPARE(montre.lines().size(), 2);
+        QCOMPARE(montre.lines().at(0).color, QColor(0, 0, 255));
+        QCOMPARE(montre.lines().at(1).color, QColor(255, 0, 0));
+        QVERIFY(QLineF(montre.lines().at(0).line.p2(), QPointF(18, 64)).length() < 1e-4);
+        QVERIFY(QLineF(montre.lines().at(1).line.p2(), QPointF(98, 64)).length() < 1e-4);
+        QCOMPARE(r.minute_montre, qint16(45));
+    }
+
+    void rendreFocus()
+    {
+        Routines r = nouveau();
+        QWidget ecran;
+        QWidget* autre = new QWidget(&ecran);
+        autre->setFocusPolicy(Qt::StrongFocus);
+        ecran.setFocusPolicy(Qt::ClickFocus);
+        ecran.show();
+        QApplication::setActiveWindow(&ecran);
+        QVERIFY(QTest::qWaitForWindowActive(&ecran));
+        autre->setFocus();
+        r.RendreFocus(&ecran);
+        QVERIFY(autre->hasFocus());
+        r.rendre_focus = 1;
+        r.RendreFocus(&ecran);
+        QVERIFY(ecran.hasFocus());
+        QCOMPARE(r.rendre_focus, 0);
+    }
+};
+
+QTEST_MAIN(TstCommun)
+#include "tst_commun.moc"
