@@ -1,25 +1,39 @@
-#include <QCheckBox>
+// Start-up, the start screen and its drawings, the about window, quitting,
+// the texts written at start-up and where the data and the score are kept.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
-#include <QTimerEvent>
 
 #include "shell/apropos.h"
-#include "shell/depart.h"
+#include "shell/datas.h"
+#include "shell/textes.h"
 #include "support/banc.h"
 #include "ui/picturebox.h"
 
 namespace {
 
-const QByteArray score5_3_2 = QByteArray::fromHex("02000100020005000200030002000000");
+const QByteArray score5_3_2 = octetsScore(5, 3, 2);
 
-// One tick of a running timer, as the event loop would deliver it.
-void tic(QTimer* timer)
+QString texteDe(Banc& b, const char* ecran, const char* nom)
 {
-    QTimerEvent e(timer->timerId());
-    QCoreApplication::sendEvent(timer, &e);
+    return b.trouver<QLabel>(ecran, nom)->text();
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QDir().mkpath(QFileInfo(chemin).path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(octets);
+}
+
+QByteArray lire(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 }  // namespace
@@ -28,39 +42,26 @@ class TstDepart : public QObject {
     Q_OBJECT
 
 private slots:
-    void demarrageDansLOrdre()
+    void demarrage()
     {
         Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
         QVERIFY(b.demarrer());
         // Size read first, then the task bar hidden, then the 640 x 480 mode.
-        QCOMPARE(b.affichage.calls, QStringList({"size", "taskbar 128", "enum 0", "enum 1", "enum 2",
-                                                 "enum 3", "change 180000 640x480"}));
+        QCOMPARE(b.affichage.calls, QStringList({"size", "taskbar 128", "enum 0", "enum 1", "enum 2", "enum 3",
+                                                 "change 180000 640x480"}));
         QCOMPARE(b.sons.played, QStringList({"3"}));
-        QCOMPARE(b.r().largeur_ecran, 1024.f);
-        QCOMPARE(b.r().hauteur_ecran, 768.f);
-        // The score file is loaded and shown on the exercises screen.
-        QCOMPARE(b.trouver<QLabel>("exercices", "score")->text(),
-                 QStringLiteral("\nExercices --> 5  Justes --> 3  Erreurs --> 2"));
-        QCOMPARE(b.r().nb_exercices.valeur, 5);
+        QCOMPARE(texteDe(b, "exercices", "score"), Banc::ligneScore(5, 3, 2));
+        QCOMPARE(texteDe(b, "depart", "dates"), QStringLiteral("Bonjour !\nNous sommes le \nSamedi 5 décembre 2026"));
+        QCOMPARE(texteDe(b, "depart", "heur"), QStringLiteral("Il est exactement\n 09 h 05 mn 07 s"));
+        QCOMPARE(b.r().minute_montre, qint16(5));
+        // The texts of the screens it reaches.
+        QCOMPARE(texteDe(b, "lecon", "lecon1"), textes::legende(textes::unites()));
+        QCOMPARE(texteDe(b, "depart", "citation2").count('\n'), 1);
+        for (const char* nom : {"nom", "version", "description"})
+            QVERIFY2(!texteDe(b, "auteur_softs", nom).isEmpty(), nom);
     }
 
-    void accueil()
-    {
-        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)));
-        QVERIFY(b.demarrer());
-        QWidget* depart = b.ecranNomme("depart");
-        QVERIFY(depart->isVisible());
-        QCOMPARE(b.trouver<QLabel>("depart", "dates")->text(),
-                 QStringLiteral("Bonjour !\nNous sommes le \nSamedi 5 décembre 2026"));
-        QCOMPARE(b.trouver<QLabel>("depart", "heur")->text(),
-                 QStringLiteral("Il est exactement\n 09 h 05 mn 07 s"));
-        QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
-        QCOMPARE(int(b.r().minute_montre), 5);
-        QCOMPARE(b.r().centre_x, 68.f);
-        QCOMPARE(b.r().centre_y, 64.f);
-        QCOMPARE(b.app->fenetre()->size(), QSize(640, 480));
-    }
-
+    // Same minute: the time moves on, the hands stay; a new minute redraws them.
     void ticRafraichitLHeureEtLaMontre()
     {
         Banc b(QDateTime(QDate(2026, 12, 5), QTime(23, 59, 58)));
@@ -69,53 +70,34 @@ private slots:
         auto* montre = b.trouver<PictureBox>("depart", "montre");
         const QLineF avant = montre->lines().at(0).line;
         b.clock.advance(1);
-        tic(timer);
-        // Same minute: the time moves on, the hands stay as drawn.
-        QCOMPARE(b.trouver<QLabel>("depart", "heur")->text(),
-                 QStringLiteral("Il est exactement\n 23 h 59 mn 59 s"));
+        Banc::tic(timer);
+        QCOMPARE(texteDe(b, "depart", "heur"), QStringLiteral("Il est exactement\n 23 h 59 mn 59 s"));
         QCOMPARE(montre->lines().at(0).line, avant);
         b.clock.advance(1);
-        tic(timer);
-        QCOMPARE(b.trouver<QLabel>("depart", "heur")->text(),
-                 QStringLiteral("Il est exactement\n 00 h 00 mn 00 s"));
+        Banc::tic(timer);
         QCOMPARE(montre->lines().at(0).line.p2(), QPointF(68, 14));
-        QCOMPARE(int(b.r().minute_montre), 0);
-        // The date line waits for the next activation.
-        QVERIFY(b.trouver<QLabel>("depart", "dates")->text().endsWith(QStringLiteral("5 décembre 2026")));
+        QCOMPARE(b.r().minute_montre, qint16(0));
     }
 
-    void legendes_data()
-    {
-        QTest::addColumn<QString>("controle");
-        QTest::addColumn<QString>("legende");
-        QTest::newRow("apprendre") << "apprendre" << " Autour de \nKlepsos";
-        QTest::newRow("astus") << "astus" << " Jouer avec \nKlepsos";
-        QTest::newRow("exos") << "exos" << " Les Astuces \nde Klepsos";
-        QTest::newRow("montre") << "montre" << "Le temps\n qui passe... ";
-        QTest::newRow("logiciels") << "logiciels" << " Auteur + \n Autres Logiciels ";
-        QTest::newRow("fin") << "fin" << "Quitter\n Klepso's Maître ";
-        QTest::newRow("dates") << "dates" << "Choisissez votre\nactivité en cliquant\n sur l'un des dessins ";
-        QTest::newRow("heur") << "heur" << "Choisissez votre\n activité en cliquant \n sur l'un des dessins ";
-        QTest::newRow("fond") << "depart" << "Choisissez votre\n activité en cliquant \n sur l'un des dessins ";
-    }
     void legendes()
     {
-        QFETCH(QString, controle);
-        QFETCH(QString, legende);
         Banc b;
         QVERIFY(b.demarrer());
-        QWidget* depart = b.ecranNomme("depart");
-        QWidget* w = controle == QLatin1String("depart") ? depart
-                                                         : depart->findChild<QWidget*>(controle);
-        QVERIFY(w);
-        // Start from another caption so the move really writes one.
-        Banc::survoler(depart->findChild<QWidget*>(controle == QLatin1String("fin") ? "apprendre" : "fin"));
-        Banc::survoler(w);
-        QCOMPARE(b.trouver<QLabel>("depart", "texte")->text(), legende);
-        QCOMPARE(b.trouver<QLabel>("depart", "texte")->width(),
-                 b.trouver<QLabel>("depart", "texte")->sizeHint().width());
+        const QString choisissez = QStringLiteral("Choisissez votre\n activité en cliquant \n sur l'un des dessins ");
+        const std::pair<const char*, QString> cas[] = {
+            {"apprendre", " Autour de \nKlepsos"}, {"astus", " Jouer avec \nKlepsos"}, {"exos", " Les Astuces \nde Klepsos"},
+            {"montre", "Le temps\n qui passe... "}, {"logiciels", " Auteur + \n Autres Logiciels "},
+            {"fin", "Quitter\n Klepso's Maître "}, {"dates", "Choisissez votre\nactivité en cliquant\n sur l'un des dessins "},
+            {"heur", choisissez}, {"depart", choisissez}, {"apprendre", " Autour de \nKlepsos"}};
+        for (const auto& [nom, legende] : cas) {
+            QWidget* depart = b.ecranNomme("depart");
+            Banc::survoler(nom == QLatin1String("depart") ? depart : depart->findChild<QWidget*>(nom));
+            QCOMPARE(texteDe(b, "depart", "texte"), legende);
+        }
     }
 
+    // Each drawing opens its screen, whose way back redraws the watch at once;
+    // the score is saved as it was at quit.
     void ouvrirEtRevenir_data()
     {
         QTest::addColumn<QString>("dessin");
@@ -140,123 +122,79 @@ private slots:
         QWidget* depart = b.ecranNomme("depart");
         QWidget* activite = b.ecranNomme(qPrintable(ecran));
         Banc::cliquer(depart->findChild<QWidget*>(dessin));
-        QVERIFY(activite->isVisible());
-        QVERIFY(depart->isHidden());
+        QVERIFY(activite->isVisible() && depart->isHidden());
         QVERIFY(!b.trouver<QTimer>("depart", "Timer3")->isActive());
         QCOMPARE(b.sons.played.at(1), QStringLiteral("1"));
         if (auto* score = activite->findChild<QLabel*>(QStringLiteral("score")))
-            QCOMPARE(score->text(), QStringLiteral("\nExercices --> 5  Justes --> 3  Erreurs --> 2"));
+            QCOMPARE(score->text(), Banc::ligneScore(5, 3, 2));
 
-        // Coming back: the watch is redrawn at once for the present time.
         b.clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 42, 0)));
         Banc::cliquer(activite->findChild<QWidget*>(retour));
-        QVERIFY(depart->isVisible());
-        QVERIFY(activite->isHidden());
+        QVERIFY(depart->isVisible() && activite->isHidden());
         QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
         QVERIFY(b.sons.played.contains(sonRetour));
-        QCOMPARE(int(b.r().minute_montre), 42);
-        QCOMPARE(b.trouver<QLabel>("depart", "heur")->text(),
-                 QStringLiteral("Il est exactement\n 10 h 42 mn 00 s"));
-        QCOMPARE(b.r().nb_exercices.valeur, 5);
-
+        QCOMPARE(b.r().minute_montre, qint16(42));
+        QCOMPARE(texteDe(b, "depart", "heur"), QStringLiteral("Il est exactement\n 10 h 42 mn 00 s"));
         Banc::cliquer(b.trouver<QWidget>("depart", "fin"));
         QCOMPARE(b.octetsScore().toHex(), score5_3_2.toHex());
     }
 
+    // The drawings do not react while the about window is open; "Fini" and
+    // the window's own close button both close it.
     void aPropos()
     {
         Banc b;
         QVERIFY(b.demarrer());
         QWidget* depart = b.ecranNomme("depart");
         auto* apropos = b.app->aPropos();
-        Banc::cliquer(b.trouver<QWidget>("depart", "logiciels"));
-        QVERIFY(apropos->isVisible());
-        QVERIFY(apropos->isWindow());
-        QCOMPARE(apropos->size(), QSize(594, 342));
-        QVERIFY(depart->isVisible());
-        QVERIFY(!depart->isEnabled());
-        QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
-        QVERIFY(!b.trouver<QLabel>("auteur_softs", "description")->text().isEmpty());
-
-        // The drawings do not react while the about screen is open.
-        Banc::cliquer(b.trouver<QWidget>("depart", "apprendre"));
-        QVERIFY(b.ecranNomme("lecon")->isHidden());
-
-        Banc::cliquer(b.trouver<QWidget>("auteur_softs", "fini"));
-        QVERIFY(apropos->isHidden());
-        QVERIFY(depart->isEnabled());
-        QCOMPARE(b.sons.played.last(), QStringLiteral("5"));
-
-        // Its window's own close button does the same.
-        Banc::cliquer(b.trouver<QWidget>("depart", "logiciels"));
-        QVERIFY(!depart->isEnabled());
-        apropos->close();
-        QVERIFY(apropos->isHidden());
-        QVERIFY(depart->isEnabled());
+        for (bool parFini : {true, false}) {
+            Banc::cliquer(b.trouver<QWidget>("depart", "logiciels"));
+            QVERIFY(apropos->isVisible() && apropos->isWindow() && depart->isVisible() && !depart->isEnabled());
+            Banc::cliquer(b.trouver<QWidget>("depart", "apprendre"));
+            QVERIFY(b.ecranNomme("lecon")->isHidden());
+            parFini ? Banc::cliquer(b.trouver<QWidget>("auteur_softs", "fini")) : (void)apropos->close();
+            QVERIFY(apropos->isHidden() && depart->isEnabled());
+            QCOMPARE(b.sons.played.last(), QStringLiteral("5"));
+        }
     }
 
+    // "SORTIE" and the window's close button both save, restore the display and end, once.
     void sortie()
     {
-        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
-        QVERIFY(b.demarrer());
-        b.r().compterReponse(true);
-        b.r().compterReponse(false);
-        b.r().nb_exercices.ajouter(2);
-        b.affichage.calls.clear();
-        QSignalSpy fini(b.app.get(), &Klepsos::finished);
-        Banc::cliquer(b.trouver<QWidget>("depart", "fin"));
-        QCOMPARE(fini.size(), 1);
-        QCOMPARE(b.sons.played.last(), QStringLiteral("5"));
-        QCOMPARE(b.octetsScore().toHex(), QByteArray::fromHex("02000100020007000200040003000000").toHex());
-        QCOMPARE(b.affichage.calls, QStringList({"enum 0", "enum 1", "enum 2", "enum 3",
-                                                 "change 180000 1024x768", "taskbar 64"}));
-        QVERIFY(!b.app->fenetre()->isVisible());
+        for (bool parSortie : {true, false}) {
+            Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+            QVERIFY(b.demarrer());
+            b.r().compterReponse(true);
+            b.r().compterReponse(false);
+            b.r().nb_exercices.ajouter(2);
+            b.affichage.calls.clear();
+            QSignalSpy fini(b.app.get(), &Klepsos::finished);
+            parSortie ? Banc::cliquer(b.trouver<QWidget>("depart", "fin")) : (void)b.app->fenetre()->close();
+            QCOMPARE(fini.size(), 1);
+            QCOMPARE(b.sons.played.last(), QStringLiteral("5"));
+            QCOMPARE(b.octetsScore().toHex(), octetsScore(7, 4, 3).toHex());
+            QCOMPARE(b.affichage.calls, QStringList({"enum 0", "enum 1", "enum 2", "enum 3", "change 180000 1024x768",
+                                                     "taskbar 64"}));
+            QVERIFY(!b.app->fenetre()->isVisible());
+            b.app->quitter();
+            QCOMPARE(fini.size(), 1);
+        }
     }
 
-    void fermerLaFenetreSauveAussi()
+    // A picture that cannot be read stops start-up before the display or
+    // the score is touched; missing sounds stop nothing.
+    void fichiersAbsents()
     {
-        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
-        QVERIFY(b.demarrer());
-        b.r().compterReponse(true);
-        b.r().nb_exercices.ajouter(1);
-        QSignalSpy fini(b.app.get(), &Klepsos::finished);
-        b.app->fenetre()->close();
-        QCOMPARE(fini.size(), 1);
-        QCOMPARE(b.octetsScore().toHex(), QByteArray::fromHex("02000100020006000200040002000000").toHex());
-        QVERIFY(b.affichage.calls.endsWith(QStringLiteral("taskbar 64")));
-        // Quitting twice saves once.
-        b.app->quitter();
-        QCOMPARE(fini.size(), 1);
-    }
-
-    void imageAbsente_data()
-    {
-        QTest::addColumn<QString>("fichier");
-        QTest::newRow("fond de l'accueil") << "23";
-        QTest::newRow("fond des jeux") << "28";
-        QTest::newRow("planche") << "anim";
-    }
-    void imageAbsente()
-    {
-        QFETCH(QString, fichier);
-        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
-        QFile f(QDir(b.datas).filePath(fichier));
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("pas une image");
-        f.close();
-        QString erreur;
-        QVERIFY(!b.app->demarrer(&erreur));
-        QVERIFY2(erreur.contains(fichier) && erreur.contains(QStringLiteral("image")), qPrintable(erreur));
-        // Nothing of the display was touched and the score is left alone.
-        QVERIFY(!b.affichage.calls.contains(QStringLiteral("taskbar 128")));
-        QVERIFY(!b.affichage.calls.join(' ').contains(QStringLiteral("change")));
-        b.app->quitter();
-        QCOMPARE(b.octetsScore().toHex(), score5_3_2.toHex());
-        QVERIFY(b.affichage.calls.isEmpty());
-    }
-
-    void sonsAbsentsNeBloquentRien()
-    {
+        for (const char* fichier : {"23", "28", "anim"}) {
+            Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+            ecrire(QDir(b.datas).filePath(fichier), "pas une image");
+            QString erreur;
+            QVERIFY(!b.app->demarrer(&erreur));
+            QVERIFY2(erreur.contains(fichier) && erreur.contains(QStringLiteral("image")), qPrintable(erreur));
+            b.app->quitter();
+            QCOMPARE(b.octetsScore().toHex(), score5_3_2.toHex());
+            QVERIFY(b.affichage.calls.isEmpty());
+        }
         Banc b;
         for (const QString& nom : QDir(b.datas).entryList(QDir::Files))
             if (!nom.startsWith(QLatin1Char('2')) && nom != QLatin1String("anim") && nom != QLatin1String("18"))
@@ -264,8 +202,49 @@ private slots:
         // The real player, on a folder without sounds: silence, no error.
         EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
         sons.play(QStringLiteral("3"));
-        sons.play(QStringLiteral("absent"));
         QVERIFY(b.demarrer());
+    }
+
+    // The tale replaces whatever caption its label had; without the lesson's
+    // labels the other texts are still written.
+    void conteDeKlepsos()
+    {
+        QWidget astuces;
+        auto* conte = new QLabel(QStringLiteral("Label11"), &astuces);
+        conte->setObjectName(QStringLiteral("Klepsos"));
+        ecrireTextesDemarrage({nullptr, nullptr, &astuces, nullptr});
+        QCOMPARE(conte->text(), textes::legende(textes::klepsos()));
+        QCOMPARE(conte->text().count('\n'), 3);
+    }
+
+    // Installed, the data are shared and the score is the user's, started from
+    // the delivered zero score and kept after; a datas folder beside the program wins.
+    void emplacements()
+    {
+        QTemporaryDir racine;
+        const QString bin = racine.filePath(QStringLiteral("usr/bin"));
+        const QString partage = racine.filePath(QStringLiteral("usr/share/klepsos/datas"));
+        const QString utilisateur = racine.filePath(QStringLiteral("home/.local/share/klepsos"));
+        QDir().mkpath(bin);
+        ecrire(partage + QStringLiteral("/23"), "image");
+        ecrire(partage + QStringLiteral("/18"), octetsScore(0, 0, 0));
+        const Emplacements e = choisirEmplacements(bin, utilisateur);
+        QCOMPARE(e.datas, partage);
+        QCOMPARE(e.score, utilisateur + QStringLiteral("/18"));
+        QCOMPARE(lire(e.score), octetsScore(0, 0, 0));
+        QVERIFY(QFileInfo(e.score).isWritable());
+        ecrire(e.score, score5_3_2);
+        QCOMPARE(choisirEmplacements(bin, utilisateur).score, e.score);
+        QCOMPARE(lire(e.score), score5_3_2);
+
+        ecrire(bin + QStringLiteral("/datas/23"), "image");
+        const Emplacements acote = choisirEmplacements(bin, utilisateur);
+        QCOMPARE(acote.datas, bin + QStringLiteral("/datas"));
+        QCOMPARE(acote.score, bin + QStringLiteral("/datas/18"));
+        // Nothing anywhere: start-up will name the missing picture beside the program.
+        QDir(partage).removeRecursively();
+        QDir(bin + QStringLiteral("/datas")).removeRecursively();
+        QCOMPARE(choisirEmplacements(bin, utilisateur).datas, bin + QStringLiteral("/datas"));
     }
 };
 
