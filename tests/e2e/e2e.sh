@@ -1,18 +1,13 @@
 #!/usr/bin/env bash
-# The real program, end to end: a copy of its folder with a score of known
-# bytes, started under a real X server on a fixed date whose clock keeps
-# ticking, driven with the mouse through every screen of the start screen and
-# back, then quit through "SORTIE". Fails on a crash, a hang, a flat or wrong
-# screen, or a score file that is not byte for byte the one it started with.
-#
-# usage: e2e.sh <klepsos executable> <datas folder> <screenshots folder>
+# The real program in an X server, driven with the mouse through every screen and back,
+# then quit: fails on a crash, a hang, a wrong screen, or a score not byte for byte kept.
 set -euo pipefail
 source "$(dirname "$0")/x11.sh"
 
 [ $# -eq 3 ] || die "usage: $0 <klepsos executable> <datas folder> <screenshots folder>"
 program=$1 datas=$2 shots=$3
 
-# 5 exercises, 3 right, 2 wrong: marker 1, then three 16-bit typed values, then a 32-bit count.
+# 5 exercises, 3 right, 2 wrong.
 score_bytes='\x02\x00\x01\x00\x02\x00\x05\x00\x02\x00\x03\x00\x02\x00\x00\x00'
 
 if [ -z "${KLEPSOS_IN_X:-}" ]; then
@@ -25,11 +20,9 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     cp -r "$datas" "$work/app/datas"
     printf "$score_bytes" > "$work/app/datas/18"
     printf "$score_bytes" > "$work/expected-score"
-    # An old date, so that a rewrite of the score is seen.
     touch -d @978307200 "$work/app/datas/18"
     rm -rf "$shots"
     mkdir -p "$shots"
-    # A home of its own: nothing of the user's is read or written.
     HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config" \
         XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" LANG=C.UTF-8 \
         rerun_in_x 150 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
@@ -40,7 +33,6 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     exit 0
 fi
 
-# Inside the X server.
 pictures=("$datas"/21 "$datas"/23 "$datas"/25 "$datas"/26 "$datas"/28)
 
 faketime -f '@2026-12-05 09:05:07' "$program" > "$shots/klepsos.log" 2>&1 &
@@ -51,7 +43,7 @@ window_place "$(wait_window '^Klepsos$' 20)"
 window=$WIN_GEOMETRY
 expect_screen "$shots/01-depart.png" "$window" 23 10 "${pictures[@]}"
 
-# name, drawing to click, its picture, the return button
+# screen, drawing, its picture, the way back
 step=2
 while read -r name x y picture backx backy; do
     click "$x" "$y"

@@ -1,13 +1,7 @@
-# Helpers to drive the real program in a real X server, sourced by the
-# end-to-end and installation tests. Each wait is bounded: a hang fails.
+# Helpers to drive the real program in an X server; every wait is bounded, so a hang fails.
 
-# Stops the test with a message.
-die() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
+die() { echo "FAIL: $*" >&2; exit 1; }
 
-# Fails unless every named command is on the PATH.
 need_commands() {
     local c
     for c in "$@"; do
@@ -15,17 +9,14 @@ need_commands() {
     done
 }
 
-# Runs this script again inside a fresh X server of 1024x768, with a time limit.
-# usage: rerun_in_x SECONDS SCRIPT ARGS...
+# usage: rerun_in_x SECONDS SCRIPT ARGS... (in a fresh X server of 1024x768)
 rerun_in_x() {
     local seconds=$1
     shift
-    KLEPSOS_IN_X=1 timeout --kill-after=5 "$seconds" \
-        xvfb-run -a -s '-screen 0 1024x768x24' bash "$@"
+    KLEPSOS_IN_X=1 timeout --kill-after=5 "$seconds" xvfb-run -a -s '-screen 0 1024x768x24' bash "$@"
 }
 
-# Waits until a visible window's name matches the pattern; prints its id.
-# usage: wait_window PATTERN SECONDS
+# usage: wait_window PATTERN SECONDS; prints the id of the visible window so named
 wait_window() {
     local id
     id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
@@ -33,7 +24,6 @@ wait_window() {
     echo "$id"
 }
 
-# Waits until no visible window's name matches the pattern.
 wait_window_gone() {
     local end=$((SECONDS + $2))
     while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
@@ -42,80 +32,60 @@ wait_window_gone() {
     done
 }
 
-# Clicks at X Y inside the window whose top left corner is at $WIN_X $WIN_Y.
-click() {
-    xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)) click 1
-}
+# Clicks at X Y inside the window placed by window_place.
+click() { xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)) click 1; }
 
-# Sets WIN_X, WIN_Y, WIN_W, WIN_H and WIN_GEOMETRY (WxH+X+Y) to a window's place.
 window_place() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT
-    WIN_GEOMETRY="${WIDTH}x$HEIGHT+$X+$Y"
+    WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT WIN_GEOMETRY="${WIDTH}x$HEIGHT+$X+$Y"
 }
 
-# Fails if the program is no longer running.
-alive() {
-    kill -0 "$1" 2>/dev/null || die "the program ended unexpectedly ($2)"
-}
+alive() { kill -0 "$1" 2>/dev/null || die "the program ended unexpectedly ($2)"; }
 
-# Waits for the program to end by itself; fails if it does not, or ends with an error.
-# usage: wait_exit PID SECONDS
+# usage: wait_exit PID SECONDS: the program must end by itself, without an error
 wait_exit() {
     local end=$((SECONDS + $2)) status=0
     while kill -0 "$1" 2>/dev/null; do
-        if [ "$SECONDS" -ge "$end" ]; then
-            kill -9 "$1" 2>/dev/null || true
-            die "the program did not end within $2 s"
-        fi
+        [ "$SECONDS" -lt "$end" ] || { kill -9 "$1" 2>/dev/null; die "the program did not end within $2 s"; }
         sleep 0.2
     done
     wait "$1" || status=$?
     [ "$status" -eq 0 ] || die "the program ended with status $status"
 }
 
-# Keeps only a band along the edges of an image of WxH, from its top left
-# corner: screens draw their controls inside, and each picture has its own
-# border decorations, so the band tells the pictures apart.
-# usage: edge_band IMAGE WxH OUT
+# usage: edge_band IMAGE WxH OUT. Only the edges: screens draw their controls
+# inside, and each picture has its own border decorations.
+EDGE=12
 edge_band() {
     local w=${2%x*} h=${2#*x}
     convert "$1" -crop "$2+0+0" +repage -fill black \
         -draw "rectangle $EDGE,$EDGE $((w - EDGE - 1)),$((h - EDGE - 1))" "$3"
 }
-EDGE=12
 
-# The picture (among the given ones) whose edges are closest to those of a
-# shot, as "name distance ratio": ratio is that distance over the next closest one.
-# usage: nearest_picture SHOT PICTURE...
+# usage: nearest_picture SHOT PICTURE... prints "name distance ratio" of the picture whose
+# edges are closest, ratio being that distance over the next closest one.
 nearest_picture() {
-    local shot=$1 size band distances p
+    local shot=$1 size band p
     shift
     size=$(identify -format %wx%h "$shot")
     band=$(mktemp --suffix=.png)
     edge_band "$shot" "$size" "$band"
-    distances=$(for p in "$@"; do
+    for p in "$@"; do
         local cached="${TMPDIR:-/tmp}/klepsos-band-$$-$size-$(basename "$p").png"
         [ -f "$cached" ] || edge_band "$p" "$size" "$cached"
-        # compare prints "absolute (normalised)" and exits 1 when the images differ.
         printf '%s %s\n' "$(basename "$p")" \
             "$(compare -metric RMSE "$band" "$cached" null: 2>&1 | sed -n 's/.*(\(.*\)).*/\1/p')"
-    done | sort -g -k2)
+    done | sort -g -k2 | awk 'NR == 1 { name = $1; d = $2 } NR == 2 { r = ($2 > 0) ? d / $2 : 1 }
+                              END { printf "%s %s %.2f\n", name, d, r }'
     rm -f "$band"
-    awk 'NR == 1 { name = $1; d = $2 } NR == 2 { r = ($2 > 0) ? d / $2 : 1 }
-         END { printf "%s %s %.2f\n", name, d, r }' <<<"$distances"
 }
 
-# Takes screenshots of a region of the display until it shows the expected
-# picture, then keeps that shot. Fails after SECONDS on a shot that is nearly
-# one flat colour or whose edges are not clearly those of the expected picture.
-# usage: expect_screen SHOT GEOMETRY EXPECTED SECONDS PICTURE...
-#   GEOMETRY is WxH+X+Y; EXPECTED is the file name of the expected picture.
+# usage: expect_screen SHOT WxH+X+Y EXPECTED SECONDS PICTURE... Shoots that region until
+# it shows the EXPECTED picture, not a flat colour; fails after SECONDS.
 expect_screen() {
-    local shot=$1 geometry=$2 expected=$3 seconds=$4 colours nearest name distance ratio
+    local shot=$1 geometry=$2 expected=$3 end=$((SECONDS + $4)) colours name distance ratio
     shift 4
-    local end=$((SECONDS + seconds))
     while :; do
         import -window root -crop "$geometry" +repage "$shot"
         colours=$(identify -format %k "$shot")
@@ -124,10 +94,8 @@ expect_screen() {
             echo "ok $(basename "$shot"): $colours colours, picture $name at $distance ($ratio of the next)"
             return 0
         fi
-        if [ "$SECONDS" -ge "$end" ]; then
-            die "$(basename "$shot"): $colours colours, closest picture $name at $distance" \
-                "($ratio of the next), expected $expected"
-        fi
+        [ "$SECONDS" -lt "$end" ] || die "$(basename "$shot"): $colours colours, closest picture $name at" \
+            "$distance ($ratio of the next), expected $expected"
         sleep 0.3
     done
 }

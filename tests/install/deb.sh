@@ -1,20 +1,10 @@
 #!/usr/bin/env bash
-# cpack builds the Debian package; its control fields and contents are checked
-# with dpkg-deb. The library dependencies must come from dpkg-shlibdeps.
-#
-# usage: deb.sh <build folder> <application id>
+# The Debian package's control fields and contents; its library dependencies come from dpkg-shlibdeps.
 set -euo pipefail
-
-die() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
+source "$(dirname "$0")/../e2e/x11.sh"
 [ $# -eq 2 ] || die "usage: $0 <build folder> <application id>"
 build=$1 id=$2
-for c in cpack dpkg-deb dpkg-shlibdeps file; do
-    command -v "$c" >/dev/null || die "$c is missing (bash scripts/klepsos.sh test installs it)"
-done
+need_commands cpack dpkg-deb dpkg-shlibdeps file
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -9,15 +9,14 @@
 namespace {
 
 // The program started and the lesson open.
-struct Ouverte {
-    explicit Ouverte(const QDateTime& t = QDateTime(QDate(2026, 9, 30), QTime(23, 59, 59))) : b(t)
+struct Ouverte : Banc {
+    explicit Ouverte(const QDateTime& t = QDateTime(QDate(2026, 9, 30), QTime(23, 59, 59))) : Banc(t)
     {
-        if (b.demarrer())
-            Banc::cliquer(b.trouver<QWidget>("depart", "apprendre"));
+        if (demarrer())
+            ouvrir("apprendre", "lecon");
     }
-    QLabel* label(const char* nom) { return b.trouver<QLabel>("lecon", nom); }
-    QTimer* timer() { return b.trouver<QTimer>("lecon", "Timer1"); }
-    Banc b;
+    QLabel* label(const char* nom) { return w<QLabel>(nom); }
+    QTimer* timer() { return trouver<QTimer>("lecon", "Timer1"); }
 };
 
 }  // namespace
@@ -38,24 +37,24 @@ private slots:
     void dateEtHeure()
     {
         Ouverte o(QDateTime(QDate(2026, 12, 31), QTime(23, 59, 59)));
-        QVERIFY(o.b.app->lecon()->isVisible());
+        QVERIFY(o.app->lecon()->isVisible());
         QCOMPARE(o.label("Label2")->text(), QStringLiteral("Jeudi 31 décembre 2026"));
         QCOMPARE(o.label("Label3")->text(), QStringLiteral(" 23 h 59 mn 59 s"));
         QVERIFY(o.timer()->isActive());
         QCOMPARE(o.timer()->interval(), 1000);
-        o.b.clock.advance(2);
+        o.clock.advance(2);
         Banc::tic(o.timer());
         QCOMPARE(o.label("Label3")->text(), QStringLiteral(" 0 h 0 mn 1 s"));
         QCOMPARE(o.label("Label2")->text(), QStringLiteral("Jeudi 31 décembre 2026"));
 
-        o.b.sons.played.clear();
-        Banc::cliquer(o.b.trouver<QWidget>("lecon", "retour"));
-        QVERIFY(!o.timer()->isActive() && !o.b.app->lecon()->isVisible());
-        QCOMPARE(o.b.sons.played.value(0), QStringLiteral("5"));
-        Banc::cliquer(o.b.trouver<QWidget>("depart", "apprendre"));
+        o.sons.played.clear();
+        o.clic("retour");
+        QVERIFY(!o.timer()->isActive() && !o.app->lecon()->isVisible());
+        QCOMPARE(o.sons.played.value(0), QStringLiteral("5"));
+        o.ouvrir("apprendre", "lecon");
         QCOMPARE(o.label("Label2")->text(), QStringLiteral("Vendredi 1 janvier 2027"));
-        o.b.app->lecon()->showScreen();
-        QCOMPARE(o.b.app->lecon()->findChildren<QTimer*>().size(), 1);
+        o.app->lecon()->showScreen();
+        QCOMPARE(o.app->lecon()->findChildren<QTimer*>().size(), 1);
     }
 
     // The date and the time stay centred in their frame, the longest date
@@ -78,7 +77,7 @@ private slots:
         QVERIFY(bas("semaine") <= o.label("semaine2")->y());
         QVERIFY(bas("addition") <= o.label("addition2")->y());
         QVERIFY(o.label("semaine2")->geometry().bottom() < 265 && o.label("addition2")->geometry().right() < 424);
-        const QImage image = o.b.app->lecon()->grab().toImage();
+        const QImage image = o.app->lecon()->grab().toImage();
         for (const QPoint& p : {QPoint(200, 38), QPoint(501, 75), QPoint(537, 224), QPoint(424, 271), QPoint(143, 265)})
             QVERIFY2(image.pixelColor(p) == couleur::noir, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }

@@ -2,11 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimerEvent>
 
 #include "shell/apropos.h"
-#include "ui/arrowspinner.h"
+#include "ui/style.h"
 
 void copierDossier(const QString& de, const QString& vers)
 {
@@ -119,4 +120,36 @@ QByteArray octetsScore(int exercices, int justes, int erreurs)
     for (int i = 0; i < 4; ++i)
         o += char((erreurs >> (8 * i)) & 0xff);
     return o;
+}
+
+void Banc::ouvrir(const char* dessin, const char* ecranOuvert)
+{
+    ecran = "depart";
+    cliquer(w(dessin));
+    ecran = ecranOuvert;
+}
+
+QWidget* Banc::w(const QString& nom)
+{
+    QWidget* e = ecranNomme(ecran.constData());
+    QWidget* t = e ? e->findChild<QWidget*>(nom) : nullptr;
+    if (!t)
+        qFatal("no control %s in %s", qPrintable(nom), ecran.constData());
+    return t;
+}
+
+QString Banc::texte(const QString& nom)
+{
+    return w<QLabel>(nom)->text();
+}
+
+QColor Banc::couleur(const QString& nom)
+{
+    return textColor(w(nom));
+}
+
+void Banc::pas(const QString& nom, int n)
+{
+    for (int i = 0; i < std::abs(n); ++i)
+        n > 0 ? monter(w(nom)) : descendre(w(nom));
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "fakes.h"
+#include "ui/arrowspinner.h"
 #include "shell/klepsos.h"
 
 // The whole program started on fakes: a fixed clock, scripted draws, no
@@ -52,6 +53,24 @@ public:
     static void regler(QWidget* spinner, int v);
     // One tick of a running timer, as the event loop would deliver it.
     static void tic(QTimer* timer);
+
+    // The controls of the screen last opened with ouvrir(), by name; a
+    // missing control ends the test.
+    QByteArray ecran = "depart";
+    void ouvrir(const char* dessin, const char* ecranOuvert);
+    QWidget* w(const QString& nom);
+    template <class T>
+    T* w(const QString& nom)
+    {
+        return qobject_cast<T*>(w(nom));
+    }
+    QString texte(const QString& nom);
+    ArrowSpinner* fleche(const QString& nom) { return w<ArrowSpinner>(nom); }
+    void clic(const QString& nom) { cliquer(w(nom)); }
+    bool visible(const QString& nom) { return w(nom)->isVisible(); }
+    QColor couleur(const QString& nom);
+    // Steps a spinner up, or down for a negative count.
+    void pas(const QString& nom, int n = 1);
 
     // The counters of the run, and the score line they give.
     void verifierCompte(int exercices, int justes, int erreurs);

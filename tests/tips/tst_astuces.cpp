@@ -33,30 +33,26 @@ using Comptes = QList<qint64>;
 
 // A tips screen opened from the start screen of a program started on a
 // fixed day (Saturday 5 December 2026, 9 h 05 mn 07 s unless told).
-struct Ecran {
-    explicit Ecran(const QDateTime& maintenant = QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7))) : b(maintenant)
+struct Ecran : Banc {
+    explicit Ecran(const QDateTime& maintenant = QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7))) : Banc(maintenant)
     {
-        if (b.demarrer())
-            Banc::cliquer(b.trouver<QWidget>("depart", "astus"));
+        if (demarrer())
+            ouvrir("astus", "astuces");
     }
-    Astuces* ecran() { return b.app->astuces(); }
-    QWidget* w(const char* nom) { return b.trouver<QWidget>("astuces", nom); }
-    QString texte(const char* nom) { return b.trouver<QLabel>("astuces", nom)->text(); }
-    ArrowSpinner* fleche(const char* nom) { return b.trouver<ArrowSpinner>("astuces", nom); }
-    QTimer* timer() { return ecran()->findChild<QTimer*>("Timer1"); }
-    void cliquer(const char* nom) { Banc::cliquer(w(nom)); }
+    Astuces* astuces() { return app->astuces(); }
+    QTimer* timer() { return astuces()->findChild<QTimer*>("Timer1"); }
     void calculer(int jour, int mois, int an)
     {
         fleche("fleche_an")->setValue(an);
         fleche("fleche_mois")->setValue(mois);
         fleche("fleche_jour")->setValue(jour);
-        cliquer("encore_naissance");
+        clic("encore_naissance");
     }
     QStringList comptes(int de = 0, int n = 8)
     {
         QStringList l;
         for (int i = de; i < de + n; ++i)
-            l << texte(("Label1_" + QByteArray::number(i)).constData());
+            l << texte("Label1_" + QString::number(i));
         return l;
     }
     // Going through 30 minutes first, so that no minute step carries.
@@ -71,12 +67,10 @@ struct Ecran {
     {
         QCOMPARE(QStringList({texte("jour"), texte("mois"), texte("an"), texte("encore_naissance")}),
                  (QStringList{"5", "Décembre", "2026", "Calculer"}));
-        QVERIFY(w("Label2")->isVisible() && !w("Label3")->isVisible() && !w("Label1_0")->isVisible());
-        QVERIFY(!timer()->isActive());
+        QVERIFY(visible("Label2") && !visible("Label3") && !visible("Label1_0") && !timer()->isActive());
         QCOMPARE(texte("heure") + ":" + texte("minut"), QStringLiteral("3:30"));
         QCOMPARE(texte("paq"), QStringLiteral("Pâques --> Dimanche 5 avril 2026"));
     }
-    Banc b;
 };
 
 bool proche(QPointF a, QPointF b)
@@ -142,14 +136,14 @@ private slots:
     {
         Ecran t(QDateTime(QDate(2026, 12, 5), QTime(1, 30, 0)));
         t.verifierEcranNeuf();
-        t.cliquer("encore_naissance");
+        t.clic("encore_naissance");
         QCOMPARE(t.texte("Label3"), QStringLiteral("Depuis le 5 Décembre 2026 à 0 heure 00\nil s'est écoulé :"));
         QCOMPARE(t.comptes(), (QStringList{" 0 année", " 0 trimestre", " 0 mois", " 0 semaine", " 0 jour",
                                            " 1 heure", " 90 minutes", " 5400 secondes"}));
         QCOMPARE(t.texte("encore_naissance"), QStringLiteral("Continuer"));
         for (const char* nom : {"Label2", "jour", "par50", "fleche_jour", "fleche_mois", "fleche_an"})
             QVERIFY2(!t.w(nom)->isVisible(), nom);
-        t.b.clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
+        t.clock.set(QDateTime(QDate(2026, 12, 6), QTime(10, 0, 0)));
         QTRY_COMPARE_WITH_TIMEOUT(t.comptes(7, 1).first(), QStringLiteral(" 122400 secondes"), 2000);
         QCOMPARE(t.comptes(4, 3), (QStringList{" 0 jour", " 34 heure", " 2040 minutes"}));
     }
@@ -162,15 +156,15 @@ private slots:
         QCOMPARE(t.comptes(), (QStringList{" 1926 années", " 7707 trimestres", " 23123 mois", " 100542 semaines",
                                            " 703795 jours", " 16891089 heures", " 1013465345 minutes",
                                            " 60807920707 secondes"}));
-        t.cliquer("encore_naissance");
+        t.clic("encore_naissance");
         t.verifierEcranNeuf();
         // The plurals were undone.
         t.calculer(4, 12, 2026);
         QCOMPARE(t.comptes(0, 5), (QStringList{" 0 année", " 0 trimestre", " 0 mois", " 0 semaine", " 1 jour"}));
-        t.cliquer("encore_naissance");
+        t.clic("encore_naissance");
 
         Banc::monter(t.fleche("fleche_jour"));
-        t.cliquer("encore_naissance");
+        t.clic("encore_naissance");
         QCOMPARE(t.texte("Label2"), QStringLiteral("Nous ne sommes pas encore arrivés au \n6 Décembre 2026 !"));
         QCOMPARE(t.texte("encore_naissance"), QStringLiteral("Calculer"));
         QVERIFY(t.fleche("fleche_jour")->isVisible() && !t.timer()->isActive());
@@ -183,15 +177,15 @@ private slots:
         Ecran t;
         for (const auto& c : cas) {
             ArrowSpinner* f = t.fleche(c.fleche);
-            t.cliquer(c.bascule);
-            QCOMPARE(textColor(t.w(c.legende)), couleur::rouge);
+            t.clic(c.bascule);
+            QCOMPARE(t.couleur(c.legende), couleur::rouge);
             Banc::descendre(f);
             QCOMPARE(f->value(), 1976);
             Banc::monter(f);
             Banc::monter(f);
             QCOMPARE(f->value(), qMin(2076, c.haut));
-            t.cliquer(c.bascule);
-            QCOMPARE(textColor(t.w(c.legende)), couleur::noir);
+            t.clic(c.bascule);
+            QCOMPARE(t.couleur(c.legende), couleur::noir);
             Banc::monter(f);
             QCOMPARE(f->value(), qMin(2077, c.haut));
         }
@@ -201,20 +195,20 @@ private slots:
     void retourPuisEcranNeuf()
     {
         Ecran t;
-        t.cliquer("par50");
-        t.cliquer("par50_paques");
-        t.cliquer("encore_naissance");
+        t.clic("par50");
+        t.clic("par50_paques");
+        t.clic("encore_naissance");
         QVERIFY(t.timer()->isActive());
-        t.b.sons.played.clear();
-        t.cliquer("retour");
-        QVERIFY(!t.ecran()->isVisible() && t.b.ecranNomme("depart")->isVisible());
+        t.sons.played.clear();
+        t.clic("retour");
+        QVERIFY(!t.astuces()->isVisible() && t.ecranNomme("depart")->isVisible());
         QVERIFY(!t.timer()->isActive());
-        QCOMPARE(t.b.sons.played.first(), QStringLiteral("5"));
-        QVERIFY(!t.b.trouver<QCheckBox>("astuces", "par50")->isChecked());
-        QVERIFY(t.ecran()->aiguilles().isEmpty());
+        QCOMPARE(t.sons.played.first(), QStringLiteral("5"));
+        QVERIFY(!t.w<QCheckBox>("par50")->isChecked());
+        QVERIFY(t.astuces()->aiguilles().isEmpty());
         // The Easter switch is set back by the next opening.
-        Banc::cliquer(t.b.trouver<QWidget>("depart", "astus"));
-        QVERIFY(!t.b.trouver<QCheckBox>("astuces", "par50_paques")->isChecked());
+        t.ouvrir("astus", "astuces");
+        QVERIFY(!t.w<QCheckBox>("par50_paques")->isChecked());
         QCOMPARE(t.fleche("fleche_paques")->singleStep(), 1);
         QCOMPARE(t.fleche("fleche_an")->singleStep(), 1);
         t.verifierEcranNeuf();
@@ -227,7 +221,7 @@ private slots:
         Ecran t;
         for (const auto& c : cas) {
             t.reglerHorloge(c.heure, c.minute);
-            const auto& a = t.ecran()->aiguilles();
+            const auto& a = t.astuces()->aiguilles();
             QCOMPARE(a.size(), 2);
             QVERIFY(proche(a[0].line.p2(), c.finMinutes) && a[0].color == couleur::rouge);
             QVERIFY(proche(a[1].line.p2(), c.finHeures) && a[1].color == couleur::bleu);
@@ -257,17 +251,17 @@ private slots:
     void retourDuFocus()
     {
         Ecran t;
-        t.b.r().rendre_focus = 0;
+        t.r().rendre_focus = 0;
         Banc::monter(t.fleche("fleche_paques"));
-        QCOMPARE(t.b.r().rendre_focus, 1);
+        QCOMPARE(t.r().rendre_focus, 1);
         Banc::survoler(t.w("ascen"));
-        QCOMPARE(t.b.r().rendre_focus, 0);
-        t.b.app->fenetre()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(t.b.app->fenetre()));
+        QCOMPARE(t.r().rendre_focus, 0);
+        t.app->fenetre()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.app->fenetre()));
         t.fleche("fleche_an")->setFocus();
-        QCOMPARE(t.b.r().rendre_focus, 1);
+        QCOMPARE(t.r().rendre_focus, 1);
         Banc::survoler(t.w("par50"));
-        QCOMPARE(t.b.r().rendre_focus, 0);
+        QCOMPARE(t.r().rendre_focus, 0);
     }
 
     void lectureLongueTenueDansSonCadre()
