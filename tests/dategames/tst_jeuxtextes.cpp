@@ -39,62 +39,35 @@ private slots:
         QCOMPARE(nbmois::tirer(hasard), 114);
     }
 
-    void naissance_data()
+    // Birth dates back and birthdays ahead, the right answers and the texts
+    // of a wrong one, which keep today's day.
+    void dates()
     {
-        QTest::addColumn<QDate>("aujourdhui");
-        QTest::addColumn<int>("ans");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<QDate>("naissance");
-        QTest::addColumn<QString>("echec");
-        QTest::newRow("un an") << QDate(2026, 12, 5) << 1 << 4 << QDate(2025, 8, 5) << "Non, Léa a vu le jour le 5 Août 2025 !";
-        // 31 February 2025 runs on to 3 March; the text keeps today's day.
-        QTest::newRow("jour reporté") << QDate(2026, 3, 31) << 1 << 1 << QDate(2025, 3, 3)
-                                      << "Non, Léa a vu le jour le 31 Mars 2025 !";
-        QTest::newRow("le plus vieux") << QDate(2026, 11, 30) << 50 << 11 << QDate(1975, 12, 30)
-                                       << "Non, Léa a vu le jour le 30 Décembre 1975 !";
-    }
-    void naissance()
-    {
-        QFETCH(QDate, aujourdhui);
-        QFETCH(int, ans);
-        QFETCH(int, mois);
-        QFETCH(QDate, naissance);
-        QCOMPARE(naissance::dateNaissance(aujourdhui, ans, mois), naissance);
-        QFETCH(QString, echec);
-        QCOMPARE(naissance::echec("Léa", aujourdhui.day(), naissance), echec + FinAnniversaire);
-        QVERIFY(naissance::estJuste(naissance, naissance.month(), naissance.year()));
-        QVERIFY(!naissance::estJuste(naissance, naissance.month() % 12 + 1, naissance.year()));
-        QVERIFY(!naissance::estJuste(naissance, naissance.month(), naissance.year() - 1));
-    }
-
-    void fete_data()
-    {
-        QTest::addColumn<QDate>("aujourdhui");
-        QTest::addColumn<int>("ans");
-        QTest::addColumn<int>("mois");
-        QTest::addColumn<QDate>("fete");
-        QTest::addColumn<QString>("echec");
-        QTest::newRow("jour reporté") << QDate(2026, 1, 31) << 10 << 3 << QDate(2036, 5, 1)
-                                      << "Non, nous fêterons Julie le 31 Mai 2036 !";
-        QTest::newRow("même année") << QDate(2026, 1, 20) << 3 << 11 << QDate(2029, 12, 20)
-                                    << "Non, nous fêterons Julie le 20 Décembre 2029 !";
-        QTest::newRow("le plus loin") << QDate(2026, 12, 31) << 52 << 11 << QDate(2079, 12, 1)
-                                      << "Non, nous fêterons Julie le 31 Décembre 2079 !";
-    }
-    void fete()
-    {
-        QFETCH(QDate, aujourdhui);
-        QFETCH(int, ans);
-        QFETCH(int, mois);
-        QFETCH(QDate, fete);
-        QCOMPARE(age::dateFete(aujourdhui, ans, mois), fete);
-        QFETCH(QString, echec);
-        QCOMPARE(age::echec("Julie", aujourdhui.day(), fete), echec + FinAnniversaire);
-        QVERIFY(age::estJuste(fete, fete.month(), fete.year()));
-        QVERIFY(!age::estJuste(fete, fete.month(), fete.year() + 1));
-        QVERIFY(!age::estJuste(fete, fete.month() % 12 + 1, fete.year()));
-        // Every right answer must be settable on the year spinner.
-        QVERIFY(fete.year() <= age::anneeMaximum(aujourdhui.year()));
+        const struct { QDate aujourdhui; int ans, mois; QDate date; const char* echec; } naissances[] = {
+            {{2026, 12, 5}, 1, 4, {2025, 8, 5}, "Non, Léa a vu le jour le 5 Août 2025 !"},
+            // 31 February 2025 runs on to 3 March.
+            {{2026, 3, 31}, 1, 1, {2025, 3, 3}, "Non, Léa a vu le jour le 31 Mars 2025 !"},
+            {{2026, 11, 30}, 50, 11, {1975, 12, 30}, "Non, Léa a vu le jour le 30 Décembre 1975 !"}};
+        for (const auto& n : naissances) {
+            QCOMPARE(naissance::dateNaissance(n.aujourdhui, n.ans, n.mois), n.date);
+            QCOMPARE(naissance::echec("Léa", n.aujourdhui.day(), n.date), n.echec + FinAnniversaire);
+            QVERIFY(naissance::estJuste(n.date, n.date.month(), n.date.year()));
+            QVERIFY(!naissance::estJuste(n.date, n.date.month() % 12 + 1, n.date.year()));
+            QVERIFY(!naissance::estJuste(n.date, n.date.month(), n.date.year() - 1));
+        }
+        const struct { QDate aujourdhui; int ans, mois; QDate date; const char* echec; } fetes[] = {
+            {{2026, 1, 31}, 10, 3, {2036, 5, 1}, "Non, nous fêterons Julie le 31 Mai 2036 !"},
+            {{2026, 1, 20}, 3, 11, {2029, 12, 20}, "Non, nous fêterons Julie le 20 Décembre 2029 !"},
+            {{2026, 12, 31}, 52, 11, {2079, 12, 1}, "Non, nous fêterons Julie le 31 Décembre 2079 !"}};
+        for (const auto& f : fetes) {
+            QCOMPARE(age::dateFete(f.aujourdhui, f.ans, f.mois), f.date);
+            QCOMPARE(age::echec("Julie", f.aujourdhui.day(), f.date), f.echec + FinAnniversaire);
+            QVERIFY(age::estJuste(f.date, f.date.month(), f.date.year()));
+            QVERIFY(!age::estJuste(f.date, f.date.month(), f.date.year() + 1));
+            QVERIFY(!age::estJuste(f.date, f.date.month() % 12 + 1, f.date.year()));
+            // Every right answer must be settable on the year spinner.
+            QVERIFY(f.date.year() <= age::anneeMaximum(f.aujourdhui.year()));
+        }
     }
 
     void anneeMaximum()

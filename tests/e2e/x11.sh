@@ -9,11 +9,16 @@ need_commands() {
     done
 }
 
-# usage: rerun_in_x SECONDS SCRIPT ARGS... (in a fresh X server of 1024x768)
+# usage: rerun_in_x WORK SECONDS SCRIPT ARGS... in a fresh X server of 1024x768, with a home
+# of its own under WORK: nothing of the user's is read or written.
 rerun_in_x() {
-    local seconds=$1
-    shift
-    KLEPSOS_IN_X=1 timeout --kill-after=5 "$seconds" xvfb-run -a -s '-screen 0 1024x768x24' bash "$@"
+    local work=$1 seconds=$2
+    shift 2
+    mkdir -p "$work/home" "$work/run" "$work/tmp"
+    chmod 700 "$work/run"
+    HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config" \
+        XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" LANG=C.UTF-8 KLEPSOS_IN_X=1 \
+        timeout --kill-after=5 "$seconds" xvfb-run -a -s '-screen 0 1024x768x24' bash "$@"
 }
 
 # usage: wait_window PATTERN SECONDS; prints the id of the visible window so named

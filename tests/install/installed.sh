@@ -32,8 +32,6 @@ need_commands cmake identify compare rsvg-convert xvfb-run xauth xdotool import 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
-mkdir -p "$work/home" "$work/run" "$work/tmp"
-chmod 700 "$work/run"
 
 timeout 60 cmake --install "$build" --prefix "$prefix" > "$work/install.log" \
     || { cat "$work/install.log"; die "cmake --install failed"; }
@@ -45,9 +43,9 @@ for name in 18 21 22 23 25 26 28 anim {1..10} {1..4}.vic {1..4}.def; do
 done
 printf "$zero_score" > "$work/zero"
 cmp "$prefix/share/klepsos/datas/18" "$work/zero" || die "the installed score is not the zero score"
-expect_file "share/applications/$id.desktop"
-expect_file "share/metainfo/$id.metainfo.xml"
-expect_file "share/icons/hicolor/scalable/apps/$id.svg"
+for f in "applications/$id.desktop" "metainfo/$id.metainfo.xml" "icons/hicolor/scalable/apps/$id.svg"; do
+    expect_file "share/$f"
+done
 for size in 16 22 24 32 48 64 128 256; do
     png="share/icons/hicolor/${size}x$size/apps/$id.png"
     expect_file "$png"
@@ -64,11 +62,7 @@ shots=$build/install-shots
 rm -rf "$shots"
 mkdir -p "$shots"
 score=$work/home/.local/share/klepsos/18
-in_x() {
-    HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config" \
-        XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" LANG=C.UTF-8 \
-        rerun_in_x 60 "$0" "$prefix" "$1"
-}
+in_x() { rerun_in_x "$work" 60 "$0" "$prefix" "$1"; }
 
 in_x "$shots/first-run.png"
 [ -f "$score" ] || die "the first run did not create $score"

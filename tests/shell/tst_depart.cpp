@@ -1,14 +1,11 @@
-// Start-up, the start screen and its drawings, the about window, quitting,
-// the texts written at start-up and where the data and the score are kept.
+// Start-up, the start screen and its drawings, the about window and quitting.
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "shell/apropos.h"
-#include "shell/datas.h"
 #include "shell/textes.h"
 #include "support/banc.h"
 #include "ui/picturebox.h"
@@ -30,11 +27,6 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     f.write(octets);
 }
 
-QByteArray lire(const QString& chemin)
-{
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 }  // namespace
 
@@ -56,7 +48,7 @@ private slots:
         QCOMPARE(b.r().minute_montre, qint16(5));
         // The texts of the screens it reaches.
         QCOMPARE(texteDe(b, "lecon", "lecon1"), textes::legende(textes::unites()));
-        QCOMPARE(texteDe(b, "depart", "citation2").count('\n'), 1);
+        QCOMPARE(texteDe(b, "astuces", "Klepsos"), textes::legende(textes::klepsos()));
         for (const char* nom : {"nom", "version", "description"})
             QVERIFY2(!texteDe(b, "auteur_softs", nom).isEmpty(), nom);
     }
@@ -76,6 +68,7 @@ private slots:
         b.clock.advance(1);
         Banc::tic(timer);
         QCOMPARE(montre->lines().at(0).line.p2(), QPointF(68, 14));
+        QVERIFY(montre->lines().at(0).color == QColor(0, 0, 255) && montre->lines().at(1).color == QColor(255, 0, 0));
         QCOMPARE(b.r().minute_montre, qint16(0));
     }
 
@@ -96,47 +89,34 @@ private slots:
         }
     }
 
-    // Each drawing opens its screen, whose way back redraws the watch at once;
-    // the score is saved as it was at quit.
-    void ouvrirEtRevenir_data()
-    {
-        QTest::addColumn<QString>("dessin");
-        QTest::addColumn<QString>("ecran");
-        QTest::addColumn<QString>("retour");
-        QTest::addColumn<QString>("sonRetour");
-        QTest::newRow("lecon") << "apprendre" << "lecon" << "retour" << "5";
-        QTest::newRow("astuces") << "astus" << "astuces" << "retour" << "5";
-        QTest::newRow("exercices") << "exos" << "exercices" << "sortie" << "5";
-        QTest::newRow("jeux") << "montre" << "jeux_dates" << "retour" << "2";
-    }
+    // Each drawing opens its screen, whose way back redraws the watch at once.
     void ouvrirEtRevenir()
     {
-        QFETCH(QString, dessin);
-        QFETCH(QString, ecran);
-        QFETCH(QString, retour);
-        QFETCH(QString, sonRetour);
-        Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
-        for (int i = 0; i < 200; ++i)
-            b.random.push({0.5});
-        QVERIFY(b.demarrer());
-        QWidget* depart = b.ecranNomme("depart");
-        QWidget* activite = b.ecranNomme(qPrintable(ecran));
-        Banc::cliquer(depart->findChild<QWidget*>(dessin));
-        QVERIFY(activite->isVisible() && depart->isHidden());
-        QVERIFY(!b.trouver<QTimer>("depart", "Timer3")->isActive());
-        QCOMPARE(b.sons.played.at(1), QStringLiteral("1"));
-        if (auto* score = activite->findChild<QLabel*>(QStringLiteral("score")))
-            QCOMPARE(score->text(), Banc::ligneScore(5, 3, 2));
+        const struct { const char *dessin, *ecran, *retour, *sonRetour; } cas[] = {
+            {"apprendre", "lecon", "retour", "5"}, {"astus", "astuces", "retour", "5"},
+            {"exos", "exercices", "sortie", "5"},  {"montre", "jeux_dates", "retour", "2"}};
+        for (const auto& [dessin, ecran, retour, sonRetour] : cas) {
+            Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+            for (int i = 0; i < 200; ++i)
+                b.random.push({0.5});
+            QVERIFY(b.demarrer());
+            QWidget* depart = b.ecranNomme("depart");
+            QWidget* activite = b.ecranNomme(ecran);
+            b.ouvrir(dessin, ecran);
+            QVERIFY(activite->isVisible() && depart->isHidden());
+            QVERIFY(!b.trouver<QTimer>("depart", "Timer3")->isActive());
+            QCOMPARE(b.sons.played.at(1), QStringLiteral("1"));
+            if (auto* score = activite->findChild<QLabel*>(QStringLiteral("score")))
+                QCOMPARE(score->text(), Banc::ligneScore(5, 3, 2));
 
-        b.clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 42, 0)));
-        Banc::cliquer(activite->findChild<QWidget*>(retour));
-        QVERIFY(depart->isVisible() && activite->isHidden());
-        QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
-        QVERIFY(b.sons.played.contains(sonRetour));
-        QCOMPARE(b.r().minute_montre, qint16(42));
-        QCOMPARE(texteDe(b, "depart", "heur"), QStringLiteral("Il est exactement\n 10 h 42 mn 00 s"));
-        Banc::cliquer(b.trouver<QWidget>("depart", "fin"));
-        QCOMPARE(b.octetsScore().toHex(), score5_3_2.toHex());
+            b.clock.set(QDateTime(QDate(2026, 12, 5), QTime(10, 42, 0)));
+            b.clic(retour);
+            QVERIFY(depart->isVisible() && activite->isHidden());
+            QVERIFY(b.trouver<QTimer>("depart", "Timer3")->isActive());
+            QVERIFY(b.sons.played.contains(sonRetour));
+            QCOMPARE(b.r().minute_montre, qint16(42));
+            QCOMPARE(texteDe(b, "depart", "heur"), QStringLiteral("Il est exactement\n 10 h 42 mn 00 s"));
+        }
     }
 
     // The drawings do not react while the about window is open; "Fini" and
@@ -182,7 +162,7 @@ private slots:
     }
 
     // A picture that cannot be read stops start-up before the display or
-    // the score is touched; missing sounds stop nothing.
+    // the score is touched.
     void fichiersAbsents()
     {
         for (const char* fichier : {"23", "28", "anim"}) {
@@ -195,57 +175,9 @@ private slots:
             QCOMPARE(b.octetsScore().toHex(), score5_3_2.toHex());
             QVERIFY(b.affichage.calls.isEmpty());
         }
-        Banc b;
-        for (const QString& nom : QDir(b.datas).entryList(QDir::Files))
-            if (!nom.startsWith(QLatin1Char('2')) && nom != QLatin1String("anim") && nom != QLatin1String("18"))
-                QFile::remove(QDir(b.datas).filePath(nom));
-        // The real player, on a folder without sounds: silence, no error.
-        EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
-        sons.play(QStringLiteral("3"));
-        QVERIFY(b.demarrer());
     }
 
-    // The tale replaces whatever caption its label had; without the lesson's
-    // labels the other texts are still written.
-    void conteDeKlepsos()
-    {
-        QWidget astuces;
-        auto* conte = new QLabel(QStringLiteral("Label11"), &astuces);
-        conte->setObjectName(QStringLiteral("Klepsos"));
-        ecrireTextesDemarrage({nullptr, nullptr, &astuces, nullptr});
-        QCOMPARE(conte->text(), textes::legende(textes::klepsos()));
-        QCOMPARE(conte->text().count('\n'), 3);
-    }
 
-    // Installed, the data are shared and the score is the user's, started from
-    // the delivered zero score and kept after; a datas folder beside the program wins.
-    void emplacements()
-    {
-        QTemporaryDir racine;
-        const QString bin = racine.filePath(QStringLiteral("usr/bin"));
-        const QString partage = racine.filePath(QStringLiteral("usr/share/klepsos/datas"));
-        const QString utilisateur = racine.filePath(QStringLiteral("home/.local/share/klepsos"));
-        QDir().mkpath(bin);
-        ecrire(partage + QStringLiteral("/23"), "image");
-        ecrire(partage + QStringLiteral("/18"), octetsScore(0, 0, 0));
-        const Emplacements e = choisirEmplacements(bin, utilisateur);
-        QCOMPARE(e.datas, partage);
-        QCOMPARE(e.score, utilisateur + QStringLiteral("/18"));
-        QCOMPARE(lire(e.score), octetsScore(0, 0, 0));
-        QVERIFY(QFileInfo(e.score).isWritable());
-        ecrire(e.score, score5_3_2);
-        QCOMPARE(choisirEmplacements(bin, utilisateur).score, e.score);
-        QCOMPARE(lire(e.score), score5_3_2);
-
-        ecrire(bin + QStringLiteral("/datas/23"), "image");
-        const Emplacements acote = choisirEmplacements(bin, utilisateur);
-        QCOMPARE(acote.datas, bin + QStringLiteral("/datas"));
-        QCOMPARE(acote.score, bin + QStringLiteral("/datas/18"));
-        // Nothing anywhere: start-up will name the missing picture beside the program.
-        QDir(partage).removeRecursively();
-        QDir(bin + QStringLiteral("/datas")).removeRecursively();
-        QCOMPARE(choisirEmplacements(bin, utilisateur).datas, bin + QStringLiteral("/datas"));
-    }
 };
 
 QTEST_MAIN(TstDepart)

@@ -28,35 +28,28 @@ QPoint onDial(QPointF centre, qreal radius, qreal minute)
 }
 
 bool isDark(QRgb c) { return qGray(c) < 70; }
-bool isWhitish(QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; }
-bool isRed(QRgb c) { return qRed(c) > 180 && qGreen(c) < 90 && qBlue(c) < 90; }
 
-// Minimal RIFF reader: walks the chunks, keeps "fmt " (format, channels, rate, bits) and "data".
-bool readWav(const QString &path, quint16 &format, quint16 &channels, quint32 &rate, quint16 &bits, QList<qint16> &samples)
+// A plain PCM WAV as the generator writes it: the "fmt " chunk, then the "data" chunk.
+struct Wav {
+    quint16 format = 0, channels = 0, bits = 0;
+    quint32 rate = 0;
+    QList<qint16> samples;
+};
+Wav readWav(const QString &name)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE")
-        return false;
-    for (qsizetype at = 12; at + 8 <= bytes.size();) {
-        const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + at + 4);
-        const char *body = bytes.constData() + at + 8;
-        if (at + 8 + qsizetype(size) > bytes.size())
-            return false;
-        if (bytes.mid(at, 4) == "fmt ") {
-            format = qFromLittleEndian<quint16>(body);
-            channels = qFromLittleEndian<quint16>(body + 2);
-            rate = qFromLittleEndian<quint32>(body + 4);
-            bits = qFromLittleEndian<quint16>(body + 14);
-        } else if (bytes.mid(at, 4) == "data") {
-            for (quint32 i = 0; i + 1 < size; i += 2)
-                samples.append(qFromLittleEndian<qint16>(body + i));
-        }
-        at += 8 + size + (size & 1);
-    }
-    return rate > 0 && !samples.isEmpty();
+    QFile file(datasPath(name));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    Wav w;
+    const qsizetype fmt = bytes.indexOf("fmt "), data = bytes.indexOf("data");
+    if (!bytes.startsWith("RIFF") || bytes.mid(8, 4) != "WAVE" || fmt < 0 || data < fmt || data + 8 > bytes.size())
+        return w;
+    const char *f = bytes.constData() + fmt + 8;
+    w = {qFromLittleEndian<quint16>(f), qFromLittleEndian<quint16>(f + 2), qFromLittleEndian<quint16>(f + 14),
+         qFromLittleEndian<quint32>(f + 4), {}};
+    const quint32 size = qFromLittleEndian<quint32>(bytes.constData() + data + 4);
+    for (qsizetype i = data + 8; i + 1 < data + 8 + qsizetype(size) && i + 1 < bytes.size(); i += 2)
+        w.samples.append(qFromLittleEndian<qint16>(bytes.constData() + i));
+    return w;
 }
 
 } // namespace
@@ -73,21 +66,11 @@ private slots:
         const QImage sheet = picture("anim");
         for (int minute = 0; minute < 60; minute += 7) {
             QVERIFY(isDark(sheet.pixel(onDial({68, 64}, 58.5, minute))));
-            QVERIFY(!isDark(sheet.pixel(onDial({68, 64}, 50, minute + 2.5)))); // the 50 px minute hand ends inside
+            QVERIFY(!isDark(sheet.pixel(onDial({68, 64}, 50, minute + 2.5))));
         }
         QVERIFY(!isDark(sheet.pixel(68, 128)) && qAlpha(sheet.pixel(300, 300)) == 0);
-        // The exercise dial: red pivot and rim, twelve bars and nothing between them.
-        const QPointF dial(94.5, 149 + 95.5);
-        QVERIFY(isRed(sheet.pixel(dial.toPoint())) && isRed(sheet.pixel(onDial(dial, 82, 7))));
-        for (int hour = 0; hour < 12; ++hour) {
-            QVERIFY(isDark(sheet.pixel(onDial(dial, 66, hour * 5))));
-            QVERIFY(isWhitish(sheet.pixel(onDial(dial, 66, hour * 5 + 2.5))));
-        }
-        // The tips clock has no hands and no pin: the program draws them.
-        const QImage tips = picture("21");
-        QVERIFY(isWhitish(tips.pixel(393, 127)));
-        for (int minute = 0; minute < 60; minute += 5)
-            QVERIFY(!isWhitish(tips.pixel(onDial({393, 127}, 56, minute))));
+        // The tips clock has no hands: the program draws them.
+        QVERIFY(!isDark(picture("21").pixel(393, 127)));
     }
 
     void sounds()
@@ -99,12 +82,12 @@ private slots:
         for (int i = 1; i <= 4; ++i)
             names << QStringLiteral("%1.vic").arg(i) << QStringLiteral("%1.def").arg(i);
         for (const QString &name : names) {
-            quint16 format = 0, channels = 0, bits = 0;
-            quint32 rate = 0;
-            QList<qint16> samples;
-            QVERIFY2(readWav(datasPath(name), format, channels, rate, bits, samples), qPrintable(name));
-            QVERIFY(format == 1 && channels == 1 && bits == 16 && (rate == 22050 || rate == 44100));
-            const int ms = int(qint64(samples.size()) * 1000 / rate);
+            const Wav w = readWav(name);
+            const auto &samples = w.samples;
+            QVERIFY2(w.format == 1 && w.channels == 1 && w.bits == 16 && (w.rate == 22050 || w.rate == 44100),
+                     qPrintable(name));
+            QVERIFY(!samples.isEmpty());
+            const int ms = int(qint64(samples.size()) * 1000 / w.rate);
             const int maxMs = name.endsWith(".vic") ? 1200 : name.contains('.') ? 900 : name == "3" || name == "5" ? 600 : 200;
             QVERIFY2(ms >= 60 && ms <= maxMs, qPrintable(QStringLiteral("%1: %2 ms").arg(name).arg(ms)));
             int peak = 0;

@@ -64,16 +64,6 @@ private slots:
         QTest::mouseClick(l, Qt::RightButton);
         QCOMPARE(clics.size(), 1);
 
-        // A label that grows keeps its place; a fixed one wraps in its box.
-        auto* fixe = makeLabel(&parent, "fixe", {0, 0, 40, 13}, {uiFont(taille::p8), couleur::noir});
-        auto* grandit = makeLabel(&parent, "grandit", {120, 56, 41, 13},
-                                  {uiFont(taille::p8), couleur::noir, Qt::AlignHCenter, true});
-        const QString long_ = QStringLiteral("Combien de minutes dans 3 h 25 mn ?\nEntrez votre réponse");
-        fixe->setCaption(long_);
-        grandit->setCaption(long_);
-        QVERIFY(fixe->size() == QSize(40, 13) && fixe->wordWrap());
-        QCOMPARE(grandit->pos(), QPoint(120, 56));
-        QVERIFY(grandit->width() > 150 && grandit->height() >= 2 * QFontMetrics(grandit->font()).height());
     }
 
     void imageEtTraits()
