@@ -137,29 +137,6 @@ private slots:
         }
     }
 
-    // Just enough room for the whole file must be enough; one byte less must
-    // leave the old file as it was.
-    void disqueJusteAssezGrand()
-    {
-        const Compteurs nouveau = compteurs(40000, 30000, 10000);
-        const QByteArray octets = QByteArray::fromHex("020001000300409c00000200307510270000");
-        for (int place : {int(octets.size()) - 1, int(octets.size()) / 2, int(octets.size())}) {
-            QTemporaryDir tmp;
-            const QString fichier = tmp.filePath(QStringLiteral("18"));
-            QFile f(fichier);
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(ancien) == ancien.size());
-            f.close();
-            bool sauve = false;
-            {
-                const DisquePlein plein{rlim_t(place)};
-                sauve = score::sauver(fichier, nouveau);
-            }
-            const bool reussit = place == octets.size();
-            QCOMPARE(sauve, reussit);
-            QCOMPARE(lireFichier(fichier).toHex(), (reussit ? octets : ancien).toHex());
-            QCOMPARE(restes(tmp.path()), QStringList());
-        }
-    }
 
     // A child process saves two scores of different lengths in turn and is
     // killed at many different moments: the file left is always one of them,

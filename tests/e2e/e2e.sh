@@ -65,7 +65,6 @@ window_place "$(wait_window 'propos' 10)"
 expect_screen "$shots/$(printf %02d $step)-auteur_softs.png" "$WIN_GEOMETRY" 22 10 \
     "$datas/22" "${pictures[@]}"
 click 297 311
-wait_window_gone 'propos' 10
 window_place "$(wait_window '^Klepsos$' 10)"
 alive "$pid" "after closing the about window"
 expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$window" 23 10 "${pictures[@]}"

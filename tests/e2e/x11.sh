@@ -29,13 +29,6 @@ wait_window() {
     echo "$id"
 }
 
-wait_window_gone() {
-    local end=$((SECONDS + $2))
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$end" ] || die "window '$1' still shown after $2 s"
-        sleep 0.2
-    done
-}
 
 # Clicks at X Y inside the window placed by window_place.
 click() { xdotool mousemove $((WIN_X + $1)) $((WIN_Y + $2)) click 1; }

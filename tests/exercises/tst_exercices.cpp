@@ -252,6 +252,11 @@ private slots:
         verifierTextes({"chiffre1|?? mn", "nb2|2 h 30 mn =", "heure|? h", "nb|60 mn =", "chiffre2|37 mn +",
                         "chiffre4|= 1 h 17 mn"});
         QCOMPARE(texte("enonce3").section(QLatin1Char('\n'), 0, 0), QStringLiteral("Ma montre affiche 12 h 55 mn."));
+        // 9 h 15 on the dial: minute hand to the right in blue, hour hand to the left in red.
+        const auto& aiguilles = w<PictureBox>("horloge1")->lines();
+        QVERIFY(aiguilles.size() == 2 && aiguilles[0].color == couleur::bleu && aiguilles[1].color == couleur::rouge);
+        QVERIFY(QLineF(aiguilles[0].line.p2(), QPointF(164.5, 95.5)).length() < 1e-6);
+        QVERIFY(QLineF(aiguilles[1].line.p2(), QPointF(54.5, 95.5)).length() < 1e-6);
     }
 
     // An answer label clicked before its spinners were all moved does nothing.
@@ -357,17 +362,6 @@ private slots:
         QCOMPARE(couleurDe("Label4"), couleur::noir);
     }
 
-    // The chosen comparison stays, out of reach and marked, until the next question.
-    void comparaisonChoix()
-    {
-        ouvrir();
-        cliquer("petit");
-        QVERIFY(visible("petit") && !w("petit")->isEnabled() && couleurDe("petit") == couleur::magenta);
-        pousser(cinqH23);
-        cliquer("encore_estimation");
-        for (const char* l : {"petit", "grand", "egal"})
-            QVERIFY2(w(l)->isEnabled() && couleurDe(l) == couleur::bleu, l);
-    }
 
     // Back again: six new questions, the score as it was.
     void retourEtReouverture()

@@ -47,10 +47,8 @@ private slots:
         QCOMPARE(o.label("Label3")->text(), QStringLiteral(" 0 h 0 mn 1 s"));
         QCOMPARE(o.label("Label2")->text(), QStringLiteral("Jeudi 31 décembre 2026"));
 
-        o.sons.played.clear();
         o.clic("retour");
         QVERIFY(!o.timer()->isActive() && !o.app->lecon()->isVisible());
-        QCOMPARE(o.sons.played.value(0), QStringLiteral("5"));
         o.ouvrir("apprendre", "lecon");
         QCOMPARE(o.label("Label2")->text(), QStringLiteral("Vendredi 1 janvier 2027"));
         o.app->lecon()->showScreen();
@@ -58,7 +56,7 @@ private slots:
     }
 
     // The date and the time stay centred in their frame, the longest date
-    // too; every text fits its box, and the frame and separating lines are drawn.
+    // too; every text fits its box.
     void miseEnPage()
     {
         Ouverte o;
@@ -71,9 +69,6 @@ private slots:
             QLabel* l = o.label(nom);
             QVERIFY2(!l->text().isEmpty() && l->heightForWidth(l->width()) <= l->height(), nom);
         }
-        const QImage image = o.app->lecon()->grab().toImage();
-        for (const QPoint& p : {QPoint(200, 38), QPoint(501, 75), QPoint(537, 224), QPoint(424, 271), QPoint(143, 265)})
-            QVERIFY2(image.pixelColor(p) == couleur::noir, qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     }
 };
 

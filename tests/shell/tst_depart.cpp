@@ -77,11 +77,11 @@ private slots:
         Banc b;
         QVERIFY(b.demarrer());
         const QString choisissez = QStringLiteral("Choisissez votre\n activité en cliquant \n sur l'un des dessins ");
+        // A drawing's own caption, the date's, and the default one for the rest.
         const std::pair<const char*, QString> cas[] = {
-            {"apprendre", " Autour de \nKlepsos"}, {"astus", " Jouer avec \nKlepsos"}, {"exos", " Les Astuces \nde Klepsos"},
-            {"montre", "Le temps\n qui passe... "}, {"logiciels", " Auteur + \n Autres Logiciels "},
-            {"fin", "Quitter\n Klepso's Maître "}, {"dates", "Choisissez votre\nactivité en cliquant\n sur l'un des dessins "},
-            {"heur", choisissez}, {"depart", choisissez}, {"apprendre", " Autour de \nKlepsos"}};
+            {"logiciels", " Auteur + \n Autres Logiciels "}, {"montre", "Le temps\n qui passe... "},
+            {"dates", "Choisissez votre\nactivité en cliquant\n sur l'un des dessins "}, {"heur", choisissez},
+            {"astus", " Jouer avec \nKlepsos"}, {"depart", choisissez}};
         for (const auto& [nom, legende] : cas) {
             QWidget* depart = b.ecranNomme("depart");
             Banc::survoler(nom == QLatin1String("depart") ? depart : depart->findChild<QWidget*>(nom));

@@ -7,7 +7,6 @@
 #include <QTimerEvent>
 
 #include "shell/apropos.h"
-#include "ui/style.h"
 
 void copierDossier(const QString& de, const QString& vers)
 {
@@ -52,26 +51,6 @@ QByteArray Banc::octetsScore() const
 {
     QFile f(QDir(datas).filePath(QStringLiteral("18")));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void Banc::cliquer(QWidget* w)
-{
-    cliquer(w, w->rect().center());
-}
-
-void Banc::cliquer(QWidget* w, QPoint at)
-{
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void Banc::monter(QWidget* spinner)
-{
-    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() / 4));
-}
-
-void Banc::descendre(QWidget* spinner)
-{
-    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() * 3 / 4));
 }
 
 void Banc::survoler(QWidget* w)
@@ -141,11 +120,6 @@ QWidget* Banc::w(const QString& nom)
 QString Banc::texte(const QString& nom)
 {
     return w<QLabel>(nom)->text();
-}
-
-QColor Banc::couleur(const QString& nom)
-{
-    return textColor(w(nom));
 }
 
 void Banc::pas(const QString& nom, int n)

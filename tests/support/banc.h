@@ -7,6 +7,7 @@
 
 #include "fakes.h"
 #include "ui/arrowspinner.h"
+#include "ui/style.h"
 #include "shell/klepsos.h"
 
 // The whole program started on fakes: a fixed clock, scripted draws, no
@@ -42,11 +43,11 @@ public:
     QByteArray octetsScore() const;
 
     // A user's left click in the middle of a widget (or at a point of it).
-    static void cliquer(QWidget* w);
-    static void cliquer(QWidget* w, QPoint at);
+    static void cliquer(QWidget* w, QPoint at) { QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at); }
+    static void cliquer(QWidget* w) { cliquer(w, w->rect().center()); }
     // One step of a spinner by a click on its up or down arrow.
-    static void monter(QWidget* spinner);
-    static void descendre(QWidget* spinner);
+    static void monter(QWidget* s) { cliquer(s, QPoint(s->width() / 2, s->height() / 4)); }
+    static void descendre(QWidget* s) { cliquer(s, QPoint(s->width() / 2, s->height() * 3 / 4)); }
     // A pointer move over a widget.
     static void survoler(QWidget* w);
     // A spinner moved by arrow clicks until it shows v.
@@ -68,7 +69,7 @@ public:
     ArrowSpinner* fleche(const QString& nom) { return w<ArrowSpinner>(nom); }
     void clic(const QString& nom) { cliquer(w(nom)); }
     bool visible(const QString& nom) { return w(nom)->isVisible(); }
-    QColor couleur(const QString& nom);
+    QColor couleur(const QString& nom) { return textColor(w(nom)); }
     // Steps a spinner up, or down for a negative count.
     void pas(const QString& nom, int n = 1);
 

@@ -99,36 +99,31 @@ private slots:
         QCOMPARE(paques::legendes(1886, fr).at(3), QStringLiteral("Lundi de Pentecôte --> Lundi 14 juin 1886"));
     }
 
-    void comptes_data()
-    {
-        QTest::addColumn<QDate>("depart");
-        QTest::addColumn<QDateTime>("maintenant");
-        QTest::addColumn<Comptes>("attendu");
-        // Years, quarters, months, weeks, days, hours, minutes, seconds.
-        const QDateTime samedi(QDate(2026, 12, 5), QTime(9, 5, 7));
-        QTest::newRow("aujourd'hui") << QDate(2026, 12, 5) << samedi << Comptes{0, 0, 0, 0, 0, 9, 545, 32707};
-        QTest::newRow("veille du 1er janvier") << QDate(2026, 12, 31) << QDateTime(QDate(2027, 1, 1), QTime(0, 0, 1))
-                                               << Comptes{1, 1, 1, 0, 1, 24, 1440, 86401};
-        QTest::newRow("six jours, pas de semaine entière, un mois franchi")
-            << QDate(2026, 11, 29) << samedi << Comptes{0, 0, 1, 0, 6, 153, 9185, 551107};
-        QTest::newRow("sept jours, une semaine") << QDate(2026, 11, 28) << samedi << Comptes{0, 0, 1, 1, 7, 177, 10625, 637507};
-        QTest::newRow("trimestres par le mois, pas par le jour") << QDate(2026, 9, 30) << QDateTime(QDate(2026, 10, 1), QTime(0, 0))
-                                                                 << Comptes{0, 1, 1, 0, 1, 24, 1440, 86400};
-        QTest::newRow("an 100, les secondes passent 6 x 10^10")
-            << QDate(100, 1, 1) << samedi << Comptes{1926, 7707, 23123, 100542, 703795, 16891089, 1013465345, 60807920707LL};
-        QTest::newRow("31 avril 2000, compté depuis le 1er mai") << calendrier::dateDepuisParties(2000, 4, 31) << samedi
-                                                                 << Comptes{26, 106, 319, 1387, 9714, 233145, 13988705, 839322307};
-        QTest::newRow("demain, tout est négatif ou nul") << QDate(2026, 12, 6) << samedi
-                                                         << Comptes{0, 0, 0, 0, -1, -15, -895, -53693};
-    }
+    // Years, quarters, months, weeks, days, hours, minutes, seconds.
     void comptes()
     {
-        QFETCH(QDate, depart);
-        QFETCH(QDateTime, maintenant);
-        Comptes c;
-        for (int i = 0; i < ecoule::NbUnites; ++i)
-            c << ecoule::compte(i, QDateTime(depart, QTime(0, 0)), maintenant);
-        QTEST(c, "attendu");
+        const QDateTime samedi(QDate(2026, 12, 5), QTime(9, 5, 7));
+        const struct { QDate depart; QDateTime maintenant; Comptes attendu; } cas[] = {
+            {{2026, 12, 5}, samedi, {0, 0, 0, 0, 0, 9, 545, 32707}},
+            // The day before 1 January crosses every calendar boundary once.
+            {{2026, 12, 31}, {{2027, 1, 1}, {0, 0, 1}}, {1, 1, 1, 0, 1, 24, 1440, 86401}},
+            // Six days: no whole week, one month crossed; seven: a week.
+            {{2026, 11, 29}, samedi, {0, 0, 1, 0, 6, 153, 9185, 551107}},
+            {{2026, 11, 28}, samedi, {0, 0, 1, 1, 7, 177, 10625, 637507}},
+            // Quarters by the month, not by the day.
+            {{2026, 9, 30}, {{2026, 10, 1}, {0, 0}}, {0, 1, 1, 0, 1, 24, 1440, 86400}},
+            // From year 100 the seconds pass 6 x 10^10.
+            {{100, 1, 1}, samedi, {1926, 7707, 23123, 100542, 703795, 16891089, 1013465345, 60807920707LL}},
+            // 31 April 2000 is counted from 1 May.
+            {calendrier::dateDepuisParties(2000, 4, 31), samedi, {26, 106, 319, 1387, 9714, 233145, 13988705, 839322307}},
+            // Tomorrow: everything negative or zero.
+            {{2026, 12, 6}, samedi, {0, 0, 0, 0, -1, -15, -895, -53693}}};
+        for (const auto& c : cas) {
+            Comptes n;
+            for (int i = 0; i < ecoule::NbUnites; ++i)
+                n << ecoule::compte(i, QDateTime(c.depart, QTime(0, 0)), c.maintenant);
+            QCOMPARE(n, c.attendu);
+        }
     }
 
     // The units of the click; only hours, minutes and seconds follow the clock.
@@ -138,8 +133,7 @@ private slots:
         t.verifierEcranNeuf();
         t.clic("encore_naissance");
         QCOMPARE(t.texte("Label3"), QStringLiteral("Depuis le 5 Décembre 2026 à 0 heure 00\nil s'est écoulé :"));
-        QCOMPARE(t.comptes(), (QStringList{" 0 année", " 0 trimestre", " 0 mois", " 0 semaine", " 0 jour",
-                                           " 1 heure", " 90 minutes", " 5400 secondes"}));
+        QCOMPARE(t.comptes(4, 4), (QStringList{" 0 jour", " 1 heure", " 90 minutes", " 5400 secondes"}));
         QCOMPARE(t.texte("encore_naissance"), QStringLiteral("Continuer"));
         for (const char* nom : {"Label2", "jour", "par50", "fleche_jour", "fleche_mois", "fleche_an"})
             QVERIFY2(!t.w(nom)->isVisible(), nom);
@@ -195,11 +189,9 @@ private slots:
         t.clic("par50_paques");
         t.clic("encore_naissance");
         QVERIFY(t.timer()->isActive());
-        t.sons.played.clear();
         t.clic("retour");
         QVERIFY(!t.astuces()->isVisible() && t.ecranNomme("depart")->isVisible());
         QVERIFY(!t.timer()->isActive());
-        QCOMPARE(t.sons.played.first(), QStringLiteral("5"));
         QVERIFY(!t.w<QCheckBox>("par50")->isChecked());
         QVERIFY(t.astuces()->aiguilles().isEmpty());
         // The Easter switch is set back by the next opening.
@@ -242,8 +234,7 @@ private slots:
         }
     }
 
-    // A spinner moved, or given the keyboard focus, hands the focus back
-    // to the screen at the next pointer move.
+    // A spinner moved hands the focus back to the screen at the next pointer move.
     void retourDuFocus()
     {
         Ecran t;
@@ -251,12 +242,6 @@ private slots:
         Banc::monter(t.fleche("fleche_paques"));
         QCOMPARE(t.r().rendre_focus, 1);
         Banc::survoler(t.w("ascen"));
-        QCOMPARE(t.r().rendre_focus, 0);
-        t.app->fenetre()->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(t.app->fenetre()));
-        t.fleche("fleche_an")->setFocus();
-        QCOMPARE(t.r().rendre_focus, 1);
-        Banc::survoler(t.w("par50"));
         QCOMPARE(t.r().rendre_focus, 0);
     }
 };

@@ -65,21 +65,6 @@ private slots:
         QCOMPARE(clics.size(), 1);
 
     }
-
-    void imageEtTraits()
-    {
-        PictureBox box;
-        QPixmap face(20, 20);
-        face.fill(Qt::white);
-        box.setPicture(face);
-        box.drawLine({10, 10}, {20, 10}, Qt::red, 3);
-        box.resize(20, 20);
-        const QImage rendu = box.grab().toImage();
-        QCOMPARE(QColor(rendu.pixel(15, 10)).red(), 255);
-        QCOMPARE(QColor(rendu.pixel(2, 2)), QColor(Qt::white));
-        box.setPicture(face);  // the picture again wipes the hands
-        QVERIFY(box.lines().isEmpty());
-    }
 };
 
 QTEST_MAIN(TstWidgets)
