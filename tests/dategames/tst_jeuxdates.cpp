@@ -88,34 +88,29 @@ private slots:
         QCOMPARE(nbmois::tirer(hasard), 114);
     }
 
-    // Birth dates back and birthdays ahead, the right answers and the texts
-    // of a wrong one, which keep today's day.
+    // Birth dates back (game 1) and birthdays ahead (game 3), the right
+    // answers and the texts of a wrong one, which keep today's day.
     void dates()
     {
-        const struct { QDate aujourdhui; int ans, mois; QDate date; const char* echec; } naissances[] = {
-            {{2026, 12, 5}, 1, 4, {2025, 8, 5}, "Non, Léa a vu le jour le 5 Août 2025 !"},
+        const struct { bool fete; QDate aujourdhui; int ans, mois; QDate date; const char* echec; } cas[] = {
+            {false, {2026, 12, 5}, 1, 4, {2025, 8, 5}, "Non, Léa a vu le jour le 5 Août 2025 !"},
             // 31 February 2025 runs on to 3 March.
-            {{2026, 3, 31}, 1, 1, {2025, 3, 3}, "Non, Léa a vu le jour le 31 Mars 2025 !"},
-            {{2026, 11, 30}, 50, 11, {1975, 12, 30}, "Non, Léa a vu le jour le 30 Décembre 1975 !"}};
-        for (const auto& n : naissances) {
-            QCOMPARE(naissance::dateNaissance(n.aujourdhui, n.ans, n.mois), n.date);
-            QCOMPARE(naissance::echec("Léa", n.aujourdhui.day(), n.date), n.echec + FinAnniversaire);
-            QVERIFY(naissance::estJuste(n.date, n.date.month(), n.date.year()));
-            QVERIFY(!naissance::estJuste(n.date, n.date.month() % 12 + 1, n.date.year()));
-            QVERIFY(!naissance::estJuste(n.date, n.date.month(), n.date.year() - 1));
-        }
-        const struct { QDate aujourdhui; int ans, mois; QDate date; const char* echec; } fetes[] = {
-            {{2026, 1, 31}, 10, 3, {2036, 5, 1}, "Non, nous fêterons Julie le 31 Mai 2036 !"},
-            {{2026, 1, 20}, 3, 11, {2029, 12, 20}, "Non, nous fêterons Julie le 20 Décembre 2029 !"},
-            {{2026, 12, 31}, 52, 11, {2079, 12, 1}, "Non, nous fêterons Julie le 31 Décembre 2079 !"}};
-        for (const auto& f : fetes) {
-            QCOMPARE(age::dateFete(f.aujourdhui, f.ans, f.mois), f.date);
-            QCOMPARE(age::echec("Julie", f.aujourdhui.day(), f.date), f.echec + FinAnniversaire);
-            QVERIFY(age::estJuste(f.date, f.date.month(), f.date.year()));
-            QVERIFY(!age::estJuste(f.date, f.date.month(), f.date.year() + 1));
-            QVERIFY(!age::estJuste(f.date, f.date.month() % 12 + 1, f.date.year()));
+            {false, {2026, 3, 31}, 1, 1, {2025, 3, 3}, "Non, Léa a vu le jour le 31 Mars 2025 !"},
+            {false, {2026, 11, 30}, 50, 11, {1975, 12, 30}, "Non, Léa a vu le jour le 30 Décembre 1975 !"},
+            {true, {2026, 1, 31}, 10, 3, {2036, 5, 1}, "Non, nous fêterons Léa le 31 Mai 2036 !"},
+            {true, {2026, 1, 20}, 3, 11, {2029, 12, 20}, "Non, nous fêterons Léa le 20 Décembre 2029 !"},
+            {true, {2026, 12, 31}, 52, 11, {2079, 12, 1}, "Non, nous fêterons Léa le 31 Décembre 2079 !"}};
+        for (const auto& c : cas) {
+            const int jour = c.aujourdhui.day();
+            QCOMPARE(c.fete ? age::dateFete(c.aujourdhui, c.ans, c.mois) : naissance::dateNaissance(c.aujourdhui, c.ans, c.mois),
+                     c.date);
+            QCOMPARE(c.fete ? age::echec("Léa", jour, c.date) : naissance::echec("Léa", jour, c.date), c.echec + FinAnniversaire);
+            const auto juste = c.fete ? age::estJuste : naissance::estJuste;
+            QVERIFY(juste(c.date, c.date.month(), c.date.year()));
+            QVERIFY(!juste(c.date, c.date.month() % 12 + 1, c.date.year()));
+            QVERIFY(!juste(c.date, c.date.month(), c.date.year() + (c.fete ? 1 : -1)));
             // Every right answer must be settable on the year spinner.
-            QVERIFY(f.date.year() <= age::anneeMaximum(f.aujourdhui.year()));
+            QVERIFY(!c.fete || c.date.year() <= age::anneeMaximum(c.aujourdhui.year()));
         }
     }
 
