@@ -15,14 +15,16 @@ need_commands() {
     done
 }
 
-# Runs this script again inside a fresh X server (of X_SCREEN, 1024x768 unless
-# set), with a time limit.
-# usage: rerun_in_x SECONDS SCRIPT ARGS...
+# usage: rerun_in_x WORK SECONDS SCRIPT ARGS... in a fresh X server of X_SCREEN (1024x768
+# unless set), with a home of its own under WORK: nothing of the user's is read or written.
 rerun_in_x() {
-    local seconds=$1
-    shift
-    KLEPSOS_IN_X=1 timeout --kill-after=5 "$seconds" \
-        xvfb-run -a -s "-screen 0 ${X_SCREEN:-1024x768}x24" bash "$@"
+    local work=$1 seconds=$2
+    shift 2
+    mkdir -p "$work/home" "$work/run" "$work/tmp"
+    chmod 700 "$work/run"
+    HOME="$work/home" XDG_DATA_HOME="$work/home/.local/share" XDG_CONFIG_HOME="$work/home/.config" \
+        XDG_RUNTIME_DIR="$work/run" TMPDIR="$work/tmp" LANG=C.UTF-8 KLEPSOS_IN_X=1 \
+        timeout --kill-after=5 "$seconds" xvfb-run -a -s "-screen 0 ${X_SCREEN:-1024x768}x24" bash "$@"
 }
 
 # Waits until a visible window's name matches the pattern; prints its id.

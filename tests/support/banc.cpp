@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QTimerEvent>
 
 
 void copierDossier(const QString& de, const QString& vers)
@@ -22,8 +24,7 @@ Banc::Banc(const QDateTime& maintenant, const QByteArray& scoreInitial) : clock(
     // tree's file holds whatever was last played there.
     QFile f(QDir(datas).filePath(QStringLiteral("18")));
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(scoreInitial.isNull() ? QByteArray::fromHex("02000100020000000200000000000000")
-                                      : scoreInitial);
+        f.write(scoreInitial.isNull() ? ::octetsScore(0, 0, 0) : scoreInitial);
     app = std::make_unique<Klepsos>(clock, random, sons, affichage, datas);
 }
 
@@ -53,26 +54,6 @@ QByteArray Banc::octetsScore() const
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Banc::cliquer(QWidget* w)
-{
-    cliquer(w, w->rect().center());
-}
-
-void Banc::cliquer(QWidget* w, QPoint at)
-{
-    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, at);
-}
-
-void Banc::monter(QWidget* spinner)
-{
-    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() / 4));
-}
-
-void Banc::descendre(QWidget* spinner)
-{
-    cliquer(spinner, QPoint(spinner->width() / 2, spinner->height() * 3 / 4));
-}
-
 void Banc::survoler(QWidget* w)
 {
     QMouseEvent e(QEvent::MouseMove, QPointF(w->rect().center()), w->mapToGlobal(QPointF(w->rect().center())),
@@ -95,4 +76,72 @@ void Banc::taper(const QString& touches)
             QCoreApplication::processEvents();
         }
     }
+}
+
+void Banc::regler(QWidget* spinner, int v)
+{
+    auto* s = qobject_cast<ArrowSpinner*>(spinner);
+    QVERIFY(s);
+    for (int i = 0; i < 200 && s->value() != v; ++i)
+        s->value() < v ? monter(s) : descendre(s);
+    QCOMPARE(s->value(), v);
+}
+
+void Banc::tic(QTimer* timer)
+{
+    QTimerEvent e(timer->timerId());
+    QCoreApplication::sendEvent(timer, &e);
+}
+
+void Banc::verifierCompte(int exercices, int justes, int erreurs)
+{
+    QCOMPARE(r().nb_exercices.valeur, exercices);
+    QCOMPARE(r().nb_justes.valeur, justes);
+    QCOMPARE(r().nb_erreurs, erreurs);
+}
+
+QString Banc::ligneScore(int exercices, int justes, int erreurs)
+{
+    return QStringLiteral("\nExercices --> %1  Justes --> %2  Erreurs --> %3").arg(exercices).arg(justes).arg(erreurs);
+}
+
+// Written by hand, not by the program's writer, so a fault there shows.
+QByteArray octetsScore(int exercices, int justes, int erreurs)
+{
+    QByteArray o = QByteArray::fromHex("02000100");
+    for (int v : {exercices, justes}) {
+        o += QByteArray::fromHex("0200");
+        o += char(v & 0xff);
+        o += char((v >> 8) & 0xff);
+    }
+    for (int i = 0; i < 4; ++i)
+        o += char((erreurs >> (8 * i)) & 0xff);
+    return o;
+}
+
+void Banc::ouvrir(const char* dessin, const char* ecranOuvert)
+{
+    ecran = "depart";
+    cliquer(w(dessin));
+    ecran = ecranOuvert;
+}
+
+QWidget* Banc::w(const QString& nom)
+{
+    QWidget* e = ecranNomme(ecran.constData());
+    QWidget* t = e ? e->findChild<QWidget*>(nom) : nullptr;
+    if (!t)
+        qFatal("no control %s in %s", qPrintable(nom), ecran.constData());
+    return t;
+}
+
+QString Banc::texte(const QString& nom)
+{
+    return w<QLabel>(nom)->text();
+}
+
+void Banc::pas(const QString& nom, int n)
+{
+    for (int i = 0; i < std::abs(n); ++i)
+        n > 0 ? monter(w(nom)) : descendre(w(nom));
 }

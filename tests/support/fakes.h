@@ -25,7 +25,14 @@ private:
 class ScriptedRandom final : public RandomSource {
 public:
     void push(std::initializer_list<double> draws) { draws_.append(draws); }
-    double next() override;
+    double next() override
+    {
+        if (draws_.isEmpty()) {
+            ++underflows;
+            return 0.0;
+        }
+        return draws_.takeFirst();
+    }
     void reseed() override { ++reseeds; }
     int reseeds = 0;
     int underflows = 0;
@@ -51,8 +58,19 @@ public:
     bool switchesMode = false;
 
     bool changesDisplayMode() const override { return switchesMode; }
-    QSizeF screenSize() override;
-    bool enumDisplaySettings(int index) override;
-    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override;
-    void setTaskbarPos(unsigned flags) override;
+    QSizeF screenSize() override
+    {
+        calls << QStringLiteral("size");
+        return size;
+    }
+    bool enumDisplaySettings(int index) override
+    {
+        calls << QStringLiteral("enum %1").arg(index);
+        return index < modes;
+    }
+    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
+    {
+        calls << QStringLiteral("change %1 %2x%3").arg(fields, 0, 16).arg(width).arg(height);
+    }
+    void setTaskbarPos(unsigned flags) override { calls << QStringLiteral("taskbar %1").arg(flags); }
 };
