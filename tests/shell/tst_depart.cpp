@@ -7,6 +7,7 @@
 
 #include "shell/apropos.h"
 #include "shell/textes.h"
+#include "shell/presentation.h"
 #include "support/banc.h"
 #include "ui/picturebox.h"
 
@@ -224,7 +225,7 @@ private slots:
         Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
         QVERIFY(b.demarrer(Banc::ApresPremierePeinture));
         QVERIFY(!b.ecranNomme("jeux_dates"));
-        QVERIFY(QTest::qWaitForWindowExposed(b.app->fenetre()));
+        QVERIFY(QTest::qWaitForWindowExposed(b.app->presentation()));
         QTRY_VERIFY(b.ecranNomme("lecon"));
         for (const char* ecran : {"lecon", "exercices", "astuces", "jeux_dates"})
             QVERIFY2(b.ecranNomme(ecran) && b.ecranNomme(ecran)->isHidden(), ecran);

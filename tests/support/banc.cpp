@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QTimerEvent>
 
+#include "shell/presentation.h"
+
 
 void copierDossier(const QString& de, const QString& vers)
 {
@@ -67,7 +69,7 @@ void Banc::taper(const QString& touches)
         {"Tab", Qt::Key_Tab}, {"S-Tab", Qt::Key_Backtab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down},
         {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown}, {"Return", Qt::Key_Return},
         {"Space", Qt::Key_Space}, {"Esc", Qt::Key_Escape}};
-    QVERIFY(QTest::qWaitForWindowActive(app->fenetre()));
+    QVERIFY(QTest::qWaitForWindowActive(app->presentation()));
     for (const QString& mot : touches.split(' ', Qt::SkipEmptyParts)) {
         const QStringList fois = mot.split('*');
         QVERIFY2(noms.contains(fois[0]), qPrintable(mot));
