@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QImage>
 #include <QTimer>
+#include <future>
 #include <type_traits>
 
 #include "apropos.h"
@@ -40,23 +41,12 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
     presentation_ = std::make_unique<Presentation>(fenetre_.get());
     connect(presentation_.get(), &Presentation::fermeture, this, &Klepsos::quitter);
 
-    // The two pictures the start screen shows are decoded on other threads
-    // while its widgets are built.
-    const auto lire = [](const QString& chemin) { return QImage(chemin); };
-    planche_ = std::async(std::launch::async, lire, r_.cheminDatas(QStringLiteral("anim")));
-    fondDepart_ = std::async(std::launch::async, lire, r_.cheminDatas(QStringLiteral("23")));
-
-    depart_ = new Depart(r_, *this, fenetre_.get());
-    depart_->setGeometry(0, 0, 640, 480);
-    depart_->hide();
     divers_ = new QWidget(fenetre_.get());
     divers_->setObjectName(QStringLiteral("divers"));
     auto* anim = new PictureBox(divers_);
     anim->setObjectName(QStringLiteral("anim"));
     divers_->hide();
 
-    r_.depart = depart_;
-    connect(depart_, &Depart::quitter, this, &Klepsos::quitter);
 }
 
 Klepsos::~Klepsos() = default;
@@ -115,6 +105,19 @@ void Klepsos::ecrireScoreExercices()
 
 bool Klepsos::demarrer(QString* erreur)
 {
+    // The picture sheet is decoded on another thread while the start screen's
+    // widgets are built. The start screen's background is decoded at its
+    // first paint, at the size the display shows it.
+    std::future<QImage> planche = std::async(
+        std::launch::async, [](const QString& chemin) { return QImage(chemin); },
+        r_.cheminDatas(QStringLiteral("anim")));
+
+    depart_ = new Depart(r_, *this, fenetre_.get());
+    depart_->setGeometry(0, 0, 640, 480);
+    depart_->hide();
+    r_.depart = depart_;
+    connect(depart_, &Depart::quitter, this, &Klepsos::quitter);
+
     // Tables and pi are ready with the shared state; the texts come next,
     // those of the other screens as each one is built.
     ecrireTextesDemarrage({.depart = depart_});
@@ -123,7 +126,7 @@ bool Klepsos::demarrer(QString* erreur)
     r_.centre_y = r_.montre->height() / 2.0f;
 
     auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
-    r_.anim = QPixmap::fromImage(planche_.get());
+    r_.anim = QPixmap::fromImage(planche.get());
     if (r_.anim.isNull()) {
         if (erreur)
             *erreur = messageImageIllisible(r_.cheminDatas(QStringLiteral("anim")));
@@ -145,7 +148,7 @@ bool Klepsos::demarrer(QString* erreur)
     for (const char* nom : {"21", "23", "22", "25", "26", "28"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
-    depart_->setBackground(QPixmap::fromImage(fondDepart_.get()));
+    r_.ChargerFond(depart_, QStringLiteral("23"));
 
     const QSizeF taille = r_.affichage.screenSize();
     r_.largeur_ecran = float(taille.width());

@@ -2,8 +2,6 @@
 
 #include <QObject>
 #include <QWidget>
-#include <QImage>
-#include <future>
 #include <memory>
 
 #include "common/routines.h"
@@ -66,6 +64,7 @@ public:
     Routines& routines() { return r_; }
     FenetrePrincipale* fenetre() const { return fenetre_.get(); }
     Presentation* presentation() const { return presentation_.get(); }
+    // Built by demarrer().
     Depart* depart() const { return depart_; }
     // Each screen, built the first time it is asked for.
     Lecon* lecon() override;
@@ -101,8 +100,6 @@ private:
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
     QWidget* divers_ = nullptr;
-    std::future<QImage> planche_;
-    std::future<QImage> fondDepart_;
     bool demarre_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;

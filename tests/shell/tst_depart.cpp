@@ -213,6 +213,9 @@ private slots:
             Banc::cliquer(b.trouver<QWidget>("depart", qPrintable(dessin)));
             QWidget* ouvert = b.ecranNomme(qPrintable(ecran));
             QVERIFY(ouvert && ouvert->isVisible());
+            // The about window names the score file, in each bench's own folder.
+            for (QLabel* l : ouvert->findChildren<QLabel*>())
+                l->setText(l->text().remove(QChar(0x200B)).replace(b.dossier.path(), QStringLiteral("dossier")));
             vues[suite] = ouvert->grab().toImage();
             sons[suite] = b.sons.played;
         }
