@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt Widgets window with one label, 640 x 480,
 // or full screen with --plein-ecran. bench/run.sh measures it with its probe,
 // which also ends it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of one judged answer and of one new question, in the real
 // exercise and date-game screens, each driven by clicks as a child would,
 // offscreen, on the test fakes (a silent sound player, a fixed clock).

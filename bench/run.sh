@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures Klepsos against a bare Qt Widgets window of the same size, both
 # started alternately in one run, and prints tables of medians:
 #   - start-up, from process start to the first painted start screen, and

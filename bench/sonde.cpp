@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A probe that bench/run.sh loads into the program it measures (LD_PRELOAD),
 // so that the real program runs as a user starts it, with its own options
 // and nothing added to its code. It writes to the file named by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes at all may sit in the score file (a damaged disk, another
 // program's file under that name): reading them must never crash, and what is
 // read must write back to exactly the bytes it was read from.

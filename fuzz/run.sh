@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the score-file fuzzer with clang and runs it for a bounded time on
 # the seed corpus. Exits non-zero on any finding (crash, sanitizer report,
 # broken round trip); the failing input is kept in the build folder.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Set-up, build, and run the program or its tests on a Debian machine.
 #   scripts/klepsos.sh run    install what is missing, build, start Klepsos
 #   scripts/klepsos.sh test   install what is missing, build, run every test,

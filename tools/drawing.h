@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small painting helpers shared by every generated picture.
 #pragma once
 

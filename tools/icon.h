@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: a friendly alarm clock showing ten past ten.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon at every hicolor PNG size.
 // Run at build time: klepsos_genicons <icons folder> <icon name>
 // gives <icons folder>/<N>x<N>/apps/<icon name>.png for each size.

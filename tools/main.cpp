@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes every picture, sound and the starting score file into the program's datas folder.
 // Run at build time: klepsos_gendatas <datas folder>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's pictures: screen backgrounds and the sheet the clock faces are cut from.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's sounds: soft clicks, success jingles and gentle "oops" tunes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/displaylayer.h"
 
 #ifndef Q_OS_WIN

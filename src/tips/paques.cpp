@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paques.h"
 
 QDate DatePaques(const qint16& annee)

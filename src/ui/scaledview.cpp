@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "scaledview.h"
 
 #include <QEvent>
@@ -38,6 +39,16 @@ qreal ScaledView::designScale() const
 QRectF ScaledView::designRect() const
 {
     return viewportTransform().mapRect(sceneRect());
+}
+
+bool ScaledView::event(QEvent* e)
+{
+    // Hiding the screen that held the focus takes the scene's focus away
+    // from the design; a key then gives it back, to the design's own focus
+    // widget, before the key is delivered.
+    if ((e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) && !proxy_->hasFocus())
+        proxy_->setFocus(Qt::OtherFocusReason);
+    return QGraphicsView::event(e);
 }
 
 void ScaledView::resizeEvent(QResizeEvent* e)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QGraphicsView>
@@ -25,6 +26,7 @@ public:
     qreal deviceScale() const { return designScale() * devicePixelRatioF(); }
 
 protected:
+    bool event(QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 

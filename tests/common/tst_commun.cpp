@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared rules: numbers and times in texts, the calendar's carries, the
 // score file's bytes, and the shared state's sounds, display and focus.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The score file under bad conditions: a full disk, the file turned into a
 // folder, the folder gone, the program killed while saving. The previous
 // file must stay whole whenever the new one cannot be written whole, and the
@@ -183,12 +184,13 @@ private slots:
     void restesEnlevesAuDemarrage()
     {
         Banc b;
-        for (const char* nom : {"18.aBcDeF", "18.zzzzzz", "18.abcde", "18.abc1ef", "18.abcdefg", "x18.abcdef"})
-            QVERIFY(ecrireFichier(QDir(b.datas).filePath(nom), "x"));
+        for (const char* nom : {"18.aBcDeF", "18.zzzzzz", "18.abcde", "18.abc1ef", "18.abcdefg", "x18.abcdef"}) {
+            QFile f(QDir(b.datas).filePath(nom));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
+        }
         QVERIFY(b.demarrer());
         QCOMPARE(QDir(b.datas).entryList({"*18.*"}), QStringList({"18.abc1ef", "18.abcde", "18.abcdefg", "x18.abcdef"}));
     }
-
 };
 
 QTEST_MAIN(TstScoreRobuste)

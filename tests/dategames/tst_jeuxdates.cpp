@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The date games: their dates, numbers and texts, then the screen driven as
 // a child would (spinners, answer labels, "Continuer").
 #include <QTest>

@@ -1,5 +1,5 @@
-# Helpers to drive the real program in a real X server, sourced by the
-# end-to-end and installation tests. Each wait is bounded: a hang fails.
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Helpers to drive the real program in an X server; every wait is bounded.
 
 # Stops the test with a message.
 die() {
@@ -27,22 +27,12 @@ rerun_in_x() {
         timeout --kill-after=5 "$seconds" xvfb-run -a -s "-screen 0 ${X_SCREEN:-1024x768}x24" bash "$@"
 }
 
-# Waits until a visible window's name matches the pattern; prints its id.
-# usage: wait_window PATTERN SECONDS
+# usage: wait_window PATTERN SECONDS: prints the id of the visible window so named.
 wait_window() {
     local id
     id=$(timeout "$2" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true)
     [ -n "$id" ] || die "no visible window named '$1' after $2 s"
     echo "$id"
-}
-
-# Waits until no visible window's name matches the pattern.
-wait_window_gone() {
-    local end=$((SECONDS + $2))
-    while xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$end" ] || die "window '$1' still shown after $2 s"
-        sleep 0.2
-    done
 }
 
 # The display's place of a point X Y of the 640 x 480 scene.
@@ -62,9 +52,7 @@ scene_region() {
         'BEGIN { printf "%dx%d+%d+%d\n", w * s + 0.5, h * s + 0.5, ox + x * s + 0.5, oy + y * s + 0.5 }'
 }
 
-# Sets WIN_X, WIN_Y, WIN_W, WIN_H and WIN_GEOMETRY (WxH+X+Y) to a window's
-# place, and SCALE, SCENE_X, SCENE_Y to where the window shows the 640 x 480
-# scene: as large as fits, centred.
+# A window's place (WIN_*), and SCALE, SCENE_X, SCENE_Y of the 640 x 480 scene in it.
 window_place() {
     local X Y WIDTH HEIGHT WINDOW SCREEN
     eval "$(xdotool getwindowgeometry --shell "$1")"
@@ -80,8 +68,7 @@ alive() {
     kill -0 "$1" 2>/dev/null || die "the program ended unexpectedly ($2)"
 }
 
-# Waits for the program to end by itself; fails if it does not, or ends with an error.
-# usage: wait_exit PID SECONDS
+# usage: wait_exit PID SECONDS: fails unless the program ends by itself, with status 0.
 wait_exit() {
     local end=$((SECONDS + $2)) status=0
     while kill -0 "$1" 2>/dev/null; do
@@ -95,10 +82,7 @@ wait_exit() {
     [ "$status" -eq 0 ] || die "the program ended with status $status"
 }
 
-# Keeps only a band along the edges of an image of WxH, from its top left
-# corner: screens draw their controls inside, and each picture has its own
-# border decorations, so the band tells the pictures apart.
-# usage: edge_band IMAGE WxH OUT
+# usage: edge_band IMAGE WxH OUT: only the edges, whose decorations tell pictures apart.
 edge_band() {
     local w=${2%x*} h=${2#*x}
     convert "$1" -crop "$2+0+0" +repage -fill black \
@@ -106,9 +90,7 @@ edge_band() {
 }
 EDGE=12
 
-# The picture (among the given ones) whose edges are closest to those of a
-# shot, as "name distance ratio": ratio is that distance over the next closest one.
-# usage: nearest_picture SHOT PICTURE...
+# usage: nearest_picture SHOT PICTURE...: "name distance ratio-to-the-next" of the closest.
 nearest_picture() {
     local shot=$1 size band distances p
     shift
@@ -127,13 +109,8 @@ nearest_picture() {
          END { printf "%s %s %.2f\n", name, d, r }' <<<"$distances"
 }
 
-# Takes screenshots of the whole display until a region of it shows the
-# expected picture (brought back to its size in the scene), then keeps that
-# shot. Fails after SECONDS on a region that is nearly one flat colour or
-# whose edges are not clearly those of the expected picture.
-# usage: expect_screen SHOT GEOMETRY SIZE EXPECTED SECONDS PICTURE...
-#   GEOMETRY is the region, WxH+X+Y; SIZE its size in the scene, WxH;
-#   EXPECTED is the file name of the expected picture.
+# usage: expect_screen SHOT WxH+X+Y SIZE EXPECTED SECONDS PICTURE...: shoots until that
+# region (SIZE in the scene) clearly shows EXPECTED, not a flat colour; fails after SECONDS.
 expect_screen() {
     local shot=$1 geometry=$2 size=$3 expected=$4 seconds=$5 colours nearest name distance ratio region
     shift 5

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six kinds of exercise: their numbers and texts, then the exercises
 // screen driven as a child would (spinners, answer labels, "Continuer", the
 // "X 10 mn" switch and the way back).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package's control fields and contents; its library dependencies come from dpkg-shlibdeps.
 set -euo pipefail
 source "$(dirname "$0")/../e2e/x11.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install gives the whole desktop program, which reads its installed data and keeps
 # the score in the user's data folder: the zero score on the first run, the child's after.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the freedesktop validators on the desktop entry and the AppStream file.
 # A hint is advice; a warning or an error fails.
 # usage: validate.sh desktop FILE | validate.sh metainfo FILE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, the start screen and its drawings, the about window and quitting.
 #include <QDir>
 #include <QFile>
@@ -250,20 +251,6 @@ private slots:
         QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("3")));
         sons.play(QStringLiteral("1"));
         QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("1")));
-    }
-
-    void sonsAbsentsNeBloquentRien()
-    {
-        Banc b;
-        for (const QString& nom : QDir(b.datas).entryList(QDir::Files))
-            if (!nom.startsWith(QLatin1Char('2')) && nom != QLatin1String("anim") && nom != QLatin1String("18"))
-                QFile::remove(QDir(b.datas).filePath(nom));
-        // The real player, on a folder without sounds: silence, no error.
-        EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
-        sons.load();
-        sons.play(QStringLiteral("3"));
-        sons.play(QStringLiteral("absent"));
-        QVERIFY(b.demarrer());
     }
 };
 

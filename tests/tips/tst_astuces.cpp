@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tips: Easter and its feasts, the time elapsed since a date, and the
 // tips screen with its clock, driven by clicks.
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks what the build-time generator wrote into the datas folder, by reading the files
 // back the way the program will: pictures by content, sounds as plain PCM WAV.
 
