@@ -4,9 +4,11 @@
 // file must stay whole whenever the new one cannot be written whole, and the
 // program must still quit.
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +16,6 @@
 #include <functional>
 #include <memory>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include "common/score.h"
@@ -32,6 +33,10 @@ Compteurs compteurs(qint32 exercices, qint32 justes, qint32 erreurs)
     c.nb_erreurs = erreurs;
     return c;
 }
+
+const Compteurs compteursA = compteurs(7, 4, 3);
+const Compteurs compteursB = compteurs(40000, 30000, 70000);
+const char* const boucleDeSauvegardes = "KLEPSOS_TEST_BOUCLE_DE_SAUVEGARDES";
 
 QByteArray lireFichier(const QString& chemin)
 {
@@ -141,32 +146,38 @@ private slots:
 
     // A child process saves two scores of different lengths in turn and is
     // killed at many different moments: the file left is always one of them,
-    // whole.
+    // whole. The child is this program started afresh, not a fork of this
+    // threaded process, and it reports each save done: the kills are paced
+    // by its progress, so a slow machine still sees both sides of a save.
     void tueEnPleineSauvegarde()
     {
         QTemporaryDir tmp;
         const QString fichier = tmp.filePath(QStringLiteral("18"));
-        const Compteurs a = compteurs(7, 4, 3);
-        const Compteurs b = compteurs(40000, 30000, 70000);
         const QByteArray octetsA = octetsScore(7, 4, 3);
         const QByteArray octetsB = QByteArray::fromHex("020001000300409c00000200307570110100");
-        QVERIFY(score::sauver(fichier, a));
+        QVERIFY(score::sauver(fichier, compteursA));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(boucleDeSauvegardes), fichier);
 
         int vusA = 0;
         int vusB = 0;
-        for (int i = 0; i < 150; ++i) {
-            const pid_t pid = fork();
-            QVERIFY(pid >= 0);
-            if (pid == 0) {
-                for (int n = 0;; ++n)
-                    score::sauver(fichier, n % 2 ? a : b);
+        for (int i = 0; i < 40; ++i) {
+            QProcess enfant;
+            enfant.setProcessEnvironment(env);
+            enfant.start(QCoreApplication::applicationFilePath(), {});
+            QVERIFY(enfant.waitForStarted());
+            // Saves alternate B, A, B...: after an odd count B is whole.
+            const int faites = 1 + i % 4;
+            QByteArray recu;
+            while (recu.size() < faites) {
+                QVERIFY2(enfant.waitForReadyRead(20000), "the saving child stays silent");
+                recu += enfant.readAllStandardOutput();
             }
-            // From at once to a few milliseconds, at uneven steps.
-            usleep(useconds_t((i * 37) % 3000));
-            kill(pid, SIGKILL);
-            int etat = 0;
-            QCOMPARE(waitpid(pid, &etat, 0), pid);
-            QVERIFY(WIFSIGNALED(etat));
+            // Then from at once to about a millisecond, at uneven steps.
+            usleep(useconds_t((i * 37) % 1200));
+            enfant.kill();
+            QVERIFY(enfant.waitForFinished());
+            QCOMPARE(enfant.exitStatus(), QProcess::CrashExit);
 
             const QByteArray lu = lireFichier(fichier);
             QVERIFY2(lu == octetsA || lu == octetsB, qPrintable(QString::number(i) + ": " + lu.toHex()));
@@ -176,7 +187,6 @@ private slots:
             for (const QString& nom : restes(tmp.path()))
                 QFile::remove(tmp.filePath(nom));
         }
-        // The kills did land on both sides of a save.
         QVERIFY2(vusA > 0 && vusB > 0, qPrintable(QStringLiteral("%1 / %2").arg(vusA).arg(vusB)));
     }
 
@@ -193,5 +203,19 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstScoreRobuste)
+// Started with boucleDeSauvegardes set, this program only saves B, A, B...
+// to the file it names, one byte on its output after each save, until killed.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsSet(boucleDeSauvegardes)) {
+        const QString fichier = qEnvironmentVariable(boucleDeSauvegardes);
+        for (int n = 0;; ++n)
+            if (score::sauver(fichier, n % 2 ? compteursA : compteursB) && write(STDOUT_FILENO, "x", 1) != 1)
+                return 1;
+    }
+    QApplication app(argc, argv);
+    TstScoreRobuste tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_score_robuste.moc"
