@@ -94,15 +94,31 @@ void Screen::setFocusOrder(const QList<QStringList>& groups)
             // The labels and pictures keep no focus policy of their own
             // (setFocus does not ask for one): a label that can take the
             // focus costs more to lay out each time its caption changes.
-            order_.append(control(name));
+            QWidget* c = control(name);
+            // Watched for its own focus events: inside a graphics view the
+            // application's focus widget stays the view, so the
+            // application's focus signal never names the design's controls.
+            c->installEventFilter(this);
+            order_.append(c);
             groupOf_.append(g);
         }
     }
-    if (!ring_) {
+    if (!ring_)
         ring_ = new FocusRing(this);
-        connect(qApp, &QApplication::focusChanged, this,
-                [this](QWidget*, QWidget* now) { focusChanged(now); });
-    }
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* e)
+{
+    // Qt moves the focus off a hidden widget only when it is the
+    // application's focus widget, never inside a graphics view: the screen
+    // does it for its controls in both cases.
+    if (e->type() == QEvent::Hide && window()->focusWidget() == watched && isVisible())
+        holdFocusForGroup(int(order_.indexOf(static_cast<QWidget*>(watched))));
+    else if (e->type() == QEvent::FocusIn)
+        focusChanged(static_cast<QWidget*>(watched));
+    else if (e->type() == QEvent::FocusOut && ring_->control() == watched)
+        focusChanged(nullptr);
+    return QWidget::eventFilter(watched, e);
 }
 
 void Screen::setEscapeControl(const char* name)
@@ -144,16 +160,21 @@ bool Screen::focusNextPrevChild(bool next)
     QWidget* current = window()->focusWidget();
     const int i = int(order_.indexOf(current));
     if (i >= 0 && !reachable(current)) {
-        // The control is being hidden or disabled by what it did (a
-        // "Continuer" hiding itself): hold the focus on the screen until
-        // that is over, then go to what its section shows by then.
-        setFocus(Qt::OtherFocusReason);
-        QTimer::singleShot(0, this, [this, g = groupOf_[i]] { focusInGroup(g); });
+        holdFocusForGroup(i);
         return true;
     }
     if (QWidget* target = neighbour(i, next))
         target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
+}
+
+void Screen::holdFocusForGroup(int i)
+{
+    // The control is being hidden or disabled by what it did (a "Continuer"
+    // hiding itself): hold the focus on the screen until that is over, then
+    // go to what its section shows by then.
+    setFocus(Qt::OtherFocusReason);
+    QTimer::singleShot(0, this, [this, g = groupOf_[i]] { focusInGroup(g); });
 }
 
 void Screen::focusInGroup(int group)

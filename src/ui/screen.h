@@ -69,6 +69,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
     // The screen draws no focus mark (the ring does): taking or losing the
     // focus must not repaint the whole screen.
     void focusInEvent(QFocusEvent*) override {}
@@ -80,6 +81,7 @@ private:
     // The next reachable control after (or before) the one at index i of
     // the order, going round; -1 starts from the ends.
     QWidget* neighbour(int i, bool next) const;
+    void holdFocusForGroup(int i);
     void focusInGroup(int group);
     void focusChanged(QWidget* now);
 
