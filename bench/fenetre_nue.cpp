@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The floor for start-up: a bare Qt Widgets window with one label, 640 x 480,
-// or full screen with --plein-ecran. bench/run.sh measures it with its probe,
+// The floor for start-up: a bare Qt Widgets window with one label, 640 x 480
+// or --taille=WIDTHxHEIGHT, or full screen with --plein-ecran. bench/run.sh measures it with its probe,
 // which also ends it.
 #include <QApplication>
 #include <QLabel>
@@ -19,7 +19,13 @@ int main(int argc, char* argv[])
         fenetre.setGeometry(QGuiApplication::primaryScreen()->geometry());
         fenetre.showFullScreen();
     } else {
-        fenetre.setFixedSize(640, 480);
+        QSize taille(640, 480);
+        for (const QString& a : QApplication::arguments())
+            if (a.startsWith(QStringLiteral("--taille="))) {
+                const QStringList wh = a.mid(9).split(QLatin1Char('x'));
+                taille = QSize(wh.value(0).toInt(), wh.value(1).toInt());
+            }
+        fenetre.setFixedSize(taille);
         fenetre.show();
     }
     return app.exec();

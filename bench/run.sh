@@ -74,7 +74,7 @@ lancer() {
     grep -q '^rss ' "$notes" || { echo "$nom ($config) did not paint: $*" >&2; exit 1; }
     while read -r etape valeur; do
         case $etape in
-        rss | cpu | largeur | hauteur) mesures["$config $nom $etape"]+="$valeur"$'\n' ;;
+        rss | rss_peint | cpu | largeur | hauteur) mesures["$config $nom $etape"]+="$valeur"$'\n' ;;
         *) mesures["$config $nom $etape"]+="$((valeur - t0))"$'\n' ;;
         esac
     done <"$notes"
@@ -83,25 +83,28 @@ lancer() {
     return 0
 }
 
+m() { printf '%s' "${mesures[$1]:-}" | median; }
 configs=(fenetre)
 $plein_ecran && configs+=(plein)
 
 for config in "${configs[@]}"; do
     if [ "$config" = fenetre ]; then
-        klepsos=("$KLEPSOS" "${options_fenetre[@]}") nue=("$NUE")
+        klepsos=("$KLEPSOS" "${options_fenetre[@]}")
     else
         klepsos=("$KLEPSOS" --plein-ecran) nue=("$NUE" --plein-ecran)
     fi
-    # A first run of each warms the file cache and is not counted.
-    lancer chauffe nue "" "${nue[@]}"
-    lancer chauffe klepsos depart "${klepsos[@]}"
+    # A first run of each warms the file cache and is not counted. In window
+    # mode the bare window then takes the size klepsos opened at.
+    lancer "chauffe-$config" klepsos depart "${klepsos[@]}"
+    [ "$config" = fenetre ] &&
+        nue=("$NUE" "--taille=$(m "chauffe-$config klepsos largeur")x$(m "chauffe-$config klepsos hauteur")")
+    lancer "chauffe-$config" nue "" "${nue[@]}"
     for _ in $(seq "$RUNS"); do
         lancer "$config" nue "" "${nue[@]}"
         lancer "$config" klepsos depart "${klepsos[@]}"
     done
 done
 
-m() { printf '%s' "${mesures[$1]:-}" | median; }
 ms() { awk -v us="$(m "$1")" 'BEGIN {printf (us == "") ? "-" : "%.1f", us / 1000}'; }
 mb() { awk -v kb="$(m "$1")" 'BEGIN {printf "%.1f", kb / 1024}'; }
 ratio() { awk -v a="$(m "$1")" -v b="$(m "$2")" 'BEGIN {printf (a == "" || b == "") ? "-" : "%.2f", a / b}'; }
@@ -129,6 +132,7 @@ for config in "${configs[@]}"; do
     ligne "$config" "$titre" "start-up" ms ms peint "1.5 at most"
     ligne "$config" "$titre" "processor time to first paint, all threads" ms ms cpu "(for reference)"
     ligne "$config" "$titre" "peak memory" MB mb rss "1.5 at most"
+    ligne "$config" "$titre" "peak memory at the first paint" MB mb rss_peint "(for reference)"
     ligne "$config" "$titre" "mapped, seen from outside" ms ms carte "cross-check"
 done
 $plein_ecran || echo "| full screen | | not measured: this klepsos has no --plein-ecran option | | | |"

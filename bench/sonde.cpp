@@ -11,6 +11,7 @@
 //                KLEPSOS_SONDE_ECRAN (any widget when unset), done
 //   cpu          the processor time used until then by all its threads
 //                (µs, user and system): the work done, whatever ran beside
+//   rss_peint    the peak resident memory (kB) at that first paint
 //   rss          the peak resident memory (kB), half a second after that
 // and then ends the process at once: nothing is saved and no quitting runs.
 #include <QCoreApplication>
@@ -87,6 +88,7 @@ protected:
                     rusage u{};
                     getrusage(RUSAGE_SELF, &u);
                     ecrire("cpu", microsecondes(u.ru_utime) + microsecondes(u.ru_stime));
+                    ecrire("rss_peint", u.ru_maxrss);
                 });
                 QTimer::singleShot(AttenteMemoireMs, this, [] {
                     rusage u{};

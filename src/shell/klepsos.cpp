@@ -104,11 +104,27 @@ void Klepsos::ecrireScoreExercices()
     exercices_->CompterExercice();
 }
 
+namespace {
+
+// The watch's face on the picture sheet.
+constexpr QRect decoupeMontre(0, 0, 136, 138);
+
+}  // namespace
+
 bool Klepsos::demarrer(QString* erreur)
 {
-    // The picture sheet is decoded on another thread while the start screen's
-    // widgets are built. The start screen's background is decoded at its
-    // first paint, at the size the display shows it.
+    // The start screen's pictures, at the size the display will show them,
+    // and the picture sheet are decoded on other threads while its widgets
+    // are built. The sheet's part goes first: it costs the decoding of the
+    // whole sheet, let go before the background is decoded and held.
+    const qreal echelle = presentation_->echellePrevue();
+    QList<PictureFile::Part> parts;
+    // The sheet's parts are read only when the screen is scaled up.
+    if (echelle > 1)
+        parts.append({PictureFile(r_.cheminDatas(QStringLiteral("anim"))), decoupeMontre});
+    const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
+    parts.append({fond, QRect(QPoint(0, 0), fond.size())});
+    PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
     std::future<QImage> planche = std::async(
         std::launch::async, [](const QString& chemin) { return QImage(chemin); },
         r_.cheminDatas(QStringLiteral("anim")));
@@ -135,7 +151,7 @@ bool Klepsos::demarrer(QString* erreur)
     }
     anim->setPicture(r_.anim);
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
-    r_.poserDecoupe(r_.montre2, {0, 0, 136, 138});
+    r_.poserDecoupe(r_.montre2, decoupeMontre);
     r_.montre->copyPicture(*r_.montre2);
 
     // A save killed half-way may have left its temporary file beside the score.

@@ -55,32 +55,56 @@ void Presentation::setMode(Mode mode)
         montrer();
 }
 
-void Presentation::montrer()
+QRect Presentation::geometrie() const
 {
     const QRect ecranEntier = ecran() ? ecran()->geometry() : QRect(QPoint(0, 0), tailleFixe);
+    switch (mode_) {
+    case Mode::Fixe:
+        return QRect(QPoint(0, 0), tailleFixe);
+    case Mode::PleinEcran:
+        return ecranEntier;
+    case Mode::Fenetre:
+        break;
+    }
+    const QRect libre = ecran() ? ecran()->availableGeometry() : ecranEntier;
+    const qreal s = std::max<qreal>(1, partFenetre * echellePleinEcran(ecran()));
+    QRect g(QPoint(0, 0), (QSizeF(tailleFixe) * s).toSize().boundedTo(libre.size()));
+    g.moveCenter(libre.center());
+    return g;
+}
+
+qreal Presentation::echellePrevue() const
+{
+    const QSizeF taille = geometrie().size();
+    const qreal dpr = ecran() ? ecran()->devicePixelRatio() : 1;
+    return std::min(taille.width() / tailleFixe.width(), taille.height() / tailleFixe.height()) * dpr;
+}
+
+void Presentation::montrer()
+{
+    const QRect g = geometrie();
     switch (mode_) {
     case Mode::Fixe:
         // The display is 640 x 480: a title bar would push the bottom row
         // ("SORTIE", every "Retour") off the screen.
         setWindowFlag(Qt::FramelessWindowHint);
-        setFixedSize(tailleFixe);
-        move(0, 0);
+        setFixedSize(g.size());
+        move(g.topLeft());
         show();
         break;
     case Mode::PleinEcran:
         // Without a window manager the state alone would not size it.
-        setGeometry(ecranEntier);
+        setGeometry(g);
         showFullScreen();
         break;
-    case Mode::Fenetre: {
-        const QRect libre = ecran() ? ecran()->availableGeometry() : ecranEntier;
-        const qreal s = std::max<qreal>(1, partFenetre * echellePleinEcran(ecran()));
-        QRect g(QPoint(0, 0), (QSizeF(tailleFixe) * s).toSize().boundedTo(libre.size()));
-        g.moveCenter(libre.center());
+    case Mode::Fenetre:
+        // Sized before it is first mapped, so that the first paint is the
+        // one at its size; again after, as leaving full screen restores the
+        // size the window had before.
+        setGeometry(g);
         showNormal();
         setGeometry(g);
         break;
-    }
     }
     activateWindow();
 }

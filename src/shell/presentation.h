@@ -32,6 +32,8 @@ public:
     // Takes effect at once when the window is shown, else at montrer().
     void setMode(Mode mode);
     void montrer();
+    // Device pixels per design pixel once montrer() has shown the window.
+    qreal echellePrevue() const;
     // F11: full screen to window and back, kept for the next run.
     void basculer();
 
@@ -47,6 +49,8 @@ protected:
     void drawBackground(QPainter* p, const QRectF& rect) override;
 
 private:
+    // Where montrer() puts the window in the current mode.
+    QRect geometrie() const;
     Screen* ecranMontre() const;
     QScreen* ecran() const;
 

@@ -22,7 +22,7 @@ QSize covering(const QSize& size, qreal scale)
 }  // namespace
 
 PictureFile::PictureFile(const QString& path)
-    : path_(path), variants_(std::make_shared<std::optional<QList<Variant>>>())
+    : path_(path), shared_(std::make_shared<Shared>())
 {
 }
 
@@ -33,7 +33,7 @@ QByteArray PictureFile::checksum(const QByteArray& bytes)
 
 const QList<PictureFile::Variant>& PictureFile::variants() const
 {
-    std::optional<QList<Variant>>& found = *variants_;
+    std::optional<QList<Variant>>& found = shared_->variants;
     if (found)
         return *found;
     found.emplace();
@@ -55,43 +55,87 @@ const QList<PictureFile::Variant>& PictureFile::variants() const
     return *found;
 }
 
+QSize PictureFile::size() const
+{
+    return QImageReader(path_).size();
+}
+
 QPixmap PictureFile::read(qreal scale) const
 {
-    const QSize size = QImageReader(path_).size();
-    return read(scale, QRect(QPoint(0, 0), size));
+    return read(scale, QRect(QPoint(0, 0), size()));
+}
+
+PictureFile::Plan PictureFile::plan(qreal scale, const QRect& part) const
+{
+    // The plain file unless a variant is needed, then the smallest one large
+    // enough, or else the largest there is.
+    Plan p{path_, {}, {}};
+    qreal factor = 1;
+    if (scale > 1) {
+        for (const Variant& v : variants()) {
+            p.path = v.path;
+            factor = v.factor;
+            if (v.factor >= scale - sameScale)
+                break;
+        }
+    }
+    p.clip = QRectF(QPointF(part.topLeft()) * factor, QSizeF(part.size()) * factor).toAlignedRect();
+    p.shown = factor > scale + sameScale ? covering(part.size(), scale) : p.clip.size();
+    return p;
+}
+
+QImage PictureFile::decode(const Plan& p)
+{
+    QImageReader reader(p.path);
+    if (p.clip.topLeft().isNull() && p.clip.size() == reader.size()) {
+        // A whole picture is decoded straight at the size it is shown.
+        if (p.shown != p.clip.size())
+            reader.setScaledSize(p.shown);
+        return reader.read();
+    }
+    reader.setClipRect(p.clip);
+    QImage image = reader.read();
+    if (!image.isNull() && p.shown != image.size())
+        image = image.scaled(p.shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
+}
+
+std::vector<PictureFile::Ahead>& PictureFile::ahead()
+{
+    static std::vector<Ahead> pending;
+    return pending;
+}
+
+void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
+{
+    auto worker = std::make_shared<std::future<void>>();
+    std::vector<std::pair<Plan, std::promise<QImage>>> work;
+    for (const auto& [file, part] : parts) {
+        if (file.isNull() || part.isEmpty())
+            continue;
+        std::promise<QImage> promise;
+        const Plan p = file.plan(scale, part);
+        ahead().push_back({file.path_, part, p, promise.get_future(), worker});
+        work.emplace_back(p, std::move(promise));
+    }
+    if (!work.empty())
+        *worker = std::async(std::launch::async, [work = std::move(work)]() mutable {
+            for (auto& [plan, promise] : work)
+                promise.set_value(decode(plan));
+        });
 }
 
 QPixmap PictureFile::read(qreal scale, const QRect& part) const
 {
     if (isNull() || part.isEmpty())
         return QPixmap();
-    // The plain file unless a variant is needed, then the smallest one large
-    // enough, or else the largest there is.
-    QString path = path_;
-    qreal factor = 1;
-    if (scale > 1) {
-        for (const Variant& v : variants()) {
-            path = v.path;
-            factor = v.factor;
-            if (v.factor >= scale - sameScale)
-                break;
-        }
-    }
-    QImageReader reader(path);
-    const QRect clip = QRectF(QPointF(part.topLeft()) * factor, QSizeF(part.size()) * factor).toAlignedRect();
-    const QSize shown = factor > scale + sameScale ? covering(part.size(), scale) : clip.size();
+    const Plan p = plan(scale, part);
     QImage image;
-    if (clip.topLeft().isNull() && clip.size() == reader.size()) {
-        // A whole picture is decoded straight at the size it is shown.
-        if (shown != clip.size())
-            reader.setScaledSize(shown);
-        image = reader.read();
-    } else {
-        reader.setClipRect(clip);
-        image = reader.read();
-        if (!image.isNull() && shown != image.size())
-            image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    std::vector<Ahead>& pending = ahead();
+    const auto found = std::find_if(pending.begin(), pending.end(), [&p](const Ahead& a) { return a.plan == p; });
+    image = found != pending.end() ? found->image.get() : decode(p);
+    // This part decoded ahead for a scale that did not come is let go too.
+    std::erase_if(pending, [this, &part](const Ahead& a) { return a.file == path_ && a.part == part; });
     if (image.isNull())
         return QPixmap();
     QPixmap pixmap = QPixmap::fromImage(std::move(image));

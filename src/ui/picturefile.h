@@ -5,11 +5,16 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <future>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 // A picture file and its sharper variants beside it: "name@2x",
-// "name@2.25x"... drawn at that many times the plain file's size. A variant counts only if
+// "name@2.25x"... drawn at that many times the plain file's size (a sheet's
+// variant may stop short of it where only transparent pixels would remain:
+// what lies beyond reads as transparent). A variant counts only if
 // it names the checksum of the plain file as it is now, so a replaced plain
 // picture is shown as it is rather than an old variant of another one.
 class PictureFile {
@@ -31,6 +36,16 @@ public:
     // The whole picture, the same way.
     QPixmap read(qreal scale) const;
 
+    // Starts decoding these parts of pictures for `scale`, one after the
+    // other on a thread of their own; the first read of the same part of the
+    // same file, by any copy, then takes what was decoded, waiting for it if
+    // need be.
+    using Part = std::pair<PictureFile, QRect>;
+    static void decodeAhead(const QList<Part>& parts, qreal scale);
+
+    // The size of the plain file, from its header.
+    QSize size() const;
+
     // Checksum of a plain file's bytes as a variant names it.
     static QByteArray checksum(const QByteArray& bytes);
 
@@ -39,9 +54,32 @@ private:
         QString path;
         qreal factor;
     };
+    // What reading a part at a scale decodes: a rectangle of one file,
+    // brought to the size shown.
+    struct Plan {
+        QString path;
+        QRect clip;
+        QSize shown;
+        bool operator==(const Plan&) const = default;
+    };
+    struct Ahead {
+        QString file;
+        QRect part;
+        Plan plan;
+        std::future<QImage> image;
+        // Ends the decoding thread (waiting for it) with its last part.
+        std::shared_ptr<std::future<void>> worker;
+    };
+    // What is being decoded ahead, for the main thread only.
+    static std::vector<Ahead>& ahead();
+    struct Shared {
+        std::optional<QList<Variant>> variants;
+    };
     const QList<Variant>& variants() const;
+    Plan plan(qreal scale, const QRect& part) const;
+    static QImage decode(const Plan& plan);
 
     QString path_;
     // Found once, on the first read, and shared by copies.
-    std::shared_ptr<std::optional<QList<Variant>>> variants_;
+    std::shared_ptr<Shared> shared_;
 };

@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "support/banc.h"
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/picturebox.h"
+#include "ui/picturefile.h"
 #include "ui/style.h"
 
 class TstWidgets : public QObject {
@@ -65,6 +69,36 @@ private slots:
         QTest::mouseClick(l, Qt::RightButton);
         QCOMPARE(clics.size(), 1);
 
+    }
+
+    // A sheet's variant cut short at its empty margins, read directly or
+    // decoded ahead: the part read is the variant's, at the size asked for,
+    // transparent beyond the cut, and never what was decoded for another scale.
+    void partiesDUneVarianteCoupee()
+    {
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("f"));
+        QImage image(40, 30, QImage::Format_ARGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(plain, "PNG"));
+        QFile f(plain);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QImage variant(80, 40, QImage::Format_ARGB32);  // 20 of the 30 rows
+        variant.fill(Qt::blue);
+        variant.setText(QString::fromLatin1(PictureFile::OriginKey), QString::fromLatin1(PictureFile::checksum(f.readAll())));
+        QVERIFY(variant.save(plain + QStringLiteral("@2x"), "PNG"));
+
+        const PictureFile file(plain);
+        const QImage coupe = file.read(2, QRect(0, 10, 20, 20)).toImage();
+        QCOMPARE(coupe.size(), QSize(40, 40));
+        QCOMPARE(coupe.pixelColor(0, 0), QColor(Qt::blue));
+        QCOMPARE(coupe.pixelColor(0, 39).alpha(), 0);
+        PictureFile::decodeAhead({{file, QRect(0, 0, 20, 10)}}, 2);
+        QCOMPARE(PictureFile(plain).read(1.5, QRect(0, 0, 20, 10)).size(), QSize(30, 15));
+        PictureFile::decodeAhead({{file, QRect(0, 0, 20, 10)}}, 2);
+        const QImage avance = PictureFile(plain).read(2, QRect(0, 0, 20, 10)).toImage();
+        QCOMPARE(avance.size(), QSize(40, 20));
+        QCOMPARE(avance.pixelColor(39, 19), QColor(Qt::blue));
     }
 };
 
