@@ -113,10 +113,14 @@ constexpr QRect decoupeMontre(0, 0, 136, 138);
 
 bool Klepsos::demarrer(QString* erreur)
 {
-    // The start screen's pictures, at the size the display will show them,
-    // and the picture sheet are decoded on other threads while its widgets
-    // are built. The sheet's part goes first: it costs the decoding of the
-    // whole sheet, let go before the background is decoded and held.
+    // The picture sheet, needed before the window is shown, and the start
+    // screen's pictures at the size the display will show them are decoded
+    // on other threads while its widgets are built. Of the latter the
+    // sheet's part goes first: it costs the decoding of the whole sheet,
+    // let go before the background is decoded and held.
+    std::future<QImage> planche = std::async(
+        std::launch::async, [](const QString& chemin) { return QImage(chemin); },
+        r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();
     QList<PictureFile::Part> parts;
     // The sheet's parts are read only when the screen is scaled up.
@@ -125,9 +129,6 @@ bool Klepsos::demarrer(QString* erreur)
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
     parts.append({fond, QRect(QPoint(0, 0), fond.size())});
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
-    std::future<QImage> planche = std::async(
-        std::launch::async, [](const QString& chemin) { return QImage(chemin); },
-        r_.cheminDatas(QStringLiteral("anim")));
 
     depart_ = new Depart(r_, *this, fenetre_.get());
     depart_->setGeometry(0, 0, 640, 480);
