@@ -15,7 +15,6 @@ class JeuxDates;
 class Lecon;
 class PictureBox;
 class Presentation;
-class Screen;
 
 // The design of every screen: 640 x 480, holding the full-size screens, one
 // shown at a time. The window on the display presents it scaled; closing
