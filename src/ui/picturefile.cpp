@@ -22,7 +22,7 @@ QSize covering(const QSize& size, qreal scale)
 }  // namespace
 
 PictureFile::PictureFile(const QString& path)
-    : path_(path), shared_(std::make_shared<Shared>())
+    : path_(path), variants_(std::make_shared<std::optional<QList<Variant>>>())
 {
 }
 
@@ -33,7 +33,7 @@ QByteArray PictureFile::checksum(const QByteArray& bytes)
 
 const QList<PictureFile::Variant>& PictureFile::variants() const
 {
-    std::optional<QList<Variant>>& found = shared_->variants;
+    std::optional<QList<Variant>>& found = *variants_;
     if (found)
         return *found;
     found.emplace();
@@ -130,10 +130,9 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     if (isNull() || part.isEmpty())
         return QPixmap();
     const Plan p = plan(scale, part);
-    QImage image;
     std::vector<Ahead>& pending = ahead();
     const auto found = std::find_if(pending.begin(), pending.end(), [&p](const Ahead& a) { return a.plan == p; });
-    image = found != pending.end() ? found->image.get() : decode(p);
+    QImage image = found != pending.end() ? found->image.get() : decode(p);
     // This part decoded ahead for a scale that did not come is let go too.
     std::erase_if(pending, [this, &part](const Ahead& a) { return a.file == path_ && a.part == part; });
     if (image.isNull())

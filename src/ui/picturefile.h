@@ -72,14 +72,11 @@ private:
     };
     // What is being decoded ahead, for the main thread only.
     static std::vector<Ahead>& ahead();
-    struct Shared {
-        std::optional<QList<Variant>> variants;
-    };
     const QList<Variant>& variants() const;
     Plan plan(qreal scale, const QRect& part) const;
     static QImage decode(const Plan& plan);
 
     QString path_;
     // Found once, on the first read, and shared by copies.
-    std::shared_ptr<Shared> shared_;
+    std::shared_ptr<std::optional<QList<Variant>>> variants_;
 };
