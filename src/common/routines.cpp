@@ -106,7 +106,7 @@ bool Routines::ChargerFond(Screen* ecran, const QString& nom, QString* erreur)
     // picture itself is decoded when its screen is first shown.
     if (!VerifierFond(nom, erreur))
         return false;
-    ecran->setBackgroundFile(cheminDatas(nom));
+    ecran->setBackgroundFile(PictureFile(cheminDatas(nom)));
     return true;
 }
 

@@ -121,11 +121,12 @@ bool Klepsos::demarrer(QString* erreur)
     std::future<QImage> planche = std::async(
         std::launch::async, [](const QString& chemin) { return QImage(chemin); },
         r_.cheminDatas(QStringLiteral("anim")));
+    r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();
     QList<PictureFile::Part> parts;
     // The sheet's parts are read only when the screen is scaled up.
     if (echelle > 1)
-        parts.append({PictureFile(r_.cheminDatas(QStringLiteral("anim"))), decoupeMontre});
+        parts.append({r_.planche, decoupeMontre});
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
     parts.append({fond, QRect(QPoint(0, 0), fond.size())});
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
@@ -151,7 +152,6 @@ bool Klepsos::demarrer(QString* erreur)
         return false;
     }
     anim->setPicture(r_.anim);
-    r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     r_.poserDecoupe(r_.montre2, decoupeMontre);
     r_.montre->copyPicture(*r_.montre2);
 
@@ -166,7 +166,9 @@ bool Klepsos::demarrer(QString* erreur)
     for (const char* nom : {"21", "23", "22", "25", "26", "28"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
-    r_.ChargerFond(depart_, QStringLiteral("23"));
+    // The same file as the one being decoded ahead: its copies are not
+    // looked for again.
+    depart_->setBackgroundFile(fond);
 
     const QSizeF taille = r_.affichage.screenSize();
     r_.largeur_ecran = float(taille.width());

@@ -26,10 +26,10 @@ void Screen::setBackground(const QPixmap& picture)
     update();
 }
 
-void Screen::setBackgroundFile(const QString& path)
+void Screen::setBackgroundFile(const PictureFile& file)
 {
     background_ = QPixmap();
-    backgroundFile_ = PictureFile(path);
+    backgroundFile_ = file;
     backgroundScale_ = 0;
     update();
 }

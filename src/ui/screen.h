@@ -26,7 +26,7 @@ public:
     // The background from a picture file, decoded when the screen is first
     // painted, at the resolution it is painted at: a screen never opened
     // costs neither the time nor the memory.
-    void setBackgroundFile(const QString& path);
+    void setBackgroundFile(const PictureFile& file);
     // The background for `scale` device pixels per pixel, decoded again only
     // when the scale grows beyond the one last decoded for.
     QPixmap background(qreal scale = 1) const;
