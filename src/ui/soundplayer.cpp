@@ -35,8 +35,8 @@ void dropNoAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
 }  // namespace
 
 EffectSoundPlayer::EffectSoundPlayer(const QString& folder, const QStringList& names,
-                                     const QString& silentNotice)
-    : folder_(folder), names_(names), silentNotice_(silentNotice)
+                                     std::optional<QString> silentNotice)
+    : folder_(folder), names_(names), silentNotice_(std::move(silentNotice))
 {
 }
 
@@ -58,8 +58,8 @@ void EffectSoundPlayer::load()
     }();
     Q_UNUSED(filtering);
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        if (!silentNotice_.isEmpty())
-            std::fprintf(stderr, "%s\n", silentNotice_.toLocal8Bit().constData());
+        if (silentNotice_)
+            std::fprintf(stderr, "%s\n", silentNotice_->toLocal8Bit().constData());
     } else {
         const QDir dir(folder_);
         for (const QString& name : std::as_const(names_)) {

@@ -32,7 +32,7 @@ public:
 class EffectSoundPlayer final : public SoundPlayer {
 public:
     EffectSoundPlayer(const QString& folder, const QStringList& names,
-                      const QString& silentNotice = QString());
+                      std::optional<QString> silentNotice = std::nullopt);
     ~EffectSoundPlayer() override;
     void play(const QString& name) override;
     void load() override;
@@ -44,7 +44,7 @@ public:
 private:
     QString folder_;
     QStringList names_;
-    QString silentNotice_;
+    std::optional<QString> silentNotice_;
     bool loaded_ = false;
     std::optional<QString> pending_;  // asked for before load()
     std::optional<QString> last_;
