@@ -92,6 +92,7 @@ bool Routines::VerifierFond(const QString& nom, QString* erreur) const
 {
     const QString chemin = cheminDatas(nom);
     QImageReader lecteur(chemin);
+    PictureFile::knowFormat(lecteur, chemin);
     if (!lecteur.canRead() || !lecteur.size().isValid()) {
         if (erreur)
             *erreur = messageImageIllisible(chemin);

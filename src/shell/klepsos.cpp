@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QImage>
+#include <QImageReader>
 #include <QTimer>
 #include <future>
 #include <type_traits>
@@ -119,7 +120,12 @@ bool Klepsos::demarrer(QString* erreur)
     // sheet's part goes first: it costs the decoding of the whole sheet,
     // let go before the background is decoded and held.
     std::future<QImage> planche = std::async(
-        std::launch::async, [](const QString& chemin) { return QImage(chemin); },
+        std::launch::async,
+        [](const QString& chemin) {
+            QImageReader lecteur(chemin);
+            PictureFile::knowFormat(lecteur, chemin);
+            return lecteur.read();
+        },
         r_.cheminDatas(QStringLiteral("anim")));
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();

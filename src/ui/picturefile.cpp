@@ -48,7 +48,11 @@ const QList<PictureFile::Variant>& PictureFile::variants() const
         const qreal factor = name.mid(prefix.size(), name.size() - prefix.size() - 1).toDouble(&ok);
         const QString path = info.dir().filePath(name);
         // Only the header is read here.
-        if (ok && factor > 1 && QImageReader(path).text(QString::fromLatin1(OriginKey)).toLatin1() == sum)
+        if (!ok || factor <= 1)
+            continue;
+        QImageReader reader(path);
+        knowFormat(reader, path);
+        if (reader.text(QString::fromLatin1(OriginKey)).toLatin1() == sum)
             found->append({path, factor});
     }
     std::sort(found->begin(), found->end(), [](const Variant& a, const Variant& b) { return a.factor < b.factor; });
@@ -57,7 +61,19 @@ const QList<PictureFile::Variant>& PictureFile::variants() const
 
 QSize PictureFile::size() const
 {
-    return QImageReader(path_).size();
+    QImageReader reader(path_);
+    knowFormat(reader, path_);
+    return reader.size();
+}
+
+void PictureFile::knowFormat(QImageReader& reader, const QString& path)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n");
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.read(signature.size()) == signature) {
+        reader.setFormat("png");
+        reader.setAutoDetectImageFormat(false);
+    }
 }
 
 QPixmap PictureFile::read(qreal scale) const
@@ -87,6 +103,7 @@ PictureFile::Plan PictureFile::plan(qreal scale, const QRect& part) const
 QImage PictureFile::decode(const Plan& p)
 {
     QImageReader reader(p.path);
+    knowFormat(reader, p.path);
     if (p.clip.topLeft().isNull() && p.clip.size() == reader.size()) {
         // A whole picture is decoded straight at the size it is shown.
         if (p.shown != p.clip.size())
@@ -109,19 +126,23 @@ std::vector<PictureFile::Ahead>& PictureFile::ahead()
 void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
 {
     auto worker = std::make_shared<std::future<void>>();
-    std::vector<std::pair<Plan, std::promise<QImage>>> work;
+    std::vector<std::pair<Part, std::promise<Decoded>>> work;
     for (const auto& [file, part] : parts) {
         if (file.isNull() || part.isEmpty())
             continue;
-        std::promise<QImage> promise;
-        const Plan p = file.plan(scale, part);
-        ahead().push_back({file.path_, part, p, promise.get_future(), worker});
-        work.emplace_back(p, std::move(promise));
+        std::promise<Decoded> promise;
+        ahead().push_back({file.path_, part, scale, promise.get_future(), worker});
+        // A copy of its own: the variants found by the thread are not the
+        // shared ones of the main thread's copies.
+        work.emplace_back(Part{PictureFile(file.path_), part}, std::move(promise));
     }
     if (!work.empty())
-        *worker = std::async(std::launch::async, [work = std::move(work)]() mutable {
-            for (auto& [plan, promise] : work)
-                promise.set_value(decode(plan));
+        *worker = std::async(std::launch::async, [work = std::move(work), scale]() mutable {
+            for (auto& [job, promise] : work) {
+                const auto& [file, part] = job;
+                QImage image = decode(file.plan(scale, part));
+                promise.set_value({std::move(image), file.variants()});
+            }
         });
 }
 
@@ -129,10 +150,19 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
 {
     if (isNull() || part.isEmpty())
         return QPixmap();
-    const Plan p = plan(scale, part);
     std::vector<Ahead>& pending = ahead();
-    const auto found = std::find_if(pending.begin(), pending.end(), [&p](const Ahead& a) { return a.plan == p; });
-    QImage image = found != pending.end() ? found->image.get() : decode(p);
+    const auto found = std::find_if(pending.begin(), pending.end(), [&](const Ahead& a) {
+        return a.file == path_ && a.part == part && std::abs(a.scale - scale) < sameScale;
+    });
+    QImage image;
+    if (found != pending.end()) {
+        Decoded d = found->decoded.get();
+        image = std::move(d.image);
+        if (!*variants_)
+            *variants_ = std::move(d.variants);
+    } else {
+        image = decode(plan(scale, part));
+    }
     // This part decoded ahead for a scale that did not come is let go too.
     std::erase_if(pending, [this, &part](const Ahead& a) { return a.file == path_ && a.part == part; });
     if (image.isNull())

@@ -11,6 +11,8 @@
 #include <utility>
 #include <vector>
 
+class QImageReader;
+
 // A picture file and its sharper variants beside it: "name@2x",
 // "name@2.25x"... drawn at that many times the plain file's size (a sheet's
 // variant may stop short of it where only transparent pixels would remain:
@@ -37,14 +39,20 @@ public:
     QPixmap read(qreal scale) const;
 
     // Starts decoding these parts of pictures for `scale`, one after the
-    // other on a thread of their own; the first read of the same part of the
-    // same file, by any copy, then takes what was decoded, waiting for it if
-    // need be.
+    // other on a thread of their own, which also looks for the variants; the
+    // first read of the same part of the same file at the same scale, by any
+    // copy, then takes what was decoded, waiting for it if need be.
     using Part = std::pair<PictureFile, QRect>;
     static void decodeAhead(const QList<Part>& parts, qreal scale);
 
     // The size of the plain file, from its header.
     QSize size() const;
+
+    // Readies a reader of `path` to read a PNG without asking every image
+    // plugin what the file is: Qt would, the files having no suffix, and
+    // loading the plugins costs more than reading a header. Anything else
+    // is still found from its content.
+    static void knowFormat(QImageReader& reader, const QString& path);
 
     // Checksum of a plain file's bytes as a variant names it.
     static QByteArray checksum(const QByteArray& bytes);
@@ -62,11 +70,17 @@ private:
         QSize shown;
         bool operator==(const Plan&) const = default;
     };
+    // A part decoded ahead, with the variants found on the way, so that the
+    // main thread need not look for them again.
+    struct Decoded {
+        QImage image;
+        QList<Variant> variants;
+    };
     struct Ahead {
         QString file;
         QRect part;
-        Plan plan;
-        std::future<QImage> image;
+        qreal scale;
+        std::future<Decoded> decoded;
         // Ends the decoding thread (waiting for it) with its last part.
         std::shared_ptr<std::future<void>> worker;
     };

@@ -99,6 +99,12 @@ private slots:
         const QImage avance = PictureFile(plain).read(2, QRect(0, 0, 20, 10)).toImage();
         QCOMPARE(avance.size(), QSize(40, 20));
         QCOMPARE(avance.pixelColor(39, 19), QColor(Qt::blue));
+
+        // A picture replaced by one in another format is still read.
+        const QString autre = dir.filePath(QStringLiteral("g"));
+        QVERIFY(image.save(autre, "BMP"));
+        QCOMPARE(PictureFile(autre).read(1).size(), QSize(40, 30));
+        QCOMPARE(PictureFile(autre).size(), QSize(40, 30));
     }
 };
 
