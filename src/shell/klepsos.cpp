@@ -117,8 +117,7 @@ bool Klepsos::demarrer(QString* erreur)
     // The picture sheet, needed before the window is shown, and the start
     // screen's pictures at the size the display will show them are decoded
     // on other threads while its widgets are built. Of the latter the
-    // sheet's part goes first: it costs the decoding of the whole sheet,
-    // let go before the background is decoded and held.
+    // background goes first: it is the longest, and the first painted.
     std::future<QImage> planche = std::async(
         std::launch::async,
         [](const QString& chemin) {
@@ -129,12 +128,11 @@ bool Klepsos::demarrer(QString* erreur)
         r_.cheminDatas(QStringLiteral("anim")));
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();
-    QList<PictureFile::Part> parts;
+    const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
+    QList<PictureFile::Part> parts{{fond, QRect(QPoint(0, 0), fond.size())}};
     // The sheet's parts are read only when the screen is scaled up.
     if (echelle > 1)
         parts.append({r_.planche, decoupeMontre});
-    const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
-    parts.append({fond, QRect(QPoint(0, 0), fond.size())});
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
 
     depart_ = new Depart(r_, *this, fenetre_.get());
