@@ -12,7 +12,7 @@
 #include "shell/klepsos.h"
 #include "shell/options.h"
 #include "shell/presentation.h"
-#include "ui/soundplayer.h"
+#include "ui/modulesoundplayer.h"
 
 namespace {
 
@@ -72,7 +72,8 @@ int main(int argc, char* argv[])
     const Emplacements ou = emplacementsProgramme();
     SystemClock clock;
     SystemRandom random;
-    EffectSoundPlayer sounds(ou.datas, nomsSons(),
+    ModuleSoundPlayer sounds(ou.sons, QStringLiteral("Klepsos fonctionne sans son : son module est introuvable."),
+                             ou.datas, nomsSons(),
                              QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
                                             "n'a été trouvée."));
     const auto display = makePlatformDisplayLayer();

@@ -10,6 +10,7 @@
 namespace {
 
 const QString nomScore = QStringLiteral("18");
+const QString nomModuleSons = QStringLiteral("klepsos-sons");
 
 bool estDossierDatas(const QString& dossier)
 {
@@ -22,13 +23,14 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
 {
     const QDir programme(dossierProgramme);
     const QString voisin = programme.filePath(QStringLiteral("datas"));
+    const Emplacements aCote{voisin, QDir(voisin).filePath(nomScore), programme.filePath(nomModuleSons)};
     if (estDossierDatas(voisin))
-        return {voisin, QDir(voisin).filePath(nomScore)};
+        return aCote;
 
     const QString installe =
         QDir::cleanPath(programme.filePath(QStringLiteral("../share/klepsos/datas")));
     if (!estDossierDatas(installe) || dossierUtilisateur.isEmpty())
-        return {voisin, QDir(voisin).filePath(nomScore)};
+        return aCote;
 
     const QString score = QDir(dossierUtilisateur).filePath(nomScore);
     if (!QFileInfo::exists(score)) {
@@ -38,7 +40,7 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
         QFile::setPermissions(score, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                          | QFile::ReadOther);
     }
-    return {installe, score};
+    return {installe, score, QDir::cleanPath(programme.filePath(QStringLiteral("../" KLEPSOS_MODULE_DIR "/") + nomModuleSons))};
 }
 
 Emplacements emplacementsProgramme()

@@ -8,12 +8,15 @@
 struct Emplacements {
     QString datas;   // folder of pictures, sounds and the delivered score
     QString score;   // the score file the program reads and writes
+    QString sons;    // the sound module, without its suffix
 };
 
 // A folder "datas" beside the program wins (build tree, portable copy): the
-// score is kept in it, as "datas/18". Otherwise the program is installed: its
-// data are in <prefix>/share/klepsos/datas, and the score lives in the user's
-// own data folder, started from the delivered zero score on the first run.
+// score is kept in it, as "datas/18", and the sound module is beside the
+// program too. Otherwise the program is installed: its data are in
+// <prefix>/share/klepsos/datas, its sound module in <prefix>/lib/<multiarch>/klepsos, and
+// the score lives in the user's own data folder, started from the delivered
+// zero score on the first run.
 Emplacements choisirEmplacements(const QString& dossierProgramme, const QString& dossierUtilisateur);
 
 // The same, for this program and this user.

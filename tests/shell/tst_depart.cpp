@@ -10,6 +10,7 @@
 #include "shell/textes.h"
 #include "shell/presentation.h"
 #include "support/banc.h"
+#include "ui/modulesoundplayer.h"
 #include "ui/picturebox.h"
 
 namespace {
@@ -251,6 +252,22 @@ private slots:
         QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("3")));
         sons.play(QStringLiteral("1"));
         QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("1")));
+
+        // The same through the module the program opens; without it, silence.
+        ModuleSoundPlayer module(QStringLiteral(KLEPSOS_SOUND_MODULE), QStringLiteral("absent"), b.datas,
+                                 {QStringLiteral("1"), QStringLiteral("3")});
+        module.play(QStringLiteral("1"));
+        module.play(QStringLiteral("3"));
+        QVERIFY(!module.player());
+        module.load();
+        const auto* joueur = dynamic_cast<const EffectSoundPlayer*>(module.player());
+        QVERIFY(joueur);
+        QCOMPARE(joueur->lastPlayed(), std::optional<QString>(QStringLiteral("3")));
+        ModuleSoundPlayer sansModule(b.datas + QStringLiteral("/nulle-part"), QStringLiteral("absent"), b.datas, {});
+        sansModule.play(QStringLiteral("1"));
+        sansModule.load();
+        sansModule.play(QStringLiteral("1"));
+        QVERIFY(!sansModule.player());
     }
 };
 
