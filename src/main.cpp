@@ -73,9 +73,9 @@ int main(int argc, char* argv[])
     SystemClock clock;
     SystemRandom random;
     ModuleSoundPlayer sounds(ou.sons, QStringLiteral("Klepsos fonctionne sans son : son module est introuvable."),
-                             ou.datas, nomsSons(),
-                             QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
-                                            "n'a été trouvée."));
+                             {ou.datas, nomsSons(),
+                              QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
+                                             "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);

@@ -4,10 +4,8 @@
 #include <cstdio>
 #include <utility>
 
-ModuleSoundPlayer::ModuleSoundPlayer(const QString& module, const QString& missingNotice, const QString& folder,
-                                     const QStringList& names, std::optional<QString> silentNotice)
-    : module_(module), missingNotice_(missingNotice), folder_(folder), names_(names),
-      silentNotice_(std::move(silentNotice))
+ModuleSoundPlayer::ModuleSoundPlayer(const QString& module, const QString& missingNotice, SoundFiles files)
+    : module_(module), missingNotice_(missingNotice), files_(std::move(files))
 {
 }
 
@@ -22,7 +20,7 @@ void ModuleSoundPlayer::load()
     loaded_ = true;
     const auto make = reinterpret_cast<MakeSoundPlayer>(module_.resolve(MakeSoundPlayerSymbol));
     if (make)
-        player_.reset(make(folder_, names_, silentNotice_));
+        player_.reset(make(files_));
     if (!player_) {
         std::fprintf(stderr, "%s\n%s\n", missingNotice_.toLocal8Bit().constData(),
                      module_.errorString().toLocal8Bit().constData());

@@ -3,24 +3,21 @@
 
 #include <QLibrary>
 #include <QString>
-#include <QStringList>
 #include <memory>
 #include <optional>
 
 #include "soundplayer.h"
 
-// Plays through the EffectSoundPlayer of a module opened by load(). Qt
-// Multimedia and the audio libraries it pulls in cost more to load than a
-// bare window takes to start: kept out of the program, they are loaded with
-// the sounds, after the first paint, rather than before main(). The last
+// Plays through the EffectSoundPlayer of a module opened by load(). Loaded
+// with the program, Qt Multimedia and the audio libraries it pulls in would
+// delay the first screen by several milliseconds, before main(); kept in the
+// module, they are loaded with the sounds, after the first paint. The last
 // sound asked for before then plays once the module is loaded. Without the
 // module the program is silent, and prints missingNotice, with the reason.
 class ModuleSoundPlayer final : public SoundPlayer {
 public:
-    // `module`: the module's path without its suffix; the rest as for
-    // EffectSoundPlayer.
-    ModuleSoundPlayer(const QString& module, const QString& missingNotice, const QString& folder,
-                      const QStringList& names, std::optional<QString> silentNotice = std::nullopt);
+    // `module`: the module's path without its suffix.
+    ModuleSoundPlayer(const QString& module, const QString& missingNotice, SoundFiles files);
     ~ModuleSoundPlayer() override;
     void play(const QString& name) override;
     void load() override;
@@ -31,15 +28,12 @@ public:
 private:
     QLibrary module_;
     QString missingNotice_;
-    QString folder_;
-    QStringList names_;
-    std::optional<QString> silentNotice_;
+    SoundFiles files_;
     bool loaded_ = false;
     std::optional<QString> pending_;  // asked for before load()
     std::unique_ptr<SoundPlayer> player_;
 };
 
 // What the module exports, under this name: a new EffectSoundPlayer, owned by the caller.
-using MakeSoundPlayer = SoundPlayer* (*)(const QString& folder, const QStringList& names,
-                                         const std::optional<QString>& silentNotice);
+using MakeSoundPlayer = SoundPlayer* (*)(const SoundFiles& files);
 inline constexpr const char* MakeSoundPlayerSymbol = "klepsos_make_sound_player";

@@ -4,10 +4,9 @@
 
 #include <type_traits>
 
-extern "C" Q_DECL_EXPORT SoundPlayer* klepsos_make_sound_player(const QString& folder, const QStringList& names,
-                                                                const std::optional<QString>& silentNotice)
+extern "C" Q_DECL_EXPORT SoundPlayer* klepsos_make_sound_player(const SoundFiles& files)
 {
-    return new EffectSoundPlayer(folder, names, silentNotice);
+    return new EffectSoundPlayer(files);
 }
 
 static_assert(std::is_same_v<decltype(&klepsos_make_sound_player), MakeSoundPlayer>);

@@ -34,9 +34,7 @@ void dropNoAudioWarnings(QtMsgType type, const QMessageLogContext& context, cons
 
 }  // namespace
 
-EffectSoundPlayer::EffectSoundPlayer(const QString& folder, const QStringList& names,
-                                     std::optional<QString> silentNotice)
-    : folder_(folder), names_(names), silentNotice_(std::move(silentNotice))
+EffectSoundPlayer::EffectSoundPlayer(SoundFiles files) : files_(std::move(files))
 {
 }
 
@@ -58,11 +56,11 @@ void EffectSoundPlayer::load()
     }();
     Q_UNUSED(filtering);
     if (QMediaDevices::audioOutputs().isEmpty()) {
-        if (silentNotice_)
-            std::fprintf(stderr, "%s\n", silentNotice_->toLocal8Bit().constData());
+        if (files_.silentNotice)
+            std::fprintf(stderr, "%s\n", files_.silentNotice->toLocal8Bit().constData());
     } else {
-        const QDir dir(folder_);
-        for (const QString& name : std::as_const(names_)) {
+        const QDir dir(files_.folder);
+        for (const QString& name : std::as_const(files_.names)) {
             const QString path = dir.filePath(name);
             if (!QFileInfo::exists(path))
                 continue;

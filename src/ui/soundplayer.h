@@ -20,6 +20,14 @@ public:
     virtual void load() {}
 };
 
+// What a player plays: the WAV files of one folder, by name, and the notice
+// printed once on a machine without audio output, when one is given.
+struct SoundFiles {
+    QString folder;
+    QStringList names;
+    std::optional<QString> silentNotice = std::nullopt;
+};
+
 // Plays WAV files of one folder through QSoundEffect. The files, and with
 // them Qt Multimedia and the audio device, are opened by load(), once. The
 // last sound asked for before that is kept and played as soon as the files
@@ -27,12 +35,11 @@ public:
 // or unplayable file, or no audio device, is silence.
 //
 // With no audio output at all nothing is loaded, and Qt Multimedia's own
-// warnings about it (one per sound) are dropped: the console shows
-// silentNotice once instead, when one is given.
+// warnings about it (one per sound) are dropped: the console shows the
+// silent notice instead.
 class EffectSoundPlayer final : public SoundPlayer {
 public:
-    EffectSoundPlayer(const QString& folder, const QStringList& names,
-                      std::optional<QString> silentNotice = std::nullopt);
+    explicit EffectSoundPlayer(SoundFiles files);
     ~EffectSoundPlayer() override;
     void play(const QString& name) override;
     void load() override;
@@ -42,9 +49,7 @@ public:
     const std::optional<QString>& lastPlayed() const { return last_; }
 
 private:
-    QString folder_;
-    QStringList names_;
-    std::optional<QString> silentNotice_;
+    SoundFiles files_;
     bool loaded_ = false;
     std::optional<QString> pending_;  // asked for before load()
     std::optional<QString> last_;

@@ -244,7 +244,7 @@ private slots:
     void sonDemandeAvantLeChargement()
     {
         Banc b;
-        EffectSoundPlayer sons(b.datas, {QStringLiteral("1"), QStringLiteral("3")});
+        EffectSoundPlayer sons({b.datas, {QStringLiteral("1"), QStringLiteral("3")}});
         sons.play(QStringLiteral("1"));
         sons.play(QStringLiteral("3"));
         QVERIFY(!sons.isLoaded() && !sons.lastPlayed());
@@ -254,8 +254,8 @@ private slots:
         QCOMPARE(sons.lastPlayed(), std::optional<QString>(QStringLiteral("1")));
 
         // The same through the module the program opens; without it, silence.
-        ModuleSoundPlayer module(QStringLiteral(KLEPSOS_SOUND_MODULE), QStringLiteral("absent"), b.datas,
-                                 {QStringLiteral("1"), QStringLiteral("3")});
+        ModuleSoundPlayer module(QStringLiteral(KLEPSOS_SOUND_MODULE), QStringLiteral("absent"),
+                                 {b.datas, {QStringLiteral("1"), QStringLiteral("3")}});
         module.play(QStringLiteral("1"));
         module.play(QStringLiteral("3"));
         QVERIFY(!module.player());
@@ -263,7 +263,7 @@ private slots:
         const auto* joueur = dynamic_cast<const EffectSoundPlayer*>(module.player());
         QVERIFY(joueur);
         QCOMPARE(joueur->lastPlayed(), std::optional<QString>(QStringLiteral("3")));
-        ModuleSoundPlayer sansModule(b.datas + QStringLiteral("/nulle-part"), QStringLiteral("absent"), b.datas, {});
+        ModuleSoundPlayer sansModule(b.datas + QStringLiteral("/nulle-part"), QStringLiteral("absent"), {b.datas, {}});
         sansModule.play(QStringLiteral("1"));
         sansModule.load();
         sansModule.play(QStringLiteral("1"));
