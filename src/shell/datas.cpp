@@ -40,7 +40,8 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
         QFile::setPermissions(score, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                          | QFile::ReadOther);
     }
-    return {installe, score, QDir::cleanPath(programme.filePath(QStringLiteral("../" KLEPSOS_MODULE_DIR "/") + nomModuleSons))};
+    const QString modules = QDir::cleanPath(programme.filePath(QStringLiteral("../" KLEPSOS_MODULE_DIR)));
+    return {installe, score, QDir(modules).filePath(nomModuleSons)};
 }
 
 Emplacements emplacementsProgramme()

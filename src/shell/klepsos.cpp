@@ -2,10 +2,7 @@
 #include "klepsos.h"
 
 #include <QCloseEvent>
-#include <QImage>
-#include <QImageReader>
 #include <QTimer>
-#include <future>
 #include <type_traits>
 
 #include "apropos.h"
@@ -116,17 +113,11 @@ bool Klepsos::demarrer(QString* erreur)
 {
     // The picture sheet, needed before the window is shown, and the start
     // screen's pictures at the size the display will show them are decoded
-    // on other threads while its widgets are built. Of the latter the
+    // on two other threads while its widgets are built. Of the latter the
     // background goes first: it is the longest, and the first painted.
-    std::future<QImage> planche = std::async(
-        std::launch::async,
-        [](const QString& chemin) {
-            QImageReader lecteur(chemin);
-            PictureFile::knowFormat(lecteur, chemin);
-            return lecteur.read();
-        },
-        r_.cheminDatas(QStringLiteral("anim")));
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
+    const QRect toutePlanche(QPoint(0, 0), r_.planche.size());
+    PictureFile::decodeAhead({{r_.planche, toutePlanche}}, 1);
     const qreal echelle = presentation_->echellePrevue();
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
     QList<PictureFile::Part> parts{{fond, QRect(QPoint(0, 0), fond.size())}};
@@ -149,7 +140,7 @@ bool Klepsos::demarrer(QString* erreur)
     r_.centre_y = r_.montre->height() / 2.0f;
 
     auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
-    r_.anim = QPixmap::fromImage(planche.get());
+    r_.anim = r_.planche.read(1, toutePlanche);
     if (r_.anim.isNull()) {
         if (erreur)
             *erreur = messageImageIllisible(r_.cheminDatas(QStringLiteral("anim")));

@@ -141,7 +141,7 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
             for (auto& [job, promise] : work) {
                 const auto& [file, part] = job;
                 QImage image = decode(file.plan(scale, part));
-                promise.set_value({std::move(image), file.variants()});
+                promise.set_value({std::move(image), *file.variants_});
             }
         });
 }
@@ -158,7 +158,7 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     if (found != pending.end()) {
         Decoded d = found->decoded.get();
         image = std::move(d.image);
-        if (!*variants_)
+        if (!*variants_ && d.variants)
             *variants_ = std::move(d.variants);
     } else {
         image = decode(plan(scale, part));

@@ -70,11 +70,11 @@ private:
         QSize shown;
         bool operator==(const Plan&) const = default;
     };
-    // A part decoded ahead, with the variants found on the way, so that the
-    // main thread need not look for them again.
+    // A part decoded ahead, with the variants if they were looked for on the
+    // way (for a scale above 1), so that the main thread need not look again.
     struct Decoded {
         QImage image;
-        QList<Variant> variants;
+        std::optional<QList<Variant>> variants;
     };
     struct Ahead {
         QString file;

@@ -99,6 +99,11 @@ private slots:
         const QImage avance = PictureFile(plain).read(2, QRect(0, 0, 20, 10)).toImage();
         QCOMPARE(avance.size(), QSize(40, 20));
         QCOMPARE(avance.pixelColor(39, 19), QColor(Qt::blue));
+        // Decoded ahead at the plain size, a file still finds its variant later.
+        const PictureFile plat(plain);
+        PictureFile::decodeAhead({{plat, QRect(0, 0, 40, 30)}}, 1);
+        QCOMPARE(plat.read(1, QRect(0, 0, 40, 30)).toImage().pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(plat.read(2, QRect(0, 0, 20, 10)).toImage().pixelColor(0, 0), QColor(Qt::blue));
 
         // A picture replaced by one in another format is still read.
         const QString autre = dir.filePath(QStringLiteral("g"));
