@@ -2,7 +2,6 @@
 #include "routines.h"
 
 #include <QDir>
-#include <QImageReader>
 #include <QLabel>
 #include <QPixmap>
 #include <cmath>
@@ -91,9 +90,7 @@ void Routines::poserDecoupe(PictureBox* box, const QRect& rect) const
 bool Routines::VerifierFond(const QString& nom, QString* erreur) const
 {
     const QString chemin = cheminDatas(nom);
-    QImageReader lecteur(chemin);
-    PictureFile::knowFormat(lecteur, chemin);
-    if (!lecteur.canRead() || !lecteur.size().isValid()) {
+    if (!PictureFile(chemin).size().isValid()) {
         if (erreur)
             *erreur = messageImageIllisible(chemin);
         return false;

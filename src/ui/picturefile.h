@@ -68,7 +68,6 @@ private:
         QString path;
         QRect clip;
         QSize shown;
-        bool operator==(const Plan&) const = default;
     };
     // A part decoded ahead, with the variants if they were looked for on the
     // way (for a scale above 1), so that the main thread need not look again.
