@@ -5,10 +5,10 @@
 
 #include "routines.h"
 
-ProtocoleReponse::ProtocoleReponse(Routines& r, QWidget* encore, QList<QWidget*> fleches,
-                                   std::function<bool()> reponseSaisie,
+ProtocoleReponse::ProtocoleReponse(Routines& r, const QString& activite, QWidget* encore,
+                                   QList<QWidget*> fleches, std::function<bool()> reponseSaisie,
                                    std::function<void()> compterExercice)
-    : r_(r), encore_(encore), fleches_(std::move(fleches)),
+    : r_(r), activite_(activite), encore_(encore), fleches_(std::move(fleches)),
       reponseSaisie_(std::move(reponseSaisie)), compterExercice_(std::move(compterExercice))
 {
 }
@@ -19,7 +19,8 @@ bool ProtocoleReponse::accepte() const
 }
 
 bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
-                                 const std::function<void(bool)>& ecrire)
+                                 const std::function<void(bool)>& ecrire,
+                                 const std::function<ReponseJugee()>& decrire)
 {
     if (!accepte())
         return false;
@@ -27,8 +28,12 @@ bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
         f->hide();
     encore_->show();
     const bool juste = juger();
+    ReponseJugee trace = decrire();
+    trace.activite = activite_;
+    trace.juste = juste;
     r_.compterReponse(juste);
     ecrire(juste);
+    r_.registre->enregistrer(trace);
     compterExercice_();
     return true;
 }

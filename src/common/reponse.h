@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <functional>
 
+#include "registre.h"
+
 class QLabel;
 class Routines;
 
@@ -12,25 +14,29 @@ class Routines;
 // game: the click is taken only while the question is open ("Continuer"
 // hidden) and an answer has been entered; then the spinners hide,
 // "Continuer" shows, the answer is judged and counted with its sound, the
-// verdict is written and the exercise is counted last.
+// verdict is written, the answer is recorded under the activity's identifier
+// and the exercise is counted last.
 class ProtocoleReponse {
 public:
-    ProtocoleReponse(Routines& r, QWidget* encore, QList<QWidget*> fleches,
+    ProtocoleReponse(Routines& r, const QString& activite, QWidget* encore, QList<QWidget*> fleches,
                      std::function<bool()> reponseSaisie, std::function<void()> compterExercice);
 
     // Whether a click on an answer would be judged now.
     bool accepte() const;
 
     // The judged click. juger() says whether the answer is right; ecrire()
-    // writes the verdict. Returns false, having done nothing at all, when the
-    // click is not taken.
-    bool soumettre(const std::function<bool()>& juger, const std::function<void(bool)>& ecrire);
+    // writes the verdict; decrire() gives the question, the answer set and
+    // the right one, read before the verdict is written. Returns false,
+    // having done nothing at all, when the click is not taken.
+    bool soumettre(const std::function<bool()>& juger, const std::function<void(bool)>& ecrire,
+                   const std::function<ReponseJugee()>& decrire);
 
     // Back to an open question: "Continuer" hidden, spinners shown.
     void ouvrir();
 
 private:
     Routines& r_;
+    QString activite_;
     QWidget* encore_;
     QList<QWidget*> fleches_;
     std::function<bool()> reponseSaisie_;

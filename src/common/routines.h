@@ -9,6 +9,7 @@
 #include "clock.h"
 #include "displaylayer.h"
 #include "randomsource.h"
+#include "registre.h"
 #include "score.h"
 #include "ui/picturefile.h"
 
@@ -56,6 +57,10 @@ public:
     RandomSource& hasard;
     SoundPlayer& sons;
     DisplayLayer& affichage;
+    // Where judged answers go, and what is remembered for whoever plays;
+    // whoever knows the players points them elsewhere.
+    RegistreReponses* registre = &RegistreReponses::aucun();
+    Preferences* preferences = &preferencesDuProgramme_;
 
     // Where pictures and sounds are read, and where the score is kept.
     QString dossierDatas;
@@ -127,6 +132,8 @@ public:
 
 private:
     void montrerDepart(QWidget* quitte);
+
+    PreferencesDuProgramme preferencesDuProgramme_;
 };
 
 // The message that ends start-up when a picture cannot be read.

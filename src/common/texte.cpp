@@ -69,6 +69,11 @@ static QString deuxChiffres(int v, const char* unite)
          + QLatin1String(unite);
 }
 
+QString heuresMinutes(int heures, int minutes)
+{
+    return F(heures) + QStringLiteral(" h") + n(minutes) + QStringLiteral(" mn");
+}
+
 QString heureExacte(const QTime& t)
 {
     return QStringLiteral("Il est exactement\n") + deuxChiffres(t.hour(), " h")

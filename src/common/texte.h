@@ -29,6 +29,9 @@ QString majusculeInitiale(const QString& s);
 // everywhere else.
 QString dateLongue(const QDate& date, const QLocale& locale = localeAffichage());
 
+// An hour and minutes as the answers write them: "3 h 50 mn", "4 h 0 mn".
+QString heuresMinutes(int heures, int minutes);
+
 // "Il est exactement" then the time as " 09 h 05 mn 07 s" (two digits each).
 QString heureExacte(const QTime& t);
 

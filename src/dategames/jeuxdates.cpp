@@ -16,28 +16,28 @@
 namespace {
 
 const SectionJeu::Plan planDate{
-    "enonce7", {129, 114, 0, 0}, 309,
+    "date_naissance", "enonce7", {129, 114, 0, 0}, 309,
     "mois_dates", {98, 158}, "an_dates", {167, 158},
     {"fleche7", {112, 174}, 1, 12, 1, true}, {"fleche8", {167, 174}, 1900, 2100, 2000, false},
     "clic", 3, {299, 41}, 192, 174,
     "encore_date", {221, 213}, true};
 
 const SectionJeu::Plan planNbMois{
-    "enonce8", {380, 114, 219, 13}, 0,
+    "mois_en_annees", "enonce8", {380, 114, 219, 13}, 0,
     "nans", {429, 130}, "nmois", {508, 130},
     {"fleche9", {452, 146}, 0, 50, 0, false}, {"fleche10", {508, 146}, 0, 11, 0, false},
     "clic2", 358, {272, 49}, 167, 146,
     "encore_nbmois", {555, 192}, false};
 
 const SectionJeu::Plan planAge{
-    "enonce9", {179, 249, 257, 31}, 0,
+    "date_anniversaire", "enonce9", {179, 249, 257, 31}, 0,
     "mmois", {260, 283}, "mans", {324, 283},
     {"fleche11", {269, 299}, 1, 12, 1, true}, {"fleche12", {324, 299}, 2000, 2100, 2000, false},
     "clic3", 150, {325, 33}, 320, 299,
     "encore_age", {380, 331}, true};
 
 const SectionJeu::Plan planAnniversaire{
-    "enonce10", {6, 367, 257, 31}, 0,
+    "age_anniversaire", "enonce10", {6, 367, 257, 31}, 0,
     "ani_ans", {97, 396}, "ani_mois", {155, 396},
     {"fleche13", {109, 412}, 0, 99, 0, false}, {"fleche14", {160, 412}, 0, 11, 0, false},
     "clic4", 2, {291, 37}, 433, 412,
@@ -91,7 +91,8 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
             naissance::succes(),
             [this] {
                 return naissance::echec(jeuxdates::prenoms().value(prenom_date), date_naissance);
-            });
+            },
+            [this] { return moisEtAnnee(date_naissance); });
     });
     connect(date_->encore, &ClickableLabel::clicked, this, &JeuxDates::NouvelleQuestionDate);
 
@@ -111,7 +112,11 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
                 return nbmois::conversion(nb_mois)
                     == nbmois::AnsMois{nbmois_->fleche1->value(), nbmois_->fleche2->value()};
             },
-            nbmois::succes(), [this] { return nbmois::echec(nb_mois); });
+            nbmois::succes(), [this] { return nbmois::echec(nb_mois); },
+            [this] {
+                const nbmois::AnsMois r = nbmois::conversion(nb_mois);
+                return nbmois::libelleAnnees(r.ans) + QLatin1Char(' ') + jeuxdates::libelleMois(r.mois);
+            });
     });
     connect(nbmois_->encore, &ClickableLabel::clicked, this, &JeuxDates::NouvelleQuestionNbMois);
 
@@ -128,7 +133,8 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
             age::succes(),
             [this] {
                 return age::echec(jeuxdates::prenoms().value(prenom_age), date_fete);
-            });
+            },
+            [this] { return moisEtAnnee(date_fete); });
     });
     connect(age_->encore, &ClickableLabel::clicked, this, [this] {
         r_.SonClic();
@@ -155,6 +161,10 @@ JeuxDates::JeuxDates(Routines& r, QWidget* parent) : Screen(parent), r_(r)
             [this] {
                 return anniversaire::echec(jeuxdates::prenoms().value(prenom_anniversaire),
                                            ans_anniversaire, mois_anniversaire);
+            },
+            [this] {
+                return anniversaire::libelleAns(ans_anniversaire) + QLatin1Char(' ')
+                     + jeuxdates::libelleMois(mois_anniversaire);
             });
     });
     connect(anniversaire_->encore, &ClickableLabel::clicked, this,
@@ -184,6 +194,12 @@ void JeuxDates::activation()
     NouvelleQuestionNbMois();
     NouvelleQuestionAge();
     NouvelleQuestionAnniversaire();
+}
+
+QString JeuxDates::moisEtAnnee(const QDate& d) const
+{
+    return jeuxdates::jourEtMois(aujourdhui().day(), d.month(), d.year()) + QLatin1Char(' ')
+         + annee(d.year());
 }
 
 QDate JeuxDates::aujourdhui() const

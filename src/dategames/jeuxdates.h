@@ -31,6 +31,8 @@ private:
     void NouvelleQuestionAnniversaire();
 
     QDate aujourdhui() const;
+    // A date's month and year as the month and year labels write them.
+    QString moisEtAnnee(const QDate& d) const;
 
     Routines& r_;
     ClickableLabel* score_;

@@ -58,7 +58,7 @@ SectionJeu::SectionJeu(Routines& r, QWidget* ecran, const Plan& plan,
       r_(r),
       ecran_(ecran),
       plan_(plan),
-      protocole_(r, encore, {fleche1, fleche2}, std::move(reponseSaisie), std::move(compter))
+      protocole_(r, QString::fromLatin1(plan.activite), encore, {fleche1, fleche2}, std::move(reponseSaisie), std::move(compter))
 {
 }
 
@@ -110,8 +110,16 @@ void SectionJeu::surReponse(std::function<void()> juger)
 }
 
 void SectionJeu::soumettre(const std::function<bool()>& juste, const QString& succes,
-                           const std::function<QString()>& echec)
+                           const std::function<QString()>& echec,
+                           const std::function<QString()>& attendue)
 {
+    // The statement runs on into the answer labels: "... a donc vu le jour le ?".
+    const auto decrire = [&] {
+        return ReponseJugee{
+            .question = enonce->text().simplified() + QStringLiteral(" ?"),
+            .reponse = reponse1->text() + QLatin1Char(' ') + reponse2->text(),
+            .attendue = attendue()};
+    };
     protocole_.soumettre(juste, [&](bool bon) {
         clic->move(plan_.clicGauche, plan_.hautVerdict);
         if (bon) {
@@ -124,5 +132,5 @@ void SectionJeu::soumettre(const std::function<bool()>& juste, const QString& su
             setTextColor(reponse2, couleur::rouge);
         }
         clic->setCaption(echec());
-    });
+    }, decrire);
 }

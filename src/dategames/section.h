@@ -29,6 +29,7 @@ public:
         bool boucle;
     };
     struct Plan {
+        const char* activite;  // under which its answers are recorded
         const char* enonce;
         QRect enoncePlace;  // an empty size: the statement takes the size of its text
         int enonceDroite;   // a growing statement stops short of this x (a separator)
@@ -78,9 +79,10 @@ public:
     void surReponse(std::function<void()> juger);
 
     // The judged click (ignored when the protocol refuses it): juste() tests
-    // the answer, echec() gives the solution text when it is wrong.
+    // the answer, echec() gives the solution text when it is wrong,
+    // attendue() the right answer as the two answer labels would write it.
     void soumettre(const std::function<bool()>& juste, const QString& succes,
-                   const std::function<QString()>& echec);
+                   const std::function<QString()>& echec, const std::function<QString()>& attendue);
 
 private:
     void placer(ClickableLabel* label);

@@ -81,7 +81,7 @@ SectionComparaison::SectionComparaison(Exercices& ecran, Routines& r) : Section(
     egal_ = reponse("egal", {476, 407, 60, 16}, QStringLiteral("Egal"));
     encore_ = continuer("encore_estimation", {566, 407, 66, 16});
     // No spinner: the choice of label is the answer.
-    protocole_ = protocole(encore_, {}, {});
+    protocole_ = protocole("comparer_durees", encore_, {}, {});
 
     for (Choix c : {Choix::PlusPetit, Choix::PlusGrand, Choix::Egal})
         QObject::connect(label(c), &ClickableLabel::clicked, e, [this, c] { juger(c); });
@@ -126,5 +126,11 @@ void SectionComparaison::juger(Choix choix)
                               if (!juste)
                                   setTextColor(enonce5_, couleur::rouge);
                               enonce5_->setCaption(comparaison::verdict(q_, choix));
+                          },
+                          [this, choix] {
+                              return ReponseJugee{
+                                  .question = comparaison::enonce(q_).simplified(),
+                                  .reponse = label(choix)->text(),
+                                  .attendue = label(comparaison::relation(q_))->text()};
                           });
 }

@@ -27,10 +27,16 @@ bool juste(const Question& q, int heures, int minutes)
     return heures == attendu.heure && minutes == attendu.minute;
 }
 
-QString enonce(const Question& q)
+QString question(const Question& q)
 {
     return QStringLiteral("Saurez-vous convertir en heures et minutes") + n(q.minutes)
-         + QStringLiteral(" minutes ?\nEntrez votre réponse grâce aux flèches puis cliquez sur\n"
+         + QStringLiteral(" minutes ?");
+}
+
+QString enonce(const Question& q)
+{
+    return question(q)
+         + QStringLiteral("\nEntrez votre réponse grâce aux flèches puis cliquez sur\n"
                           "cette réponse pour la tester.");
 }
 
@@ -65,7 +71,7 @@ SectionConversion::SectionConversion(Exercices& ecran, Routines& r) : Section(ec
     fleche4_ = fleche("fleche4", {457, 321}, 0, 12, heure3_, QStringLiteral(" h"));
     fleche5_ = fleche("fleche5", {493, 321}, 0, 59, minute3_, QStringLiteral(" mn"));
     encore_ = continuer("encore_conversion", {566, 322, 66, 16});
-    protocole_ = protocole(encore_, {fleche4_, fleche5_},
+    protocole_ = protocole("minutes_en_heures", encore_, {fleche4_, fleche5_},
                            [this] { return heuresMinutesSaisies(heure3_, minute3_); });
 
     for (ClickableLabel* l : {heure3_, minute3_})
@@ -104,5 +110,12 @@ void SectionConversion::juger()
             for (ClickableLabel* l : {enonce4_, nb_, heure3_, minute3_})
                 setTextColor(l, couleur::rouge);
             enonce4_->setCaption(conversion::erreur(q_));
+        },
+        [this] {
+            const calendrier::HeureMinute attendu = q_.attendu();
+            return ReponseJugee{
+                .question = conversion::question(q_),
+                .reponse = texte::heuresMinutes(fleche4_->value(), fleche5_->value()),
+                .attendue = texte::heuresMinutes(attendu.heure, attendu.minute)};
         });
 }

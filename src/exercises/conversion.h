@@ -19,6 +19,8 @@ Question tirer(RandomSource& hasard);
 
 bool juste(const Question& q, int heures, int minutes);
 
+// The question on one line, without the instruction.
+QString question(const Question& q);
 QString enonce(const Question& q);
 // Left side of the conversion, before the answer: "135 mn =".
 QString membreGauche(const Question& q);

@@ -37,9 +37,15 @@ bool juste(const Question& q, int heure, int minutes)
     return heure == q.heure && minutes == q.minutes;
 }
 
+QString question()
+{
+    return QStringLiteral("Quelle heure est-il ?");
+}
+
 QString enonce()
 {
-    return QStringLiteral("Quelle heure est-il ?\nEntrez votre réponse grâce\n"
+    return question()
+         + QStringLiteral("\nEntrez votre réponse grâce\n"
                           "aux flèches puis cliquez sur\ncette réponse pour la tester.");
 }
 
@@ -75,7 +81,7 @@ SectionHeure::SectionHeure(Exercices& ecran, Routines& r) : Section(ecran, r)
     flechHeures_ = fleche("flech_heures", {521, 183}, 1, 12, heure_, QStringLiteral(" h"));
     flechMinutes_ = fleche("flech_minutes", {560, 183}, 0, 59, minu_, QStringLiteral(" mn"));
     encore_ = continuer("encore_heure", {566, 192, 66, 16});
-    protocole_ = protocole(encore_, {flechHeures_, flechMinutes_},
+    protocole_ = protocole("lire_horloge", encore_, {flechHeures_, flechMinutes_},
                            [this] { return heuresMinutesSaisies(heure_, minu_); });
 
     for (ClickableLabel* l : {heure_, minu_})
@@ -115,5 +121,11 @@ void SectionHeure::juger()
                 enonce2_->setCaption(lecture::erreur(q_));
                 setTextColor(enonce2_, couleur::rouge);
             }
+        },
+        [this] {
+            return ReponseJugee{
+                .question = lecture::question(),
+                .reponse = texte::heuresMinutes(flechHeures_->value(), flechMinutes_->value()),
+                .attendue = texte::heuresMinutes(q_.heure, q_.minutes)};
         });
 }

@@ -33,6 +33,8 @@ Aiguilles aiguilles(const Question& q, QSizeF cadran);
 
 bool juste(const Question& q, int heure, int minutes);
 
+// The question on one line: "Quelle heure est-il ?".
+QString question();
 QString enonce();
 QString reussite();
 QString erreur(const Question& q);

@@ -27,11 +27,17 @@ Question tirer(RandomSource& hasard)
     return q;
 }
 
-QString enonce(const Question& q)
+QString question(const Question& q)
 {
     return QStringLiteral("Combien de minutes dans") + n(q.heures) + QStringLiteral(" h")
-         + n(q.minutes) + QStringLiteral(" mn ?\nEntrez votre réponse grâce aux flèches puis\n"
-                                         "cliquez sur cette réponse pour la tester.");
+         + n(q.minutes) + QStringLiteral(" mn ?");
+}
+
+QString enonce(const Question& q)
+{
+    return question(q)
+         + QStringLiteral("\nEntrez votre réponse grâce aux flèches puis\n"
+                          "cliquez sur cette réponse pour la tester.");
 }
 
 QString membreGauche(const Question& q)
@@ -105,7 +111,7 @@ SectionMinutes::SectionMinutes(Exercices& ecran, Routines& r) : Section(ecran, r
     encore_ = continuer("encore_minutes", {197, 118, 66, 16});
 
     // The tick box and its caption go with the spinner while the answer stands.
-    protocole_ = protocole(encore_, {fleche1_, par10_, label4_},
+    protocole_ = protocole("minutes_dans_heures", encore_, {fleche1_, par10_, label4_},
                            [this] { return aQuitteAttente(chiffre1_, attenteMinutes); });
 
     QObject::connect(fleche1_, &ArrowSpinner::valueChanged, e, [this] {
@@ -150,6 +156,11 @@ void SectionMinutes::juger()
                                   setTextColor(enonce1_, couleur::rouge);
                               }
                               vide_->show();
+                          },
+                          [this] {
+                              return ReponseJugee{.question = minutes::question(q_),
+                                                  .reponse = F(fleche1_->value()) + QStringLiteral(" mn"),
+                                                  .attendue = F(q_.attendu()) + QStringLiteral(" mn")};
                           });
 }
 

@@ -17,6 +17,8 @@ struct Question {
 // A new duration, never a whole number of hours.
 Question tirer(RandomSource& hasard);
 
+// The question on one line: "Combien de minutes dans 3 h 25 mn ?".
+QString question(const Question& q);
 QString enonce(const Question& q);
 // Left side of the equation, before the answer: "3 h 25 mn =".
 QString membreGauche(const Question& q);

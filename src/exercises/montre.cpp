@@ -49,9 +49,14 @@ QString enonce(const Question& q)
     const QString unite = q.decalage > 1 ? QStringLiteral(" minutes.") : QStringLiteral(" minute.");
     return QStringLiteral("Ma montre affiche") + n(q.heure) + QStringLiteral(" h") + n(q.minutes)
          + QStringLiteral(" mn.\n") + QStringLiteral("Mais elle ") + verbe + QStringLiteral(" de")
-         + n(q.decalage) + unite
-         + QStringLiteral("\nQuelle heure est-il en réalité ?\n"
-                          "Cliquez sur votre réponse pour la tester.");
+         + n(q.decalage) + unite + QStringLiteral("\nQuelle heure est-il en réalité ?\n")
+         + QStringLiteral("Cliquez sur votre réponse pour la tester.");
+}
+
+QString question(const Question& q)
+{
+    const QString e = enonce(q);
+    return e.left(e.lastIndexOf(QLatin1Char('\n'))).simplified();
 }
 
 QString verdict(const Question& q, bool juste)
@@ -79,7 +84,7 @@ SectionMontre::SectionMontre(Exercices& ecran, Routines& r) : Section(ecran, r)
     fleche2_ = fleche("fleche2", {86, 224}, 1, 12, heure2_, QStringLiteral(" h"));
     fleche3_ = fleche("fleche3", {125, 224}, 0, 59, minute2_, QStringLiteral(" mn"));
     encore_ = continuer("encore_retarde", {196, 225, 66, 16});
-    protocole_ = protocole(encore_, {fleche2_, fleche3_},
+    protocole_ = protocole("montre", encore_, {fleche2_, fleche3_},
                            [this] { return heuresMinutesSaisies(heure2_, minute2_); });
 
     for (ClickableLabel* l : {heure2_, minute2_})
@@ -110,5 +115,13 @@ void SectionMontre::juger()
             enonce3_->setCaption(montre::verdict(q_, juste));
             if (!juste)
                 setTextColor(enonce3_, couleur::rouge);
+        },
+        [this] {
+            const calendrier::HeureMinute reelle = montre::heureReelle(q_);
+            return ReponseJugee{
+                .question = montre::question(q_),
+                .reponse = texte::heuresMinutes(fleche2_->value(), fleche3_->value()),
+                .attendue =
+                    texte::heuresMinutes(montre::heureSurCadran(reelle.heure), reelle.minute)};
         });
 }

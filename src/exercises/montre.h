@@ -32,6 +32,8 @@ int heureSurCadran(int heure);
 
 bool juste(const Question& q, int heure, int minutes);
 
+// The question on one line, without the instruction.
+QString question(const Question& q);
 QString enonce(const Question& q);
 // "Bravo !" or "Erreur !", then the solution, always.
 QString verdict(const Question& q, bool juste);

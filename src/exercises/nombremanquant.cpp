@@ -32,6 +32,12 @@ QString enonce()
                           "puis cliquez sur cette réponse pour la tester.");
 }
 
+QString question(const Question& q)
+{
+    return enonce().section(QLatin1Char('\n'), 0, 0) + QLatin1Char(' ') + termeConnu(q)
+         + QStringLiteral(" ? mn ") + resultat(q);
+}
+
 QString termeConnu(const Question& q)
 {
     return F(q.connu) + QStringLiteral(" mn +");
@@ -68,7 +74,7 @@ SectionNombreManquant::SectionNombreManquant(Exercices& ecran, Routines& r) : Se
     chiffre4_ = texteFixe("chiffre4", {150, 316, 112, 17}, Qt::AlignLeft, QStringLiteral("= ? mn"));
     fleche6_ = fleche("fleche6", {106, 335}, 0, 99, chiffre3_, QStringLiteral(" mn"));
     encore_ = continuer("encore_operations", {196, 336, 66, 16});
-    protocole_ = protocole(encore_, {fleche6_},
+    protocole_ = protocole("nombre_manquant", encore_, {fleche6_},
                            [this] { return aQuitteAttente(chiffre3_, attente::minutes); });
 
     QObject::connect(chiffre3_, &ClickableLabel::clicked, e, [this] { juger(); });
@@ -103,5 +109,11 @@ void SectionNombreManquant::juger()
                               setTextColor(enonce6_, couleur::rouge);
                               enonce6_->setCaption(nombre_manquant::erreur(
                                   chiffre2_->text(), q_.manquant, chiffre4_->text()));
+                          },
+                          [this] {
+                              return ReponseJugee{
+                                  .question = nombre_manquant::question(q_),
+                                  .reponse = texte::F(fleche6_->value()) + QStringLiteral(" mn"),
+                                  .attendue = texte::F(q_.manquant) + QStringLiteral(" mn")};
                           });
 }

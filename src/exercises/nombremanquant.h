@@ -15,6 +15,9 @@ struct Question {
 
 Question tirer(RandomSource& hasard);
 
+// The question on one line, with its sum: "Quel est le nombre manquant ?
+// 25 mn + ? mn = 1 h 10 mn".
+QString question(const Question& q);
 QString enonce();
 // The known term: "37 mn +".
 QString termeConnu(const Question& q);

@@ -90,10 +90,12 @@ ArrowSpinner* Section::fleche(const char* nom, QPoint place, int min, int max,
     return f;
 }
 
-std::unique_ptr<ProtocoleReponse> Section::protocole(QWidget* encore, QList<QWidget*> fleches,
+std::unique_ptr<ProtocoleReponse> Section::protocole(const char* activite, QWidget* encore,
+                                                     QList<QWidget*> fleches,
                                                      std::function<bool()> reponseSaisie)
 {
-    return std::make_unique<ProtocoleReponse>(r_, encore, std::move(fleches),
+    return std::make_unique<ProtocoleReponse>(r_, QString::fromLatin1(activite), encore,
+                                              std::move(fleches),
                                               std::move(reponseSaisie),
                                               [this] { ecran_.CompterExercice(); });
 }

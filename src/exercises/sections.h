@@ -62,8 +62,10 @@ protected:
     // A spinner writing "value + unite" into its answer label, with a click.
     ArrowSpinner* fleche(const char* nom, QPoint place, int min, int max, ClickableLabel* cible,
                          const QString& unite);
-    // The answer protocol for this section; CompterExercice comes last.
-    std::unique_ptr<ProtocoleReponse> protocole(QWidget* encore, QList<QWidget*> fleches,
+    // The answer protocol for this section, its answers recorded under
+    // `activite`; CompterExercice comes last.
+    std::unique_ptr<ProtocoleReponse> protocole(const char* activite, QWidget* encore,
+                                                QList<QWidget*> fleches,
                                                 std::function<bool()> reponseSaisie);
 
     Exercices& ecran_;

@@ -43,8 +43,10 @@ struct Ecran : Banc {
         : Banc(t, score)
     {
         QVERIFY(demarrer());
+        r().registre = &registre;
         ouvrirJeux(tirages);
     }
+    RecordingRegistre registre;
     void ouvrirJeux(const Tirages& t = {})
     {
         t.pousser(random);
@@ -192,6 +194,11 @@ private slots:
         QCOMPARE(e.texte("clic"), "Non, Yann a vu le jour le 10 Novembre 2022 !" + FinAnniversaire);
         e.couleurs({"clic", "mois_dates", "an_dates"}, couleur::rouge);
         e.verifierCompte(2, 1, 1);
+        QCOMPARE(e.registre.lignes,
+                 QStringList({"date_naissance|Aujourd'hui 5 Décembre 2026 Julie a exactement 23 ans et 5 mois. "
+                              "Julie a donc vu le jour le ?|5 Juillet 2003|5 Juillet 2003|oui",
+                              "date_naissance|Aujourd'hui 10 Janvier 2026 Yann a exactement 3 ans et 2 mois. "
+                              "Yann a donc vu le jour le ?|10 Décembre 2022|10 Novembre 2022|non"}));
         // The next draw brings the colours back.
         e.random.push({0, 0, 0});
         e.clic("encore_date");
@@ -226,6 +233,9 @@ private slots:
                                                   "pour une autre conversion."));
         // This game leaves its answer labels black.
         e.couleurs({"nans", "nmois"}, couleur::noir);
+        QCOMPARE(e.registre.lignes,
+                 QStringList({"mois_en_annees|24 mois font exactement ?|2 années et 0 mois|2 années et 0 mois|oui",
+                              "mois_en_annees|15 mois font exactement ?|0 année et 3 mois|1 année et 3 mois|non"}));
     }
 
     // Game 3: the year must leave today's; its "Continuer" clicks before drawing.
@@ -241,6 +251,8 @@ private slots:
         Banc::regler(e.fleche("fleche12"), 2049);
         e.clic("mmois");
         QCOMPARE(e.texte("clic3"), "Non, nous fêterons Julie le 5 Mai 2050 !" + FinAnniversaire);
+        QCOMPARE(e.registre.lignes.value(0), "date_anniversaire|Julie vient de naître aujourd'hui. Nous fêterons "
+                                             "ses 23 ans 5 mois le ?|5 Mai 2049|5 Mai 2050|non");
         e.couleurs({"clic3", "mmois", "mans"}, couleur::rouge);
 
         // On 31 January 2026, 10 years and 3 months: April 2036, on its last day.
@@ -306,6 +318,8 @@ private slots:
         QCOMPARE(e.texte("ani_ans"), QStringLiteral("12 ans et"));
         e.clic("ani_ans");
         QCOMPARE(e.texte("clic4"), "Non Léa aura 13 ans et 3 mois !" + FinAnniversaire);
+        QCOMPARE(e.registre.lignes.value(0), "age_anniversaire|Bienvenue à Léa qui vient de naître ! Le 5 Mars "
+                                             "2040 nous fêterons ses ?|12 ans et 3 mois|13 ans et 3 mois|non");
         e.couleurs({"clic4", "ani_ans", "ani_mois"}, couleur::rouge);
 
         e.random.push({pour(5, 52, 0), pour(11, 11, 1), pour(52, 50, 3)});

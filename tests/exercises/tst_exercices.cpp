@@ -57,6 +57,21 @@ const QStringList caches[6] = {{"fleche1", "par10", "Label4"}, {"flech_heures", 
                                {"fleche2", "fleche3"}, {"fleche4", "fleche5"},
                                {"petit", "grand", "egal"}, {"fleche6"}};
 
+// What each case records, in the order of cas().
+const QStringList traces{
+    "minutes_dans_heures|Combien de minutes dans 2 h 30 mn ?|3 mn|150 mn|non",
+    "lire_horloge|Quelle heure est-il ?|9 h 5 mn|9 h 15 mn|non",
+    "lire_horloge|Quelle heure est-il ?|12 h 30 mn|12 h 30 mn|oui",
+    "montre|Ma montre affiche 12 h 55 mn. Mais elle RETARDE de 10 minutes. Quelle heure est-il en réalité ?|1 h 5 mn|1 h 5 mn|oui",
+    "montre|Ma montre affiche 3 h 10 mn. Mais elle AVANCE de 20 minutes. Quelle heure est-il en réalité ?|3 h 50 mn|2 h 50 mn|non",
+    "minutes_en_heures|Saurez-vous convertir en heures et minutes 60 minutes ?|1 h 0 mn|1 h 0 mn|oui",
+    "minutes_en_heures|Saurez-vous convertir en heures et minutes 459 minutes ?|12 h 1 mn|7 h 39 mn|non",
+    "comparer_durees|2 heures 48 minutes est plus petit, plus grand ou égal à 123 mn + 45 mn ?|Plus petit|Egal|non",
+    "comparer_durees|2 heures 48 minutes est plus petit, plus grand ou égal à 123 mn + 45 mn ?|Egal|Egal|oui",
+    "nombre_manquant|Quel est le nombre manquant ? 37 mn + ? mn = 1 h 17 mn|0 mn|40 mn|non",
+    "nombre_manquant|Quel est le nombre manquant ? 40 mn + ? mn = 0 h 45 mn|5 mn|5 mn|oui",
+};
+
 QList<Cas> cas()
 {
     const QString calcul = QStringLiteral("\nCliquez sur Continuer pour un autre calcul.");
@@ -309,10 +324,13 @@ private slots:
         if (!c.tirage.isEmpty())
             t[c.section] = c.tirage;
         ouvrir(t);
+        RecordingRegistre registre;
+        b->r().registre = &registre;
         for (const QString& r : c.reglages)
             fleche(r.section(QLatin1Char(':'), 0, 0), r.section(QLatin1Char(':'), 1).toInt());
 
         cliquer(c.reponse);
+        QCOMPARE(registre.lignes, QStringList{traces[i]});
         QCOMPARE(b->sons.played.last(), c.juste ? QStringLiteral("1.vic") : QStringLiteral("1.def"));
         QCOMPARE(texte(enonce), c.verdict);
         QCOMPARE(couleurDe(enonce), c.juste ? couleur::bleu : couleur::rouge);
@@ -329,6 +347,8 @@ private slots:
         cliquer(c.reponse);
         QCOMPARE(b->sons.played, sons);
         QCOMPARE(exercices(), 1);
+        QCOMPARE(registre.lignes.size(), 1);
+        b->r().registre = &RegistreReponses::aucun();
 
         pousser(c.suivant.isEmpty() ? tiragesParDefaut[c.section] : c.suivant);
         cliquer(encore);

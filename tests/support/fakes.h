@@ -7,6 +7,7 @@
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
+#include "common/registre.h"
 #include "ui/soundplayer.h"
 
 // A clock that shows the instant it is given.
@@ -48,6 +49,18 @@ class RecordingSoundPlayer final : public SoundPlayer {
 public:
     void play(const QString& name) override { played << name; }
     QStringList played;
+};
+
+// Keeps every judged answer, written "activite|question|reponse|attendue|oui".
+class RecordingRegistre final : public RegistreReponses {
+public:
+    void enregistrer(const ReponseJugee& r) override
+    {
+        lignes << QStringList{r.activite, r.question, r.reponse, r.attendue,
+                              r.juste ? QStringLiteral("oui") : QStringLiteral("non")}
+                      .join(QLatin1Char('|'));
+    }
+    QStringList lignes;
 };
 
 // Records the display and task-bar calls as text, in order.
