@@ -1,0 +1,496 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classe.h"
+
+#include <QCollator>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStringDecoder>
+
+#include "nomjoueur.h"
+
+namespace classe {
+namespace {
+
+const QString joueurs = QStringLiteral("joueurs");
+const QString anonyme = QStringLiteral("anonyme");
+const QString fichierNom = QStringLiteral("nom");
+const QString suffixe = QStringLiteral(".hist");
+// A name or the settings: a few hundred bytes at most.
+constexpr qint64 maxTexteCourt = 64 * 1024;
+// How much of the end of the class copy must match ours before we add to it.
+constexpr qint64 bordCompare = 4096;
+// What this computer last knew it had sent, for the console line while the
+// folder is out of reach.
+const QString fichierEnvoye = QStringLiteral("classe.envoye");
+const QString fichierVerrou = QStringLiteral("classe.verrou");
+
+bool motif(const QString& nom, QChar initiale)
+{
+    if (nom.size() != 17 || nom[0] != initiale)
+        return false;
+    for (qsizetype i = 1; i < nom.size(); ++i) {
+        const char16_t c = nom[i].unicode();
+        if (!((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f')))
+            return false;
+    }
+    return true;
+}
+
+QString canonique(const QString& chemin)
+{
+    return QFileInfo(chemin).canonicalFilePath();
+}
+
+// A link is followed only when it stays inside racine.
+bool dansRacine(const QFileInfo& fi, const QString& racine)
+{
+    if (!fi.isSymLink())
+        return true;
+    const QString cible = fi.canonicalFilePath();
+    const QString base = canonique(racine);
+    return !cible.isEmpty() && !base.isEmpty() && cible.startsWith(base + QLatin1Char('/'));
+}
+
+bool ecrireFichier(const QString& chemin, const QByteArray& octets)
+{
+    QSaveFile f(chemin);
+    return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit();
+}
+
+QString nomDansLeDossier(const QString& dossierEnfant, const QString& racine)
+{
+    const QString nom = lireTexteCourt(QDir(dossierEnfant).filePath(fichierNom), racine);
+    if (nom.isNull())
+        return {};
+    const auto valide = nomJoueurValide(nom);
+    return valide ? *valide : QString();
+}
+
+qint64 compterLignes(const QByteArray& octets)
+{
+    return octets.count('\n');
+}
+
+// The part of ours that the class copy lacks, cut after the last whole
+// line; nullopt when the class copy is not a beginning of ours.
+struct Difference {
+    bool accord = true;
+    QByteArray manque;
+};
+Difference difference(QFile& local, const QString& copie)
+{
+    Difference d;
+    const QFileInfo fi(copie);
+    qint64 taille = 0;
+    if (fi.exists() || fi.isSymLink()) {
+        if (fi.isSymLink() || !fi.isFile()) {
+            d.accord = false;
+            return d;
+        }
+        taille = fi.size();
+    }
+    if (taille > local.size()) {
+        d.accord = false;
+        return d;
+    }
+    if (taille > 0) {
+        const qint64 n = std::min(taille, bordCompare);
+        QFile c(copie);
+        if (!c.open(QIODevice::ReadOnly) || !c.seek(taille - n) || !local.seek(taille - n)
+            || c.read(n) != local.read(n)) {
+            d.accord = false;
+            return d;
+        }
+    }
+    if (!local.seek(taille))
+        return d;
+    const QByteArray reste = local.readAll();
+    const qsizetype fin = reste.lastIndexOf('\n');
+    if (fin >= 0)
+        d.manque = reste.left(fin + 1);
+    return d;
+}
+
+struct Etat {
+    QString classe;
+    QHash<QString, qint64> envoye;  // relative path -> bytes the class had
+};
+
+Etat lireEtat(const QString& local)
+{
+    Etat e;
+    QFile f(QDir(local).filePath(fichierEnvoye));
+    if (f.size() > maxTexteCourt * 16 || !f.open(QIODevice::ReadOnly))
+        return e;
+    const QStringList lignes = QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'));
+    e.classe = lignes.value(0);
+    for (qsizetype i = 1; i < lignes.size(); ++i) {
+        const qsizetype eg = lignes[i].lastIndexOf(QLatin1Char('='));
+        bool ok = false;
+        const qint64 v = lignes[i].mid(eg + 1).toLongLong(&ok);
+        if (eg > 0 && ok)
+            e.envoye.insert(lignes[i].left(eg), v);
+    }
+    return e;
+}
+
+void ecrireEtat(const QString& local, const Etat& e)
+{
+    QByteArray t = e.classe.toUtf8() + '\n';
+    for (auto it = e.envoye.cbegin(); it != e.envoye.cend(); ++it)
+        t += it.key().toUtf8() + '=' + QByteArray::number(it.value()) + '\n';
+    ecrireFichier(QDir(local).filePath(fichierEnvoye), t);
+}
+
+bool estRetire(const QString& classe, const QString& cle)
+{
+    const QDir d(QDir(classe).filePath(QLatin1String(dossierRetires)));
+    return !d.entryList({cle + QStringLiteral("*")}, QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
+}
+
+// Moves a child's folder into <racine>/retires/<cle>-<date>, never over another.
+bool mettreDeCote(const QString& racine, const QString& cle)
+{
+    const QDir r(racine);
+    if (!r.mkpath(QLatin1String(dossierRetires)))
+        return false;
+    const QString base = QStringLiteral("%1/%2-%3").arg(QLatin1String(dossierRetires), cle,
+                                                        QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss")));
+    QString cible = base;
+    for (int i = 2; QFileInfo::exists(r.filePath(cible)); ++i)
+        cible = base + QStringLiteral("-%1").arg(i);
+    return QDir().rename(r.filePath(joueurs + QLatin1Char('/') + cle), r.filePath(cible));
+}
+
+}  // namespace
+
+bool cleValide(const QString& nom)
+{
+    return motif(nom, QLatin1Char('j'));
+}
+
+bool posteValide(const QString& nom)
+{
+    return motif(nom, QLatin1Char('p'));
+}
+
+QString nomFichierHistorique(const QString& poste)
+{
+    return poste + suffixe;
+}
+
+QString dossierClasse(const QString& option, const QSettings& reglages)
+{
+    if (!option.isEmpty())
+        return QDir::cleanPath(QDir::current().absoluteFilePath(option));
+    const QString s = reglages.value(QStringLiteral("classe")).toString().trimmed();
+    return s.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(s));
+}
+
+bool fichierSur(const QString& chemin, const QString& racine, qint64 max)
+{
+    const QFileInfo fi(chemin);
+    return fi.isFile() && dansRacine(fi, racine) && fi.size() <= max;
+}
+
+bool dossierSur(const QString& chemin, const QString& racine)
+{
+    const QFileInfo fi(chemin);
+    return fi.isDir() && dansRacine(fi, racine);
+}
+
+QString lireTexteCourt(const QString& chemin, const QString& racine)
+{
+    if (!fichierSur(chemin, racine, maxTexteCourt))
+        return {};
+    QFile f(chemin);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray octets = f.read(maxTexteCourt);
+    auto decodeur = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString t = decodeur(octets);
+    if (decodeur.hasError())
+        return {};
+    while (t.endsWith(QLatin1Char('\n')) || t.endsWith(QLatin1Char('\r')))
+        t.chop(1);
+    return t.isNull() ? QStringLiteral("") : t;
+}
+
+ListeEnfants enfants(const QString& racine)
+{
+    ListeEnfants l;
+    const QDir d(QDir(racine).filePath(joueurs));
+    const auto entrees = d.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QFileInfo& fi : entrees) {
+        if (!cleValide(fi.fileName()) || !dossierSur(fi.filePath(), racine)) {
+            ++l.ignores;
+            continue;
+        }
+        const QString nom = nomDansLeDossier(fi.filePath(), racine);
+        if (nom.isEmpty()) {
+            ++l.ignores;
+            continue;
+        }
+        l.enfants.append({fi.fileName(), nom});
+    }
+    QCollator tri(QLocale(QLocale::French, QLocale::France));
+    tri.setCaseSensitivity(Qt::CaseInsensitive);
+    std::sort(l.enfants.begin(), l.enfants.end(),
+              [&](const Enfant& a, const Enfant& b) { return tri.compare(a.nom, b.nom) < 0; });
+    return l;
+}
+
+QStringList fichiersHistorique(const QString& classe, const QString& local, const QString& poste,
+                               const QString& cle)
+{
+    QStringList f;
+    const QString propre = QStringLiteral("%1/%2/%3").arg(joueurs, cle, nomFichierHistorique(poste));
+    if (QFileInfo(QDir(local).filePath(propre)).isFile())
+        f << QDir(local).filePath(propre);
+    if (classe.isEmpty())
+        return f;
+    const QString dossier = QDir(classe).filePath(joueurs + QLatin1Char('/') + cle);
+    if (!cleValide(cle) || !dossierSur(dossier, classe))
+        return f;
+    const auto entrees = QDir(dossier).entryInfoList({QStringLiteral("*") + suffixe}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    for (const QFileInfo& fi : entrees) {
+        const QString p = fi.completeBaseName();
+        if (p != poste && posteValide(p) && dansRacine(fi, classe))
+            f << fi.filePath();
+    }
+    return f;
+}
+
+Envoi synchroniser(const QString& local, const QString& classe, const QString& poste)
+{
+    Envoi e;
+    const QDir l(local);
+    const QDir c(classe);
+    // Two copies of the program on this computer must not both send the same
+    // bytes: the lock is on the local disk, where locks hold.
+    l.mkpath(QStringLiteral("."));
+    QLockFile verrou(l.filePath(fichierVerrou));
+    verrou.setStaleLockTime(60 * 1000);
+    if (!verrou.tryLock(20 * 1000))
+        return e;
+
+    Etat etat = lireEtat(local);
+    if (etat.classe != classe)
+        etat = {classe, {}};
+    e.joignable = QFileInfo(classe).isDir() && c.mkpath(joueurs) && c.mkpath(anonyme);
+
+    // Our files: each child's and the unnamed player's.
+    QStringList relatifs;
+    const QString propre = nomFichierHistorique(poste);
+    for (const QFileInfo& fi : QDir(l.filePath(joueurs)).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (cleValide(fi.fileName()))
+            relatifs << QStringLiteral("%1/%2/%3").arg(joueurs, fi.fileName(), propre);
+    }
+    relatifs << anonyme + QLatin1Char('/') + propre;
+
+    for (const QString& rel : std::as_const(relatifs)) {
+        QFile source(l.filePath(rel));
+        const bool aDesReponses = source.exists();
+        if (aDesReponses && !source.open(QIODevice::ReadOnly))
+            continue;
+        const QString cle = rel.startsWith(joueurs) ? rel.section(QLatin1Char('/'), 1, 1) : QString();
+        if (e.joignable && !cle.isEmpty()) {
+            const QString dossier = c.filePath(joueurs + QLatin1Char('/') + cle);
+            if (!QFileInfo::exists(dossier) && !QFileInfo(dossier).isSymLink()) {
+                if (estRetire(classe, cle)) {
+                    // The teacher removed this child: this computer puts its
+                    // copy aside too, answers included.
+                    source.close();
+                    mettreDeCote(local, cle);
+                    continue;
+                }
+                const QString nom = nomDansLeDossier(l.filePath(joueurs + QLatin1Char('/') + cle), local);
+                if (!nom.isEmpty() && c.mkpath(joueurs + QLatin1Char('/') + cle))
+                    ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8() + '\n');
+            }
+            if (!dossierSur(dossier, classe)) {
+                e.desaccords << dossier;
+                continue;
+            }
+        }
+        if (!aDesReponses)
+            continue;
+        if (!e.joignable) {
+            if (source.seek(etat.envoye.value(rel)))
+                e.lignesEnAttente += compterLignes(source.readAll());
+            continue;
+        }
+        const QString copie = c.filePath(rel);
+        const Difference d = difference(source, copie);
+        if (!d.accord) {
+            e.desaccords << copie;
+            continue;
+        }
+        if (d.manque.isEmpty()) {
+            etat.envoye[rel] = QFileInfo(copie).size();
+            continue;
+        }
+        QFile cible(copie);
+        const qint64 avant = QFileInfo(copie).size();
+        const bool ok = cible.open(QIODevice::WriteOnly | QIODevice::Append)
+                        && cible.write(d.manque) == d.manque.size() && cible.flush();
+        cible.close();
+        if (ok) {
+            e.lignesEnvoyees += compterLignes(d.manque);
+            etat.envoye[rel] = avant + d.manque.size();
+        } else {
+            e.joignable = false;
+            e.lignesEnAttente += compterLignes(d.manque);
+        }
+    }
+
+    // The class's children, known here for the next time the folder is away.
+    if (e.joignable) {
+        for (const Enfant& enfant : enfants(classe).enfants) {
+            const QString dossier = l.filePath(joueurs + QLatin1Char('/') + enfant.cle);
+            if (nomDansLeDossier(dossier, local) != enfant.nom && QDir().mkpath(dossier))
+                ecrireFichier(QDir(dossier).filePath(fichierNom), enfant.nom.toUtf8() + '\n');
+        }
+    }
+    ecrireEtat(local, etat);
+    return e;
+}
+
+QString ligneAttente(const Envoi& e, const QString& classe)
+{
+    QString t;
+    if (e.lignesEnAttente > 0) {
+        t = e.lignesEnAttente == 1
+                ? QStringLiteral("Klepsos : 1 réponse en attente pour la classe")
+                : QStringLiteral("Klepsos : %1 réponses en attente pour la classe").arg(e.lignesEnAttente);
+        t += QStringLiteral(" (dossier de classe hors d'atteinte : %1).").arg(classe);
+    }
+    for (const QString& d : e.desaccords)
+        t += (t.isEmpty() ? QString() : QStringLiteral("\n"))
+             + QStringLiteral("Klepsos : %1 ne suit pas les réponses de cet ordinateur ; rien n'y est ajouté.").arg(d);
+    return t;
+}
+
+Resultat ajouter(const QString& classe, const QString& nom)
+{
+    const auto valide = nomJoueurValide(nom);
+    if (!valide)
+        return Resultat::NomRefuse;
+    const QString cle = cleJoueur(*valide);
+    for (const Enfant& e : enfants(classe).enfants) {
+        if (e.cle == cle || cleJoueur(e.nom) == cle)
+            return Resultat::DejaLa;
+    }
+    const QDir c(classe);
+    const QString dossier = joueurs + QLatin1Char('/') + cle;
+    if (QFileInfo::exists(c.filePath(dossier)) || !c.mkpath(dossier))
+        return Resultat::Echec;
+    return ecrireFichier(c.filePath(dossier + QLatin1Char('/') + fichierNom), valide->toUtf8() + '\n')
+               ? Resultat::Fait
+               : Resultat::Echec;
+}
+
+Resultat renommer(const QString& classe, const QString& cle, const QString& nouveauNom)
+{
+    const auto valide = nomJoueurValide(nouveauNom);
+    if (!valide)
+        return Resultat::NomRefuse;
+    bool connu = false;
+    for (const Enfant& e : enfants(classe).enfants) {
+        if (e.cle == cle)
+            connu = true;
+        else if (cleJoueur(e.nom) == cleJoueur(*valide) || e.cle == cleJoueur(*valide))
+            return Resultat::DejaLa;
+    }
+    if (!connu)
+        return Resultat::Inconnu;
+    return ecrireFichier(QDir(classe).filePath(QStringLiteral("%1/%2/%3").arg(joueurs, cle, fichierNom)),
+                         valide->toUtf8() + '\n')
+               ? Resultat::Fait
+               : Resultat::Echec;
+}
+
+Resultat retirer(const QString& classe, const QString& cle)
+{
+    if (!cleValide(cle) || !dossierSur(QDir(classe).filePath(joueurs + QLatin1Char('/') + cle), classe))
+        return Resultat::Inconnu;
+    return mettreDeCote(classe, cle) ? Resultat::Fait : Resultat::Echec;
+}
+
+namespace {
+const QString cleSons = QStringLiteral("sons_coupes");
+const QString cleSortie = QStringLiteral("sortie");
+const QString cleAiguille = QStringLiteral("aiguille_heures_reelle");
+const QString sortieNormale = QStringLiteral("normale");
+const QString sortieAppuiLong = QStringLiteral("appui_long");
+const QString sortieCachee = QStringLiteral("cachee");
+const QString oui = QStringLiteral("oui");
+const QString non = QStringLiteral("non");
+}  // namespace
+
+Reglages lireReglages(const QString& texte, int* ignores)
+{
+    Reglages r;
+    int mauvais = 0;
+    const auto booleen = [&](const QString& v, bool& b) {
+        if (v == oui || v == non)
+            b = v == oui;
+        else
+            ++mauvais;
+    };
+    for (const QString& brute : texte.split(QLatin1Char('\n'))) {
+        const QString ligne = brute.trimmed();
+        if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype eg = ligne.indexOf(QLatin1Char('='));
+        const QString cle = ligne.left(eg).trimmed();
+        const QString v = ligne.mid(eg + 1).trimmed();
+        if (eg < 0)
+            ++mauvais;
+        else if (cle == cleSons)
+            booleen(v, r.sonsCoupes);
+        else if (cle == cleAiguille)
+            booleen(v, r.aiguilleHeuresReelle);
+        else if (cle == cleSortie && v == sortieNormale)
+            r.sortie = Sortie::Normale;
+        else if (cle == cleSortie && v == sortieAppuiLong)
+            r.sortie = Sortie::AppuiLong;
+        else if (cle == cleSortie && v == sortieCachee)
+            r.sortie = Sortie::Cachee;
+        else
+            ++mauvais;
+    }
+    if (ignores)
+        *ignores = mauvais;
+    return r;
+}
+
+QString ecrireReglages(const Reglages& r)
+{
+    const QString sortie = r.sortie == Sortie::Cachee      ? sortieCachee
+                           : r.sortie == Sortie::AppuiLong ? sortieAppuiLong
+                                                           : sortieNormale;
+    return QStringLiteral("%1=%2\n%3=%4\n%5=%6\n")
+        .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
+             r.aiguilleHeuresReelle ? oui : non);
+}
+
+Reglages reglagesClasse(const QString& classe)
+{
+    if (classe.isEmpty())
+        return {};
+    return lireReglages(lireTexteCourt(QDir(classe).filePath(QStringLiteral("reglages")), classe));
+}
+
+bool enregistrerReglages(const QString& classe, const Reglages& r)
+{
+    return ecrireFichier(QDir(classe).filePath(QStringLiteral("reglages")), ecrireReglages(r).toUtf8());
+}
+
+}  // namespace classe
