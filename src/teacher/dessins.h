@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QRectF>
+
+#include "resume.h"
+
+class QPainter;
+
+// The pictures of the teacher's view and of the report, drawn with QPainter
+// into any rectangle (a widget, a PDF page).
+
+// From red (nothing right) through orange to green (all right); grey for no answer.
+QColor couleurReussite(const Compte& c);
+
+// "justes/total", or a dash when nothing was answered.
+QString texteCompte(const Compte& c);
+
+// One bar per activity: its share of right answers, its title and its count.
+struct BarreActivite {
+    QString titre;
+    Compte compte;
+};
+void dessinerActivites(QPainter& p, const QRectF& zone, const QList<BarreActivite>& barres);
+
+// Answers over time: a column per week, right answers in green under wrong
+// ones in red, the weeks' dates below.
+void dessinerProgres(QPainter& p, const QRectF& zone, const QList<Semaine>& semaines);

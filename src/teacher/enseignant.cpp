@@ -1,0 +1,450 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "enseignant.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "activites.h"
+#include "dessins.h"
+#include "modeleclasse.h"
+#include "players/envoiclasse.h"
+#include "rapport.h"
+
+namespace {
+
+QString texteResultat(classe::Resultat r, const QString& nom)
+{
+    switch (r) {
+    case classe::Resultat::Fait:
+        return {};
+    case classe::Resultat::NomRefuse:
+        return QStringLiteral("« %1 » n'est pas un prénom accepté : des lettres, des chiffres, "
+                              "des espaces, des traits d'union, des apostrophes et des points, "
+                              "30 caractères au plus.").arg(nom);
+    case classe::Resultat::DejaLa:
+        return QStringLiteral("Un élève s'appelle déjà « %1 ».").arg(nom);
+    case classe::Resultat::Inconnu:
+        return QStringLiteral("Cet élève n'est plus dans la classe.");
+    case classe::Resultat::Echec:
+        break;
+    }
+    return QStringLiteral("Le dossier de la classe refuse l'écriture.");
+}
+
+}  // namespace
+
+GraphiqueProgres::GraphiqueProgres(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("graphique"));
+    setMinimumHeight(140);
+    setAccessibleName(QStringLiteral("Réponses semaine par semaine"));
+}
+
+void GraphiqueProgres::setSemaines(QList<Semaine> s)
+{
+    semaines_ = std::move(s);
+    // Screen readers get the same in words: the last weeks.
+    QStringList mots;
+    const QLocale fr(QLocale::French, QLocale::France);
+    for (qsizetype i = std::max<qsizetype>(0, semaines_.size() - 4); i < semaines_.size(); ++i)
+        mots << QStringLiteral("semaine du %1 : %2 justes sur %3")
+                    .arg(fr.toString(semaines_[i].lundi, QStringLiteral("d MMMM")))
+                    .arg(semaines_[i].compte.justes)
+                    .arg(semaines_[i].compte.total);
+    setAccessibleDescription(mots.join(QStringLiteral(" ; ")));
+    update();
+}
+
+void GraphiqueProgres::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    dessinerProgres(p, QRectF(rect()).adjusted(4, 4, -4, -4), semaines_);
+}
+
+Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suivi_(std::move(lieux))
+{
+    setObjectName(QStringLiteral("enseignant"));
+    const Lieux& l = suivi_.lieux();
+    setWindowTitle(l.classe.isEmpty() ? QStringLiteral("Klepsos — Espace enseignant")
+                                      : QStringLiteral("Klepsos — Espace enseignant — %1").arg(l.classe));
+
+    modele_ = new ModeleClasse(activites::identifiants(), activites::titres(), this);
+    tri_ = new QSortFilterProxyModel(this);
+    tri_->setSourceModel(modele_);
+    tri_->setSortRole(Qt::UserRole);
+
+    tableau_ = new QTableView;
+    tableau_->setObjectName(QStringLiteral("tableau"));
+    tableau_->setAccessibleName(QStringLiteral("La classe"));
+    tableau_->setModel(tri_);
+    tableau_->setSortingEnabled(true);
+    tableau_->sortByColumn(0, Qt::AscendingOrder);
+    tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableau_->verticalHeader()->hide();
+    tableau_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tableau_->horizontalHeader()->setStretchLastSection(true);
+    tableau_->setWordWrap(false);
+
+    attente_ = new QLabel;
+    attente_->setObjectName(QStringLiteral("attente"));
+    attente_->setWordWrap(true);
+    attente_->setStyleSheet(QStringLiteral("background:#fff3cd; color:#664d03; padding:6px;"));
+    attente_->hide();
+
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("eleve"));
+    titreEleve_ = new QLabel(QStringLiteral("Choisissez un élève dans le tableau."));
+    titreEleve_->setObjectName(QStringLiteral("titre_eleve"));
+    QFont gras = titreEleve_->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.3);
+    titreEleve_->setFont(gras);
+    graphique_ = new GraphiqueProgres;
+    aTravailler_ = new QLabel;
+    aTravailler_->setObjectName(QStringLiteral("a_travailler"));
+    aTravailler_->setWordWrap(true);
+    erreurs_ = new QTableWidget(0, 5);
+    erreurs_->setObjectName(QStringLiteral("erreurs"));
+    erreurs_->setAccessibleName(QStringLiteral("Ses erreurs"));
+    erreurs_->setHorizontalHeaderLabels({QStringLiteral("Quand"), QStringLiteral("Activité"),
+                                         QStringLiteral("Question"), QStringLiteral("Sa réponse"),
+                                         QStringLiteral("La bonne réponse")});
+    erreurs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    erreurs_->verticalHeader()->hide();
+    erreurs_->horizontalHeader()->setStretchLastSection(true);
+    erreurs_->setWordWrap(false);
+
+    auto* gauche = new QWidget;
+    auto* lg = new QVBoxLayout(gauche);
+    lg->setContentsMargins(0, 0, 0, 0);
+    lg->addWidget(titreEleve_);
+    lg->addWidget(graphique_, 1);
+    lg->addWidget(aTravailler_);
+    auto* bas = new QSplitter(Qt::Horizontal);
+    bas->addWidget(gauche);
+    bas->addWidget(erreurs_);
+    bas->setStretchFactor(0, 2);
+    bas->setStretchFactor(1, 3);
+    auto* lp = new QVBoxLayout(page);
+    lp->setContentsMargins(0, 0, 0, 0);
+    lp->addWidget(bas);
+
+    auto* haut = new QWidget;
+    auto* lh = new QVBoxLayout(haut);
+    lh->setContentsMargins(0, 0, 0, 0);
+    lh->addWidget(attente_);
+    lh->addWidget(tableau_);
+    auto* centre = new QSplitter(Qt::Vertical);
+    centre->addWidget(haut);
+    centre->addWidget(page);
+    centre->setStretchFactor(0, 3);
+    centre->setStretchFactor(1, 2);
+    setCentralWidget(centre);
+
+    construireActions();
+    connect(tableau_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { montrerEnfant(cleChoisie()); });
+
+    if (!l.classe.isEmpty()) {
+        envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
+        connect(envoi_.get(), &EnvoiEnFond::termine, this,
+                [this](const classe::Envoi& e) { montrerAttente(int(e.lignesEnAttente), e.joignable); });
+        envoi_->demander();
+    }
+    minuterie_ = new QTimer(this);
+    minuterie_->setInterval(2000);
+    connect(minuterie_, &QTimer::timeout, this, &Enseignant::actualiser);
+    minuterie_->start();
+    actualiser();
+    resize(1200, 760);
+}
+
+Enseignant::~Enseignant() = default;
+
+void Enseignant::construireActions()
+{
+    const auto action = [this](const char* nom, const QString& texte, const QKeySequence& touches,
+                               void (Enseignant::*faire)()) {
+        auto* a = new QAction(texte, this);
+        a->setObjectName(QString::fromLatin1(nom));
+        a->setShortcut(touches);
+        connect(a, &QAction::triggered, this, faire);
+        return a;
+    };
+    QMenu* eleves = menuBar()->addMenu(QStringLiteral("&Élèves"));
+    QToolBar* barre = addToolBar(QStringLiteral("Actions"));
+    barre->setObjectName(QStringLiteral("actions"));
+    barre->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    barre->setMovable(false);
+    for (QAction* a : {action("ajouter", QStringLiteral("&Ajouter un élève…"), QKeySequence::New, &Enseignant::ajouterUn),
+                       action("coller", QStringLiteral("Ajouter une &liste…"), QKeySequence(QStringLiteral("Ctrl+L")), &Enseignant::collerListe),
+                       action("renommer", QStringLiteral("&Renommer…"), QKeySequence(Qt::Key_F2), &Enseignant::renommerChoisi),
+                       action("retirer", QStringLiteral("Re&tirer de la classe…"), QKeySequence::Delete, &Enseignant::retirerChoisi)}) {
+        eleves->addAction(a);
+        barre->addAction(a);
+    }
+    barre->addSeparator();
+    QMenu* classeMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
+    for (QAction* a : {action("exporter", QStringLiteral("&Exporter en CSV…"), QKeySequence(QStringLiteral("Ctrl+E")), &Enseignant::exporterCsv),
+                       action("rapport", QStringLiteral("Rapport à &imprimer (PDF)…"), QKeySequence::Print, &Enseignant::enregistrerRapport),
+                       action("reglages", QStringLiteral("Réglages de la &classe…"), QKeySequence(QStringLiteral("Ctrl+,")), &Enseignant::reglerClasse)}) {
+        classeMenu->addAction(a);
+        barre->addAction(a);
+    }
+    classeMenu->addSeparator();
+    classeMenu->addAction(action("actualiser", QStringLiteral("&Actualiser"), QKeySequence::Refresh, &Enseignant::actualiser));
+    auto* fermer = classeMenu->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);
+    fermer->setObjectName(QStringLiteral("fermer"));
+}
+
+void Enseignant::actualiser()
+{
+    if (!suivi_.actualiser())
+        return;
+    const QString cle = cleChoisie();
+    modele_->setResume(suivi_.resume());
+    const int n = int(suivi_.resume().enfants.size());
+    statusBar()->showMessage(n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
+                                    : QStringLiteral("%1 élèves").arg(n));
+    if (!cle.isEmpty() && cle == cleMontree_)
+        montrerEnfant(cle);
+}
+
+QString Enseignant::cleChoisie() const
+{
+    const QModelIndex i = tri_->mapToSource(tableau_->currentIndex());
+    if (!i.isValid() || i.row() >= modele_->resume().enfants.size())
+        return {};
+    return modele_->resume().enfants[i.row()].enfant.cle;
+}
+
+void Enseignant::montrerEnfant(const QString& cle)
+{
+    cleMontree_ = cle;
+    const auto& liste = suivi_.resume().enfants;
+    const auto it = std::find_if(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; });
+    if (it == liste.end()) {
+        titreEleve_->setText(QStringLiteral("Choisissez un élève dans le tableau."));
+        graphique_->setSemaines({});
+        aTravailler_->clear();
+        erreurs_->setRowCount(0);
+        return;
+    }
+    const DetailEnfant d = detailEnfant(suivi_.lieux(), cle);
+    const Compte t = it->total();
+    titreEleve_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(it->enfant.nom).arg(t.justes).arg(t.total));
+    graphique_->setSemaines(d.semaines);
+    QStringList titres;
+    for (const QString& a : d.aTravailler)
+        titres << activites::titre(a);
+    aTravailler_->setText(titres.isEmpty() ? QStringLiteral("À travailler : rien de particulier.")
+                                           : QStringLiteral("À travailler : %1.").arg(titres.join(QStringLiteral(", "))));
+    const QLocale fr(QLocale::French, QLocale::France);
+    erreurs_->setRowCount(int(d.erreurs.size()));
+    for (int i = 0; i < d.erreurs.size(); ++i) {
+        const LigneHistorique& e = d.erreurs[i];
+        const QStringList cases{fr.toString(e.quand, QStringLiteral("dd/MM/yyyy HH:mm")), activites::titre(e.activite),
+                                e.question, e.reponse, e.attendue};
+        for (int c = 0; c < cases.size(); ++c)
+            erreurs_->setItem(i, c, new QTableWidgetItem(cases[c]));
+    }
+    erreurs_->resizeColumnsToContents();
+}
+
+void Enseignant::montrerAttente(int lignes, bool joignable)
+{
+    QString t;
+    if (!joignable)
+        t = QStringLiteral("Le dossier de la classe est hors d'atteinte (%1) : le tableau montre ce qui a été lu avant.")
+                .arg(suivi_.lieux().classe);
+    if (lignes > 0)
+        t += (t.isEmpty() ? QString() : QStringLiteral(" "))
+             + QStringLiteral("%1 réponse(s) de cet ordinateur en attente d'envoi.").arg(lignes);
+    attente_->setText(t);
+    attente_->setVisible(!t.isEmpty());
+}
+
+void Enseignant::ajouterUn()
+{
+    bool ok = false;
+    const QString nom = QInputDialog::getText(this, QStringLiteral("Ajouter un élève"), QStringLiteral("Prénom :"),
+                                              QLineEdit::Normal, {}, &ok);
+    if (!ok || nom.trimmed().isEmpty())
+        return;
+    const QString erreur = texteResultat(classe::ajouter(suivi_.lieux().racine(), nom), nom.trimmed());
+    if (!erreur.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Ajouter un élève"), erreur);
+    actualiser();
+}
+
+void Enseignant::collerListe()
+{
+    QDialog d(this);
+    d.setWindowTitle(QStringLiteral("Ajouter une liste d'élèves"));
+    auto* l = new QVBoxLayout(&d);
+    l->addWidget(new QLabel(QStringLiteral("Un prénom par ligne (collez la liste de la classe) :")));
+    auto* texte = new QPlainTextEdit;
+    texte->setObjectName(QStringLiteral("liste"));
+    texte->setAccessibleName(QStringLiteral("Prénoms, un par ligne"));
+    l->addWidget(texte);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    l->addWidget(boutons);
+    connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    if (d.exec() != QDialog::Accepted)
+        return;
+    QStringList refus;
+    int ajoutes = 0;
+    for (const QString& ligne : texte->toPlainText().split(QLatin1Char('\n'))) {
+        if (ligne.trimmed().isEmpty())
+            continue;
+        const classe::Resultat r = classe::ajouter(suivi_.lieux().racine(), ligne);
+        if (r == classe::Resultat::Fait)
+            ++ajoutes;
+        else
+            refus << texteResultat(r, ligne.trimmed());
+    }
+    actualiser();
+    statusBar()->showMessage(QStringLiteral("%1 élève(s) ajouté(s)").arg(ajoutes), 5000);
+    if (!refus.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Ajouter une liste d'élèves"), refus.join(QLatin1Char('\n')));
+}
+
+void Enseignant::renommerChoisi()
+{
+    const QString cle = cleChoisie();
+    if (cle.isEmpty())
+        return;
+    const QString ancien = modele_->data(tableau_->currentIndex().siblingAtColumn(0).isValid()
+                                             ? tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0))
+                                             : QModelIndex(),
+                                         Qt::DisplayRole)
+                               .toString();
+    bool ok = false;
+    const QString nom = QInputDialog::getText(this, QStringLiteral("Renommer"), QStringLiteral("Nouveau prénom :"),
+                                              QLineEdit::Normal, ancien, &ok);
+    if (!ok || nom.trimmed().isEmpty() || nom.trimmed() == ancien)
+        return;
+    const QString erreur = texteResultat(classe::renommer(suivi_.lieux().racine(), cle, nom), nom.trimmed());
+    if (!erreur.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Renommer"), erreur);
+    actualiser();
+}
+
+void Enseignant::retirerChoisi()
+{
+    const QString cle = cleChoisie();
+    if (cle.isEmpty())
+        return;
+    const QString nom = modele_->data(tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0)), Qt::DisplayRole).toString();
+    const auto r = QMessageBox::question(
+        this, QStringLiteral("Retirer de la classe"),
+        QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
+                       "de côté dans le dossier « retires » de la classe.").arg(nom),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (r != QMessageBox::Yes)
+        return;
+    const QString erreur = texteResultat(classe::retirer(suivi_.lieux().racine(), cle), nom);
+    if (!erreur.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("Retirer de la classe"), erreur);
+    actualiser();
+}
+
+void Enseignant::exporterCsv()
+{
+    const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter en CSV"),
+                                                   QStringLiteral("klepsos.csv"), QStringLiteral("CSV (*.csv)"));
+    if (f.isEmpty())
+        return;
+    QString erreur;
+    if (!exporterClasse(suivi_.lieux(), f, &erreur))
+        QMessageBox::warning(this, QStringLiteral("Exporter en CSV"), erreur);
+    else
+        statusBar()->showMessage(QStringLiteral("Réponses exportées dans %1").arg(f), 5000);
+}
+
+void Enseignant::enregistrerRapport()
+{
+    const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Rapport à imprimer"),
+                                                   QStringLiteral("rapport-klepsos.pdf"), QStringLiteral("PDF (*.pdf)"));
+    if (f.isEmpty())
+        return;
+    QString erreur;
+    if (!ecrireRapport(suivi_.lieux(), f, &erreur)) {
+        QMessageBox::warning(this, QStringLiteral("Rapport à imprimer"), erreur);
+        return;
+    }
+    // The PDF reader prints it.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(f));
+}
+
+void Enseignant::reglerClasse()
+{
+    const QString racine = suivi_.lieux().classe;
+    if (racine.isEmpty()) {
+        QMessageBox::information(this, QStringLiteral("Réglages de la classe"),
+                                 QStringLiteral("Ces réglages se gardent dans un dossier de classe : "
+                                                "lancez Klepsos avec --classe DOSSIER, ou réglez « classe » "
+                                                "dans klepsos.conf."));
+        return;
+    }
+    classe::Reglages r = classe::reglagesClasse(racine);
+    QDialog d(this);
+    d.setObjectName(QStringLiteral("reglages_classe"));
+    d.setWindowTitle(QStringLiteral("Réglages de la classe"));
+    auto* f = new QFormLayout(&d);
+    auto* sons = new QCheckBox(QStringLiteral("Couper les sons sur tous les ordinateurs"));
+    sons->setObjectName(QStringLiteral("sons_coupes"));
+    sons->setChecked(r.sonsCoupes);
+    auto* sortie = new QComboBox;
+    sortie->setObjectName(QStringLiteral("sortie"));
+    sortie->addItems({QStringLiteral("Un clic suffit"), QStringLiteral("Garder le doigt appuyé"),
+                      QStringLiteral("Cachée")});
+    sortie->setCurrentIndex(int(r.sortie));
+    auto* aiguille = new QCheckBox(QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"));
+    aiguille->setObjectName(QStringLiteral("aiguille_heures_reelle"));
+    aiguille->setChecked(r.aiguilleHeuresReelle);
+    f->addRow(sons);
+    f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
+    f->addRow(aiguille);
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    f->addRow(boutons);
+    connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    if (d.exec() != QDialog::Accepted)
+        return;
+    r.sonsCoupes = sons->isChecked();
+    r.sortie = classe::Sortie(sortie->currentIndex());
+    r.aiguilleHeuresReelle = aiguille->isChecked();
+    if (!classe::enregistrerReglages(racine, r))
+        QMessageBox::warning(this, QStringLiteral("Réglages de la classe"), texteResultat(classe::Resultat::Echec, {}));
+    else
+        statusBar()->showMessage(QStringLiteral("Réglages enregistrés : chaque ordinateur les suit à son prochain démarrage."), 5000);
+}

@@ -1,0 +1,209 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "rapport.h"
+
+#include <QDateTime>
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include "activites.h"
+#include "dessins.h"
+#include "modeleclasse.h"
+
+namespace {
+
+// The page in logical units: A4 at 96 per inch, margins included.
+constexpr qreal largeurPage = 794;
+constexpr qreal marge = 40;
+constexpr qreal ligneTableau = 17;
+constexpr qreal enTeteTableau = 110;
+constexpr int erreursParPage = 14;
+
+void police(QPainter& p, qreal pixels, bool gras = false)
+{
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setPixelSize(int(pixels));
+    f.setBold(gras);
+    p.setFont(f);
+}
+
+// The title band of every page; returns where the page's content starts.
+qreal titre(QPainter& p, const QString& titre, const QString& sousTitre)
+{
+    police(p, 20, true);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(marge, marge, largeurPage - 2 * marge, 28), Qt::AlignLeft | Qt::AlignVCenter, titre);
+    police(p, 11);
+    p.setPen(QColor(80, 80, 80));
+    p.drawText(QRectF(marge, marge + 28, largeurPage - 2 * marge, 18), Qt::AlignLeft | Qt::AlignVCenter, sousTitre);
+    p.setPen(QPen(QColor(180, 180, 180), 0));
+    p.drawLine(QPointF(marge, marge + 50), QPointF(largeurPage - marge, marge + 50));
+    return marge + 62;
+}
+
+// The class table from row `depuis`; returns the next row not drawn.
+qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const QStringList& ids,
+                  qsizetype depuis)
+{
+    const qreal nom = 120;
+    const qreal total = 64;
+    const qreal colonne = (largeurPage - 2 * marge - nom - total) / ids.size();
+    police(p, 9.5);
+    p.setPen(Qt::black);
+    // Headers written upwards, to fit eleven activities across the page.
+    for (qsizetype c = 0; c <= ids.size(); ++c) {
+        const bool estTotal = c == ids.size();
+        const QString t = estTotal ? QStringLiteral("Total") : activites::titre(ids[c]);
+        const Compte k = estTotal ? Compte{} : r.activite(ids[c]);
+        const qreal x = marge + nom + c * colonne + (estTotal ? total : colonne) / 2;
+        p.save();
+        p.translate(x, y + enTeteTableau - 4);
+        p.rotate(-90);
+        p.drawText(QRectF(0, -14, enTeteTableau - 8, 14), Qt::AlignLeft | Qt::AlignVCenter, t);
+        if (!estTotal) {
+            police(p, 8);
+            p.setPen(QColor(80, 80, 80));
+            p.drawText(QRectF(0, 0, enTeteTableau - 8, 12), Qt::AlignLeft | Qt::AlignVCenter, texteCompte(k));
+        }
+        p.restore();
+    }
+    y += enTeteTableau;
+    qsizetype i = depuis;
+    for (; i < r.enfants.size() && y + ligneTableau <= bas; ++i, y += ligneTableau) {
+        const ResumeEnfant& e = r.enfants[i];
+        police(p, 10);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(marge, y, nom - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, e.enfant.nom);
+        police(p, 8.5);
+        for (qsizetype c = 0; c <= ids.size(); ++c) {
+            const bool estTotal = c == ids.size();
+            const Compte k = estTotal ? e.total() : e.activites.value(ids[c]);
+            const QRectF cas(marge + nom + c * colonne, y, estTotal ? total : colonne, ligneTableau);
+            p.fillRect(cas.adjusted(0.5, 0.5, -0.5, -0.5), couleurReussite(k));
+            p.drawText(cas, Qt::AlignCenter, texteCompte(k));
+        }
+    }
+    return i;
+}
+
+void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QStringList& ids, const QString& date)
+{
+    const QLocale fr(QLocale::French, QLocale::France);
+    const Compte t = e.total();
+    const QString dernier = e.dernier.isValid()
+                                ? QStringLiteral(" — a joué pour la dernière fois le %1").arg(fr.toString(e.dernier.date(), QLocale::LongFormat))
+                                : QString();
+    qreal y = titre(p, e.enfant.nom,
+                    QStringLiteral("%1 réponses justes sur %2%3 — %4").arg(t.justes).arg(t.total).arg(dernier, date));
+    const DetailEnfant d = detailEnfant(lieux, e.enfant.cle);
+    police(p, 12, true);
+    p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ses réponses, semaine par semaine"));
+    y += 20;
+    police(p, 11);
+    dessinerProgres(p, QRectF(marge, y, largeurPage - 2 * marge, 230), d.semaines);
+    y += 244;
+    police(p, 12, true);
+    p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Activité par activité"));
+    y += 22;
+    QList<BarreActivite> barres;
+    for (const QString& a : ids)
+        barres.append({activites::titre(a), e.activites.value(a)});
+    police(p, 11);
+    dessinerActivites(p, QRectF(marge, y, largeurPage - 2 * marge, barres.size() * 20), barres);
+    y += barres.size() * 20 + 14;
+    QStringList travail;
+    for (const QString& a : d.aTravailler)
+        travail << activites::titre(a);
+    police(p, 12, true);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(marge, y, largeurPage - 2 * marge, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               travail.isEmpty() ? QStringLiteral("À travailler : rien de particulier")
+                                 : QStringLiteral("À travailler : %1").arg(travail.join(QStringLiteral(", "))));
+    y += 30;
+    if (d.erreurs.isEmpty())
+        return;
+    police(p, 12, true);
+    p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ses dernières erreurs"));
+    y += 22;
+    const qreal col[] = {marge, marge + 90, marge + 410, marge + 560};
+    police(p, 9, true);
+    const QStringList titres{QStringLiteral("Quand"), QStringLiteral("Question"), QStringLiteral("Sa réponse"), QStringLiteral("La bonne réponse")};
+    for (int c = 0; c < 4; ++c)
+        p.drawText(QRectF(col[c], y, (c < 3 ? col[c + 1] : largeurPage - marge) - col[c] - 6, 14), Qt::AlignLeft | Qt::AlignVCenter, titres[c]);
+    y += 16;
+    police(p, 9);
+    for (qsizetype i = 0; i < std::min<qsizetype>(erreursParPage, d.erreurs.size()); ++i, y += 15) {
+        const LigneHistorique& l = d.erreurs[i];
+        const QStringList cases{fr.toString(l.quand, QStringLiteral("dd/MM/yy HH:mm")), l.question, l.reponse, l.attendue};
+        for (int c = 0; c < 4; ++c) {
+            const qreal w = (c < 3 ? col[c + 1] : largeurPage - marge) - col[c] - 6;
+            p.drawText(QRectF(col[c], y, w, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                       p.fontMetrics().elidedText(cases[c], Qt::ElideRight, int(w)));
+        }
+    }
+}
+
+}  // namespace
+
+bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
+{
+    SuiviClasse suivi(lieux);
+    suivi.actualiser();
+    const ResumeClasse& r = suivi.resume();
+    const QStringList ids = activites::identifiants();
+
+    QPdfWriter pdf(fichier);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(300);
+    pdf.setTitle(QStringLiteral("Klepsos — bilan de la classe"));
+    pdf.setCreator(QStringLiteral("Klepsos"));
+    QPainter p;
+    if (!p.begin(&pdf)) {
+        *erreur = QStringLiteral("Impossible d'écrire le rapport dans %1.").arg(fichier);
+        return false;
+    }
+    const qreal hauteurPage = largeurPage * pdf.height() / pdf.width();
+    const auto nouvellePage = [&](bool premiere) {
+        if (!premiere)
+            pdf.newPage();
+        p.setWindow(QRectF(0, 0, largeurPage, hauteurPage).toRect());
+        p.setRenderHint(QPainter::Antialiasing);
+    };
+    const QLocale fr(QLocale::French, QLocale::France);
+    const QString date = QStringLiteral("le %1").arg(fr.toString(QDate::currentDate(), QLocale::LongFormat));
+
+    // The class: the table (on as many pages as it takes), then a bar per activity.
+    nouvellePage(true);
+    qreal y = titre(p, QStringLiteral("Klepsos — bilan de la classe"),
+                    QStringLiteral("%1 élèves — %2").arg(r.enfants.size()).arg(date));
+    const qreal barres = ids.size() * 20 + 30;
+    qsizetype suite = 0;
+    do {
+        const qsizetype avant = suite;
+        suite = tableau(p, y, hauteurPage - marge, r, ids, suite);
+        y += enTeteTableau + (suite - avant) * ligneTableau + 20;
+        if (suite < r.enfants.size() || y + barres > hauteurPage - marge) {
+            nouvellePage(false);
+            y = titre(p, QStringLiteral("Klepsos — bilan de la classe (suite)"), date);
+        }
+    } while (suite < r.enfants.size());
+    police(p, 12, true);
+    p.drawText(QRectF(marge, y, 500, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("La classe, activité par activité"));
+    QList<BarreActivite> parActivite;
+    for (const QString& a : ids)
+        parActivite.append({activites::titre(a), r.activite(a)});
+    police(p, 11);
+    dessinerActivites(p, QRectF(marge, y + 24, largeurPage - 2 * marge, ids.size() * 20), parActivite);
+
+    for (const ResumeEnfant& e : r.enfants) {
+        nouvellePage(false);
+        pageEnfant(p, lieux, e, ids, date);
+    }
+    if (!p.end()) {
+        *erreur = QStringLiteral("Impossible d'écrire le rapport dans %1.").arg(fichier);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "players/classe.h"
+
+// Right answers over all answers.
+struct Compte {
+    qint64 justes = 0;
+    qint64 total = 0;
+    void ajouter(bool juste)
+    {
+        ++total;
+        justes += juste ? 1 : 0;
+    }
+    Compte& operator+=(const Compte& c)
+    {
+        justes += c.justes;
+        total += c.total;
+        return *this;
+    }
+    // 0 to 1; no answer counts as none right.
+    double part() const { return total > 0 ? double(justes) / double(total) : 0.0; }
+    friend bool operator==(const Compte&, const Compte&) = default;
+};
+
+// A child at a glance: their counts per activity and the last time they played.
+struct ResumeEnfant {
+    classe::Enfant enfant;
+    QHash<QString, Compte> activites;
+    QDateTime dernier;
+    Compte total() const
+    {
+        Compte t;
+        for (const Compte& c : activites)
+            t += c;
+        return t;
+    }
+};
+
+struct ResumeClasse {
+    QList<ResumeEnfant> enfants;  // in the class list's order
+    int ignores = 0;              // lines, files and folders skipped
+    Compte activite(const QString& a) const
+    {
+        Compte t;
+        for (const ResumeEnfant& e : enfants)
+            t += e.activites.value(a);
+        return t;
+    }
+};
+
+// One week of a child's answers, from its Monday.
+struct Semaine {
+    QDate lundi;
+    Compte compte;
+};
+// The Monday of that day's week.
+inline QDate lundiDe(QDate d)
+{
+    return d.addDays(1 - d.dayOfWeek());
+}

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "players/historique.h"
+#include "resume.h"
+
+// Where the teacher's view and the report read: the class folder (empty
+// when there is none: the children of this computer), this computer's own
+// store and its name.
+struct Lieux {
+    QString classe;
+    QString local;
+    QString poste;
+    // The folder holding the children's list.
+    QString racine() const { return classe.isEmpty() ? local : classe; }
+};
+
+// The class's counts, kept up to date by reading only what the history
+// files gained since the last look (a network share tells no one when a
+// file grows: the files' sizes are looked at again).
+class SuiviClasse {
+public:
+    explicit SuiviClasse(Lieux lieux);
+
+    // Reads the new answers; true when the summary changed.
+    bool actualiser();
+    const ResumeClasse& resume() const { return resume_; }
+    const Lieux& lieux() const { return lieux_; }
+
+private:
+    struct Fichier {
+        qint64 lu = 0;  // bytes read, up to the end of the last whole line
+    };
+    struct Suivi {
+        ResumeEnfant resume;
+        QHash<QString, Fichier> fichiers;
+    };
+    // Reads a child's files from where it stopped; false when nothing new.
+    bool lire(Suivi& s);
+
+    Lieux lieux_;
+    QHash<QString, Suivi> suivis_;  // by key
+    ResumeClasse resume_;
+    int ignoresListe_ = 0;
+};
+
+// A child's page: their weeks, their mistakes (latest first) and what to
+// work on.
+struct DetailEnfant {
+    QList<Semaine> semaines;
+    QHash<QString, Compte> activites;
+    QList<LigneHistorique> erreurs;
+    QStringList aTravailler;  // activity identifiers
+    int ignorees = 0;
+};
+DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
+
+// The two or three activities with the smallest share of right answers,
+// among those answered often enough to tell.
+QStringList aTravailler(const QHash<QString, Compte>& activites);
+
+// Every answer of the child, from each file, oldest first.
+QList<LigneHistorique> lignesEnfant(const Lieux& lieux, const QString& cle, int* ignorees = nullptr);
+
+// Every answer of the class as CSV.
+bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);
+
+// Largest history file read from a class folder; larger ones are skipped
+// (ten years of a child's answers take a few megabytes).
+inline constexpr qint64 maxHistorique = 64LL * 1024 * 1024;
