@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
@@ -8,10 +9,15 @@
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
+#include "players/classe.h"
+#include "players/envoiclasse.h"
+#include "players/historique.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"
 #include "shell/options.h"
 #include "shell/presentation.h"
+#include "teacher/enseignant.h"
+#include "teacher/rapport.h"
 #include "ui/modulesoundplayer.h"
 
 namespace {
@@ -53,6 +59,9 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    // The report opens no window: no display is needed.
+    if (!demande.rapport.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
@@ -70,6 +79,22 @@ int main(int argc, char* argv[])
     QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
 
     const Emplacements ou = emplacementsProgramme();
+    // The children's store of this computer sits beside the score; a class
+    // folder, when there is one, gets a copy of its answers.
+    const QString local = QFileInfo(ou.score).absolutePath();
+    const Lieux lieux{classe::dossierClasse(choix.classe, reglages), local, posteLocal(local)};
+    if (!choix.rapport.isEmpty()) {
+        QString erreur;
+        if (ecrireRapport(lieux, choix.rapport, &erreur))
+            return 0;
+        QTextStream(stderr) << erreur << '\n';
+        return 1;
+    }
+    if (choix.enseignant) {
+        Enseignant vue(lieux);
+        vue.show();
+        return app.exec();
+    }
     SystemClock clock;
     SystemRandom random;
     ModuleSoundPlayer sounds(ou.sons, QStringLiteral("Klepsos fonctionne sans son : son module est introuvable."),
@@ -79,6 +104,14 @@ int main(int argc, char* argv[])
     const auto display = makePlatformDisplayLayer();
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    std::unique_ptr<EnvoiEnFond> envoi;
+    if (!lieux.classe.isEmpty()) {
+        const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
+        klepsos.routines().sons_coupes = consignes.sonsCoupes;
+        klepsos.routines().sortie = consignes.sortie;
+        envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
+        envoi->demander();
+    }
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);

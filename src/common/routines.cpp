@@ -50,6 +50,8 @@ void Routines::SonClic()
 
 void Routines::JouerSon(const QString& nom)
 {
+    if (sons_coupes)
+        return;
     sons.play(nom);
 }
 

@@ -11,6 +11,7 @@
 #include "randomsource.h"
 #include "registre.h"
 #include "score.h"
+#include "sortie.h"
 #include "ui/picturefile.h"
 
 class PictureBox;
@@ -61,6 +62,10 @@ public:
     // whoever knows the players points them elsewhere.
     RegistreReponses* registre = &RegistreReponses::aucun();
     Preferences* preferences = &preferencesDuProgramme_;
+
+    // The class's settings: no sound at all; how "SORTIE" quits.
+    bool sons_coupes = false;
+    ModeSortie sortie = ModeSortie::Normale;
 
     // Where pictures and sounds are read, and where the score is kept.
     QString dossierDatas;

@@ -29,6 +29,9 @@ constexpr qint64 bordCompare = 4096;
 // folder is out of reach.
 const QString fichierEnvoye = QStringLiteral("classe.envoye");
 const QString fichierVerrou = QStringLiteral("classe.verrou");
+const QString fichierReglages = QStringLiteral("reglages");
+// The class's settings as last seen, for a start with the folder away.
+const QString copieReglages = QStringLiteral("classe.reglages");
 
 bool motif(const QString& nom, QChar initiale)
 {
@@ -352,6 +355,9 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
 
     // The class's children, known here for the next time the folder is away.
     if (e.joignable) {
+        const QString reglages = lireTexteCourt(c.filePath(fichierReglages), classe);
+        if (!reglages.isNull())
+            ecrireFichier(l.filePath(copieReglages), reglages.toUtf8());
         for (const Enfant& enfant : enfants(classe).enfants) {
             const QString dossier = l.filePath(joueurs + QLatin1Char('/') + enfant.cle);
             if (nomDansLeDossier(dossier, local) != enfant.nom && QDir().mkpath(dossier))
@@ -485,12 +491,21 @@ Reglages reglagesClasse(const QString& classe)
 {
     if (classe.isEmpty())
         return {};
-    return lireReglages(lireTexteCourt(QDir(classe).filePath(QStringLiteral("reglages")), classe));
+    return lireReglages(lireTexteCourt(QDir(classe).filePath(fichierReglages), classe));
+}
+
+Reglages reglagesSuivis(const QString& classe, const QString& local)
+{
+    if (classe.isEmpty())
+        return {};
+    if (QFileInfo(classe).isDir())
+        return reglagesClasse(classe);
+    return lireReglages(lireTexteCourt(QDir(local).filePath(copieReglages), local));
 }
 
 bool enregistrerReglages(const QString& classe, const Reglages& r)
 {
-    return ecrireFichier(QDir(classe).filePath(QStringLiteral("reglages")), ecrireReglages(r).toUtf8());
+    return ecrireFichier(QDir(classe).filePath(fichierReglages), ecrireReglages(r).toUtf8());
 }
 
 }  // namespace classe

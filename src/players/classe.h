@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "common/sortie.h"
+
 class QSettings;
 
 // A class folder on a school's file server, shared by every computer of the
@@ -84,11 +86,7 @@ Resultat retirer(const QString& classe, const QString& cle);
 inline constexpr char dossierRetires[] = "retires";
 
 // The class's own settings, followed by every computer of the class.
-enum class Sortie {
-    Normale,    // a click quits, as always
-    AppuiLong,  // "SORTIE" must be held down
-    Cachee,     // no "SORTIE" at all
-};
+using Sortie = ModeSortie;
 struct Reglages {
     bool sonsCoupes = false;
     Sortie sortie = Sortie::Normale;
@@ -101,5 +99,8 @@ QString ecrireReglages(const Reglages& r);
 // <classe>/reglages; the defaults when absent or unreadable.
 Reglages reglagesClasse(const QString& classe);
 bool enregistrerReglages(const QString& classe, const Reglages& r);
+// What this computer follows: the class's settings, or the copy kept from
+// the last time the folder was in reach.
+Reglages reglagesSuivis(const QString& classe, const QString& local);
 
 }  // namespace classe

@@ -95,6 +95,14 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     });
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
+    // The class's teacher may want no child to quit by accident.
+    if (r_.sortie == ModeSortie::Cachee) {
+        fin->hide();
+    } else if (r_.sortie == ModeSortie::AppuiLong) {
+        fin->setHoldMs(dureeAppuiSortie);
+        connect(fin, &ClickableLabel::releasedTooSoon, this,
+                [this] { texte_->setCaption(QStringLiteral("Pour sortir, reste appuyé\nsur SORTIE.")); });
+    }
 
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming

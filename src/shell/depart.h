@@ -38,6 +38,9 @@ public:
 
     void activation() override;
 
+    // How long "SORTIE" is held down when the class wants it held.
+    static constexpr int dureeAppuiSortie = 1500;
+
     // Hover captions, as the pointer finds them over each control.
     static QString legende(const QString& controle);
 

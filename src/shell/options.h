@@ -17,6 +17,12 @@ struct Choix {
     Affichage affichage = Affichage::Memorise;
     bool aide = false;
     bool version = false;
+    // The class folder named on the command line (empty: the setting, if any).
+    QString classe;
+    // The teacher's view instead of the children's program.
+    bool enseignant = false;
+    // Where to write the class report, without opening a window (empty: none).
+    QString rapport;
     // Empty when the command line is understood; else why not, in French.
     QString erreur;
 };

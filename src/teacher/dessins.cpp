@@ -72,7 +72,8 @@ void dessinerProgres(QPainter& p, const QRectF& zone, const QList<Semaine>& sema
     p.setRenderHint(QPainter::Antialiasing);
     const qreal px = std::clamp(zone.height() * 0.06, 6.0, 14.0);
     p.setFont(policePixels(p, px));
-    const QRectF graphe = zone.adjusted(px * 3, px, -px, -px * 2.5);
+    // Room above for the legend, below for the dates, left for the scale.
+    const QRectF graphe = zone.adjusted(px * 3, px * 2.5, -px, -px * 2.5);
     p.setPen(QPen(trait, 0));
     p.drawLine(graphe.bottomLeft(), graphe.bottomRight());
     p.drawLine(graphe.bottomLeft(), graphe.topLeft());
@@ -110,7 +111,7 @@ void dessinerProgres(QPainter& p, const QRectF& zone, const QList<Semaine>& sema
         }
     }
     // The legend, top right.
-    const QRectF legende(graphe.right() - px * 14, graphe.top(), px * 14, px * 1.4);
+    const QRectF legende(graphe.right() - px * 14, zone.top(), px * 14, px * 1.4);
     p.setPen(Qt::NoPen);
     p.setBrush(vert);
     p.drawRect(QRectF(legende.left(), legende.top() + px * 0.3, px, px));

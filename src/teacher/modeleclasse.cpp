@@ -105,7 +105,22 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
         k = resume_.activite(activites_.value(section - 1));
         titre = titres_.value(section - 1);
     }
-    return QStringLiteral("%1\n%2").arg(titre, texteCompte(k));
+    return QStringLiteral("%1\n%2").arg(surDeuxLignes(titre), texteCompte(k));
+}
+
+QString surDeuxLignes(const QString& titre)
+{
+    // The space nearest the middle, so that eleven columns fit a laptop's screen.
+    qsizetype mieux = -1;
+    for (qsizetype i = 0; i < titre.size(); ++i) {
+        if (titre[i] == QLatin1Char(' ') && (mieux < 0 || std::abs(i - titre.size() / 2) < std::abs(mieux - titre.size() / 2)))
+            mieux = i;
+    }
+    if (mieux < 0)
+        return titre;
+    QString t = titre;
+    t[mieux] = QLatin1Char('\n');
+    return t;
 }
 
 QString texteDernier(const QDateTime& quand, const QDateTime& maintenant)

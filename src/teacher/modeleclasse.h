@@ -40,5 +40,8 @@ private:
     ResumeClasse resume_;
 };
 
+// A column title broken once, at the space nearest its middle.
+QString surDeuxLignes(const QString& titre);
+
 // The last time played, as a teacher reads it: "aujourd'hui 10:42", "hier", "lundi 30 nov.".
 QString texteDernier(const QDateTime& quand, const QDateTime& maintenant);

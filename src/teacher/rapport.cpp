@@ -39,6 +39,7 @@ qreal titre(QPainter& p, const QString& titre, const QString& sousTitre)
     p.drawText(QRectF(marge, marge + 28, largeurPage - 2 * marge, 18), Qt::AlignLeft | Qt::AlignVCenter, sousTitre);
     p.setPen(QPen(QColor(180, 180, 180), 0));
     p.drawLine(QPointF(marge, marge + 50), QPointF(largeurPage - marge, marge + 50));
+    p.setPen(Qt::black);
     return marge + 62;
 }
 
@@ -92,10 +93,10 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
     const QLocale fr(QLocale::French, QLocale::France);
     const Compte t = e.total();
     const QString dernier = e.dernier.isValid()
-                                ? QStringLiteral(" — a joué pour la dernière fois le %1").arg(fr.toString(e.dernier.date(), QLocale::LongFormat))
+                                ? QStringLiteral(" — dernière partie le %1").arg(fr.toString(e.dernier.date(), QLocale::LongFormat))
                                 : QString();
     qreal y = titre(p, e.enfant.nom,
-                    QStringLiteral("%1 réponses justes sur %2%3 — %4").arg(t.justes).arg(t.total).arg(dernier, date));
+                    QStringLiteral("%1 réponses justes sur %2%3 — rapport du %4").arg(t.justes).arg(t.total).arg(dernier, date));
     const DetailEnfant d = detailEnfant(lieux, e.enfant.cle);
     police(p, 12, true);
     p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ses réponses, semaine par semaine"));
@@ -172,12 +173,12 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
         p.setRenderHint(QPainter::Antialiasing);
     };
     const QLocale fr(QLocale::French, QLocale::France);
-    const QString date = QStringLiteral("le %1").arg(fr.toString(QDate::currentDate(), QLocale::LongFormat));
+    const QString date = fr.toString(QDate::currentDate(), QLocale::LongFormat);
 
     // The class: the table (on as many pages as it takes), then a bar per activity.
     nouvellePage(true);
     qreal y = titre(p, QStringLiteral("Klepsos — bilan de la classe"),
-                    QStringLiteral("%1 élèves — %2").arg(r.enfants.size()).arg(date));
+                    QStringLiteral("%1 élèves — le %2").arg(r.enfants.size()).arg(date));
     const qreal barres = ids.size() * 20 + 30;
     qsizetype suite = 0;
     do {

@@ -2,6 +2,7 @@
 #include "clickablelabel.h"
 
 #include <QMouseEvent>
+#include <QTimer>
 
 #include "accessibility.h"
 #include "keyboarduse.h"
@@ -28,9 +29,24 @@ void ClickableLabel::setCaption(const QString& text)
         adjustSize();
 }
 
+void ClickableLabel::startHold()
+{
+    if (!hold_) {
+        hold_ = new QTimer(this);
+        hold_->setSingleShot(true);
+        connect(hold_, &QTimer::timeout, this, [this] {
+            pressed_ = false;
+            emit clicked();
+        });
+    }
+    hold_->start(holdMs_);
+}
+
 void ClickableLabel::mousePressEvent(QMouseEvent* e)
 {
     pressed_ = e->button() == Qt::LeftButton;
+    if (pressed_ && holdMs_ > 0)
+        startHold();
     e->accept();
 }
 
@@ -39,8 +55,24 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* e)
     const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     pressed_ = false;
     e->accept();
-    if (click)
+    if (holdMs_ > 0) {
+        // Held long enough, the timer has clicked already.
+        if (hold_->isActive()) {
+            hold_->stop();
+            emit releasedTooSoon();
+        }
+    } else if (click) {
         emit clicked();
+    }
+}
+
+void ClickableLabel::keyReleaseEvent(QKeyEvent* e)
+{
+    if (holdMs_ > 0 && hold_ && hold_->isActive() && !e->isAutoRepeat()) {
+        hold_->stop();
+        emit releasedTooSoon();
+    }
+    QLabel::keyReleaseEvent(e);
 }
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent* e)
@@ -51,6 +83,12 @@ void ClickableLabel::mouseMoveEvent(QMouseEvent* e)
 
 void ClickableLabel::keyPressEvent(QKeyEvent* e)
 {
+    if (holdMs_ > 0 && pressByKey(e, [] {})) {
+        // A key held down repeats: the first press starts the wait.
+        if (!e->isAutoRepeat())
+            startHold();
+        return;
+    }
     if (!pressByKey(e, [this] { click(); }))
         QLabel::keyPressEvent(e);
 }
