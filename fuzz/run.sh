@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the score-file fuzzer with clang and runs it for a bounded time on
-# the seed corpus. Exits non-zero on any finding (crash, sanitizer report,
-# broken round trip); the failing input is kept in the build folder.
-#   bash fuzz/run.sh [seconds]     (default 60; build folder $FUZZ_DIR, default build-fuzz)
+# Builds the fuzzers (score file, history file) with clang and runs each for
+# a bounded time on its seed corpus. Exits non-zero on any finding (crash,
+# sanitizer report, broken round trip); the failing input is kept in the
+# build folder.
+#   bash fuzz/run.sh [seconds]     (default 60 in all; build folder $FUZZ_DIR, default build-fuzz)
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -13,20 +14,25 @@ SECONDS_MAX=${1:-60}
 cmake -S fuzz -B "$FUZZ_DIR" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=None >/dev/null
 cmake --build "$FUZZ_DIR" -j"$(nproc)"
 
-# The seeds are hex text, turned into files here: no binary file in the tree.
-seeds="$FUZZ_DIR/seeds"
-corpus="$FUZZ_DIR/corpus"
-artifacts="$FUZZ_DIR/findings"
-rm -rf "$seeds"
-mkdir -p "$seeds" "$corpus" "$artifacts"
-n=0
-while read -r hex; do
-    case "$hex" in ''|'#'*) continue ;; esac
-    n=$((n + 1))
-    printf "$(sed 's/../\\x&/g' <<<"$hex")" > "$seeds/seed$n"
-done < fuzz/seeds.txt
+# fuzz TARGET SEED_FILE MAX_LEN SECONDS
+fuzz() {
+    local cible=$1 graines=$2 longueur=$3 duree=$4
+    # The seeds are hex text, turned into files here: no binary file in the tree.
+    local seeds="$FUZZ_DIR/seeds-$cible" corpus="$FUZZ_DIR/corpus-$cible" artifacts="$FUZZ_DIR/findings-$cible"
+    rm -rf "$seeds"
+    mkdir -p "$seeds" "$corpus" "$artifacts"
+    local n=0 hex
+    while read -r hex; do
+        case "$hex" in ''|'#'*) continue ;; esac
+        n=$((n + 1))
+        printf "$(sed 's/../\\x&/g' <<<"$hex")" > "$seeds/seed$n"
+    done < "$graines"
+    # New inputs go to the corpus folder, the seeds are read only; any
+    # finding stops the run with a non-zero status.
+    "$FUZZ_DIR/$cible" -max_total_time="$duree" -max_len="$longueur" -print_final_stats=1 \
+        -artifact_prefix="$artifacts/" "$corpus" "$seeds"
+}
 
-# New inputs go to the corpus folder, the seeds are read only; -fork keeps
-# going after nothing, so any finding stops the run with a non-zero status.
-"$FUZZ_DIR/fuzz_score" -max_total_time="$SECONDS_MAX" -max_len=64 -print_final_stats=1 \
-    -artifact_prefix="$artifacts/" "$corpus" "$seeds"
+# The time is shared: the score reader is small, the history reader larger.
+fuzz fuzz_score fuzz/seeds.txt 64 $((SECONDS_MAX / 3))
+fuzz fuzz_historique fuzz/seeds_historique.txt 8192 $((SECONDS_MAX - SECONDS_MAX / 3))

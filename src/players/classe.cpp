@@ -72,7 +72,7 @@ QString nomDansLeDossier(const QString& dossierEnfant, const QString& racine)
     if (nom.isNull())
         return {};
     const auto valide = nomJoueurValide(nom);
-    return valide ? *valide : QString();
+    return valide && cleJoueur(*valide) == QFileInfo(dossierEnfant).fileName() ? *valide : QString();
 }
 
 qint64 compterLignes(const QByteArray& octets)
@@ -171,6 +171,49 @@ bool mettreDeCote(const QString& racine, const QString& cle)
     return QDir().rename(r.filePath(joueurs + QLatin1Char('/') + cle), r.filePath(cible));
 }
 
+// Where a child renamed in the class went: the key in the class's note,
+// following a child renamed again, as long as the folder is there.
+QString nouvelleCle(const QString& classe, QString cle)
+{
+    const QDir c(classe);
+    for (int n = 0; n < 8; ++n) {
+        const QString suite = lireTexteCourt(c.filePath(QStringLiteral("%1/%2").arg(QLatin1String(dossierRenommes), cle)), classe)
+                                  .trimmed();
+        if (!cleValide(suite) || suite == cle)
+            return {};
+        if (dossierSur(c.filePath(joueurs + QLatin1Char('/') + suite), classe))
+            return suite;
+        cle = suite;
+    }
+    return {};
+}
+
+// Children renamed by the teacher: this computer's folder for them follows,
+// so that its answers reach the class copy that moved with the folder.
+void suivreRenommages(const QString& local, const QString& classe, const QString& poste, Envoi& e)
+{
+    const QDir l(local);
+    for (const QFileInfo& fi : QDir(l.filePath(joueurs)).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString cle = fi.fileName();
+        if (!cleValide(cle) || QFileInfo::exists(QDir(classe).filePath(joueurs + QLatin1Char('/') + cle)))
+            continue;
+        const QString nouvelle = nouvelleCle(classe, cle);
+        if (nouvelle.isEmpty())
+            continue;
+        const QString vers = l.filePath(joueurs + QLatin1Char('/') + nouvelle);
+        const QString propre = nomFichierHistorique(poste);
+        if (!QFileInfo::exists(vers)) {
+            QDir().rename(fi.filePath(), vers);
+        } else if (!QFileInfo::exists(QDir(vers).filePath(propre))) {
+            // Known here by its new name already, without answers from here.
+            QDir().rename(QDir(fi.filePath()).filePath(propre), QDir(vers).filePath(propre));
+            mettreDeCote(local, cle);
+        } else {
+            e.desaccords << fi.filePath();
+        }
+    }
+}
+
 }  // namespace
 
 bool cleValide(const QString& nom)
@@ -245,7 +288,7 @@ ListeEnfants enfants(const QString& racine)
     QCollator tri(QLocale(QLocale::French, QLocale::France));
     tri.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(l.enfants.begin(), l.enfants.end(),
-              [&](const Enfant& a, const Enfant& b) { return tri.compare(a.nom, b.nom) < 0; });
+              [&](const Joueur& a, const Joueur& b) { return tri.compare(a.nom, b.nom) < 0; });
     return l;
 }
 
@@ -288,6 +331,8 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
         etat = {classe, {}};
     e.joignable = QFileInfo(classe).isDir() && c.mkpath(joueurs) && c.mkpath(anonyme);
 
+    if (e.joignable)
+        suivreRenommages(local, classe, poste, e);
     // Our files: each child's and the unnamed player's.
     QStringList relatifs;
     const QString propre = nomFichierHistorique(poste);
@@ -358,7 +403,7 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
         const QString reglages = lireTexteCourt(c.filePath(fichierReglages), classe);
         if (!reglages.isNull())
             ecrireFichier(l.filePath(copieReglages), reglages.toUtf8());
-        for (const Enfant& enfant : enfants(classe).enfants) {
+        for (const Joueur& enfant : enfants(classe).enfants) {
             const QString dossier = l.filePath(joueurs + QLatin1Char('/') + enfant.cle);
             if (nomDansLeDossier(dossier, local) != enfant.nom && QDir().mkpath(dossier))
                 ecrireFichier(QDir(dossier).filePath(fichierNom), enfant.nom.toUtf8() + '\n');
@@ -389,10 +434,8 @@ Resultat ajouter(const QString& classe, const QString& nom)
     if (!valide)
         return Resultat::NomRefuse;
     const QString cle = cleJoueur(*valide);
-    for (const Enfant& e : enfants(classe).enfants) {
-        if (e.cle == cle || cleJoueur(e.nom) == cle)
-            return Resultat::DejaLa;
-    }
+    if (QFileInfo::exists(QDir(classe).filePath(joueurs + QLatin1Char('/') + cle)))
+        return Resultat::DejaLa;
     const QDir c(classe);
     const QString dossier = joueurs + QLatin1Char('/') + cle;
     if (QFileInfo::exists(c.filePath(dossier)) || !c.mkpath(dossier))
@@ -407,17 +450,27 @@ Resultat renommer(const QString& classe, const QString& cle, const QString& nouv
     const auto valide = nomJoueurValide(nouveauNom);
     if (!valide)
         return Resultat::NomRefuse;
-    bool connu = false;
-    for (const Enfant& e : enfants(classe).enfants) {
-        if (e.cle == cle)
-            connu = true;
-        else if (cleJoueur(e.nom) == cleJoueur(*valide) || e.cle == cleJoueur(*valide))
-            return Resultat::DejaLa;
-    }
-    if (!connu)
+    const QDir c(classe);
+    const QString ancien = joueurs + QLatin1Char('/') + cle;
+    if (!cleValide(cle) || !dossierSur(c.filePath(ancien), classe))
         return Resultat::Inconnu;
-    return ecrireFichier(QDir(classe).filePath(QStringLiteral("%1/%2/%3").arg(joueurs, cle, fichierNom)),
-                         valide->toUtf8() + '\n')
+    const QString nouvelle = cleJoueur(*valide);
+    const QString nouveau = joueurs + QLatin1Char('/') + nouvelle;
+    if (nouvelle == cle) {
+        // Only the letter case changes: the folder stays.
+        return ecrireFichier(c.filePath(ancien + QLatin1Char('/') + fichierNom), valide->toUtf8() + '\n')
+                   ? Resultat::Fait
+                   : Resultat::Echec;
+    }
+    if (QFileInfo::exists(c.filePath(nouveau)) || QFileInfo(c.filePath(nouveau)).isSymLink())
+        return Resultat::DejaLa;
+    // The note first: a computer that finds the old folder gone and no note
+    // would take the child for removed.
+    if (!c.mkpath(QLatin1String(dossierRenommes))
+        || !ecrireFichier(c.filePath(QStringLiteral("%1/%2").arg(QLatin1String(dossierRenommes), cle)), nouvelle.toLatin1() + '\n')
+        || !QDir().rename(c.filePath(ancien), c.filePath(nouveau)))
+        return Resultat::Echec;
+    return ecrireFichier(c.filePath(nouveau + QLatin1Char('/') + fichierNom), valide->toUtf8() + '\n')
                ? Resultat::Fait
                : Resultat::Echec;
 }

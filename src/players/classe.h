@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "common/sortie.h"
+#include "depot.h"
 
 class QSettings;
 
@@ -35,16 +36,13 @@ bool dossierSur(const QString& chemin, const QString& racine);
 // A short text file read that way (a name, settings); null when refused.
 QString lireTexteCourt(const QString& chemin, const QString& racine);
 
-struct Enfant {
-    QString cle;
-    QString nom;
-    friend bool operator==(const Enfant&, const Enfant&) = default;
-};
 struct ListeEnfants {
-    QList<Enfant> enfants;  // sorted by name
+    QList<Joueur> enfants;  // sorted by name
     int ignores = 0;        // folders or names that were not ours, or broken
 };
-// The children of a store (local or class): <racine>/joueurs/<cle>/nom.
+// The children of a store (local or class): <racine>/joueurs/<cle>/nom, the
+// folder's name being the name's key, as DepotJoueurs lists them, but
+// counting what is skipped and following no link out of the folder.
 ListeEnfants enfants(const QString& racine);
 
 // Every history file of a child in class mode: the class's copies from the
@@ -77,9 +75,10 @@ enum class Resultat {
     Echec,       // the folder refused
 };
 Resultat ajouter(const QString& classe, const QString& nom);
-// The child keeps their folder (the computers' files stay theirs); only the
-// name shown changes.
+// The child's folder takes the new name's key; a note in <classe>/renommes/
+// tells the computers where their answers for the old key now go.
 Resultat renommer(const QString& classe, const QString& cle, const QString& nouveauNom);
+inline constexpr char dossierRenommes[] = "renommes";
 // Moves the child's folder to <classe>/retires/, never deleting it.
 Resultat retirer(const QString& classe, const QString& cle);
 // The folder of removed children.

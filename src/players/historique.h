@@ -2,26 +2,60 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QDateTime>
 #include <QList>
 #include <QString>
 #include <optional>
 
+// One judged answer as the history keeps it.
 struct LigneHistorique {
-    QDateTime quand;
-    QString joueur, activite, question, reponse, attendue;
+    QDateTime quand;   // local time with its offset from UTC
+    QString joueur;    // empty when no child was named
+    QString activite;  // "lire_horloge", "date_naissance"...
+    QString question;
+    QString reponse;
+    QString attendue;
     bool juste = false;
+    friend bool operator==(const LigneHistorique&, const LigneHistorique&) = default;
 };
 
+// One line of a history file, UTF-8, ending with '\n':
+//   K1 \t date-time \t joueur \t activite \t question \t reponse \t attendue \t 1|0 \t crc
+// Backslash, tab, line feed and carriage return are escaped in the fields;
+// crc is the CRC-32, 8 lower-case hex digits, of every byte before its tab,
+// so a line cut short or mixed with another is recognised and skipped.
+// Text fields are shortened so that a line stays under longueurMaxLigne.
 QByteArray ecrireLigne(const LigneHistorique& l);
+
+// The line without its '\n'; nothing unless whole and intact.
 std::optional<LigneHistorique> lireLigne(QByteArrayView ligne);
+
+inline constexpr qsizetype longueurMaxLigne = 4096;
+// Each text field is written with at most this many UTF-16 units.
+inline constexpr qsizetype longueurMaxTexte = 256;
+// A history larger than this (a foreign or damaged file) is read up to here.
+inline constexpr qint64 tailleMaxHistorique = 64LL * 1024 * 1024;
 
 struct LectureHistorique {
     QList<LigneHistorique> lignes;
-    int ignorees = 0;
+    qint64 ignorees = 0;   // damaged, foreign or over-long lines skipped
+    qint64 fin = 0;        // offset just past the last whole line read
+    bool tronque = false;  // the file went past the size read
 };
+
+// The whole lines of a history file from byte offset `depuis` on; a last
+// line without its '\n' (being written) is left for the next read. A
+// missing file reads as empty.
 LectureHistorique lireHistorique(const QString& chemin, qint64 depuis = 0);
 
-// This computer's name in the stores: "p" and 16 random hex digits, kept
-// in <racine>/poste.
-QString posteLocal(const QString& racine);
+// The same over bytes already in memory.
+LectureHistorique lireOctetsHistorique(QByteArrayView octets);
+
+// The three counters of a history: lines, right ones, wrong ones.
+struct TotauxHistorique {
+    qint64 exercices = 0;
+    qint64 justes = 0;
+    qint64 erreurs = 0;
+};
+TotauxHistorique totaux(const QList<LigneHistorique>& lignes);

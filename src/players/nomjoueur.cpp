@@ -2,22 +2,52 @@
 #include "nomjoueur.h"
 
 #include <QCryptographicHash>
+#include <QList>
+
+namespace {
+
+bool caractereAdmis(char32_t c)
+{
+    // Marks belong to letters in scripts that write them apart.
+    return QChar::isLetter(c) || QChar::isMark(c) || QChar::isDigit(c) || c == U' ' || c == U'-'
+        || c == U'\'' || c == U'\u2019' || c == U'.';
+}
+
+QString compose(const QString& s)
+{
+    return s.normalized(QString::NormalizationForm_C);
+}
+
+}  // namespace
 
 std::optional<QString> nomJoueurValide(const QString& brut)
 {
-    const QString nom = brut.trimmed().normalized(QString::NormalizationForm_C);
-    if (nom.isEmpty() || nom.size() > 30 || nom.startsWith(QLatin1Char('.')))
+    const QString nom = compose(brut.trimmed());
+    const QList<uint> points = nom.toUcs4();
+    if (points.isEmpty() || points.size() > longueurMaxNom || nom.startsWith(QLatin1Char('.')))
         return std::nullopt;
-    for (const QChar c : nom) {
-        if (!(c.isLetterOrNumber() || c.isMark() || c == u' ' || c == u'-' || c == u'\'' || c == u'.'))
+    for (uint c : points)
+        if (!caractereAdmis(char32_t(c)))
             return std::nullopt;
-    }
     return nom;
+}
+
+QString messageNomRefuse(const QString& brut)
+{
+    const QString nom = brut.trimmed();
+    if (nom.isEmpty())
+        return QStringLiteral("Le prénom est vide.");
+    if (nom.toUcs4().size() > longueurMaxNom)
+        return QStringLiteral("Le prénom est trop long : %1 caractères au plus.").arg(longueurMaxNom);
+    if (nom.startsWith(QLatin1Char('.')))
+        return QStringLiteral("Le prénom ne peut pas commencer par un point.");
+    return QStringLiteral("Le prénom ne peut contenir que des lettres, des chiffres, des espaces, "
+                          "des traits d'union, des apostrophes et des points.");
 }
 
 QString cleJoueur(const QString& nom)
 {
-    const QByteArray h = QCryptographicHash::hash(nom.normalized(QString::NormalizationForm_C).toCaseFolded().toUtf8(),
-                                                  QCryptographicHash::Sha256);
-    return QStringLiteral("j") + QString::fromLatin1(h.left(8).toHex());
+    const QByteArray plie = compose(compose(nom).toCaseFolded()).toUtf8();
+    const QByteArray h = QCryptographicHash::hash(plie, QCryptographicHash::Sha256).toHex();
+    return QLatin1Char('j') + QString::fromLatin1(h.left(16));
 }

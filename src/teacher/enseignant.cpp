@@ -27,7 +27,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "activites.h"
+#include "players/bilan.h"
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "players/envoiclasse.h"
@@ -92,7 +92,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     setWindowTitle(l.classe.isEmpty() ? QStringLiteral("Klepsos — Espace enseignant")
                                       : QStringLiteral("Klepsos — Espace enseignant — %1").arg(l.classe));
 
-    modele_ = new ModeleClasse(activites::identifiants(), activites::titres(), this);
+    modele_ = new ModeleClasse(activitesConnues(), this);
     tri_ = new QSortFilterProxyModel(this);
     tri_->setSourceModel(modele_);
     tri_->setSortRole(Qt::UserRole);
@@ -263,14 +263,14 @@ void Enseignant::montrerEnfant(const QString& cle)
     graphique_->setSemaines(d.semaines);
     QStringList titres;
     for (const QString& a : d.aTravailler)
-        titres << activites::titre(a);
+        titres << titreActivite(a);
     aTravailler_->setText(titres.isEmpty() ? QStringLiteral("À travailler : rien de particulier.")
                                            : QStringLiteral("À travailler : %1.").arg(titres.join(QStringLiteral(", "))));
     const QLocale fr(QLocale::French, QLocale::France);
     erreurs_->setRowCount(int(d.erreurs.size()));
     for (int i = 0; i < d.erreurs.size(); ++i) {
         const LigneHistorique& e = d.erreurs[i];
-        const QStringList cases{fr.toString(e.quand, QStringLiteral("dd/MM/yyyy HH:mm")), activites::titre(e.activite),
+        const QStringList cases{fr.toString(e.quand, QStringLiteral("dd/MM/yyyy HH:mm")), titreActivite(e.activite),
                                 e.question, e.reponse, e.attendue};
         for (int c = 0; c < cases.size(); ++c)
             erreurs_->setItem(i, c, new QTableWidgetItem(cases[c]));

@@ -5,9 +5,10 @@
 #include <QLocale>
 
 #include "dessins.h"
+#include "players/bilan.h"
 
-ModeleClasse::ModeleClasse(QStringList activites, QStringList titres, QObject* parent)
-    : QAbstractTableModel(parent), activites_(std::move(activites)), titres_(std::move(titres))
+ModeleClasse::ModeleClasse(QStringList activites, QObject* parent)
+    : QAbstractTableModel(parent), activites_(std::move(activites))
 {
 }
 
@@ -103,7 +104,7 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
             k += e.total();
     } else {
         k = resume_.activite(activites_.value(section - 1));
-        titre = titres_.value(section - 1);
+        titre = titreActivite(activites_.value(section - 1));
     }
     return QStringLiteral("%1\n%2").arg(surDeuxLignes(titre), texteCompte(k));
 }

@@ -14,15 +14,14 @@ class ModeleClasse : public QAbstractTableModel {
     Q_OBJECT
 
 public:
-    // activites: identifiers in column order; titres: their French titles.
-    ModeleClasse(QStringList activites, QStringList titres, QObject* parent = nullptr);
+    // activites: identifiers in column order.
+    explicit ModeleClasse(QStringList activites, QObject* parent = nullptr);
 
     // New counts: the rows are kept (and the selection with them) when the
     // list of children is the same.
     void setResume(const ResumeClasse& resume);
     const ResumeClasse& resume() const { return resume_; }
     const QStringList& activites() const { return activites_; }
-    const QStringList& titres() const { return titres_; }
 
     int colonneTotal() const { return int(activites_.size()) + 1; }
     int colonneDernier() const { return int(activites_.size()) + 2; }
@@ -36,7 +35,6 @@ private:
     Compte compte(int ligne, int colonne) const;
 
     QStringList activites_;
-    QStringList titres_;
     ResumeClasse resume_;
 };
 

@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "activites.h"
+#include "players/bilan.h"
 #include "dessins.h"
 #include "modeleclasse.h"
 
@@ -55,7 +55,7 @@ qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const 
     // Headers written upwards, to fit eleven activities across the page.
     for (qsizetype c = 0; c <= ids.size(); ++c) {
         const bool estTotal = c == ids.size();
-        const QString t = estTotal ? QStringLiteral("Total") : activites::titre(ids[c]);
+        const QString t = estTotal ? QStringLiteral("Total") : titreActivite(ids[c]);
         const Compte k = estTotal ? Compte{} : r.activite(ids[c]);
         const qreal x = marge + nom + c * colonne + (estTotal ? total : colonne) / 2;
         p.save();
@@ -109,13 +109,13 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
     y += 22;
     QList<BarreActivite> barres;
     for (const QString& a : ids)
-        barres.append({activites::titre(a), e.activites.value(a)});
+        barres.append({titreActivite(a), e.activites.value(a)});
     police(p, 11);
     dessinerActivites(p, QRectF(marge, y, largeurPage - 2 * marge, barres.size() * 20), barres);
     y += barres.size() * 20 + 14;
     QStringList travail;
     for (const QString& a : d.aTravailler)
-        travail << activites::titre(a);
+        travail << titreActivite(a);
     police(p, 12, true);
     p.setPen(Qt::black);
     p.drawText(QRectF(marge, y, largeurPage - 2 * marge, 20), Qt::AlignLeft | Qt::AlignVCenter,
@@ -152,7 +152,7 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     SuiviClasse suivi(lieux);
     suivi.actualiser();
     const ResumeClasse& r = suivi.resume();
-    const QStringList ids = activites::identifiants();
+    const QStringList ids = activitesConnues();
 
     QPdfWriter pdf(fichier);
     pdf.setPageSize(QPageSize(QPageSize::A4));
@@ -194,7 +194,7 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     p.drawText(QRectF(marge, y, 500, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("La classe, activité par activité"));
     QList<BarreActivite> parActivite;
     for (const QString& a : ids)
-        parActivite.append({activites::titre(a), r.activite(a)});
+        parActivite.append({titreActivite(a), r.activite(a)});
     police(p, 11);
     dessinerActivites(p, QRectF(marge, y + 24, largeurPage - 2 * marge, ids.size() * 20), parActivite);
 

@@ -32,7 +32,7 @@ struct Compte {
 
 // A child at a glance: their counts per activity and the last time they played.
 struct ResumeEnfant {
-    classe::Enfant enfant;
+    Joueur enfant;
     QHash<QString, Compte> activites;
     QDateTime dernier;
     Compte total() const

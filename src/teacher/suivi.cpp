@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "suivi.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSaveFile>
+
+#include "players/bilan.h"
+#include "players/exportcsv.h"
 #include <QFileInfo>
 #include <QMap>
 #include <algorithm>
@@ -21,20 +26,6 @@ void compter(ResumeEnfant& r, const LigneHistorique& l)
 
 }  // namespace
 
-QStringList aTravailler(const QHash<QString, Compte>& activites)
-{
-    QList<QPair<double, QString>> faibles;
-    for (auto it = activites.cbegin(); it != activites.cend(); ++it) {
-        if (it.value().total >= 5 && it.value().part() < 0.75)
-            faibles.append({it.value().part(), it.key()});
-    }
-    std::sort(faibles.begin(), faibles.end());
-    QStringList l;
-    for (qsizetype i = 0; i < std::min<qsizetype>(3, faibles.size()); ++i)
-        l << faibles[i].second;
-    return l;
-}
-
 SuiviClasse::SuiviClasse(Lieux lieux) : lieux_(std::move(lieux)) {}
 
 bool SuiviClasse::lire(Suivi& s)
@@ -46,40 +37,20 @@ bool SuiviClasse::lire(Suivi& s)
         const QFileInfo fi(chemin);
         if (fi.size() == f.lu)
             continue;
-        if (fi.size() < f.lu || fi.size() > maxHistorique) {
+        if (fi.size() < f.lu) {
             // Shorter than what was read: not the file we read; start the
-            // child again from nothing. Too large: not read at all.
-            if (fi.size() > maxHistorique) {
-                f.lu = fi.size();
-                ++resume_.ignores;
-                continue;
-            }
+            // child again from nothing.
             s.resume.activites.clear();
             s.resume.dernier = {};
             s.fichiers.clear();
             return lire(s) || true;
         }
-        QFile lecteur(chemin);
-        if (!lecteur.open(QIODevice::ReadOnly) || !lecteur.seek(f.lu))
-            continue;
-        const QByteArray octets = lecteur.read(fi.size() - f.lu);
-        const qsizetype fin = octets.lastIndexOf('\n');
-        if (fin < 0)
-            continue;
-        qsizetype debut = 0;
-        while (debut <= fin) {
-            const qsizetype nl = octets.indexOf('\n', debut);
-            const QByteArrayView ligne(octets.constData() + debut, nl - debut);
-            debut = nl + 1;
-            if (ligne.isEmpty())
-                continue;
-            if (const auto l = lireLigne(ligne))
-                compter(s.resume, *l);
-            else
-                ++resume_.ignores;
-        }
-        f.lu += fin + 1;
-        change = true;
+        const LectureHistorique l = lireHistorique(chemin, f.lu);
+        for (const LigneHistorique& ligne : l.lignes)
+            compter(s.resume, ligne);
+        resume_.ignores += int(l.ignorees);
+        change = change || l.fin > f.lu;
+        f.lu = std::max(f.lu, l.fin);
     }
     return change;
 }
@@ -91,7 +62,7 @@ bool SuiviClasse::actualiser()
     ignoresListe_ = liste.ignores;
     QHash<QString, Suivi> gardes;
     QList<ResumeEnfant> enfants;
-    for (const classe::Enfant& e : liste.enfants) {
+    for (const Joueur& e : liste.enfants) {
         Suivi s = suivis_.take(e.cle);
         if (!(s.resume.enfant == e)) {
             change = true;
@@ -108,30 +79,13 @@ bool SuiviClasse::actualiser()
     return change;
 }
 
-QList<LigneHistorique> lignesEnfant(const Lieux& lieux, const QString& cle, int* ignorees)
-{
-    QList<LigneHistorique> toutes;
-    int mauvaises = 0;
-    for (const QString& chemin : classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, cle)) {
-        if (QFileInfo(chemin).size() > maxHistorique) {
-            ++mauvaises;
-            continue;
-        }
-        LectureHistorique l = lireHistorique(chemin);
-        mauvaises += l.ignorees;
-        toutes << std::move(l.lignes);
-    }
-    std::stable_sort(toutes.begin(), toutes.end(),
-                     [](const LigneHistorique& a, const LigneHistorique& b) { return a.quand < b.quand; });
-    if (ignorees)
-        *ignorees = mauvaises;
-    return toutes;
-}
 
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
 {
     DetailEnfant d;
-    const QList<LigneHistorique> lignes = lignesEnfant(lieux, cle, &d.ignorees);
+    const LectureHistorique lu = lireHistoriques(classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, cle));
+    const QList<LigneHistorique>& lignes = lu.lignes;
+    d.ignorees = int(lu.ignorees);
     QMap<QDate, Compte> parSemaine;
     for (const LigneHistorique& l : lignes) {
         parSemaine[lundiDe(l.quand.date())].ajouter(l.juste);
@@ -149,12 +103,21 @@ DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
         if (!lignes[i].juste)
             d.erreurs << lignes[i];
     }
-    d.aTravailler = aTravailler(d.activites);
+    d.aTravailler = faireBilan(lignes, QDateTime::currentDateTime()).aTravailler;
     return d;
 }
 
-bool exporterClasse(const Lieux&, const QString&, QString* erreur)
+bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
 {
-    *erreur = QStringLiteral("L'export n'est pas encore relié.");
+    if (lieux.classe.isEmpty())
+        return exporterDepot(lieux.local, fichier, erreur);
+    QStringList chemins;
+    for (const Joueur& j : classe::enfants(lieux.classe).enfants)
+        chemins << classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle);
+    const QByteArray csv = exporterCsv(lireHistoriques(chemins).lignes);
+    QSaveFile f(fichier);
+    if (f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size() && f.commit())
+        return true;
+    *erreur = QStringLiteral("Klepsos ne peut pas écrire le fichier « %1 ».").arg(QDir::toNativeSeparators(fichier));
     return false;
 }

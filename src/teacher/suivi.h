@@ -60,16 +60,6 @@ struct DetailEnfant {
 };
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
 
-// The two or three activities with the smallest share of right answers,
-// among those answered often enough to tell.
-QStringList aTravailler(const QHash<QString, Compte>& activites);
-
-// Every answer of the child, from each file, oldest first.
-QList<LigneHistorique> lignesEnfant(const Lieux& lieux, const QString& cle, int* ignorees = nullptr);
-
-// Every answer of the class as CSV.
+// Every answer of the class (of this computer without a class folder) as
+// the history's CSV. False, with a French message, when it cannot be written.
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);
-
-// Largest history file read from a class folder; larger ones are skipped
-// (ten years of a child's answers take a few megabytes).
-inline constexpr qint64 maxHistorique = 64LL * 1024 * 1024;

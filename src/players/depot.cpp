@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "depot.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "nomjoueur.h"
+
+namespace {
+
+const QString dossierJoueurs = QStringLiteral("joueurs");
+const QString dossierAnonyme = QStringLiteral("anonyme");
+const QString fichierNom = QStringLiteral("nom");
+const QString suffixeHistorique = QStringLiteral(".hist");
+// A name file is a few bytes; never read a foreign file whole.
+constexpr qint64 tailleMaxNom = 256;
+
+bool ecrireFichier(const QString& chemin, const QByteArray& octets)
+{
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    if (f.write(octets) != octets.size() || !f.flush()) {
+        f.cancelWriting();
+        return false;
+    }
+    return f.commit();
+}
+
+QByteArray lireDebut(const QString& chemin, qint64 max)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.read(max) : QByteArray();
+}
+
+QStringList historiquesDans(const QString& dossier)
+{
+    QDir d(dossier);
+    QStringList chemins;
+    for (const QString& n : d.entryList({QLatin1Char('*') + suffixeHistorique}, QDir::Files, QDir::Name))
+        chemins << d.filePath(n);
+    return chemins;
+}
+
+}  // namespace
+
+DepotJoueurs::DepotJoueurs(const QString& racine, const QString& poste) : racine_(racine), poste_(poste) {}
+
+QList<Joueur> DepotJoueurs::joueurs() const
+{
+    QList<Joueur> liste;
+    QDir d(QDir(racine_).filePath(dossierJoueurs));
+    for (const QString& cle : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const auto nom = nomJoueurValide(
+            QString::fromUtf8(lireDebut(QDir(d.filePath(cle)).filePath(fichierNom), tailleMaxNom)));
+        // A folder that is not a child's own (copied by hand, renamed) is left out.
+        if (nom && cleJoueur(*nom) == cle)
+            liste.append({cle, *nom});
+    }
+    std::sort(liste.begin(), liste.end(), [](const Joueur& a, const Joueur& b) {
+        return QString::localeAwareCompare(a.nom, b.nom) < 0;
+    });
+    return liste;
+}
+
+std::optional<Joueur> DepotJoueurs::trouver(const QString& nom) const
+{
+    const QString cle = cleJoueur(nom);
+    const auto deja = nomJoueurValide(
+        QString::fromUtf8(lireDebut(QDir(dossierJoueur(cle)).filePath(fichierNom), tailleMaxNom)));
+    if (deja && cleJoueur(*deja) == cle)
+        return Joueur{cle, *deja};
+    return std::nullopt;
+}
+
+std::optional<Joueur> DepotJoueurs::creer(const QString& nom) const
+{
+    if (auto j = trouver(nom))
+        return j;
+    const Joueur j{cleJoueur(nom), nom};
+    const QString dossier = dossierJoueur(j.cle);
+    if (!QDir().mkpath(dossier) || !ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8()))
+        return std::nullopt;
+    // Another computer may have created the child meanwhile: its spelling wins.
+    return trouver(nom).value_or(j);
+}
+
+QString DepotJoueurs::dossierJoueur(const QString& cle) const
+{
+    return QDir(racine_).filePath(dossierJoueurs + QLatin1Char('/') + cle);
+}
+
+QString DepotJoueurs::historiqueJoueur(const QString& cle) const
+{
+    return QDir(dossierJoueur(cle)).filePath(poste_ + suffixeHistorique);
+}
+
+QString DepotJoueurs::historiqueAnonyme() const
+{
+    return QDir(racine_).filePath(dossierAnonyme + QLatin1Char('/') + poste_ + suffixeHistorique);
+}
+
+QString DepotJoueurs::fichierPreferences(const QString& cle) const
+{
+    return QDir(dossierJoueur(cle)).filePath(QStringLiteral("preferences"));
+}
+
+LectureHistorique DepotJoueurs::lireJoueur(const QString& cle) const
+{
+    return lireHistoriques(historiquesDans(dossierJoueur(cle)));
+}
+
+LectureHistorique lireDepot(const QString& racine)
+{
+    QStringList chemins = historiquesDans(QDir(racine).filePath(dossierAnonyme));
+    QDir d(QDir(racine).filePath(dossierJoueurs));
+    for (const QString& cle : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+        chemins += historiquesDans(d.filePath(cle));
+    return lireHistoriques(chemins);
+}
+
+LectureHistorique lireHistoriques(const QStringList& chemins)
+{
+    LectureHistorique tout;
+    for (const QString& c : chemins) {
+        LectureHistorique l = lireHistorique(c);
+        tout.ignorees += l.ignorees;
+        tout.tronque = tout.tronque || l.tronque;
+        tout.lignes += std::move(l.lignes);
+    }
+    // Sorted on a key computed once: comparing dates with offsets is slow.
+    QList<std::pair<qint64, qsizetype>> ordre;
+    ordre.reserve(tout.lignes.size());
+    for (qsizetype i = 0; i < tout.lignes.size(); ++i)
+        ordre.append({tout.lignes[i].quand.toSecsSinceEpoch(), i});
+    std::stable_sort(ordre.begin(), ordre.end());
+    QList<LigneHistorique> triees;
+    triees.reserve(ordre.size());
+    for (const auto& [t, i] : ordre)
+        triees.append(std::move(tout.lignes[i]));
+    tout.lignes = std::move(triees);
+    return tout;
+}
+
+QString posteLocal(const QString& dossierLocal)
+{
+    static const QRegularExpression forme(QStringLiteral("^p[0-9a-f]{16}$"));
+    const QString chemin = QDir(dossierLocal).filePath(QStringLiteral("poste"));
+    const QString lu = QString::fromLatin1(lireDebut(chemin, 64)).trimmed();
+    if (forme.match(lu).hasMatch())
+        return lu;
+    const quint64 n = QRandomGenerator::system()->generate64();
+    const QString poste = QStringLiteral("p%1").arg(n, 16, 16, QLatin1Char('0'));
+    QDir().mkpath(dossierLocal);
+    ecrireFichier(chemin, poste.toLatin1());
+    return poste;
+}

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+#include "historique.h"
+
+struct Joueur {
+    QString cle;  // folder name, from cleJoueur()
+    QString nom;  // as first written
+    friend bool operator==(const Joueur&, const Joueur&) = default;
+};
+
+// The children and their histories under one folder (this computer's data
+// folder, or a class folder shared by several computers):
+//   joueurs/<cle>/nom            the first name, UTF-8
+//   joueurs/<cle>/<poste>.hist   that child's answers given on one computer
+//   joueurs/<cle>/preferences    that child's choices
+//   anonyme/<poste>.hist         answers given with no child named
+// Every computer appends to its own files only, so no two writers share a
+// file over the network.
+class DepotJoueurs {
+public:
+    DepotJoueurs(const QString& racine, const QString& poste);
+
+    const QString& racine() const { return racine_; }
+    const QString& poste() const { return poste_; }
+
+    // Every child with a readable name, in alphabetical order.
+    QList<Joueur> joueurs() const;
+    // The child of that name, letter case aside.
+    std::optional<Joueur> trouver(const QString& nom) const;
+    // That child, created when new (a name already checked by
+    // nomJoueurValide). Nothing when the folder cannot be written.
+    std::optional<Joueur> creer(const QString& nom) const;
+
+    QString dossierJoueur(const QString& cle) const;
+    // This computer's history file for that child, and for no child.
+    QString historiqueJoueur(const QString& cle) const;
+    QString historiqueAnonyme() const;
+    QString fichierPreferences(const QString& cle) const;
+
+    // Every answer of that child, from every computer, oldest first.
+    LectureHistorique lireJoueur(const QString& cle) const;
+
+private:
+    QString racine_;
+    QString poste_;
+};
+
+// The id of this computer, "p" and 16 random hex digits, kept in the file
+// "poste" of the local data folder: created on the first call, then always
+// the same. Two computers never get the same one, even with the same name.
+QString posteLocal(const QString& dossierLocal);
+
+// Every answer kept under a store folder, every child and none, oldest first.
+LectureHistorique lireDepot(const QString& racine);
+
+// Several history files read as one, oldest answer first.
+LectureHistorique lireHistoriques(const QStringList& chemins);

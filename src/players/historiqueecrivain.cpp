@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "historiqueecrivain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <chrono>
+
+#include "historique.h"
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+// After a failed write (a share gone, a full disk), the next try.
+constexpr std::chrono::seconds delaiReessai(1);
+
+#ifdef Q_OS_UNIX
+bool ajouter(const QString& chemin, const QByteArray& ligne)
+{
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    // One write for the whole line: with O_APPEND it lands whole at the end
+    // of a local file whatever other writers do.
+    ssize_t n;
+    do
+        n = ::write(fd, ligne.constData(), size_t(ligne.size()));
+    while (n < 0 && errno == EINTR);
+    const bool ok = n == ligne.size() && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+#else
+bool ajouter(const QString& chemin, const QByteArray& ligne)
+{
+    QFile f(chemin);
+    if (!f.open(QIODevice::Append | QIODevice::Unbuffered))
+        return false;
+    return f.write(ligne) == ligne.size() && f.flush();
+}
+#endif
+
+}  // namespace
+
+HistoriqueEcrivain::HistoriqueEcrivain(std::function<QDateTime()> maintenant)
+    : maintenant_(std::move(maintenant)), fil_([this] { boucle(); })
+{
+}
+
+HistoriqueEcrivain::~HistoriqueEcrivain()
+{
+    vider();
+    {
+        std::lock_guard verrou(mutex_);
+        arret_ = true;
+    }
+    reveil_.notify_all();
+    fil_.join();
+}
+
+void HistoriqueEcrivain::diriger(const QString& chemin, const QString& joueur)
+{
+    chemin_ = chemin;
+    joueur_ = joueur;
+}
+
+void HistoriqueEcrivain::enregistrer(const ReponseJugee& r)
+{
+    if (chemin_.isEmpty())
+        return;
+    Attente a{chemin_, ecrireLigne({maintenant_(), joueur_, r.activite, r.question, r.reponse,
+                                    r.attendue, r.juste})};
+    {
+        std::lock_guard verrou(mutex_);
+        attente_.push_back(std::move(a));
+        ++soumises_;
+    }
+    reveil_.notify_one();
+}
+
+bool HistoriqueEcrivain::vider(int millisecondes)
+{
+    std::unique_lock verrou(mutex_);
+    const quint64 but = soumises_;
+    return ecrit_.wait_for(verrou, std::chrono::milliseconds(millisecondes),
+                           [&] { return faites_ >= but; });
+}
+
+bool HistoriqueEcrivain::ecrire(const Attente& a)
+{
+    if (ajouter(a.chemin, a.ligne))
+        return true;
+    // The child's folder may not exist yet, or was removed meanwhile.
+    return QDir().mkpath(QFileInfo(a.chemin).absolutePath()) && ajouter(a.chemin, a.ligne);
+}
+
+void HistoriqueEcrivain::boucle()
+{
+    std::unique_lock verrou(mutex_);
+    for (;;) {
+        reveil_.wait(verrou, [this] { return arret_ || !attente_.empty(); });
+        if (attente_.empty())
+            return;
+        const Attente a = attente_.front();
+        verrou.unlock();
+        const bool ok = ecrire(a);
+        verrou.lock();
+        if (ok) {
+            attente_.pop_front();
+            ++faites_;
+            ecrit_.notify_all();
+        } else if (!arret_) {
+            reveil_.wait_for(verrou, delaiReessai, [this] { return arret_; });
+        } else {
+            return;
+        }
+    }
+}
