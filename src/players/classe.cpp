@@ -329,7 +329,12 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
     Etat etat = lireEtat(local);
     if (etat.classe != classe)
         etat = {classe, {}};
-    e.joignable = QFileInfo(classe).isDir() && c.mkpath(joueurs) && c.mkpath(anonyme);
+    // Never the class folder itself, nor its parents: an unmounted share
+    // leaves its mount point behind, or nothing.
+    const auto sousDossier = [&](const QString& nom) {
+        return dossierSur(c.filePath(nom), classe) || c.mkdir(nom);
+    };
+    e.joignable = QFileInfo(classe).isDir() && sousDossier(joueurs) && sousDossier(anonyme);
 
     if (e.joignable)
         suivreRenommages(local, classe, poste, e);
@@ -359,7 +364,7 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
                     continue;
                 }
                 const QString nom = nomDansLeDossier(l.filePath(joueurs + QLatin1Char('/') + cle), local);
-                if (!nom.isEmpty() && c.mkpath(joueurs + QLatin1Char('/') + cle))
+                if (!nom.isEmpty() && c.mkdir(joueurs + QLatin1Char('/') + cle))
                     ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8() + '\n');
             }
             if (!dossierSur(dossier, classe)) {

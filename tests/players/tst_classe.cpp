@@ -1,0 +1,301 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The class folder shared by several computers: each "computer" here is a
+// process of this very test with its own local store.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include "players/classe.h"
+#include "players/nomjoueur.h"
+
+namespace {
+
+const QStringList ordinateurs{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+const QStringList prenoms{QStringLiteral("Léa"), QStringLiteral("Hugo"), QStringLiteral("Zoé")};
+
+void ajouterReponse(const QString& local, const QString& poste, const QString& nom, const QString& question)
+{
+    const QString dossier = QStringLiteral("%1/joueurs/%2").arg(local, nom.isEmpty() ? QString() : cleJoueur(nom));
+    const QString chemin = nom.isEmpty() ? QStringLiteral("%1/anonyme/%2.hist").arg(local, poste)
+                                         : QStringLiteral("%1/%2.hist").arg(dossier, poste);
+    QDir().mkpath(QFileInfo(chemin).path());
+    if (!nom.isEmpty() && !QFile::exists(dossier + QStringLiteral("/nom"))) {
+        QFile n(dossier + QStringLiteral("/nom"));
+        QVERIFY(n.open(QIODevice::WriteOnly));
+        n.write(nom.toUtf8());
+    }
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Append));
+    f.write(ecrireLigne({QDateTime::currentDateTime(), nom, QStringLiteral("lire_horloge"), question,
+                         QStringLiteral("3 h"), QStringLiteral("3 h"), true}));
+}
+
+// One computer: n answers spread over the children and no child, a pass
+// every few answers, then passes until nothing waits.
+int ordinateur(const QString& local, const QString& classeDossier, const QString& id, int n)
+{
+    const QString poste = posteLocal(local);
+    for (int i = 0; i < n; ++i) {
+        ajouterReponse(local, poste, i % 4 == 3 ? QString() : prenoms[i % 4], QStringLiteral("%1-%2").arg(id).arg(i));
+        if (i % 7 == 0)
+            classe::synchroniser(local, classeDossier, poste);
+        QThread::msleep(2);
+    }
+    for (int essai = 0; essai < 500; ++essai) {
+        const classe::Envoi e = classe::synchroniser(local, classeDossier, poste);
+        if (e.joignable && e.lignesEnAttente == 0 && e.desaccords.isEmpty())
+            return 0;
+        QThread::msleep(20);
+    }
+    return 1;
+}
+
+// Every question of the class folder, counted.
+QHash<QString, int> questions(const QString& classeDossier)
+{
+    QHash<QString, int> vus;
+    QStringList chemins;
+    QDirIterator it(classeDossier, {QStringLiteral("*.hist")}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        chemins << it.next();
+    for (const LigneHistorique& l : lireHistoriques(chemins).lignes)
+        ++vus[l.question];
+    return vus;
+}
+
+void ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QDir().mkpath(QFileInfo(chemin).path());
+    QFile f(chemin);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(octets);
+}
+
+}  // namespace
+
+class TstClasse : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Three computers at once, the folder taken away and given back while
+    // they play: every answer arrives once.
+    void troisOrdinateursExactementUneFois()
+    {
+        QTemporaryDir t;
+        const QString classeDossier = t.filePath(QStringLiteral("classe"));
+        QVERIFY(QDir().mkpath(classeDossier));
+        const int n = 150;
+        QList<QProcess*> ordis;
+        for (const QString& id : ordinateurs) {
+            auto* p = new QProcess(this);
+            p->setProcessChannelMode(QProcess::ForwardedChannels);
+            p->start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--ordinateur"), t.filePath(id), classeDossier, id, QString::number(n)});
+            ordis << p;
+        }
+        QThread::msleep(150);
+        const QString ailleurs = t.filePath(QStringLiteral("debranche"));
+        QVERIFY(QDir().rename(classeDossier, ailleurs));
+        QThread::msleep(250);
+        QVERIFY(!QFileInfo::exists(classeDossier));  // nobody made it again
+        QVERIFY(QDir().rename(ailleurs, classeDossier));
+        for (QProcess* p : ordis) {
+            QVERIFY(p->waitForFinished(60000));
+            QCOMPARE(p->exitCode(), 0);
+        }
+        const QHash<QString, int> vus = questions(classeDossier);
+        QCOMPARE(vus.size(), 3 * n);
+        for (auto it = vus.cbegin(); it != vus.cend(); ++it)
+            QVERIFY2(it.value() == 1, qPrintable(it.key()));
+        // The class copy of each computer's file is the local one, byte for byte.
+        for (const QString& id : ordinateurs) {
+            const QString poste = posteLocal(t.filePath(id));
+            QFile l(QStringLiteral("%1/joueurs/%2/%3.hist").arg(t.filePath(id), cleJoueur(prenoms[1]), poste));
+            QFile c(QStringLiteral("%1/joueurs/%2/%3.hist").arg(classeDossier, cleJoueur(prenoms[1]), poste));
+            QVERIFY(l.open(QIODevice::ReadOnly) && c.open(QIODevice::ReadOnly));
+            QCOMPARE(c.readAll(), l.readAll());
+            // Each computer knows every child of the class now.
+            QCOMPARE(classe::enfants(t.filePath(id)).enfants.size(), prenoms.size());
+        }
+    }
+
+    // Out of reach: what waits is counted and said once the folder is gone;
+    // a class copy that is not a beginning of ours is left alone.
+    void attenteEtDesaccord()
+    {
+        QTemporaryDir t;
+        const QString local = t.filePath(QStringLiteral("local"));
+        const QString classeDossier = t.filePath(QStringLiteral("classe"));
+        const QString poste = posteLocal(local);
+        for (int i = 0; i < 3; ++i)
+            ajouterReponse(local, poste, prenoms[0], QString::number(i));
+        classe::Envoi e = classe::synchroniser(local, classeDossier, poste);
+        QVERIFY(!e.joignable);
+        QCOMPARE(e.lignesEnAttente, 3);
+        QVERIFY(classe::ligneAttente(e, classeDossier).contains(QStringLiteral("3 réponses en attente pour la classe")));
+        QVERIFY(QDir().mkpath(classeDossier));
+        e = classe::synchroniser(local, classeDossier, poste);
+        QVERIFY(e.joignable);
+        QCOMPARE(e.lignesEnvoyees, 3);
+        QCOMPARE(e.lignesEnAttente, 0);
+        QVERIFY(classe::ligneAttente(e, classeDossier).isEmpty());
+        // Someone else's bytes in our class file: we add nothing after them.
+        const QString copie = QStringLiteral("%1/joueurs/%2/%3.hist").arg(classeDossier, cleJoueur(prenoms[0]), poste);
+        const qint64 avant = QFileInfo(copie).size();
+        QFile c(copie);
+        QVERIFY(c.open(QIODevice::ReadWrite));
+        c.seek(5);
+        c.write("X");
+        c.close();
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("4"));
+        e = classe::synchroniser(local, classeDossier, poste);
+        QCOMPARE(e.desaccords, QStringList{copie});
+        QCOMPARE(QFileInfo(copie).size(), avant);
+        QVERIFY(classe::ligneAttente(e, classeDossier).contains(QStringLiteral("rien n'y est ajouté")));
+    }
+
+    // The teacher's list: names checked, case-blind, renamed and removed
+    // children followed by the computers, nothing deleted.
+    void listeDeLaClasse()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        const QString local = t.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(c));
+        using R = classe::Resultat;
+        QCOMPARE(classe::ajouter(c, QStringLiteral(" Léa ")), R::Fait);
+        QCOMPARE(classe::ajouter(c, QStringLiteral("LÉA")), R::DejaLa);
+        QCOMPARE(classe::ajouter(c, QStringLiteral("Lea")), R::Fait);  // accents count
+        QCOMPARE(classe::ajouter(c, QStringLiteral("../x")), R::NomRefuse);
+        QCOMPARE(classe::ajouter(c, QString()), R::NomRefuse);
+        QCOMPARE(classe::ajouter(c, QStringLiteral("Hugo")), R::Fait);
+        const QString poste = posteLocal(local);
+        classe::synchroniser(local, c, poste);
+        ajouterReponse(local, poste, QStringLiteral("Léa"), QStringLiteral("avant"));
+        // Renamed while this computer had an answer waiting under the old name.
+        QCOMPARE(classe::renommer(c, cleJoueur(QStringLiteral("Léa")), QStringLiteral("Hugo")), R::DejaLa);
+        QCOMPARE(classe::renommer(c, cleJoueur(QStringLiteral("Léa")), QStringLiteral("Léonie")), R::Fait);
+        QCOMPARE(classe::renommer(c, cleJoueur(QStringLiteral("Léa")), QStringLiteral("Léo")), R::Inconnu);
+        QCOMPARE(classe::synchroniser(local, c, poste).lignesEnvoyees, 1);
+        const QString leonie = cleJoueur(QStringLiteral("Léonie"));
+        QVERIFY(QFile::exists(QStringLiteral("%1/joueurs/%2/%3.hist").arg(c, leonie, poste)));
+        QCOMPARE(classe::enfants(local).enfants, classe::enfants(c).enfants);
+        // Removed: kept aside in the class and on the computer, never made again.
+        QCOMPARE(classe::retirer(c, leonie), R::Fait);
+        QCOMPARE(classe::retirer(c, leonie), R::Inconnu);
+        QCOMPARE(QDir(c + QStringLiteral("/retires")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        ajouterReponse(local, poste, QStringLiteral("Léonie"), QStringLiteral("après"));
+        classe::synchroniser(local, c, poste);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("%1/joueurs/%2").arg(c, leonie)));
+        QVERIFY(!QFileInfo::exists(QStringLiteral("%1/joueurs/%2").arg(local, leonie)));
+        QCOMPARE(QDir(local + QStringLiteral("/retires")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
+        QCOMPARE(classe::enfants(c).enfants.size(), 2);
+    }
+
+    // Hostile class folder: only the children's own folders and files are
+    // read, links out of the folder are not followed, and what is skipped
+    // is counted.
+    void dossierHostile()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        const QString dehors = t.filePath(QStringLiteral("dehors"));
+        QVERIFY(QDir().mkpath(dehors));
+        QVERIFY(QDir().mkpath(c));
+        QCOMPARE(classe::ajouter(c, QStringLiteral("Léa")), classe::Resultat::Fait);
+        const QString lea = QStringLiteral("%1/joueurs/%2").arg(c, cleJoueur(QStringLiteral("Léa")));
+        ecrire(dehors + QStringLiteral("/secret.hist"), ecrireLigne({QDateTime::currentDateTime(), {}, QStringLiteral("x"), {}, {}, {}, true}));
+        ecrire(dehors + QStringLiteral("/nom"), "Intrus");
+        QFile::link(dehors + QStringLiteral("/secret.hist"), lea + QStringLiteral("/p0000000000000001.hist"));
+        ecrire(lea + QStringLiteral("/p0000000000000002.hist"), QByteArray(5000, '\xff') + "\nK1\tgarbage\n");
+        ecrire(lea + QStringLiteral("/../etranger.hist"), "x");
+        QDir().mkpath(c + QStringLiteral("/joueurs/pas-une-cle"));
+        QFile::link(dehors, c + QStringLiteral("/joueurs/") + cleJoueur(QStringLiteral("Intrus")));
+        ecrire(QStringLiteral("%1/joueurs/%2/nom").arg(c, cleJoueur(QStringLiteral("Gros"))), QByteArray(200000, 'a'));
+        ecrire(QStringLiteral("%1/joueurs/%2/nom").arg(c, cleJoueur(QStringLiteral("Faux"))), "Autre");
+        ecrire(c + QStringLiteral("/reglages"), "sons_coupes=peut-être\n\xff\xfe\nsortie=cachee\n");
+
+        const classe::ListeEnfants l = classe::enfants(c);
+        QCOMPARE(l.enfants.size(), 1);
+        QCOMPARE(l.enfants[0].nom, QStringLiteral("Léa"));
+        QCOMPARE(l.ignores, 5);  // the etranger file, pas-une-cle, the link out, the huge and the false name
+        const QStringList f = classe::fichiersHistorique(c, t.filePath(QStringLiteral("local")), QStringLiteral("p0000000000000009"),
+                                                         cleJoueur(QStringLiteral("Léa")));
+        QCOMPARE(f, QStringList{lea + QStringLiteral("/p0000000000000002.hist")});
+        QCOMPARE(lireHistoriques(f).lignes.size(), 0);
+        QCOMPARE(lireHistoriques(f).ignorees, 2);
+        // Settings that are not UTF-8: all defaults.
+        QCOMPARE(classe::reglagesClasse(c), classe::Reglages{});
+    }
+
+    void reglagesLus_data()
+    {
+        QTest::addColumn<QString>("texte");
+        QTest::addColumn<bool>("sons");
+        QTest::addColumn<int>("sortie");
+        QTest::addColumn<bool>("aiguille");
+        QTest::addColumn<int>("ignores");
+        QTest::newRow("vide") << QString() << false << int(ModeSortie::Normale) << false << 0;
+        QTest::newRow("tout") << "sons_coupes=oui\nsortie=appui_long\naiguille_heures_reelle=oui\n" << true
+                              << int(ModeSortie::AppuiLong) << true << 0;
+        QTest::newRow("blancs et notes") << "# la classe\n  sortie = cachee \r\n" << false << int(ModeSortie::Cachee) << false << 0;
+        QTest::newRow("mauvais") << "sons_coupes=1\nsortie=porte\ncouleur=bleu\nsans egal\n=oui" << false
+                                 << int(ModeSortie::Normale) << false << 5;
+    }
+    void reglagesLus()
+    {
+        QFETCH(QString, texte);
+        int ignores = -1;
+        const classe::Reglages r = classe::lireReglages(texte, &ignores);
+        QTEST(r.sonsCoupes, "sons");
+        QTEST(int(r.sortie), "sortie");
+        QTEST(r.aiguilleHeuresReelle, "aiguille");
+        QTEST(ignores, "ignores");
+        QCOMPARE(classe::lireReglages(classe::ecrireReglages(r)), r);
+    }
+
+    // The command line wins over the user's setting, which wins over the
+    // system-wide one (asked of a child process with its own settings folders).
+    void dossierDeLaCommandeOuDesReglages()
+    {
+        QTemporaryDir t;
+        ecrire(t.filePath(QStringLiteral("xdg/klepsos/klepsos.conf")), "[General]\nclasse=/srv/ecole/cm1\n");
+        const auto demander = [&](const QString& option, bool utilisateur) {
+            if (utilisateur)
+                ecrire(t.filePath(QStringLiteral("home/klepsos/klepsos.conf")), "[General]\nclasse=/home/moi/classe\n");
+            QProcess p;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("XDG_CONFIG_DIRS"), t.filePath(QStringLiteral("xdg")));
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), t.filePath(QStringLiteral("home")));
+            p.setProcessEnvironment(env);
+            p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--dossier"), option});
+            p.waitForFinished();
+            return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+        };
+        QCOMPARE(demander(QString(), false), QStringLiteral("/srv/ecole/cm1"));
+        QCOMPARE(demander(QStringLiteral("/mnt/classe/"), false), QStringLiteral("/mnt/classe"));
+        QCOMPARE(demander(QString(), true), QStringLiteral("/home/moi/classe"));
+        QCOMPARE(demander(QStringLiteral("/mnt/classe"), true), QStringLiteral("/mnt/classe"));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.value(1) == QStringLiteral("--ordinateur"))
+        return ordinateur(a.value(2), a.value(3), a.value(4), a.value(5).toInt());
+    if (a.value(1) == QStringLiteral("--dossier")) {
+        QTextStream(stdout) << classe::dossierClasse(a.value(2), QSettings(QStringLiteral("klepsos"), QStringLiteral("klepsos"))) << '\n';
+        return 0;
+    }
+    TstClasse t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "tst_classe.moc"
