@@ -226,6 +226,9 @@ void Enseignant::construireActions()
 
 void Enseignant::actualiser()
 {
+    // This computer's own answers, and whether the folder is in reach.
+    if (envoi_)
+        envoi_->demander();
     if (!suivi_.actualiser())
         return;
     const QString cle = cleChoisie();

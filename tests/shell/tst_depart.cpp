@@ -10,6 +10,7 @@
 #include "shell/textes.h"
 #include "shell/presentation.h"
 #include "support/banc.h"
+#include "ui/clickablelabel.h"
 #include "ui/modulesoundplayer.h"
 #include "ui/picturebox.h"
 
@@ -167,6 +168,33 @@ private slots:
             QVERIFY(!b.app->fenetre()->isVisible());
             b.app->quitter();
             QCOMPARE(fini.size(), 1);
+        }
+    }
+
+    // The class's choices: "SORTIE" hidden, or held down (a short press
+    // only says so, by mouse or key); no sound at all.
+    void sortieDeLaClasse()
+    {
+        for (ModeSortie mode : {ModeSortie::Cachee, ModeSortie::AppuiLong}) {
+            Banc b;
+            b.r().sortie = mode;
+            b.r().sons_coupes = true;
+            QVERIFY(b.demarrer());
+            QVERIFY(b.sons.played.isEmpty());
+            auto* fin = b.trouver<ClickableLabel>("depart", "fin");
+            QSignalSpy quitte(b.app->depart(), &Depart::quitter);
+            QCOMPARE(fin->isVisibleTo(b.app->depart()), mode != ModeSortie::Cachee);
+            if (mode == ModeSortie::Cachee)
+                continue;
+            Banc::cliquer(fin);
+            QTest::keyClick(fin, Qt::Key_Return);
+            QTest::qWait(Depart::dureeAppuiSortie + 100);
+            QCOMPARE(quitte.size(), 0);
+            QVERIFY(b.trouver<QLabel>("depart", "texte")->text().contains(QStringLiteral("reste appuyé")));
+            QTest::mousePress(fin, Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(quitte.size(), 1, Depart::dureeAppuiSortie * 2);
+            QTest::mouseRelease(fin, Qt::LeftButton);
+            QCOMPARE(quitte.size(), 1);
         }
     }
 

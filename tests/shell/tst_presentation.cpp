@@ -138,6 +138,10 @@ private slots:
         QTest::newRow("plein écran") << QStringList{"--plein-ecran"} << options::Affichage::PleinEcran << false;
         QTest::newRow("les deux") << QStringList{"--fenetre", "--plein-ecran"} << options::Affichage::Memorise << true;
         QTest::newRow("inconnue") << QStringList{"--vite"} << options::Affichage::Memorise << true;
+        QTest::newRow("classe") << QStringList{"--classe", "/mnt/cm1", "--fenetre"} << options::Affichage::Fenetre << false;
+        QTest::newRow("classe sans dossier") << QStringList{"--classe"} << options::Affichage::Memorise << true;
+        QTest::newRow("enseignant et rapport") << QStringList{"--enseignant", "--rapport", "r.pdf"}
+                                               << options::Affichage::Memorise << true;
     }
     void optionsDeLaLigneDeCommande()
     {
@@ -148,6 +152,8 @@ private slots:
         QCOMPARE(c.affichage, affichage);
         QCOMPARE(!c.erreur.isEmpty(), erreur);
         QVERIFY(options::lire({"klepsos", "--help"}).aide);
+        const options::Choix rapport = options::lire({"klepsos", "--rapport", "r.pdf", "--classe", "c"});
+        QCOMPARE(rapport.rapport + rapport.classe, QStringLiteral("r.pdfc"));
     }
 };
 

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QProcess>
+#include <QSortFilterProxyModel>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "players/classe.h"
+#include "players/nomjoueur.h"
+#include "teacher/enseignant.h"
+#include "teacher/modeleclasse.h"
+#include "teacher/rapport.h"
+
+namespace {
+
+const QString poste = QStringLiteral("p00000000000000aa");
+const QString autre = QStringLiteral("p00000000000000bb");
+
+// n answers of that child on that computer, one a day from a date, every
+// third one wrong.
+void repondre(const QString& racine, const QString& nom, const QString& p, int n, QDate depuis = {2026, 11, 2},
+              const QString& activite = QStringLiteral("lire_horloge"))
+{
+    QFile f(QStringLiteral("%1/joueurs/%2/%3.hist").arg(racine, cleJoueur(nom), p));
+    QDir().mkpath(QFileInfo(f).path());
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Append));
+    for (int i = 0; i < n; ++i)
+        f.write(ecrireLigne({QDateTime(depuis.addDays(i), QTime(10, 0)), nom, activite, QStringLiteral("Q%1").arg(i),
+                             QStringLiteral("R%1").arg(i), QStringLiteral("A%1").arg(i), i % 3 != 2}));
+}
+
+}  // namespace
+
+class TstEnseignant : public QObject {
+    Q_OBJECT
+
+private slots:
+    void modeleTrieEtGardeSesLignes()
+    {
+        ModeleClasse m({QStringLiteral("lire_horloge"), QStringLiteral("montre")});
+        ResumeClasse r;
+        r.enfants = {{{QStringLiteral("j1"), QStringLiteral("Zoé")}, {{QStringLiteral("lire_horloge"), {3, 4}}}, {}},
+                     {{QStringLiteral("j2"), QStringLiteral("anna")}, {{QStringLiteral("lire_horloge"), {1, 4}}, {QStringLiteral("montre"), {2, 2}}}, {}},
+                     {{QStringLiteral("j3"), QStringLiteral("Bob")}, {}, {}}};
+        m.setResume(r);
+        QCOMPARE(m.columnCount(), 5);  // name, two activities, total, last time
+        QCOMPARE(m.index(1, 1).data().toString(), QStringLiteral("1/4"));
+        QCOMPARE(m.index(1, 3).data().toString(), QStringLiteral("3/6"));
+        QCOMPARE(m.index(2, 1).data().toString(), QStringLiteral("–"));
+        QCOMPARE(m.index(2, 4).data().toString(), QStringLiteral("jamais"));
+        QCOMPARE(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Lire\nl'horloge\n4/8"));
+        QSortFilterProxyModel tri;
+        tri.setSourceModel(&m);
+        tri.setSortRole(Qt::UserRole);
+        const auto ordre = [&](int colonne, Qt::SortOrder o) {
+            tri.sort(colonne, o);
+            QStringList noms;
+            for (int i = 0; i < tri.rowCount(); ++i)
+                noms << tri.index(i, 0).data().toString();
+            return noms.join(QLatin1Char(','));
+        };
+        QCOMPARE(ordre(0, Qt::AscendingOrder), QStringLiteral("anna,Bob,Zoé"));
+        QCOMPARE(ordre(1, Qt::DescendingOrder), QStringLiteral("Zoé,anna,Bob"));  // unanswered last
+        // The same children with new counts: rows kept, no reset.
+        QSignalSpy remise(&m, &QAbstractItemModel::modelReset);
+        r.enfants[2].activites[QStringLiteral("montre")] = {0, 5};
+        m.setResume(r);
+        QCOMPARE(remise.size(), 0);
+        QCOMPARE(m.index(2, 2).data().toString(), QStringLiteral("0/5"));
+        r.enfants.removeLast();
+        m.setResume(r);
+        QCOMPARE(remise.size(), 1);
+    }
+
+    // New bytes only are read: an answer appended shows at the next look,
+    // and what was read before is not read again.
+    void suiviLitCeQuiArrive()
+    {
+        QTemporaryDir t;
+        const Lieux l{t.filePath(QStringLiteral("classe")), t.filePath(QStringLiteral("local")), poste};
+        QDir().mkpath(l.classe);
+        QCOMPARE(classe::ajouter(l.classe, QStringLiteral("Léa")), classe::Resultat::Fait);
+        repondre(l.classe, QStringLiteral("Léa"), autre, 3);
+        repondre(l.local, QStringLiteral("Léa"), poste, 2);  // this computer's own, from the local store
+        repondre(l.classe, QStringLiteral("Léa"), poste, 1);  // its class copy, not counted twice
+        SuiviClasse s(l);
+        QVERIFY(s.actualiser());
+        QCOMPARE(s.resume().enfants.size(), 1);
+        QCOMPARE(s.resume().enfants[0].total(), (Compte{4, 5}));
+        QVERIFY(!s.actualiser());
+        const QString f = QStringLiteral("%1/joueurs/%2/%3.hist").arg(l.classe, cleJoueur(QStringLiteral("Léa")), autre);
+        QFile ecrase(f);
+        QVERIFY(ecrase.open(QIODevice::ReadWrite));
+        ecrase.write("X");  // spoils the first line, already counted
+        ecrase.close();
+        repondre(l.classe, QStringLiteral("Léa"), autre, 1);
+        QVERIFY(s.actualiser());
+        QCOMPARE(s.resume().enfants[0].total(), (Compte{5, 6}));
+        QCOMPARE(s.resume().enfants[0].dernier, QDateTime(QDate(2026, 11, 4), QTime(10, 0)));
+        QCOMPARE(classe::ajouter(l.classe, QStringLiteral("Hugo")), classe::Resultat::Fait);
+        QVERIFY(s.actualiser());
+        QCOMPARE(s.resume().enfants.size(), 2);
+    }
+
+    void pageDeLEleve()
+    {
+        QTemporaryDir t;
+        const Lieux l{{}, t.path(), poste};
+        repondre(l.local, QStringLiteral("Léa"), poste, 30, {2026, 10, 5}, QStringLiteral("montre"));
+        repondre(l.local, QStringLiteral("Léa"), poste, 250, {2020, 1, 1});  // years back: the weeks stop at two years
+        const DetailEnfant d = detailEnfant(l, cleJoueur(QStringLiteral("Léa")));
+        QCOMPARE(d.semaines.size(), 105);
+        QCOMPARE(d.semaines.last().lundi, QDate(2026, 11, 2));
+        QCOMPARE(d.semaines.last().compte.total, 2);  // 2 and 3 November
+        QCOMPARE(d.activites.value(QStringLiteral("montre")), (Compte{20, 30}));
+        QCOMPARE(d.erreurs.size(), 93);
+        QCOMPARE(d.erreurs.first().question, QStringLiteral("Q29"));  // the latest first
+        QCOMPARE(d.erreurs.first().attendue, QStringLiteral("A29"));
+    }
+
+    // The window reads the class, follows new answers and marks a folder out of reach.
+    void fenetre()
+    {
+        QTemporaryDir t;
+        const Lieux l{t.filePath(QStringLiteral("classe")), t.filePath(QStringLiteral("local")), poste};
+        QDir().mkpath(l.classe);
+        for (const QString& n : QStringList{QStringLiteral("Léa"), QStringLiteral("Hugo")})
+            QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
+        repondre(l.classe, QStringLiteral("Hugo"), autre, 4);
+        Enseignant e(l);
+        QCOMPARE(e.objectName(), QStringLiteral("enseignant"));
+        auto* tableau = e.findChild<QTableView*>(QStringLiteral("tableau"));
+        QCOMPARE(tableau->model()->rowCount(), 2);
+        QCOMPARE(tableau->model()->index(0, 0).data().toString(), QStringLiteral("Hugo"));
+        repondre(l.classe, QStringLiteral("Hugo"), autre, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->index(0, e.modele()->colonneTotal()).data().toString(),
+                                  QStringLiteral("5/6"), 5000);
+        tableau->selectRow(0);
+        QVERIFY(e.findChild<QLabel*>(QStringLiteral("titre_eleve"))->text().startsWith(QStringLiteral("Hugo")));
+        QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
+        QVERIFY(QDir(l.classe).removeRecursively());
+        auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
+        repondre(l.local, QStringLiteral("Hugo"), poste, 1);
+        QTRY_VERIFY_WITH_TIMEOUT(attente->isVisibleTo(&e), 5000);
+        QVERIFY(attente->text().contains(QStringLiteral("1 réponse(s) de cet ordinateur en attente")));
+    }
+
+    // The report names every child, on a page of their own.
+    void rapport()
+    {
+        QTemporaryDir t;
+        const Lieux l{t.filePath(QStringLiteral("classe")), t.filePath(QStringLiteral("local")), poste};
+        QDir().mkpath(l.classe);
+        const QStringList noms{QStringLiteral("Léa"), QStringLiteral("Jean-Éloi"), QStringLiteral("Ambre")};
+        for (const QString& n : noms) {
+            QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
+            repondre(l.classe, n, autre, 10);
+        }
+        QString erreur;
+        QVERIFY(ecrireRapport(l, t.filePath(QStringLiteral("r.pdf")), &erreur));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {t.filePath(QStringLiteral("r.pdf")), QStringLiteral("-")});
+        if (!p.waitForFinished() || p.exitCode() != 0)
+            QSKIP("pdftotext (poppler-utils) is needed");
+        const QString texte = QString::fromUtf8(p.readAllStandardOutput());
+        QCOMPARE(texte.count(QLatin1Char('\f')), 1 + noms.size());
+        for (const QString& n : noms)
+            QVERIFY2(texte.count(n) >= 2, qPrintable(n));  // in the table and on their page
+        QVERIFY(texte.contains(QStringLiteral("7 réponses justes sur 10")));
+        QVERIFY(!ecrireRapport(l, t.filePath(QStringLiteral("absent/r.pdf")), &erreur));
+        QVERIFY(erreur.contains(QStringLiteral("absent/r.pdf")));
+    }
+};
+
+QTEST_MAIN(TstEnseignant)
+#include "tst_enseignant.moc"
