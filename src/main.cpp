@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
@@ -8,6 +9,8 @@
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
+#include "players/exportcsv.h"
+#include "players/session.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"
 #include "shell/options.h"
@@ -39,6 +42,21 @@ void montrerErreur(const QString& erreur)
     boite.exec();
 }
 
+QString racineJoueurs(const Emplacements& ou)
+{
+    return QFileInfo(ou.score).absolutePath();
+}
+
+int exporter(const QString& fichier)
+{
+    QString erreur;
+    if (!exporterDepot(racineJoueurs(emplacementsProgramme()), fichier, &erreur)) {
+        QTextStream(stderr) << erreur << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -51,6 +69,17 @@ int main(int argc, char* argv[])
     if (demande.aide || demande.version) {
         QTextStream(stdout) << (demande.aide ? options::texteAide() : options::texteVersion());
         return 0;
+    }
+    // Nothing is created for a name that is refused.
+    if (demande.prenomRefuse) {
+        QTextStream(stderr) << demande.erreur << '\n';
+        return 2;
+    }
+    // The export needs no display either.
+    if (demande.exporter && demande.erreur.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("klepsos"));
+        return exporter(*demande.exporter);
     }
 
     QApplication app(argc, argv);
@@ -65,6 +94,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << choix.erreur << '\n';
         return 2;
     }
+    // Asked for along with Qt's own options.
+    if (choix.exporter)
+        return exporter(*choix.exporter);
     // ~/.config/klepsos/klepsos.conf keeps the display chosen with F11. (An organisation name for the
     // whole application would move the score's folder as well.)
     QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
@@ -78,7 +110,19 @@ int main(int argc, char* argv[])
                                              "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
 
+    // The children and their answers live beside the score.
+    const QString racine = racineJoueurs(ou);
+    SessionJoueurs joueurs(DepotJoueurs(racine, posteLocal(racine)), [&clock] { return clock.now(); });
+    std::optional<Joueur> joueur;
+    if (choix.joueur) {
+        joueur = joueurs.depot().creer(*choix.joueur);
+        if (!joueur)
+            QTextStream(stderr) << QStringLiteral("Klepsos ne peut pas enregistrer le prénom dans %1 : "
+                                                  "il joue sans prénom.\n").arg(racine);
+    }
+
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    klepsos.utiliserJoueurs(joueurs, joueur);
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);

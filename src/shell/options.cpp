@@ -3,12 +3,16 @@
 
 #include <QCommandLineParser>
 
+#include "players/nomjoueur.h"
+
 namespace options {
 namespace {
 
 struct Option {
     QStringList noms;
     const char* description;
+    // The name of its value in the help; none for a switch.
+    const char* valeur = nullptr;
 };
 
 // Qt's own help and version options would describe themselves in English.
@@ -19,14 +23,23 @@ const Option optionFenetre{{QStringLiteral("fenetre")},
                            "Ouvre Klepsos dans une fenêtre, pour cette fois seulement."};
 const Option optionPleinEcran{{QStringLiteral("plein-ecran")},
                               "Ouvre Klepsos en plein écran, pour cette fois seulement."};
-const Option* const toutes[] = {&optionAide, &optionVersion, &optionFenetre, &optionPleinEcran};
+const Option optionJoueur{{QStringLiteral("joueur")},
+                          "Joue sous ce prénom, créé s'il est nouveau.", "PRÉNOM"};
+const Option optionExporter{{QStringLiteral("exporter")},
+                            "Écrit toutes les réponses enregistrées dans ce fichier CSV et quitte.",
+                            "FICHIER"};
+const Option* const toutes[] = {&optionAide,      &optionVersion, &optionFenetre, &optionPleinEcran,
+                                &optionJoueur, &optionExporter};
 
 QString enLigne(const Option& o)
 {
     QStringList noms;
     for (const QString& n : o.noms)
         noms << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
-    return noms.join(QStringLiteral(", "));
+    QString t = noms.join(QStringLiteral(", "));
+    if (o.valeur)
+        t += QLatin1Char(' ') + QString::fromUtf8(o.valeur);
+    return t;
 }
 
 }  // namespace
@@ -36,7 +49,9 @@ Choix lire(const QStringList& arguments)
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option* o : toutes)
-        p.addOption(QCommandLineOption(o->noms, QString::fromUtf8(o->description)));
+        p.addOption(o->valeur ? QCommandLineOption(o->noms, QString::fromUtf8(o->description),
+                                                   QString::fromUtf8(o->valeur))
+                              : QCommandLineOption(o->noms, QString::fromUtf8(o->description)));
     const bool compris = p.parse(arguments);
 
     Choix c;
@@ -50,8 +65,23 @@ Choix lire(const QStringList& arguments)
         c.affichage = Affichage::Fenetre;
     else if (pleinEcran)
         c.affichage = Affichage::PleinEcran;
+    if (p.isSet(optionJoueur.noms.first())) {
+        const QString brut = p.value(optionJoueur.noms.first());
+        c.joueur = nomJoueurValide(brut);
+        if (!c.joueur) {
+            c.erreur = QStringLiteral("Prénom refusé : ") + messageNomRefuse(brut);
+            c.prenomRefuse = true;
+        }
+    }
+    if (p.isSet(optionExporter.noms.first())) {
+        c.exporter = p.value(optionExporter.noms.first());
+        if (c.exporter->isEmpty())
+            c.erreur = QStringLiteral("--exporter demande le nom du fichier à écrire.");
+    }
     if (!compris && !p.unknownOptionNames().isEmpty())
         c.erreur = QStringLiteral("Option inconnue : %1").arg(p.unknownOptionNames().first());
+    else if (!compris)
+        c.erreur = QStringLiteral("Il manque une valeur : --joueur PRÉNOM, --exporter FICHIER.");
     else if (!p.positionalArguments().isEmpty())
         c.erreur = QStringLiteral("Argument inattendu : %1").arg(p.positionalArguments().first());
     if (!c.erreur.isEmpty())
@@ -66,7 +96,7 @@ QString texteAide()
         "Klepsos apprend à lire l'heure et à calculer avec les dates.\n\n"
         "Options :\n");
     for (const Option* o : toutes)
-        t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -15).arg(QString::fromUtf8(o->description));
+        t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -24).arg(QString::fromUtf8(o->description));
     t += QStringLiteral(
         "\nLa touche F11 passe du plein écran à une fenêtre et retour ;\n"
         "Klepsos s'en souvient au démarrage suivant.\n");

@@ -3,8 +3,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// The command line: the display for this run, help and version.
+// The command line: the display for this run, the child playing, the
+// export of the answers, help and version.
 namespace options {
 
 enum class Affichage {
@@ -17,8 +19,14 @@ struct Choix {
     Affichage affichage = Affichage::Memorise;
     bool aide = false;
     bool version = false;
+    // --joueur: the child playing, a name already checked.
+    std::optional<QString> joueur;
+    // --exporter: the CSV file to write every answer to, without a window.
+    std::optional<QString> exporter;
     // Empty when the command line is understood; else why not, in French.
     QString erreur;
+    // The error is a refused first name: known before any display.
+    bool prenomRefuse = false;
 };
 
 // The arguments as the program received them, its own name first.
