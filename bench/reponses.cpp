@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "players/session.h"
 #include "support/banc.h"
 #include "ui/arrowspinner.h"
 
@@ -86,11 +87,21 @@ struct Jeu {
     const char* encore;
 };
 
-void mesurer(const Jeu& j)
+// enregistre: each answer also goes to a child's history file, as when a
+// child is named.
+void mesurer(const Jeu& j, bool enregistre = false)
 {
     Banc b;
     if (!b.demarrer())
         echec("start-up failed", 0);
+    QTemporaryDir magasin;
+    std::optional<SessionJoueurs> joueurs;
+    if (enregistre) {
+        joueurs.emplace(DepotJoueurs(magasin.path(), posteLocal(magasin.path())),
+                        [&b] { return b.clock.now(); });
+        joueurs->choisir(*joueurs->depot().creer(QStringLiteral("Léa")));
+        b.r().registre = &joueurs->registre();
+    }
     // Plenty of varied draws for every question.
     quint32 x = 12345;
     for (int i = 0; i < 20 * tours + 100; ++i) {
@@ -121,7 +132,12 @@ void mesurer(const Jeu& j)
     }
     if (b.r().nb_exercices.valeur != tours)
         echec("exercise count off", tours);
-    juger.imprimer(QByteArray(j.nom) + ", judged answer");
+    if (joueurs) {
+        joueurs->vider(60000);
+        if (joueurs->depot().lireJoueur(joueurs->joueur()->cle).lignes.size() != tours)
+            echec("answers missing from the history", tours);
+    }
+    juger.imprimer(QByteArray(j.nom) + (enregistre ? ", judged answer, recorded" : ", judged answer"));
     question.imprimer(QByteArray(j.nom) + ", new question");
     std::fflush(stdout);
 }
@@ -144,5 +160,7 @@ int main(int argc, char* argv[])
              "heure", "encore_heure"});
     mesurer({"date game: birth date", "jeux_dates", "montre", {"fleche7", "fleche8"}, "mois_dates",
              "encore_date"});
+    mesurer({"exercise: read the clock", "exercices", "exos", {"flech_heures", "flech_minutes"},
+             "heure", "encore_heure"}, true);
     return 0;
 }

@@ -11,13 +11,14 @@
 #include "common/randomsource.h"
 #include "players/classe.h"
 #include "players/envoiclasse.h"
-#include "players/historique.h"
+#include "players/session.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"
 #include "shell/options.h"
 #include "shell/presentation.h"
 #include "teacher/enseignant.h"
 #include "teacher/rapport.h"
+#include "teacher/suivi.h"
 #include "ui/modulesoundplayer.h"
 
 namespace {
@@ -45,6 +46,30 @@ void montrerErreur(const QString& erreur)
     boite.exec();
 }
 
+QString racineJoueurs(const Emplacements& ou)
+{
+    return QFileInfo(ou.score).absolutePath();
+}
+
+// This computer's store and the class folder, if any (the command line's,
+// else the setting's).
+Lieux lieuxDuPoste(const Emplacements& ou, const std::optional<QString>& optionClasse)
+{
+    const QString local = racineJoueurs(ou);
+    const QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
+    return {classe::dossierClasse(optionClasse, reglages), local, posteLocal(local)};
+}
+
+int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
+{
+    QString erreur;
+    if (!exporterClasse(lieuxDuPoste(emplacementsProgramme(), optionClasse), fichier, &erreur)) {
+        QTextStream(stderr) << erreur << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -58,9 +83,20 @@ int main(int argc, char* argv[])
         QTextStream(stdout) << (demande.aide ? options::texteAide() : options::texteVersion());
         return 0;
     }
+    // Nothing is created for a name that is refused.
+    if (demande.prenomRefuse) {
+        QTextStream(stderr) << demande.erreur << '\n';
+        return 2;
+    }
+    // The export needs no display either.
+    if (demande.exporter && demande.erreur.isEmpty()) {
+        QCoreApplication app(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("klepsos"));
+        return exporter(*demande.exporter, demande.classe);
+    }
 
     // The report opens no window: no display is needed.
-    if (!demande.rapport.isEmpty())
+    if (demande.rapport)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
@@ -74,6 +110,9 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << choix.erreur << '\n';
         return 2;
     }
+    // Asked for along with Qt's own options.
+    if (choix.exporter)
+        return exporter(*choix.exporter, choix.classe);
     // ~/.config/klepsos/klepsos.conf keeps the display chosen with F11. (An organisation name for the
     // whole application would move the score's folder as well.)
     QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
@@ -81,11 +120,10 @@ int main(int argc, char* argv[])
     const Emplacements ou = emplacementsProgramme();
     // The children's store of this computer sits beside the score; a class
     // folder, when there is one, gets a copy of its answers.
-    const QString local = QFileInfo(ou.score).absolutePath();
-    const Lieux lieux{classe::dossierClasse(choix.classe, reglages), local, posteLocal(local)};
-    if (!choix.rapport.isEmpty()) {
+    const Lieux lieux = lieuxDuPoste(ou, choix.classe);
+    if (choix.rapport) {
         QString erreur;
-        if (ecrireRapport(lieux, choix.rapport, &erreur))
+        if (ecrireRapport(lieux, *choix.rapport, &erreur))
             return 0;
         QTextStream(stderr) << erreur << '\n';
         return 1;
@@ -103,13 +141,32 @@ int main(int argc, char* argv[])
                                              "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
 
+    // The children and their answers live beside the score; with a class
+    // folder, a child's history is the class's.
+    const QString racine = lieux.local;
+    DepotJoueurs depot(racine, lieux.poste);
+    depot.suivreClasse(lieux.classe);
+    SessionJoueurs joueurs(depot, [&clock] { return clock.now(); });
+    std::optional<Joueur> joueur;
+    if (choix.joueur) {
+        joueur = joueurs.depot().creer(*choix.joueur);
+        if (!joueur)
+            QTextStream(stderr) << QStringLiteral("Klepsos ne peut pas enregistrer le prénom dans %1 : "
+                                                  "il joue sans prénom.\n").arg(racine);
+    }
+
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    klepsos.utiliserJoueurs(joueurs, joueur);
+    // A class folder: its settings followed, this computer's answers sent
+    // to it in the background.
     std::unique_ptr<EnvoiEnFond> envoi;
+    std::unique_ptr<RegistreClasse> registreClasse;
     if (!lieux.classe.isEmpty()) {
         const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
         klepsos.routines().sons_coupes = consignes.sonsCoupes;
         klepsos.routines().sortie = consignes.sortie;
         envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
+        registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
         envoi->demander();
     }
     klepsos.presentation()->setReglages(&reglages);
@@ -127,5 +184,15 @@ int main(int argc, char* argv[])
         montrerErreur(erreur);
         return 1;
     }
-    return app.exec();
+    // Start-up pointed the answers at the history; each one now also asks
+    // for a sending soon after.
+    if (registreClasse)
+        klepsos.routines().registre = registreClasse.get();
+    const int fin = app.exec();
+    // The last answers, written, then sent if the folder is there.
+    if (envoi) {
+        joueurs.vider();
+        envoi->maintenant();
+    }
+    return fin;
 }

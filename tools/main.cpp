@@ -3,6 +3,7 @@
 // Run at build time: klepsos_gendatas <datas folder>
 
 #include "pictures.h"
+#include "playerpictures.h"
 #include "sounds.h"
 
 #include <QCryptographicHash>
@@ -110,7 +111,10 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("25"), gen::exercisesScreen)
         && writePictures(dir, QStringLiteral("26"), gen::lessonScreen)
         && writePictures(dir, QStringLiteral("28"), gen::dateGamesScreen)
-        && writePictures(dir, QStringLiteral("anim"), gen::pictureSheet);
+        && writePictures(dir, QStringLiteral("anim"), gen::pictureSheet)
+        && writePictures(dir, QStringLiteral("quijoue"), gen::playersScreen)
+        && writePictures(dir, QStringLiteral("progres"), gen::progressScreen)
+        && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));
     ok = ok && writeFile(dir, QStringLiteral("18"), emptyScore());

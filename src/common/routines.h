@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <cmath>
+#include <optional>
 
 #include "clock.h"
 #include "displaylayer.h"
@@ -61,6 +62,8 @@ public:
     // Where judged answers go, and what is remembered for whoever plays;
     // whoever knows the players points them elsewhere.
     RegistreReponses* registre = &RegistreReponses::aucun();
+    // The first name of the child playing; nothing when nobody is named.
+    std::optional<QString> prenom;
     Preferences* preferences = &preferencesDuProgramme_;
 
     // The class's settings: no sound at all; how "SORTIE" quits.

@@ -231,10 +231,10 @@ QString nomFichierHistorique(const QString& poste)
     return poste + suffixe;
 }
 
-QString dossierClasse(const QString& option, const QSettings& reglages)
+QString dossierClasse(const std::optional<QString>& option, const QSettings& reglages)
 {
-    if (!option.isEmpty())
-        return QDir::cleanPath(QDir::current().absoluteFilePath(option));
+    if (option)
+        return QDir::cleanPath(QDir::current().absoluteFilePath(*option));
     const QString s = reglages.value(QStringLiteral("classe")).toString().trimmed();
     return s.isEmpty() ? QString() : QDir::cleanPath(QDir::current().absoluteFilePath(s));
 }

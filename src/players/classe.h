@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "common/sortie.h"
 #include "depot.h"
@@ -26,7 +27,7 @@ QString nomFichierHistorique(const QString& poste);
 
 // The class folder for this run: the command line's, else the setting
 // "classe" (the user's own file, else the system-wide one); empty for none.
-QString dossierClasse(const QString& option, const QSettings& reglages);
+QString dossierClasse(const std::optional<QString>& option, const QSettings& reglages);
 
 // A file read from a folder nobody vouches for: a real file (or a link that
 // stays inside racine), below max bytes. Anything else is skipped.

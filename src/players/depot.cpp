@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "classe.h"
 #include "nomjoueur.h"
 
 namespace {
@@ -111,6 +112,8 @@ QString DepotJoueurs::fichierPreferences(const QString& cle) const
 
 LectureHistorique DepotJoueurs::lireJoueur(const QString& cle) const
 {
+    if (!classe_.isEmpty())
+        return lireHistoriques(classe::fichiersHistorique(classe_, racine_, poste_, cle));
     return lireHistoriques(historiquesDans(dossierJoueur(cle)));
 }
 

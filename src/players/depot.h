@@ -27,6 +27,9 @@ public:
     DepotJoueurs(const QString& racine, const QString& poste);
 
     const QString& racine() const { return racine_; }
+    // A class folder whose copies of the children's histories are read too
+    // (this computer's own from here, which holds at least as much).
+    void suivreClasse(const QString& classe) { classe_ = classe; }
     const QString& poste() const { return poste_; }
 
     // Every child with a readable name, in alphabetical order.
@@ -49,6 +52,7 @@ public:
 private:
     QString racine_;
     QString poste_;
+    QString classe_;
 };
 
 // The id of this computer, "p" and 16 random hex digits, kept in the file

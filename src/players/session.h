@@ -31,7 +31,7 @@ public:
     void sansNom();
 
     // Every answer recorded so far written to the disk (at quit).
-    bool vider() { return ecrivain_.vider(); }
+    bool vider(int millisecondes = 3000) { return ecrivain_.vider(millisecondes); }
 
 private:
     DepotJoueurs depot_;

@@ -21,6 +21,8 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
+        {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
+        {QStringLiteral("joueur"), QStringLiteral(" Changer de joueur ")},
         {QStringLiteral("dates"),
          QStringLiteral("Choisissez votre\nactivité en cliquant\n sur l'un des dessins ")},
     };
@@ -38,6 +40,13 @@ ClickableLabel* Depart::zone(const char* name, const QRect& place, const QString
     connect(z, &ClickableLabel::pointerMoved, this, [this, controle] { survol(controle); });
     return z;
 }
+
+namespace {
+
+// Where the "Mes progrès" drawing sits, clear of the others.
+constexpr QRect decoupeMesProgres(522, 356, 112, 96);
+
+}  // namespace
 
 Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     : Screen(parent), r_(r), ecrans_(ecrans)
@@ -93,6 +102,33 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.jeuxDates()->CompterExerciceDates();
         ouvrir(ecrans_.jeuxDates());
     });
+    // Who plays, top left where the background is free, and their progress
+    // beside the notebook: both appear only where children are kept.
+    joueur_ = makeLabel(this, "joueur", {6, 4, 180, 34}, {uiFont(taille::p12), couleur::violet, Qt::AlignCenter});
+    joueur_->setAccessibleName(QStringLiteral("Changer de joueur"));
+    joueur_->setCursor(Qt::PointingHandCursor);
+    joueur_->setStyleSheet(QStringLiteral(
+        "QLabel { background: rgba(255, 255, 255, 235); border: 2px solid #c8a0e6; border-radius: 12px; }"));
+    joueur_->hide();
+    connect(joueur_, &ClickableLabel::pointerMoved, this, [this] { survol(QStringLiteral("joueur")); });
+    connect(joueur_, &ClickableLabel::clicked, this, [this] {
+        timer3_->stop();
+        r_.SonClic();
+        emit changerJoueur();
+    });
+    mesprogres_ = new PictureBox(this);
+    mesprogres_->setObjectName(QStringLiteral("mesprogres"));
+    mesprogres_->setGeometry(decoupeMesProgres);
+    mesprogres_->setCursor(Qt::PointingHandCursor);
+    mesprogres_->setAccessibleName(QStringLiteral("Mes progrès"));
+    mesprogres_->hide();
+    connect(mesprogres_, &PictureBox::pointerMoved, this, [this] { survol(QStringLiteral("mesprogres")); });
+    connect(mesprogres_, &PictureBox::clicked, this, [this] {
+        timer3_->stop();
+        r_.SonClic();
+        emit mesProgres();
+    });
+
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
     // The class's teacher may want no child to quit by accident.
@@ -107,7 +143,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming
     // back from an activity, the focus is on the drawing that opened it.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos"}, {"fin"}});
+    setFocusOrder({{"joueur"}, {"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "mesprogres"}, {"fin"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
@@ -118,10 +154,27 @@ void Depart::activation()
 {
     texte_->setCaption(legende(QStringLiteral("dates")));
     timer3_->start();
-    dates_->setCaption(QStringLiteral("Bonjour !\nNous sommes le \n")
+    dates_->setCaption(salutation(r_.prenom) + QStringLiteral("\nNous sommes le \n")
                        + texte::dateLongue(r_.maintenant().date()));
     heur_->setCaption(texte::heureExacte(r_.maintenant().time()));
     r_.DessinerMontre();
+}
+
+QString Depart::salutation(const std::optional<QString>& prenom)
+{
+    return prenom ? QStringLiteral("Bonjour %1 !").arg(*prenom) : QStringLiteral("Bonjour !");
+}
+
+void Depart::montrerJoueur(const std::optional<QString>& prenom)
+{
+    joueur_->setText(prenom.value_or(QStringLiteral("Qui joue ?")));
+    joueur_->show();
+    if (mesprogres_->picture().isNull()) {
+        const PictureFile dessin(r_.cheminDatas(QStringLiteral("mesprogres")));
+        mesprogres_->setPicture(dessin.read(1, QRect(QPoint(0, 0), dessin.size())), dessin,
+                                QRect(QPoint(0, 0), dessin.size()));
+    }
+    mesprogres_->show();
 }
 
 void Depart::tic()

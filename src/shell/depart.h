@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTimer>
+#include <optional>
 
 #include "ui/screen.h"
 
@@ -41,11 +42,21 @@ public:
     // How long "SORTIE" is held down when the class wants it held.
     static constexpr int dureeAppuiSortie = 1500;
 
+    // Shows the control that changes the child playing, with that child's
+    // first name (or an invitation when nobody is named), and the drawing
+    // of "Mes progrès". Hidden in a program run with no children's store.
+    void montrerJoueur(const std::optional<QString>& prenom);
+
+    // The first line of the greeting.
+    static QString salutation(const std::optional<QString>& prenom);
+
     // Hover captions, as the pointer finds them over each control.
     static QString legende(const QString& controle);
 
 signals:
     void quitter();
+    void changerJoueur();
+    void mesProgres();
 
 private:
     void tic();
@@ -59,5 +70,7 @@ private:
     ClickableLabel* texte_;
     ClickableLabel* dates_;
     ClickableLabel* heur_;
+    ClickableLabel* joueur_;
+    PictureBox* mesprogres_;
     QTimer* timer3_;
 };

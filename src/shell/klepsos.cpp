@@ -11,6 +11,9 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "players/progres.h"
+#include "players/quijoue.h"
+#include "players/session.h"
 #include "presentation.h"
 #include "textes.h"
 #include "tips/astuces.h"
@@ -153,6 +156,17 @@ bool Klepsos::demarrer(QString* erreur)
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
+    partageCharge_ = r_;
+    if (session_) {
+        r_.registre = &session_->registre();
+        connect(depart_, &Depart::changerJoueur, this, [this] {
+            quiJoue()->showScreen();
+            depart_->hide();
+        });
+        connect(depart_, &Depart::mesProgres, this, &Klepsos::ouvrirProgres);
+        if (demande_)
+            jouerComme(*demande_);
+    }
     if (exercices_)
         ecrireScoreExercices();
 
@@ -174,19 +188,26 @@ bool Klepsos::demarrer(QString* erreur)
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
-    depart_->installEventFilter(this);
+    // Children known and none named: they say who plays first.
+    premierEcran_ = depart_;
+    if (session_) {
+        depart_->montrerJoueur(r_.prenom);
+        if (!r_.prenom && !session_->depot().joueurs().isEmpty())
+            premierEcran_ = quiJoue();
+    }
+    premierEcran_->installEventFilter(this);
     fenetre_->show();
     if (r_.affichage.changesDisplayMode())
         presentation_->setMode(Presentation::Mode::Fixe);
     presentation_->montrer();
-    depart_->showScreen();
+    premierEcran_->showScreen();
     return true;
 }
 
 bool Klepsos::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == depart_ && e->type() == QEvent::Paint) {
-        depart_->removeEventFilter(this);
+    if (o == premierEcran_ && e->type() == QEvent::Paint) {
+        premierEcran_->removeEventFilter(this);
         // Once this paint is on screen.
         QTimer::singleShot(0, this, &Klepsos::terminerDemarrage);
     }
@@ -218,7 +239,13 @@ void Klepsos::quitter()
     termine_ = true;
     if (demarre_) {
         r_.JouerSon(QStringLiteral("5"));
-        scoreSauve_ = score::sauver(r_.fichierScore, r_);
+        // A child's answers are in their history, not in the shared score.
+        if (session_)
+            session_->vider();
+        if (!r_.prenom)
+            scoreSauve_ = score::sauver(r_.fichierScore, r_);
+        else if (!(partage_ == partageCharge_))
+            scoreSauve_ = score::sauver(r_.fichierScore, partage_);
         r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
         r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }
@@ -227,4 +254,89 @@ void Klepsos::quitter()
     fenetre_->hide();
     presentation_->hide();
     emit finished();
+}
+
+void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande)
+{
+    session_ = &session;
+    demande_ = demande;
+}
+
+QuiJoue* Klepsos::quiJoue()
+{
+    if (!joueurs_ && session_) {
+        joueurs_ = new QuiJoue(session_->depot(), fenetre_.get());
+        joueurs_->setGeometry(0, 0, 640, 480);
+        joueurs_->hide();
+        r_.ChargerFond(joueurs_, QStringLiteral("quijoue"));
+        const auto versDepart = [this] {
+            r_.SonClic();
+            depart_->showScreen();
+            joueurs_->hide();
+        };
+        connect(joueurs_, &QuiJoue::choisi, this, [this, versDepart](const Joueur& j) {
+            jouerComme(j);
+            versDepart();
+        });
+        connect(joueurs_, &QuiJoue::sansNom, this, [this, versDepart] {
+            jouerSansNom();
+            versDepart();
+        });
+    }
+    return joueurs_;
+}
+
+Progres* Klepsos::progres()
+{
+    if (!progres_) {
+        progres_ = new Progres(fenetre_.get());
+        progres_->setGeometry(0, 0, 640, 480);
+        progres_->hide();
+        r_.ChargerFond(progres_, QStringLiteral("progres"));
+        connect(progres_, &Progres::retour, this, [this] { r_.retourDepart(progres_, QString(), [] {}); });
+    }
+    return progres_;
+}
+
+void Klepsos::jouerComme(const Joueur& j)
+{
+    if (!session_)
+        return;
+    if (!r_.prenom)
+        partage_ = r_;
+    else
+        session_->vider();
+    static_cast<Compteurs&>(r_) = session_->choisir(j);
+    r_.prenom = j.nom;
+    r_.preferences = &session_->preferences();
+    if (depart_)
+        depart_->montrerJoueur(r_.prenom);
+    if (exercices_)
+        ecrireScoreExercices();
+}
+
+void Klepsos::jouerSansNom()
+{
+    if (!session_ || !r_.prenom)
+        return;
+    session_->sansNom();
+    static_cast<Compteurs&>(r_) = partage_;
+    r_.prenom.reset();
+    r_.preferences = &session_->preferences();
+    depart_->montrerJoueur(r_.prenom);
+    if (exercices_)
+        ecrireScoreExercices();
+}
+
+void Klepsos::ouvrirProgres()
+{
+    if (!session_)
+        return;
+    session_->vider();
+    const auto& j = session_->joueur();
+    const LectureHistorique h = j ? session_->depot().lireJoueur(j->cle)
+                                  : lireHistorique(session_->depot().historiqueAnonyme());
+    progres()->afficher(faireBilan(h.lignes, r_.maintenant()), r_.prenom);
+    progres_->showScreen();
+    depart_->hide();
 }

@@ -4,6 +4,9 @@
 #include <QObject>
 #include <QWidget>
 #include <memory>
+#include <optional>
+
+#include "players/depot.h"
 
 #include "common/routines.h"
 #include "depart.h"
@@ -15,6 +18,10 @@ class JeuxDates;
 class Lecon;
 class PictureBox;
 class Presentation;
+class Progres;
+class QuiJoue;
+class SessionJoueurs;
+struct Joueur;
 
 // The design of every screen: 640 x 480, holding the full-size screens, one
 // shown at a time. The window on the display presents it scaled; closing
@@ -74,6 +81,19 @@ public:
     APropos* aPropos() override;
     bool scoreSauve() const { return scoreSauve_; }
 
+    // The children's store of this run, before demarrer(): answers are
+    // recorded in it, and "Qui joue ?" opens first when children are known
+    // and none is asked for. Without it the program keeps the shared score
+    // only, as it always did.
+    void utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande);
+    QuiJoue* quiJoue();
+    Progres* progres();
+    // From now on that child plays: their counters, their greeting.
+    void jouerComme(const Joueur& j);
+    // From now on nobody in particular plays: the shared score again.
+    void jouerSansNom();
+    void ouvrirProgres();
+
 signals:
     void finished();
     // Once, when what start-up left for after the first paint is done.
@@ -100,6 +120,15 @@ private:
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
     QWidget* divers_ = nullptr;
+    SessionJoueurs* session_ = nullptr;
+    std::optional<Joueur> demande_;
+    QuiJoue* joueurs_ = nullptr;
+    Progres* progres_ = nullptr;
+    // The shared score while a child plays, and as loaded: only answers
+    // given with no name change the file.
+    Compteurs partage_;
+    Compteurs partageCharge_;
+    Screen* premierEcran_ = nullptr;
     bool demarre_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;

@@ -3,13 +3,15 @@
 
 #include <QCommandLineParser>
 
+#include "players/nomjoueur.h"
+
 namespace options {
 namespace {
 
 struct Option {
     QStringList noms;
     const char* description;
-    // The value's name in the help, for an option followed by a value.
+    // The name of its value in the help; none for a switch.
     const char* valeur = nullptr;
 };
 
@@ -21,14 +23,19 @@ const Option optionFenetre{{QStringLiteral("fenetre")},
                            "Ouvre Klepsos dans une fenêtre, pour cette fois seulement."};
 const Option optionPleinEcran{{QStringLiteral("plein-ecran")},
                               "Ouvre Klepsos en plein écran, pour cette fois seulement."};
+const Option optionJoueur{{QStringLiteral("joueur")},
+                          "Joue sous ce prénom, créé s'il est nouveau.", "PRÉNOM"};
+const Option optionExporter{{QStringLiteral("exporter")},
+                            "Écrit toutes les réponses enregistrées dans ce fichier CSV et quitte.",
+                            "FICHIER"};
 const Option optionClasse{{QStringLiteral("classe")},
                           "Garde les élèves et leurs réponses dans ce dossier de classe partagé.", "DOSSIER"};
 const Option optionEnseignant{{QStringLiteral("enseignant")},
                               "Ouvre l'espace enseignant : la classe, les élèves, le rapport."};
 const Option optionRapport{{QStringLiteral("rapport")},
                            "Écrit le rapport de la classe en PDF dans FICHIER et quitte.", "FICHIER"};
-const Option* const toutes[] = {&optionAide,   &optionVersion,    &optionFenetre,
-                                &optionPleinEcran, &optionClasse, &optionEnseignant, &optionRapport};
+const Option* const toutes[] = {&optionAide,   &optionVersion, &optionFenetre,    &optionPleinEcran, &optionJoueur,
+                                &optionExporter, &optionClasse, &optionEnseignant, &optionRapport};
 
 QString enLigne(const Option& o)
 {
@@ -37,7 +44,7 @@ QString enLigne(const Option& o)
         noms << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
     QString t = noms.join(QStringLiteral(", "));
     if (o.valeur)
-        t += QLatin1Char(' ') + QLatin1String(o.valeur);
+        t += QLatin1Char(' ') + QString::fromUtf8(o.valeur);
     return t;
 }
 
@@ -48,8 +55,9 @@ Choix lire(const QStringList& arguments)
     QCommandLineParser p;
     p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     for (const Option* o : toutes)
-        p.addOption(QCommandLineOption(o->noms, QString::fromUtf8(o->description),
-                                       o->valeur ? QString::fromLatin1(o->valeur) : QString()));
+        p.addOption(o->valeur ? QCommandLineOption(o->noms, QString::fromUtf8(o->description),
+                                                   QString::fromUtf8(o->valeur))
+                              : QCommandLineOption(o->noms, QString::fromUtf8(o->description)));
     const bool compris = p.parse(arguments);
 
     Choix c;
@@ -63,17 +71,37 @@ Choix lire(const QStringList& arguments)
         c.affichage = Affichage::Fenetre;
     else if (pleinEcran)
         c.affichage = Affichage::PleinEcran;
-    c.classe = p.value(optionClasse.noms.first());
+    if (p.isSet(optionJoueur.noms.first())) {
+        const QString brut = p.value(optionJoueur.noms.first());
+        c.joueur = nomJoueurValide(brut);
+        if (!c.joueur) {
+            c.erreur = QStringLiteral("Prénom refusé : ") + messageNomRefuse(brut);
+            c.prenomRefuse = true;
+        }
+    }
+    if (p.isSet(optionExporter.noms.first())) {
+        c.exporter = p.value(optionExporter.noms.first());
+        if (c.exporter->isEmpty())
+            c.erreur = QStringLiteral("--exporter demande le nom du fichier à écrire.");
+    }
+    if (p.isSet(optionClasse.noms.first()))
+        c.classe = p.value(optionClasse.noms.first());
     c.enseignant = p.isSet(optionEnseignant.noms.first());
-    c.rapport = p.value(optionRapport.noms.first());
-    if (c.enseignant && !c.rapport.isEmpty())
+    if (p.isSet(optionRapport.noms.first()))
+        c.rapport = p.value(optionRapport.noms.first());
+    if (c.enseignant && c.rapport)
         c.erreur = QStringLiteral("Choisissez --enseignant ou --rapport, pas les deux.");
+    if (c.classe && c.classe->isEmpty())
+        c.erreur = QStringLiteral("--classe demande le dossier de la classe.");
+    if (c.rapport && c.rapport->isEmpty())
+        c.erreur = QStringLiteral("--rapport demande le nom du fichier à écrire.");
     if (!compris && !p.unknownOptionNames().isEmpty())
         c.erreur = QStringLiteral("Option inconnue : %1").arg(p.unknownOptionNames().first());
+    else if (!compris)
+        c.erreur = QStringLiteral("Il manque une valeur : --joueur PRÉNOM, --exporter FICHIER, "
+                                  "--classe DOSSIER, --rapport FICHIER.");
     else if (!p.positionalArguments().isEmpty())
         c.erreur = QStringLiteral("Argument inattendu : %1").arg(p.positionalArguments().first());
-    else if (!compris)
-        c.erreur = QStringLiteral("Il manque une valeur : --classe DOSSIER, --rapport FICHIER.");
     if (!c.erreur.isEmpty())
         c.erreur += QStringLiteral("\nLa liste des options : klepsos --help");
     return c;
@@ -86,7 +114,7 @@ QString texteAide()
         "Klepsos apprend à lire l'heure et à calculer avec les dates.\n\n"
         "Options :\n");
     for (const Option* o : toutes)
-        t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -20).arg(QString::fromUtf8(o->description));
+        t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -24).arg(QString::fromUtf8(o->description));
     t += QStringLiteral(
         "\nLa touche F11 passe du plein écran à une fenêtre et retour ;\n"
         "Klepsos s'en souvient au démarrage suivant.\n");

@@ -3,8 +3,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
-// The command line: the display for this run, help and version.
+// The command line: the display for this run, the child playing, the
+// export of the answers, help and version.
 namespace options {
 
 enum class Affichage {
@@ -17,14 +19,20 @@ struct Choix {
     Affichage affichage = Affichage::Memorise;
     bool aide = false;
     bool version = false;
-    // The class folder named on the command line (empty: the setting, if any).
-    QString classe;
-    // The teacher's view instead of the children's program.
+    // --joueur: the child playing, a name already checked.
+    std::optional<QString> joueur;
+    // --exporter: the CSV file to write every answer to, without a window.
+    std::optional<QString> exporter;
+    // --classe: the class folder (else the setting "classe", if any).
+    std::optional<QString> classe;
+    // --enseignant: the teacher's view instead of the children's program.
     bool enseignant = false;
-    // Where to write the class report, without opening a window (empty: none).
-    QString rapport;
+    // --rapport: where to write the class report, without a window.
+    std::optional<QString> rapport;
     // Empty when the command line is understood; else why not, in French.
     QString erreur;
+    // The error is a refused first name: known before any display.
+    bool prenomRefuse = false;
 };
 
 // The arguments as the program received them, its own name first.

@@ -291,7 +291,7 @@ int main(int argc, char* argv[])
     if (a.value(1) == QStringLiteral("--ordinateur"))
         return ordinateur(a.value(2), a.value(3), a.value(4), a.value(5).toInt());
     if (a.value(1) == QStringLiteral("--dossier")) {
-        QTextStream(stdout) << classe::dossierClasse(a.value(2), QSettings(QStringLiteral("klepsos"), QStringLiteral("klepsos"))) << '\n';
+        QTextStream(stdout) << classe::dossierClasse(a.value(2).isEmpty() ? std::nullopt : std::optional(a.value(2)), QSettings(QStringLiteral("klepsos"), QStringLiteral("klepsos"))) << '\n';
         return 0;
     }
     TstClasse t;

@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(!c.erreur.isEmpty(), erreur);
         QVERIFY(options::lire({"klepsos", "--help"}).aide);
         const options::Choix rapport = options::lire({"klepsos", "--rapport", "r.pdf", "--classe", "c"});
-        QCOMPARE(rapport.rapport + rapport.classe, QStringLiteral("r.pdfc"));
+        QCOMPARE(rapport.rapport.value_or(QString()) + rapport.classe.value_or(QString()), QStringLiteral("r.pdfc"));
     }
 };
 

@@ -52,7 +52,7 @@ class TestGenDatas : public QObject {
 private slots:
     void pictures()
     {
-        for (const char *name : {"21", "22", "23", "25", "26", "28", "anim"})
+        for (const char *name : {"21", "22", "23", "25", "26", "28", "anim", "quijoue", "progres"})
             QVERIFY2(picture(name).size() == QSize(640, 480), name);
     }
 

@@ -1,0 +1,145 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "playerpictures.h"
+
+#include "drawing.h"
+
+#include <QPainterPath>
+
+namespace gen {
+namespace {
+
+const QColor kOutline(96, 64, 40);
+const QColor kGold(255, 200, 60);
+
+QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p)
+{
+    QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    p.begin(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p.scale(scale, scale);
+    return image;
+}
+
+// Gradient, thin rounded frame and confetti along the edges, as the other screens.
+void pastel(QPainter &p, QColor top, QColor bottom, QColor frame, const QList<QColor> &confetti, quint32 seed,
+            const QList<QRectF> &keepClear)
+{
+    const QRectF area(0, 0, 640, 480);
+    fillGradient(p, area, top, bottom);
+    p.save();
+    p.setPen(QPen(frame, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(area.adjusted(3, 3, -3, -3), 10, 10);
+    p.restore();
+    drawEdgeConfetti(p, area.adjusted(3, 3, -3, -3), confetti, seed, keepClear);
+}
+
+void bar(QPainter &p, const QRectF &r, QColor fill)
+{
+    p.save();
+    p.setPen(QPen(kOutline, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(fill);
+    p.drawRoundedRect(r, 4, 4);
+    // A light stripe makes it look round.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 90));
+    p.drawRoundedRect(QRectF(r.left() + 3, r.top() + 3, r.width() * 0.28, r.height() - 6), 2, 2);
+    p.restore();
+}
+
+// A golden star with a smile.
+void happyStar(QPainter &p, QPointF c, qreal r)
+{
+    drawStar(p, c, r, kGold);
+    p.save();
+    p.setPen(Qt::NoPen);
+    p.setBrush(kOutline);
+    p.drawEllipse(QPointF(c.x() - r * 0.2, c.y() - r * 0.05), r * 0.07, r * 0.09);
+    p.drawEllipse(QPointF(c.x() + r * 0.2, c.y() - r * 0.05), r * 0.07, r * 0.09);
+    p.setPen(QPen(kOutline, r * 0.07, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(QRectF(c.x() - r * 0.22, c.y() - r * 0.05, r * 0.44, r * 0.3), -20 * 16, -140 * 16);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 150, 150, 150));
+    p.drawEllipse(QPointF(c.x() - r * 0.36, c.y() + r * 0.12), r * 0.08, r * 0.06);
+    p.drawEllipse(QPointF(c.x() + r * 0.36, c.y() + r * 0.12), r * 0.08, r * 0.06);
+    p.restore();
+}
+
+// Rising bars and a happy star: "I am getting better".
+void progressPicture(QPainter &p, QPointF origin, qreal unit)
+{
+    p.save();
+    p.translate(origin);
+    p.scale(unit, unit);
+    const qreal ground = 88;
+    p.setPen(QPen(kOutline, 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(8, ground), QPointF(104, ground));
+    bar(p, QRectF(14, ground - 26, 22, 26), QColor(255, 140, 140));
+    bar(p, QRectF(44, ground - 44, 22, 44), QColor(255, 205, 90));
+    bar(p, QRectF(74, ground - 62, 22, 62), QColor(120, 200, 120));
+    happyStar(p, QPointF(85, 15), 15);
+    drawStar(p, QPointF(22, 40), 5, QColor(150, 190, 245));
+    drawStar(p, QPointF(56, 22), 4, QColor(240, 150, 200));
+    p.restore();
+}
+
+} // namespace
+
+QImage playersScreen(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
+    pastel(p, QColor(236, 246, 255), QColor(250, 244, 255), QColor(160, 180, 235),
+           {QColor(150, 185, 240), QColor(255, 190, 120), QColor(200, 160, 240)}, 29,
+           {QRectF(10, 440, 190, 36)});
+    // Two little faces beside the question.
+    const auto face = [&p](QPointF c, QColor hair) {
+        p.save();
+        p.setPen(QPen(kOutline, 1.4));
+        p.setBrush(hair);
+        p.drawEllipse(c + QPointF(0, -3), 17, 16);
+        p.setBrush(QColor(255, 224, 196));
+        p.drawEllipse(c + QPointF(0, 2), 14, 13);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kOutline);
+        p.drawEllipse(c + QPointF(-5, 0), 1.8, 2.2);
+        p.drawEllipse(c + QPointF(5, 0), 1.8, 2.2);
+        p.setPen(QPen(kOutline, 1.4, Qt::SolidLine, Qt::RoundCap));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(c.x() - 5, c.y() + 2, 10, 7), -20 * 16, -140 * 16);
+        p.restore();
+    };
+    face(QPointF(140, 36), QColor(150, 95, 50));
+    face(QPointF(500, 36), QColor(240, 200, 90));
+    drawStar(p, QPointF(108, 24), 6, QColor(255, 200, 80));
+    drawStar(p, QPointF(532, 24), 6, QColor(150, 190, 245));
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage progressScreen(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
+    const QRectF plate(552, 459, 77, 19);
+    pastel(p, QColor(255, 250, 230), QColor(255, 244, 236), QColor(240, 200, 120),
+           {QColor(255, 200, 80), QColor(120, 200, 120), QColor(240, 150, 150)}, 30, {plate});
+    progressPicture(p, QPointF(12, 6), 0.5);
+    progressPicture(p, QPointF(572, 6), 0.5);
+    drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), QColor(230, 170, 60));
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage progressDrawing(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(112, 96), scale, Qt::transparent, p);
+    progressPicture(p, QPointF(0, 0), 1);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace gen
