@@ -64,7 +64,7 @@ struct Etape {
     }
     void imprimer(const QByteArray& nom)
     {
-        std::printf("| %-40s | %8.0f | %8.0f | %8.0f | %8.0f | %8.0f |\n", nom.constData(),
+        std::printf("| %-50s | %8.0f | %8.0f | %8.0f | %8.0f | %8.0f |\n", nom.constData(),
                     traitement.medianeUs(), peinture.medianeUs(), total.medianeUs(), total.moyenneUs(),
                     total.centileUs(0.99));
     }
@@ -153,9 +153,9 @@ int main(int argc, char* argv[])
         tours = std::max(1, std::atoi(argv[1]));
     std::printf("%d rounds each, offscreen, in microseconds: the click's handling, the repaint it\n"
                 "causes, and both together\n\n", tours);
-    std::printf("| %-40s | %8s | %8s | %8s | %8s | %8s |\n", "step", "handling", "repaint", "median",
+    std::printf("| %-50s | %8s | %8s | %8s | %8s | %8s |\n", "step", "handling", "repaint", "median",
                 "mean", "99th pct");
-    std::printf("|------------------------------------------|----------|----------|----------|----------|----------|\n");
+    std::printf("|----------------------------------------------------|----------|----------|----------|----------|----------|\n");
     mesurer({"exercise: read the clock", "exercices", "exos", {"flech_heures", "flech_minutes"},
              "heure", "encore_heure"});
     mesurer({"date game: birth date", "jeux_dates", "montre", {"fleche7", "fleche8"}, "mois_dates",

@@ -9,7 +9,12 @@
 #   - where start-up goes: QApplication built, window shown, mapped, painted;
 #   - from outside, as a cross-check: the time until the X server maps the
 #     program's window, seen by another client (xev);
-#   - the cost of one judged answer and one new question (10,000 rounds).
+#   - start-up with thirty children known, to the first painted "Qui joue ?",
+#     in a window, against the same bare window;
+#   - the cost of one judged answer and one new question (10,000 rounds),
+#     also with the answer recorded in a child's history;
+#   - "Mes progrès" for a child with 10,000 answers, and --exporter for thirty
+#     such children (300,000 answers).
 # Usage: bash bench/run.sh [runs]   (default 15 runs of each program)
 #        KLEPSOS=other/klepsos bash bench/run.sh   measures another build
 #        of the program (its datas folder beside it) against the same floor
@@ -30,7 +35,7 @@ if [ -z "${KLEPSOS_BENCH_INNER:-}" ]; then
         command -v "$c" >/dev/null || { echo "bench/run.sh needs $c (xvfb, xauth, x11-utils)" >&2; exit 1; }
     done
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLEPSOS_TESTS=ON -DKLEPSOS_BENCH=ON >/dev/null
-    cmake --build "$BUILD_DIR" -j"$(nproc)" --target klepsos bench_sonde bench_fenetre_nue bench_reponses >/dev/null
+    cmake --build "$BUILD_DIR" -j"$(nproc)" --target klepsos bench_sonde bench_fenetre_nue bench_reponses bench_historiques >/dev/null
     XDG_RUNTIME_DIR=$(mktemp -d)
     export XDG_RUNTIME_DIR KLEPSOS_BENCH_INNER=1
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
@@ -41,8 +46,9 @@ fi
 KLEPSOS=${KLEPSOS:-$BUILD_DIR/klepsos}
 NUE=$BUILD_DIR/bench/bench_fenetre_nue
 SONDE=$(realpath "$BUILD_DIR/bench/libbench_sonde.so")
-notes=$(mktemp) cartes=$(mktemp)
-trap 'kill "$(jobs -p)" 2>/dev/null; rm -f "$notes" "$cartes"' EXIT
+HISTORIQUES=$BUILD_DIR/bench/bench_historiques
+notes=$(mktemp) cartes=$(mktemp) copie=$(mktemp -d)
+trap 'kill "$(jobs -p)" 2>/dev/null; rm -rf "$notes" "$cartes" "$copie"' EXIT
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
 
@@ -97,12 +103,26 @@ for config in "${configs[@]}"; do
     # mode the bare window then takes the size klepsos opened at.
     lancer "chauffe-$config" klepsos depart "${klepsos[@]}"
     [ "$config" = fenetre ] &&
-        nue=("$NUE" "--taille=$(m "chauffe-$config klepsos largeur")x$(m "chauffe-$config klepsos hauteur")")
+        nue=("$NUE" "--taille=$(m "chauffe-$config klepsos largeur")x$(m "chauffe-$config klepsos hauteur")") &&
+        nue_fenetre=("${nue[@]}")
     lancer "chauffe-$config" nue "" "${nue[@]}"
     for _ in $(seq "$RUNS"); do
         lancer "$config" nue "" "${nue[@]}"
         lancer "$config" klepsos depart "${klepsos[@]}"
     done
+done
+
+# Thirty children known: "Qui joue ?" is the first screen. A copy of the
+# program and its datas, the children written beside them.
+cp "$KLEPSOS" "$copie/klepsos"
+cp "$(dirname "$KLEPSOS")"/klepsos-sons* "$copie/" 2>/dev/null || true
+cp -r "$(dirname "$KLEPSOS")/datas" "$copie/datas"
+rm -rf "$copie/datas/joueurs" "$copie/datas/anonyme"
+"$HISTORIQUES" remplir "$copie/datas" 30 100 2>/dev/null
+lancer chauffe-joueurs klepsos joueurs "$copie/klepsos" "${options_fenetre[@]}"
+for _ in $(seq "$RUNS"); do
+    lancer joueurs nue "" "${nue_fenetre[@]}"
+    lancer joueurs klepsos joueurs "$copie/klepsos" "${options_fenetre[@]}"
 done
 
 ms() { awk -v us="$(m "$1")" 'BEGIN {printf (us == "") ? "-" : "%.1f", us / 1000}'; }
@@ -135,6 +155,8 @@ for config in "${configs[@]}"; do
     ligne "$config" "$titre" "peak memory at the first paint" MB mb rss_peint "(for reference)"
     ligne "$config" "$titre" "mapped, seen from outside" ms ms carte "cross-check"
 done
+ligne joueurs "window, 30 children" "start-up to \"Qui joue ?\"" ms ms peint "1.5 at most"
+ligne joueurs "window, 30 children" "peak memory" MB mb rss "1.5 at most"
 $plein_ecran || echo "| full screen | | not measured: this klepsos has no --plein-ecran option | | | |"
 echo
 for config in "${configs[@]}"; do
@@ -154,3 +176,21 @@ for config in "${configs[@]}"; do
     echo
 done
 QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/bench_reponses" 2>/dev/null
+
+# A year of answers for each of thirty children.
+rm -rf "$copie/datas/joueurs"
+"$HISTORIQUES" remplir "$copie/datas" 30 10000 2>/dev/null
+read -r progres lignes < <("$HISTORIQUES" progres "$copie/datas" "$RUNS" 2>/dev/null)
+exports=()
+for _ in $(seq "$RUNS"); do
+    t0=${EPOCHREALTIME/./}
+    "$copie/klepsos" --exporter "$copie/export.csv" 2>/dev/null
+    exports+=($((${EPOCHREALTIME/./} - t0)))
+done
+echo
+echo "Children's histories, median of $RUNS runs"
+echo
+echo "| measure | time | target |"
+echo "|---|---|---|"
+echo "| \"Mes progrès\" opened for a child with $lignes answers (history read, summary, painted offscreen) | $progres ms | under 100 ms |"
+echo "| --exporter, 30 children, $(($(wc -l <"$copie/export.csv") - 1)) answers ($(du -m "$copie/export.csv" | cut -f1) MB), whole process | $(printf '%s\n' "${exports[@]}" | median | awk '{printf "%.0f", $1 / 1000}') ms | under 2000 ms |"

@@ -143,7 +143,9 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming
     // back from an activity, the focus is on the drawing that opened it.
-    setFocusOrder({{"joueur"}, {"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "mesprogres"}, {"fin"}});
+    // Who plays and their progress come after: the drawings keep their
+    // places in the order.
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos"}, {"fin"}, {"mesprogres"}, {"joueur"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
