@@ -172,6 +172,24 @@ private slots:
         QVERIFY(texte.contains(QStringLiteral("7 réponses justes sur 10")));
         QVERIFY(!ecrireRapport(l, t.filePath(QStringLiteral("absent/r.pdf")), &erreur));
         QVERIFY(erreur.contains(QStringLiteral("absent/r.pdf")));
+
+        // The program itself, with no display: the report and the class's CSV.
+        const QString app = t.filePath(QStringLiteral("app"));
+        QDir().mkpath(app + QStringLiteral("/datas"));
+        QVERIFY(QFile::copy(QStringLiteral(KLEPSOS_PROGRAMME), app + QStringLiteral("/klepsos")));
+        QFile(app + QStringLiteral("/datas/23")).open(QIODevice::WriteOnly);
+        const auto lancer = [&](const QStringList& arguments) {
+            QProcess k;
+            k.setProcessEnvironment(QProcessEnvironment());
+            k.start(app + QStringLiteral("/klepsos"), arguments);
+            return k.waitForFinished(30000) && k.exitStatus() == QProcess::NormalExit ? k.exitCode() : -1;
+        };
+        QCOMPARE(lancer({QStringLiteral("--rapport"), t.filePath(QStringLiteral("p.pdf")), QStringLiteral("--classe"), l.classe}), 0);
+        QVERIFY(QFileInfo(t.filePath(QStringLiteral("p.pdf"))).size() > 1000);
+        QCOMPARE(lancer({QStringLiteral("--exporter"), t.filePath(QStringLiteral("x.csv")), QStringLiteral("--classe"), l.classe}), 0);
+        QFile csv(t.filePath(QStringLiteral("x.csv")));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll().count('\n'), 1 + 3 * 10);
     }
 };
 
