@@ -3,7 +3,6 @@
 // spread over three computers, as the class's computers would have written
 // them.
 //   bench_classe DOSSIER [enfants] [réponses par enfant]
-//   bench_classe --une DOSSIER   adds one answer for the first child
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -49,12 +48,6 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QStringList a = app.arguments().mid(1);
     QRandomGenerator g(20261207);
-    if (a.value(0) == QStringLiteral("--une") && a.size() == 2) {
-        const QString cle = cleJoueur(prenoms[0]);
-        QFile f(QDir(a[1]).filePath(QStringLiteral("joueurs/%1/%2.hist").arg(cle, postes[0])));
-        const QByteArray l = ecrireLigne(reponse(prenoms[0], QDateTime::currentDateTime(), g, 0));
-        return f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(l) == l.size() ? 0 : 1;
-    }
     if (a.isEmpty()) {
         QTextStream(stderr) << "bench_classe DOSSIER [enfants] [réponses par enfant]\n";
         return 2;
