@@ -207,6 +207,9 @@ cp -r "$(dirname "$KLEPSOS")/datas" "$poste/datas"
 rm -rf "$poste/datas/joueurs" "$poste/datas/anonyme"
 enfant=("$poste/klepsos" --classe "$classe" "${options_fenetre[@]}")
 enseignant=("$poste/klepsos" --enseignant --classe "$classe")
+# The first start shows the start screen; its sending, at once on its own
+# thread, brings the class's children, and "Qui joue ?" opens from then on.
+lancer chauffe-classe klepsos depart "${enfant[@]}"
 lancer chauffe-classe klepsos joueurs "${enfant[@]}"
 lancer chauffe-classe klepsos graphique "${enseignant[@]}"
 for _ in $(seq "$RUNS"); do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the fuzzers (score file, history file) with clang and runs each for
+# Builds the fuzzers (score file, class settings, history file) with clang and runs each for
 # a bounded time on its seed corpus. Exits non-zero on any finding (crash,
 # sanitizer report, broken round trip); the failing input is kept in the
 # build folder.
@@ -33,6 +33,7 @@ fuzz() {
         -artifact_prefix="$artifacts/" "$corpus" "$seeds"
 }
 
-# The time is shared: the score reader is small, the history reader larger.
-fuzz fuzz_score fuzz/seeds.txt 64 $((SECONDS_MAX / 3))
-fuzz fuzz_historique fuzz/seeds_historique.txt 8192 $((SECONDS_MAX - SECONDS_MAX / 3))
+# The time is shared: the score and settings readers are small, the history reader larger.
+fuzz fuzz_score fuzz/seeds.txt 64 $((SECONDS_MAX / 4))
+fuzz fuzz_reglages fuzz/seeds_reglages.txt 512 $((SECONDS_MAX / 6))
+fuzz fuzz_historique fuzz/seeds_historique.txt 8192 $((SECONDS_MAX - SECONDS_MAX / 4 - SECONDS_MAX / 6))

@@ -167,7 +167,7 @@ int main(int argc, char* argv[])
         klepsos.routines().sortie = consignes.sortie;
         envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
         registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
-        envoi->demander();
+        envoi->lancer();
     }
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));

@@ -6,8 +6,8 @@
 #include <QStringList>
 #include <optional>
 
-#include "common/sortie.h"
 #include "depot.h"
+#include "reglagesclasse.h"
 
 class QSettings;
 
@@ -85,17 +85,6 @@ Resultat retirer(const QString& classe, const QString& cle);
 // The folder of removed children.
 inline constexpr char dossierRetires[] = "retires";
 
-// The class's own settings, followed by every computer of the class.
-using Sortie = ModeSortie;
-struct Reglages {
-    bool sonsCoupes = false;
-    Sortie sortie = Sortie::Normale;
-    bool aiguilleHeuresReelle = false;
-    friend bool operator==(const Reglages&, const Reglages&) = default;
-};
-// key=value lines; unknown keys and bad values are skipped (counted).
-Reglages lireReglages(const QString& texte, int* ignores = nullptr);
-QString ecrireReglages(const Reglages& r);
 // <classe>/reglages; the defaults when absent or unreadable.
 Reglages reglagesClasse(const QString& classe);
 bool enregistrerReglages(const QString& classe, const Reglages& r);

@@ -24,6 +24,8 @@ public:
 
     // A pass soon; several asks close together make one pass.
     void demander();
+    // A pass at once, on its thread (start-up).
+    void lancer();
     // A pass now, on this thread (start-up, end of the run).
     classe::Envoi maintenant();
     const classe::Envoi& dernier() const { return dernier_; }
@@ -35,7 +37,6 @@ signals:
     void termine(const classe::Envoi& envoi);
 
 private:
-    void lancer();
     void fini(const classe::Envoi& e);
 
     QString local_, classe_, poste_;

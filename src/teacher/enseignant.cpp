@@ -176,7 +176,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
         envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
         connect(envoi_.get(), &EnvoiEnFond::termine, this,
                 [this](const classe::Envoi& e) { montrerAttente(int(e.lignesEnAttente), e.joignable); });
-        envoi_->demander();
+        envoi_->lancer();
     }
     minuterie_ = new QTimer(this);
     minuterie_->setInterval(2000);

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reglagesclasse.h"
+
+#include <QStringList>
+
+namespace classe {
+
+namespace {
+const QString cleSons = QStringLiteral("sons_coupes");
+const QString cleSortie = QStringLiteral("sortie");
+const QString cleAiguille = QStringLiteral("aiguille_heures_reelle");
+const QString sortieNormale = QStringLiteral("normale");
+const QString sortieAppuiLong = QStringLiteral("appui_long");
+const QString sortieCachee = QStringLiteral("cachee");
+const QString oui = QStringLiteral("oui");
+const QString non = QStringLiteral("non");
+}  // namespace
+
+Reglages lireReglages(const QString& texte, int* ignores)
+{
+    Reglages r;
+    int mauvais = 0;
+    const auto booleen = [&](const QString& v, bool& b) {
+        if (v == oui || v == non)
+            b = v == oui;
+        else
+            ++mauvais;
+    };
+    for (const QString& brute : texte.split(QLatin1Char('\n'))) {
+        const QString ligne = brute.trimmed();
+        if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
+            continue;
+        const qsizetype eg = ligne.indexOf(QLatin1Char('='));
+        const QString cle = ligne.left(eg).trimmed();
+        const QString v = ligne.mid(eg + 1).trimmed();
+        if (eg < 0)
+            ++mauvais;
+        else if (cle == cleSons)
+            booleen(v, r.sonsCoupes);
+        else if (cle == cleAiguille)
+            booleen(v, r.aiguilleHeuresReelle);
+        else if (cle == cleSortie && v == sortieNormale)
+            r.sortie = Sortie::Normale;
+        else if (cle == cleSortie && v == sortieAppuiLong)
+            r.sortie = Sortie::AppuiLong;
+        else if (cle == cleSortie && v == sortieCachee)
+            r.sortie = Sortie::Cachee;
+        else
+            ++mauvais;
+    }
+    if (ignores)
+        *ignores = mauvais;
+    return r;
+}
+
+QString ecrireReglages(const Reglages& r)
+{
+    const QString sortie = r.sortie == Sortie::Cachee      ? sortieCachee
+                           : r.sortie == Sortie::AppuiLong ? sortieAppuiLong
+                                                           : sortieNormale;
+    return QStringLiteral("%1=%2\n%3=%4\n%5=%6\n")
+        .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
+             r.aiguilleHeuresReelle ? oui : non);
+}
+
+}  // namespace classe
