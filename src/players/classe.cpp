@@ -307,7 +307,8 @@ QStringList fichiersHistorique(const QString& classe, const QString& local, cons
     const auto entrees = QDir(dossier).entryInfoList({QStringLiteral("*") + suffixe}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo& fi : entrees) {
         const QString p = fi.completeBaseName();
-        if (p != poste && posteValide(p) && dansRacine(fi, classe))
+        // Years of a child's answers take a few megabytes: a larger file is not a history.
+        if (p != poste && posteValide(p) && dansRacine(fi, classe) && fi.size() <= tailleMaxHistorique)
             f << fi.filePath();
     }
     return f;
@@ -327,6 +328,7 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
         return e;
 
     Etat etat = lireEtat(local);
+    const Etat lu = etat;
     if (etat.classe != classe)
         etat = {classe, {}};
     // Never the class folder itself, nor its parents: an unmounted share
@@ -403,10 +405,11 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
         }
     }
 
-    // The class's children, known here for the next time the folder is away.
+    // The class's settings and children, known here for the next time the
+    // folder is away.
     if (e.joignable) {
         const QString reglages = lireTexteCourt(c.filePath(fichierReglages), classe);
-        if (!reglages.isNull())
+        if (!reglages.isNull() && reglages != lireTexteCourt(l.filePath(copieReglages), local))
             ecrireFichier(l.filePath(copieReglages), reglages.toUtf8());
         for (const Joueur& enfant : enfants(classe).enfants) {
             const QString dossier = l.filePath(joueurs + QLatin1Char('/') + enfant.cle);
@@ -414,7 +417,9 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
                 ecrireFichier(QDir(dossier).filePath(fichierNom), enfant.nom.toUtf8() + '\n');
         }
     }
-    ecrireEtat(local, etat);
+    // Written only when it changed: a pass runs after every few answers.
+    if (etat.classe != lu.classe || etat.envoye != lu.envoye)
+        ecrireEtat(local, etat);
     return e;
 }
 

@@ -34,6 +34,11 @@ QString texteCompte(const Compte& c)
     return c.total == 0 ? QStringLiteral("–") : QStringLiteral("%1/%2").arg(c.justes).arg(c.total);
 }
 
+QString textePart(const Compte& c)
+{
+    return c.total == 0 ? QStringLiteral("–") : QStringLiteral("%1 %").arg(qRound(100 * c.part()));
+}
+
 void dessinerActivites(QPainter& p, const QRectF& zone, const QList<BarreActivite>& barres)
 {
     if (barres.isEmpty())

@@ -17,6 +17,8 @@ QColor couleurReussite(const Compte& c);
 
 // "justes/total", or a dash when nothing was answered.
 QString texteCompte(const Compte& c);
+// The share of right answers, "74 %", or a dash.
+QString textePart(const Compte& c);
 
 // One bar per activity: its share of right answers, its title and its count.
 struct BarreActivite {

@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
@@ -52,6 +54,41 @@ QString texteResultat(classe::Resultat r, const QString& nom)
         break;
     }
     return QStringLiteral("Le dossier de la classe refuse l'écriture.");
+}
+
+// Qt's own dialogs speak English unless its translations are installed:
+// their buttons and labels are named here.
+void boutonsFrancais(QDialogButtonBox* b)
+{
+    if (QPushButton* ok = b->button(QDialogButtonBox::Ok))
+        ok->setText(QStringLiteral("OK"));
+    if (QPushButton* annuler = b->button(QDialogButtonBox::Cancel))
+        annuler->setText(QStringLiteral("Annuler"));
+}
+
+std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, const QString& texte, const QString& initial)
+{
+    QInputDialog d(parent);
+    d.setWindowTitle(titre);
+    d.setLabelText(texte);
+    d.setTextValue(initial);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Annuler"));
+    if (d.exec() != QDialog::Accepted || d.textValue().trimmed().isEmpty())
+        return std::nullopt;
+    return d.textValue();
+}
+
+QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom, const QString& filtre)
+{
+    QFileDialog d(parent, titre, QDir::home().filePath(nom), filtre);
+    d.setAcceptMode(QFileDialog::AcceptSave);
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
+    d.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
 
 }  // namespace
@@ -108,7 +145,21 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tableau_->verticalHeader()->hide();
     tableau_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    tableau_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns as wide as the longest word of a title: fitting them to their
+    // contents would leave room for a sort arrow as tall as three lines.
+    QHeaderView* entete = tableau_->horizontalHeader();
+    entete->setSectionResizeMode(QHeaderView::Interactive);
+    entete->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    entete->setMinimumSectionSize(72);
+    const QFontMetrics fm(entete->font());
+    const int cellule = fm.horizontalAdvance(QStringLiteral("99999/99999"));
+    for (int c = 1; c < modele_->colonneTotal(); ++c) {
+        int large = cellule;
+        for (const QString& ligne : enLignes(titreActivite(modele_->activites().value(c - 1)), largeurTitre).split(QLatin1Char('\n')))
+            large = std::max(large, fm.horizontalAdvance(ligne));
+        entete->resizeSection(c, large + 14);
+    }
+    entete->resizeSection(modele_->colonneTotal(), cellule + 24);
     tableau_->horizontalHeader()->setStretchLastSection(true);
     tableau_->setWordWrap(false);
 
@@ -296,12 +347,10 @@ void Enseignant::montrerAttente(int lignes, bool joignable)
 
 void Enseignant::ajouterUn()
 {
-    bool ok = false;
-    const QString nom = QInputDialog::getText(this, QStringLiteral("Ajouter un élève"), QStringLiteral("Prénom :"),
-                                              QLineEdit::Normal, {}, &ok);
-    if (!ok || nom.trimmed().isEmpty())
+    const auto nom = demanderPrenom(this, QStringLiteral("Ajouter un élève"), QStringLiteral("Prénom :"), {});
+    if (!nom)
         return;
-    const QString erreur = texteResultat(classe::ajouter(suivi_.lieux().racine(), nom), nom.trimmed());
+    const QString erreur = texteResultat(classe::ajouter(suivi_.lieux().racine(), *nom), nom->trimmed());
     if (!erreur.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Ajouter un élève"), erreur);
     actualiser();
@@ -318,6 +367,7 @@ void Enseignant::collerListe()
     texte->setAccessibleName(QStringLiteral("Prénoms, un par ligne"));
     l->addWidget(texte);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutonsFrancais(boutons);
     l->addWidget(boutons);
     connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
@@ -350,12 +400,10 @@ void Enseignant::renommerChoisi()
                                              : QModelIndex(),
                                          Qt::DisplayRole)
                                .toString();
-    bool ok = false;
-    const QString nom = QInputDialog::getText(this, QStringLiteral("Renommer"), QStringLiteral("Nouveau prénom :"),
-                                              QLineEdit::Normal, ancien, &ok);
-    if (!ok || nom.trimmed().isEmpty() || nom.trimmed() == ancien)
+    const auto nom = demanderPrenom(this, QStringLiteral("Renommer"), QStringLiteral("Nouveau prénom :"), ancien);
+    if (!nom || nom->trimmed() == ancien)
         return;
-    const QString erreur = texteResultat(classe::renommer(suivi_.lieux().racine(), cle, nom), nom.trimmed());
+    const QString erreur = texteResultat(classe::renommer(suivi_.lieux().racine(), cle, *nom), nom->trimmed());
     if (!erreur.isEmpty())
         QMessageBox::warning(this, QStringLiteral("Renommer"), erreur);
     actualiser();
@@ -367,12 +415,14 @@ void Enseignant::retirerChoisi()
     if (cle.isEmpty())
         return;
     const QString nom = modele_->data(tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0)), Qt::DisplayRole).toString();
-    const auto r = QMessageBox::question(
-        this, QStringLiteral("Retirer de la classe"),
-        QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
-                       "de côté dans le dossier « retires » de la classe.").arg(nom),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (r != QMessageBox::Yes)
+    QMessageBox question(QMessageBox::Question, QStringLiteral("Retirer de la classe"),
+                         QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
+                                        "de côté dans le dossier « retires » de la classe.").arg(nom),
+                         QMessageBox::NoButton, this);
+    QPushButton* oui = question.addButton(QStringLiteral("Retirer"), QMessageBox::DestructiveRole);
+    question.setDefaultButton(question.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
+    question.exec();
+    if (question.clickedButton() != oui)
         return;
     const QString erreur = texteResultat(classe::retirer(suivi_.lieux().racine(), cle), nom);
     if (!erreur.isEmpty())
@@ -382,8 +432,8 @@ void Enseignant::retirerChoisi()
 
 void Enseignant::exporterCsv()
 {
-    const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Exporter en CSV"),
-                                                   QStringLiteral("klepsos.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString f = choisirFichier(this, QStringLiteral("Exporter en CSV"), QStringLiteral("klepsos.csv"),
+                                     QStringLiteral("CSV (*.csv)"));
     if (f.isEmpty())
         return;
     QString erreur;
@@ -395,8 +445,8 @@ void Enseignant::exporterCsv()
 
 void Enseignant::enregistrerRapport()
 {
-    const QString f = QFileDialog::getSaveFileName(this, QStringLiteral("Rapport à imprimer"),
-                                                   QStringLiteral("rapport-klepsos.pdf"), QStringLiteral("PDF (*.pdf)"));
+    const QString f = choisirFichier(this, QStringLiteral("Rapport à imprimer"), QStringLiteral("rapport-klepsos.pdf"),
+                                     QStringLiteral("PDF (*.pdf)"));
     if (f.isEmpty())
         return;
     QString erreur;
@@ -438,6 +488,7 @@ void Enseignant::reglerClasse()
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutonsFrancais(boutons);
     f->addRow(boutons);
     connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
     connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);

@@ -91,7 +91,7 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
 {
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
-    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole && role != Qt::AccessibleTextRole)
         return {};
     if (section == 0)
         return QStringLiteral("Élève");
@@ -106,22 +106,22 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
         k = resume_.activite(activites_.value(section - 1));
         titre = titreActivite(activites_.value(section - 1));
     }
-    return QStringLiteral("%1\n%2").arg(surDeuxLignes(titre), texteCompte(k));
+    // The class's share in the header, narrow; the counts when asked.
+    if (role != Qt::DisplayRole)
+        return QStringLiteral("%1 : %2 réponses justes sur %3").arg(titre).arg(k.justes).arg(k.total);
+    return QStringLiteral("%1\n%2").arg(enLignes(titre, largeurTitre), textePart(k));
 }
 
-QString surDeuxLignes(const QString& titre)
+QString enLignes(const QString& titre, qsizetype largeur)
 {
-    // The space nearest the middle, so that eleven columns fit a laptop's screen.
-    qsizetype mieux = -1;
-    for (qsizetype i = 0; i < titre.size(); ++i) {
-        if (titre[i] == QLatin1Char(' ') && (mieux < 0 || std::abs(i - titre.size() / 2) < std::abs(mieux - titre.size() / 2)))
-            mieux = i;
+    QStringList lignes;
+    for (const QString& mot : titre.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!lignes.isEmpty() && lignes.last().size() + 1 + mot.size() <= largeur)
+            lignes.last() += QLatin1Char(' ') + mot;
+        else
+            lignes << mot;
     }
-    if (mieux < 0)
-        return titre;
-    QString t = titre;
-    t[mieux] = QLatin1Char('\n');
-    return t;
+    return lignes.join(QLatin1Char('\n'));
 }
 
 QString texteDernier(const QDateTime& quand, const QDateTime& maintenant)

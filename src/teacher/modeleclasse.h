@@ -38,8 +38,10 @@ private:
     ResumeClasse resume_;
 };
 
-// A column title broken once, at the space nearest its middle.
-QString surDeuxLignes(const QString& titre);
+// A column title broken into lines of at most largeur characters (a longer
+// word keeps its own line), so that every column fits a laptop's screen.
+QString enLignes(const QString& titre, qsizetype largeur);
+inline constexpr qsizetype largeurTitre = 11;
 
 // The last time played, as a teacher reads it: "aujourd'hui 10:42", "hier", "lundi 30 nov.".
 QString texteDernier(const QDateTime& quand, const QDateTime& maintenant);

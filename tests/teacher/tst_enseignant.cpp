@@ -51,7 +51,9 @@ private slots:
         QCOMPARE(m.index(1, 3).data().toString(), QStringLiteral("3/6"));
         QCOMPARE(m.index(2, 1).data().toString(), QStringLiteral("–"));
         QCOMPARE(m.index(2, 4).data().toString(), QStringLiteral("jamais"));
-        QCOMPARE(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Lire\nl'horloge\n4/8"));
+        QCOMPARE(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Lire\nl'horloge\n50 %"));
+        QCOMPARE(enLignes(QStringLiteral("Montre en avance ou en retard"), 11), QStringLiteral("Montre en\navance ou\nen retard"));
+        QCOMPARE(enLignes(QStringLiteral("Anticonstitutionnellement x"), 11), QStringLiteral("Anticonstitutionnellement\nx"));
         QSortFilterProxyModel tri;
         tri.setSourceModel(&m);
         tri.setSortRole(Qt::UserRole);
