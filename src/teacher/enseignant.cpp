@@ -285,8 +285,12 @@ void Enseignant::actualiser()
     const QString cle = cleChoisie();
     modele_->setResume(suivi_.resume());
     const int n = int(suivi_.resume().enfants.size());
-    statusBar()->showMessage(n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
-                                    : QStringLiteral("%1 élèves").arg(n));
+    QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
+                          : QStringLiteral("%1 élèves").arg(n);
+    // What the folder holds that is not ours or is damaged, read past.
+    if (suivi_.resume().ignores > 0)
+        etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(suivi_.resume().ignores);
+    statusBar()->showMessage(etat);
     if (!cle.isEmpty() && cle == cleMontree_)
         montrerEnfant(cle);
 }

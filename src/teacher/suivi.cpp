@@ -48,7 +48,7 @@ bool SuiviClasse::lire(Suivi& s)
         const LectureHistorique l = lireHistorique(chemin, f.lu);
         for (const LigneHistorique& ligne : l.lignes)
             compter(s.resume, ligne);
-        resume_.ignores += int(l.ignorees);
+        ignoresLignes_ += int(l.ignorees);
         change = change || l.fin > f.lu;
         f.lu = std::max(f.lu, l.fin);
     }
@@ -73,9 +73,8 @@ bool SuiviClasse::actualiser()
         gardes.insert(e.cle, std::move(s));
     }
     suivis_ = std::move(gardes);
-    const int ignoresLignes = resume_.ignores;
     resume_.enfants = std::move(enfants);
-    resume_.ignores = ignoresLignes;
+    resume_.ignores = ignoresLignes_ + ignoresListe_;
     return change;
 }
 

@@ -46,7 +46,8 @@ private:
     Lieux lieux_;
     QHash<QString, Suivi> suivis_;  // by key
     ResumeClasse resume_;
-    int ignoresListe_ = 0;
+    int ignoresListe_ = 0;   // folders of the list that are not children
+    int ignoresLignes_ = 0;  // damaged or foreign lines read past
 };
 
 // A child's page: their weeks, their mistakes (latest first) and what to

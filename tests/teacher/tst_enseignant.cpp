@@ -101,6 +101,13 @@ private slots:
         repondre(l.classe, QStringLiteral("Léa"), autre, 1);
         QVERIFY(s.actualiser());
         QCOMPARE(s.resume().enfants[0].total(), (Compte{5, 6}));
+        QCOMPARE(s.resume().ignores, 0);
+        QVERIFY(ecrase.open(QIODevice::Append));
+        ecrase.write("K1\tpas une réponse\n");
+        ecrase.close();
+        s.actualiser();
+        QCOMPARE(s.resume().ignores, 1);
+        QCOMPARE(s.resume().enfants[0].total(), (Compte{5, 6}));
         QCOMPARE(s.resume().enfants[0].dernier, QDateTime(QDate(2026, 11, 4), QTime(10, 0)));
         QCOMPARE(classe::ajouter(l.classe, QStringLiteral("Hugo")), classe::Resultat::Fait);
         QVERIFY(s.actualiser());
