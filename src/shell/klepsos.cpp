@@ -153,6 +153,7 @@ bool Klepsos::demarrer(QString* erreur)
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
+    dejaSauves_ = r_;
     if (exercices_)
         ecrireScoreExercices();
 
@@ -211,6 +212,14 @@ void Klepsos::terminerDemarrage()
     }
 }
 
+bool Klepsos::sauverScore()
+{
+    if (score::ajouterSession(r_.fichierScore, dejaSauves_, r_) == score::Ajout::Echec)
+        return false;
+    dejaSauves_ = r_;
+    return true;
+}
+
 void Klepsos::quitter()
 {
     if (termine_)
@@ -218,7 +227,7 @@ void Klepsos::quitter()
     termine_ = true;
     if (demarre_) {
         r_.JouerSon(QStringLiteral("5"));
-        scoreSauve_ = score::sauver(r_.fichierScore, r_);
+        scoreSauve_ = sauverScore();
         r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
         r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }

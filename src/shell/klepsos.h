@@ -73,6 +73,9 @@ public:
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
     bool scoreSauve() const { return scoreSauve_; }
+    // Adds what this run has played since the last save to the score file,
+    // as quitting does; the next save adds only what comes after.
+    bool sauverScore();
 
 signals:
     void finished();
@@ -104,4 +107,7 @@ private:
     bool suiteFaite_ = false;
     bool termine_ = false;
     bool scoreSauve_ = false;
+    // The counters as the score file gave them, or as the last save left
+    // them: what the run played is what lies beyond.
+    Compteurs dejaSauves_;
 };
