@@ -21,8 +21,14 @@ struct Choix {
     QString erreur;
 };
 
-// The arguments as the program received them, its own name first.
+// The arguments as the program received them, its own name first, without
+// the options Qt takes for itself (see sansOptionsDeQt).
 Choix lire(const QStringList& arguments);
+
+// The arguments without those Qt would take for itself when the application
+// starts ("-platform offscreen", "-style=fusion"...): what is left is the
+// program's, read before any display is opened.
+QStringList sansOptionsDeQt(const QStringList& arguments);
 
 QString texteAide();
 QString texteVersion();
