@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -132,12 +133,11 @@ private slots:
         QFETCH(QColor, vue);
         QTemporaryDir dir;
         const QString plain = dir.filePath(QStringLiteral("f"));
-        // Noise, so that the pixel data spans far beyond the header.
+        // Stripes, so that the pixel data spans far beyond the header.
         const auto image = [](int facteur, QColor c) {
             QImage i(40 * facteur, 30 * facteur, QImage::Format_RGB32);
-            for (int y = 0; y < i.height(); ++y)
-                for (int x = 0; x < i.width(); ++x)
-                    i.setPixelColor(x, y, ((x * 7 + y * 13) % 5) ? c : c.darker(101));
+            for (int x = 0; x < i.width(); ++x)
+                QPainter(&i).fillRect(x, 0, 1, i.height(), x % 2 ? c : c.darker(101 + x % 50));
             return i;
         };
         QVERIFY(image(1, Qt::red).save(plain, "PNG"));
@@ -153,17 +153,13 @@ private slots:
             QFile c(plain + suffixe);
             QVERIFY(c.resize(c.size() * 2 / 3));
         }
-        if (!vue.isValid())
-            for (int i = 0; i < 2; ++i)
-                QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Klepsos : l'image %1 est illisible.").arg(plain)));
+        for (int i = 0; i < 2 && !vue.isValid(); ++i)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Klepsos : l'image %1 est illisible.").arg(plain)));
         const QRect tout(0, 0, 40, 30);
         PictureFile::decodeAhead({{PictureFile(plain), tout}}, 3);
         for (const QPixmap& lu : {PictureFile(plain).read(3, tout), PictureFile(plain).read(3, tout)}) {
-            QCOMPARE(lu.isNull(), !vue.isValid());
-            if (vue.isValid()) {
-                QCOMPARE(lu.toImage().pixelColor(1, 0), vue);
-                QCOMPARE(lu.deviceIndependentSize(), QSizeF(40, 30));
-            }
+            QCOMPARE(lu.toImage().pixelColor(1, 0), vue);
+            QCOMPARE(lu.deviceIndependentSize(), vue.isValid() ? QSizeF(40, 30) : QSizeF(0, 0));
         }
     }
 };
