@@ -156,7 +156,7 @@ bool Klepsos::demarrer(QString* erreur)
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
-    partageCharge_ = r_;
+    dejaSauves_ = r_;
     if (session_) {
         r_.registre = &session_->registre();
         connect(depart_, &Depart::changerJoueur, this, [this] {
@@ -232,6 +232,19 @@ void Klepsos::terminerDemarrage()
     }
 }
 
+bool Klepsos::sauverScore()
+{
+    // While a child plays, the shared counters wait aside: the child's
+    // answers are in their history, and never change the shared score.
+    const Compteurs partage = r_.prenom ? partage_ : static_cast<const Compteurs&>(r_);
+    if (r_.prenom && partage == dejaSauves_)
+        return true;
+    if (score::ajouterSession(r_.fichierScore, dejaSauves_, partage) == score::Ajout::Echec)
+        return false;
+    dejaSauves_ = partage;
+    return true;
+}
+
 void Klepsos::quitter()
 {
     if (termine_)
@@ -239,13 +252,10 @@ void Klepsos::quitter()
     termine_ = true;
     if (demarre_) {
         r_.JouerSon(QStringLiteral("5"));
-        // A child's answers are in their history, not in the shared score.
+        // The answers still on their way to a history are written first.
         if (session_)
             session_->vider();
-        if (!r_.prenom)
-            scoreSauve_ = score::sauver(r_.fichierScore, r_);
-        else if (!(partage_ == partageCharge_))
-            scoreSauve_ = score::sauver(r_.fichierScore, partage_);
+        scoreSauve_ = sauverScore();
         r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
         r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }

@@ -160,7 +160,7 @@ private slots:
         QFETCH(bool, refus);
         const options::Choix c = options::lire(QStringList{"klepsos"} + arguments);
         QCOMPARE(c.joueur.value_or(""), joueur);
-        QCOMPARE(c.prenomRefuse, refus);
+        QCOMPARE(c.erreur.startsWith(QStringLiteral("Prénom refusé")), refus);
         QCOMPARE(c.erreur.isEmpty(), !joueur.isEmpty());
     }
 

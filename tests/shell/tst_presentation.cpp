@@ -138,13 +138,16 @@ private slots:
         QTest::newRow("plein écran") << QStringList{"--plein-ecran"} << options::Affichage::PleinEcran << false;
         QTest::newRow("les deux") << QStringList{"--fenetre", "--plein-ecran"} << options::Affichage::Memorise << true;
         QTest::newRow("inconnue") << QStringList{"--vite"} << options::Affichage::Memorise << true;
+        QTest::newRow("valeur en trop") << QStringList{"--plein-ecran=non"} << options::Affichage::Memorise << true;
+        QTest::newRow("options de Qt") << QStringList{"-platform", "xcb", "--fenetre", "-style=fusion", "-reverse"}
+                                       << options::Affichage::Fenetre << false;
     }
     void optionsDeLaLigneDeCommande()
     {
         QFETCH(QStringList, arguments);
         QFETCH(options::Affichage, affichage);
         QFETCH(bool, erreur);
-        const options::Choix c = options::lire(QStringList{"klepsos"} + arguments);
+        const options::Choix c = options::lire(options::sansOptionsDeQt(QStringList{"klepsos"} + arguments));
         QCOMPARE(c.affichage, affichage);
         QCOMPARE(!c.erreur.isEmpty(), erreur);
         QVERIFY(options::lire({"klepsos", "--help"}).aide);
