@@ -13,6 +13,7 @@ class Exercices;
 class JeuxDates;
 class Lecon;
 class PictureBox;
+class Plaque;
 class Routines;
 
 // The start screen: the drawings that open the activities, the greeting with
@@ -67,6 +68,7 @@ private:
     ClickableLabel* texte_;
     ClickableLabel* dates_;
     ClickableLabel* heur_;
+    Plaque* plaqueJoueur_;
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     QTimer* timer3_;

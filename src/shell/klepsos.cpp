@@ -159,6 +159,7 @@ bool Klepsos::demarrer(QString* erreur)
     dejaSauves_ = r_;
     if (session_) {
         r_.registre = &session_->registre();
+        r_.preferences = &session_->preferences();
         connect(depart_, &Depart::changerJoueur, this, [this] {
             quiJoue()->showScreen();
             depart_->hide();
