@@ -161,16 +161,17 @@ QString Depart::salutation(const std::optional<QString>& prenom)
     return prenom ? QStringLiteral("Bonjour %1 !").arg(*prenom) : QStringLiteral("Bonjour !");
 }
 
+void Depart::setDessinProgres(const PictureFile::Part& dessin)
+{
+    // Read when painted, at the scale it is painted at.
+    mesprogres_->setPicture(QPixmap(), dessin.first, dessin.second);
+}
+
 void Depart::montrerJoueur(const std::optional<QString>& prenom)
 {
     joueur_->setText(prenom.value_or(QStringLiteral("Qui joue ?")));
     plaqueJoueur_->show();
     joueur_->show();
-    if (mesprogres_->picture().isNull()) {
-        const PictureFile dessin(r_.cheminDatas(QStringLiteral("mesprogres")));
-        mesprogres_->setPicture(dessin.read(1, QRect(QPoint(0, 0), dessin.size())), dessin,
-                                QRect(QPoint(0, 0), dessin.size()));
-    }
     mesprogres_->show();
 }
 

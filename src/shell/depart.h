@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "ui/picturefile.h"
 #include "ui/screen.h"
 
 class APropos;
@@ -44,6 +45,9 @@ public:
     // first name (or an invitation when nobody is named), and the drawing
     // of "Mes progrès". Hidden in a program run with no children's store.
     void montrerJoueur(const std::optional<QString>& prenom);
+
+    // The picture of the "Mes progrès" drawing, read when painted.
+    void setDessinProgres(const PictureFile::Part& dessin);
 
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);

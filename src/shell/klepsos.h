@@ -131,6 +131,7 @@ private:
     // change its file.
     Compteurs partage_;
     Screen* premierEcran_ = nullptr;
+    PictureFile fondQuiJoue_;
     bool demarre_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;

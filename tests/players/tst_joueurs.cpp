@@ -173,7 +173,11 @@ private slots:
         QVERIFY(QFile::copy(KLEPSOS_PROGRAMME, d.filePath("app/klepsos")));
         QFile(datas + "/23").open(QIODevice::WriteOnly);
         QProcess p;
-        p.setProcessEnvironment(QProcessEnvironment());
+        // No display at all.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(v);
+        p.setProcessEnvironment(env);
         p.start(d.filePath("app/klepsos"), {"--joueur", "a\\b"});
         QVERIFY(p.waitForFinished());
         QCOMPARE(p.exitCode(), 2);
