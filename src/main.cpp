@@ -16,6 +16,7 @@
 #include "shell/klepsos.h"
 #include "shell/options.h"
 #include "shell/presentation.h"
+#include "shell/signaux.h"
 #include "teacher/enseignant.h"
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
@@ -74,45 +75,40 @@ int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
 
 int main(int argc, char* argv[])
 {
-    // Help and version first: they need no display.
+    // The command line is answered before any display is opened: help,
+    // version and every refusal need none, and a machine without one gets
+    // the French message rather than Qt's platform error.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const options::Choix demande = options::lire(arguments);
-    if (demande.aide || demande.version) {
-        QTextStream(stdout) << (demande.aide ? options::texteAide() : options::texteVersion());
-        return 0;
-    }
-    // Nothing is created for a name that is refused.
-    if (demande.prenomRefuse) {
-        QTextStream(stderr) << demande.erreur << '\n';
+    const options::Choix choix = options::lire(options::sansOptionsDeQt(arguments));
+    if (!choix.erreur.isEmpty()) {
+        QTextStream(stderr) << choix.erreur << '\n';
         return 2;
     }
+    if (choix.aide || choix.version) {
+        QTextStream(stdout) << (choix.aide ? options::texteAide() : options::texteVersion());
+        return 0;
+    }
     // The export needs no display either.
-    if (demande.exporter && demande.erreur.isEmpty()) {
+    if (choix.exporter) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("klepsos"));
-        return exporter(*demande.exporter, demande.classe);
+        return exporter(*choix.exporter, choix.classe);
     }
 
     // The report opens no window: no display is needed.
-    if (demande.rapport)
+    if (choix.rapport)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // A computer shut down by its button, Ctrl+C, a closed terminal: the run
+    // ends as "SORTIE" ends it.
+    ArretParSignal arret;
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
     // Lets the desktop match the window with its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.klepsos.Klepsos"));
 
-    // Qt has taken its own options (-platform...) out by now.
-    const options::Choix choix = options::lire(QApplication::arguments());
-    if (!choix.erreur.isEmpty()) {
-        QTextStream(stderr) << choix.erreur << '\n';
-        return 2;
-    }
-    // Asked for along with Qt's own options.
-    if (choix.exporter)
-        return exporter(*choix.exporter, choix.classe);
     // ~/.config/klepsos/klepsos.conf keeps the display chosen with F11. (An organisation name for the
     // whole application would move the score's folder as well.)
     QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
@@ -179,6 +175,7 @@ int main(int argc, char* argv[])
     });
     // However the run ends (the session closing included), save the score.
     QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
+    QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
         montrerErreur(erreur);

@@ -5,12 +5,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QLockFile>
+#include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 
 #include "texte.h"
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 void ValeurTypee::ajouter(qint32 delta)
 {
@@ -122,32 +128,108 @@ Compteurs charger(const QString& chemin)
     return lire(f.read(64)).value_or(Compteurs{});
 }
 
+namespace {
+
+// Beside the score, named so that no user would name a file so.
+QString cheminVerrou(const QString& chemin)
+{
+    const QFileInfo score(chemin);
+    return score.absoluteDir().filePath(QLatin1Char('.') + score.fileName() + QStringLiteral(".klepsos.verrou"));
+}
+
+// Held by one copy of the program at a time while it reads, adds and writes
+// the score. A lock left by a copy that was killed is recognised as such.
+class Verrou {
+public:
+    explicit Verrou(const QString& chemin) : verrou_(cheminVerrou(chemin))
+    {
+        // Another copy holds it for a few milliseconds; past this wait it is
+        // hung, and saving without it beats losing the run.
+        constexpr int attenteMs = 10000;
+        verrou_.tryLock(attenteMs);
+    }
+
+private:
+    QLockFile verrou_;
+};
+
+bool ecrireFichier(const QString& chemin, const QByteArray& octets)
+{
+    const QFileInfo score(chemin);
+    QTemporaryFile f(nomTemporaire(chemin));
+    if (!f.open())
+        return false;
+    // The score keeps the permissions it had; a new one those of any file.
+    f.setPermissions(score.exists() ? score.permissions()
+                                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    if (f.write(octets) != octets.size() || !f.flush())
+        return false;
+#ifdef Q_OS_UNIX
+    // On the disk before it replaces the score: a power cut then leaves
+    // either the old file or the new one.
+    if (::fsync(f.handle()) != 0)
+        return false;
+#endif
+    f.close();
+    std::error_code erreur;
+    std::filesystem::rename(QFile::encodeName(f.fileName()).toStdString(),
+                            QFile::encodeName(score.absoluteFilePath()).toStdString(), erreur);
+    if (erreur)
+        return false;
+    f.setAutoRemove(false);
+    return true;
+}
+
+}  // namespace
+
+QString nomTemporaire(const QString& chemin)
+{
+    const QFileInfo score(chemin);
+    return score.absoluteDir().filePath(QLatin1Char('.') + score.fileName() + QStringLiteral(".klepsos-XXXXXX"));
+}
+
 bool sauver(const QString& chemin, Compteurs c)
 {
     c.marqueur = ValeurTypee::entier16(1);
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray o = ecrire(c);
-    // The bytes sit in a buffer until flushed, and commit() would rename the
-    // temporary file over the old one even when that last write fell short
-    // (disk full): flush here, so a short write cancels the save instead.
-    if (f.write(o) != o.size() || !f.flush()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return ecrireFichier(chemin, ecrire(c));
+}
+
+Ajout ajouterSession(const QString& chemin, const Compteurs& auDebut, const Compteurs& maintenant)
+{
+    const qint64 exercices = qint64(maintenant.nb_exercices.valeur) - auDebut.nb_exercices.valeur;
+    const qint64 justes = qint64(maintenant.nb_justes.valeur) - auDebut.nb_justes.valeur;
+    const qint64 erreurs = qint64(maintenant.nb_erreurs) - auDebut.nb_erreurs;
+    if (exercices == 0 && justes == 0 && erreurs == 0)
+        return Ajout::RienAAjouter;
+
+    const Verrou verrou(chemin);
+    Compteurs c = charger(chemin);
+    const auto borne = [](qint64 v) {
+        return qint32(std::clamp<qint64>(v, std::numeric_limits<qint32>::min(), std::numeric_limits<qint32>::max()));
+    };
+    // A counter this run did not move keeps its type in the file.
+    if (exercices != 0)
+        c.nb_exercices.ajouter(borne(exercices));
+    if (justes != 0)
+        c.nb_justes.ajouter(borne(justes));
+    c.nb_erreurs = borne(qint64(c.nb_erreurs) + erreurs);
+    return sauver(chemin, c) ? Ajout::Ajoute : Ajout::Echec;
 }
 
 QStringList enleverRestesDeSauvegarde(const QString& chemin)
 {
     const QFileInfo score(chemin);
-    const QRegularExpression reste(QRegularExpression::anchoredPattern(
-        QRegularExpression::escape(score.fileName()) + QStringLiteral("\\.[A-Za-z]{6}")));
-    QStringList enleves;
+    QString motif = QRegularExpression::escape(QFileInfo(nomTemporaire(chemin)).fileName());
+    motif.replace(QStringLiteral("XXXXXX"), QStringLiteral("[A-Za-z0-9]{6}"));
+    const QRegularExpression reste(QRegularExpression::anchoredPattern(motif));
     QDir dossier = score.absoluteDir();
-    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (reste.match(nom).hasMatch() && dossier.remove(nom))
+    const QStringList candidats = dossier.entryList(QDir::Files | QDir::Hidden | QDir::System).filter(reste);
+    if (candidats.isEmpty())
+        return {};
+    const Verrou verrou(chemin);
+    QStringList enleves;
+    for (const QString& nom : candidats)
+        if (dossier.remove(nom))
             enleves << nom;
     return enleves;
 }

@@ -46,13 +46,32 @@ QByteArray ecrire(const Compteurs& c);
 Compteurs charger(const QString& chemin);
 
 // Writes the file with the marker set to 1. The new bytes go to a temporary
-// file that then replaces the old one, so a failed save leaves the previous
-// score whole. Returns false when the file could not be written.
+// file of the program's own (see nomTemporaire) that then replaces the old
+// one, so a failed save leaves the previous score whole. Returns false when
+// the file could not be written.
 bool sauver(const QString& chemin, Compteurs c);
 
-// Removes what saves cut short left beside the score file: the temporary
-// files QSaveFile names after it, a dot and six letters ("18.aBcDeF").
-// Nothing else in the folder is touched. Returns the names removed.
+// What a session's save did.
+enum class Ajout {
+    RienAAjouter,  // the run played nothing: the file is left as it is
+    Ajoute,
+    Echec,         // the file could not be written; it is left whole
+};
+
+// Adds this run's own counts (what `maintenant` holds beyond `auDebut`) to
+// the counts the file holds at this moment, and writes them back. Every copy
+// of the program on this score does so under one lock, so that two copies
+// quitting in any order keep both runs' answers.
+Ajout ajouterSession(const QString& chemin, const Compteurs& auDebut, const Compteurs& maintenant);
+
+// The name pattern of the temporary files the saves make beside the score,
+// so that no user would give a file such a name: ".18.klepsos-XXXXXX".
+QString nomTemporaire(const QString& chemin);
+
+// Removes what saves cut short left beside the score file: only the
+// temporary files named after nomTemporaire. A file of the user's ("18.backup")
+// is never touched. Done under the saves' lock, so that another running
+// copy's save in progress is not taken for a leftover. Returns the names removed.
 QStringList enleverRestesDeSauvegarde(const QString& chemin);
 
 // The score line: an empty first line, then

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quijoue.h"
 
+#include <QFontMetrics>
 #include <QLineEdit>
 
 #include "nomjoueur.h"
 #include "ui/clickablelabel.h"
+#include "ui/plaque.h"
 #include "ui/style.h"
 
 namespace {
@@ -19,10 +21,21 @@ constexpr int hauteurMax = 46;
 const QColor teintes[] = {{255, 214, 214}, {255, 233, 196}, {255, 248, 196}, {214, 245, 206},
                           {206, 236, 250}, {226, 216, 250}, {250, 216, 238}};
 
-QString styleBouton(const QColor& fond)
+// The largest face that writes the name on one line within its button.
+QFont policeBouton(const QString& nom, const QRect& place)
 {
-    return QStringLiteral("QLabel { background: %1; border: 2px solid %2; border-radius: 12px; }")
-        .arg(fond.name(), fond.darker(150).name());
+    const int tailles[] = {taille::p13, taille::p12, taille::p9, taille::p8};
+    for (int t : tailles) {
+        const QFont f = uiFont(t);
+        if (t <= place.height() / 2 && QFontMetrics(f).horizontalAdvance(nom) <= place.width() - 10)
+            return f;
+    }
+    return uiFont(taille::p8);
+}
+
+Plaque* plaque(QWidget* ecran, const QRect& place, const QColor& face)
+{
+    return new Plaque(ecran, place, face, face.darker(150));
 }
 
 }  // namespace
@@ -52,18 +65,18 @@ QuiJoue::QuiJoue(const DepotJoueurs& depot, QWidget* parent) : Screen(parent), d
     nouveau_->setFont(uiFont(taille::p13));
     nouveau_->setMaxLength(40);
     nouveau_->setAccessibleName(QStringLiteral("Ton prénom"));
-    nouveau_->setStyleSheet(QStringLiteral(
-        "QLineEdit { background: white; border: 2px solid #8c9be6; border-radius: 8px; padding: 0 6px; }"));
-    auto* ajout = makeLabel(this, "ajouter", {392, 378, 98, 34}, {uiFont(taille::p12), couleur::noir, Qt::AlignCenter},
+    constexpr QRect placeAjout(392, 378, 98, 34);
+    plaque(this, placeAjout, QColor(214, 245, 206));
+    auto* ajout = makeLabel(this, "ajouter", placeAjout, {uiFont(taille::p12), couleur::noir, Qt::AlignCenter},
                             QStringLiteral("C'est moi !"));
-    ajout->setStyleSheet(styleBouton(QColor(214, 245, 206)));
     ajout->setCursor(Qt::PointingHandCursor);
     ajout->setAccessibleName(QStringLiteral("Ajouter mon prénom"));
     message_ = makeLabel(this, "message", {60, 416, 520, 20}, {uiFont(taille::p8), couleur::rouge});
 
-    auto* sans = makeLabel(this, "sans_nom", {20, 446, 170, 26}, {uiFont(taille::p9), couleur::noir, Qt::AlignCenter},
+    constexpr QRect placeSans(20, 446, 170, 26);
+    plaque(this, placeSans, QColor(240, 240, 240));
+    auto* sans = makeLabel(this, "sans_nom", placeSans, {uiFont(taille::p9), couleur::noir, Qt::AlignCenter},
                            QStringLiteral("Jouer sans prénom"));
-    sans->setStyleSheet(styleBouton(QColor(240, 240, 240)));
     sans->setCursor(Qt::PointingHandCursor);
 
     connect(nouveau_, &QLineEdit::returnPressed, this, &QuiJoue::ajouter);
@@ -76,6 +89,8 @@ void QuiJoue::activation()
 {
     qDeleteAll(boutons_);
     boutons_.clear();
+    qDeleteAll(plaques_);
+    plaques_.clear();
     nouveau_->clear();
     message_->clear();
     const QList<Joueur> joueurs = depot_.joueurs();
@@ -84,11 +99,11 @@ void QuiJoue::activation()
     for (qsizetype i = 0; i < joueurs.size(); ++i) {
         const Joueur& j = joueurs[i];
         const QByteArray nom = QStringLiteral("joueur_%1").arg(i).toLatin1();
+        plaques_.append(plaque(this, places[i], teintes[qHash(j.cle) % std::size(teintes)]));
+        plaques_.last()->show();
         auto* b = makeLabel(this, nom.constData(), places[i],
-                            {uiFont(places[i].height() < 30 ? taille::p9 : taille::p13), couleur::noir,
-                             Qt::AlignCenter},
-                            j.nom);
-        b->setStyleSheet(styleBouton(teintes[qHash(j.cle) % std::size(teintes)]));
+                            {policeBouton(j.nom, places[i]), couleur::noir, Qt::AlignCenter}, j.nom);
+        b->setWordWrap(true);
         b->setCursor(Qt::PointingHandCursor);
         b->setAccessibleName(j.nom);
         b->show();

@@ -7,6 +7,7 @@
 #include "ui/screen.h"
 
 class ClickableLabel;
+class Plaque;
 class QLineEdit;
 
 // "Qui joue ?": one big button per child of this computer, a field where a
@@ -32,6 +33,7 @@ private:
 
     const DepotJoueurs& depot_;
     QList<ClickableLabel*> boutons_;
+    QList<Plaque*> plaques_;
     QLineEdit* nouveau_;
     ClickableLabel* message_;
 };

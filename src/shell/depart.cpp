@@ -10,6 +10,7 @@
 #include "tips/astuces.h"
 #include "ui/clickablelabel.h"
 #include "ui/picturebox.h"
+#include "ui/plaque.h"
 #include "ui/style.h"
 
 QString Depart::legende(const QString& controle)
@@ -104,11 +105,12 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     });
     // Who plays, top left where the background is free, and their progress
     // beside the notebook: both appear only where children are kept.
-    joueur_ = makeLabel(this, "joueur", {6, 4, 180, 34}, {uiFont(taille::p12), couleur::violet, Qt::AlignCenter});
+    constexpr QRect placeJoueur(6, 4, 180, 34);
+    plaqueJoueur_ = new Plaque(this, placeJoueur, QColor(255, 255, 255, 235), QColor(200, 160, 230));
+    plaqueJoueur_->hide();
+    joueur_ = makeLabel(this, "joueur", placeJoueur, {uiFont(taille::p12), couleur::violet, Qt::AlignCenter});
     joueur_->setAccessibleName(QStringLiteral("Changer de joueur"));
     joueur_->setCursor(Qt::PointingHandCursor);
-    joueur_->setStyleSheet(QStringLiteral(
-        "QLabel { background: rgba(255, 255, 255, 235); border: 2px solid #c8a0e6; border-radius: 12px; }"));
     joueur_->hide();
     connect(joueur_, &ClickableLabel::pointerMoved, this, [this] { survol(QStringLiteral("joueur")); });
     connect(joueur_, &ClickableLabel::clicked, this, [this] {
@@ -167,15 +169,17 @@ QString Depart::salutation(const std::optional<QString>& prenom)
     return prenom ? QStringLiteral("Bonjour %1 !").arg(*prenom) : QStringLiteral("Bonjour !");
 }
 
+void Depart::setDessinProgres(const PictureFile::Part& dessin)
+{
+    // Read when painted, at the scale it is painted at.
+    mesprogres_->setPicture(QPixmap(), dessin.first, dessin.second);
+}
+
 void Depart::montrerJoueur(const std::optional<QString>& prenom)
 {
     joueur_->setText(prenom.value_or(QStringLiteral("Qui joue ?")));
+    plaqueJoueur_->show();
     joueur_->show();
-    if (mesprogres_->picture().isNull()) {
-        const PictureFile dessin(r_.cheminDatas(QStringLiteral("mesprogres")));
-        mesprogres_->setPicture(dessin.read(1, QRect(QPoint(0, 0), dessin.size())), dessin,
-                                QRect(QPoint(0, 0), dessin.size()));
-    }
     mesprogres_->show();
 }
 

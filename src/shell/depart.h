@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <optional>
 
+#include "ui/picturefile.h"
 #include "ui/screen.h"
 
 class APropos;
@@ -13,6 +14,7 @@ class Exercices;
 class JeuxDates;
 class Lecon;
 class PictureBox;
+class Plaque;
 class Routines;
 
 // The start screen: the drawings that open the activities, the greeting with
@@ -47,6 +49,9 @@ public:
     // of "Mes progrès". Hidden in a program run with no children's store.
     void montrerJoueur(const std::optional<QString>& prenom);
 
+    // The picture of the "Mes progrès" drawing, read when painted.
+    void setDessinProgres(const PictureFile::Part& dessin);
+
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);
 
@@ -70,6 +75,7 @@ private:
     ClickableLabel* texte_;
     ClickableLabel* dates_;
     ClickableLabel* heur_;
+    Plaque* plaqueJoueur_;
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     QTimer* timer3_;

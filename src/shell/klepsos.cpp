@@ -123,13 +123,25 @@ bool Klepsos::demarrer(QString* erreur)
     PictureFile::decodeAhead({{r_.planche, toutePlanche}}, 1);
     const qreal echelle = presentation_->echellePrevue();
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
-    QList<PictureFile::Part> parts{{fond, QRect(QPoint(0, 0), fond.size())}};
+    // Children known and none named: they say who plays first, and the
+    // background decoded ahead is that screen's.
+    const bool quiJoueDabord = session_ && !demande_ && !session_->depot().joueurs().isEmpty();
+    if (quiJoueDabord)
+        fondQuiJoue_ = PictureFile(r_.cheminDatas(QStringLiteral("quijoue")));
+    const PictureFile& premierFond = quiJoueDabord ? fondQuiJoue_ : fond;
+    QList<PictureFile::Part> parts{{premierFond, QRect(QPoint(0, 0), premierFond.size())}};
     // The sheet's parts are read only when the screen is scaled up.
     if (echelle > 1)
         parts.append({r_.planche, decoupeMontre});
+    // The drawing of "Mes progrès" too, where children are kept.
+    const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
+    if (session_)
+        parts.append({dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())});
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
 
     depart_ = new Depart(r_, *this, fenetre_.get());
+    if (session_)
+        depart_->setDessinProgres(parts.last());
     depart_->setGeometry(0, 0, 640, 480);
     depart_->hide();
     r_.depart = depart_;
@@ -156,9 +168,10 @@ bool Klepsos::demarrer(QString* erreur)
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
-    partageCharge_ = r_;
+    dejaSauves_ = r_;
     if (session_) {
         r_.registre = &session_->registre();
+        r_.preferences = &session_->preferences();
         connect(depart_, &Depart::changerJoueur, this, [this] {
             quiJoue()->showScreen();
             depart_->hide();
@@ -188,13 +201,11 @@ bool Klepsos::demarrer(QString* erreur)
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
-    // Children known and none named: they say who plays first.
     premierEcran_ = depart_;
-    if (session_) {
+    if (session_)
         depart_->montrerJoueur(r_.prenom);
-        if (!r_.prenom && !session_->depot().joueurs().isEmpty())
-            premierEcran_ = quiJoue();
-    }
+    if (quiJoueDabord)
+        premierEcran_ = quiJoue();
     premierEcran_->installEventFilter(this);
     fenetre_->show();
     if (r_.affichage.changesDisplayMode())
@@ -232,6 +243,19 @@ void Klepsos::terminerDemarrage()
     }
 }
 
+bool Klepsos::sauverScore()
+{
+    // While a child plays, the shared counters wait aside: the child's
+    // answers are in their history, and never change the shared score.
+    const Compteurs partage = r_.prenom ? partage_ : static_cast<const Compteurs&>(r_);
+    if (r_.prenom && partage == dejaSauves_)
+        return true;
+    if (score::ajouterSession(r_.fichierScore, dejaSauves_, partage) == score::Ajout::Echec)
+        return false;
+    dejaSauves_ = partage;
+    return true;
+}
+
 void Klepsos::quitter()
 {
     if (termine_)
@@ -239,13 +263,10 @@ void Klepsos::quitter()
     termine_ = true;
     if (demarre_) {
         r_.JouerSon(QStringLiteral("5"));
-        // A child's answers are in their history, not in the shared score.
+        // The answers still on their way to a history are written first.
         if (session_)
             session_->vider();
-        if (!r_.prenom)
-            scoreSauve_ = score::sauver(r_.fichierScore, r_);
-        else if (!(partage_ == partageCharge_))
-            scoreSauve_ = score::sauver(r_.fichierScore, partage_);
+        scoreSauve_ = sauverScore();
         r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
         r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }
@@ -268,7 +289,10 @@ QuiJoue* Klepsos::quiJoue()
         joueurs_ = new QuiJoue(session_->depot(), fenetre_.get());
         joueurs_->setGeometry(0, 0, 640, 480);
         joueurs_->hide();
-        r_.ChargerFond(joueurs_, QStringLiteral("quijoue"));
+        // The file decoded ahead when this screen comes first.
+        if (fondQuiJoue_.isNull())
+            fondQuiJoue_ = PictureFile(r_.cheminDatas(QStringLiteral("quijoue")));
+        joueurs_->setBackgroundFile(fondQuiJoue_);
         const auto versDepart = [this] {
             r_.SonClic();
             depart_->showScreen();

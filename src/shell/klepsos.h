@@ -80,6 +80,9 @@ public:
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
     bool scoreSauve() const { return scoreSauve_; }
+    // Adds what this run has played since the last save to the score file,
+    // as quitting does; the next save adds only what comes after.
+    bool sauverScore();
 
     // The children's store of this run, before demarrer(): answers are
     // recorded in it, and "Qui joue ?" opens first when children are known
@@ -124,13 +127,16 @@ private:
     std::optional<Joueur> demande_;
     QuiJoue* joueurs_ = nullptr;
     Progres* progres_ = nullptr;
-    // The shared score while a child plays, and as loaded: only answers
-    // given with no name change the file.
+    // The shared score while a child plays: only answers given with no name
+    // change its file.
     Compteurs partage_;
-    Compteurs partageCharge_;
     Screen* premierEcran_ = nullptr;
+    PictureFile fondQuiJoue_;
     bool demarre_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;
     bool scoreSauve_ = false;
+    // The counters as the score file gave them, or as the last save left
+    // them: what the run played is what lies beyond.
+    Compteurs dejaSauves_;
 };

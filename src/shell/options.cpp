@@ -48,7 +48,67 @@ QString enLigne(const Option& o)
     return t;
 }
 
+// The options Qt takes for itself when the application starts, with those
+// that are followed by a value.
+const QStringList optionsDeQtAvecValeur{
+    QStringLiteral("platform"),   QStringLiteral("platformpluginpath"), QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),     QStringLiteral("qwindowgeometry"),    QStringLiteral("qwindowicon"),
+    QStringLiteral("qwindowtitle"), QStringLiteral("session"),          QStringLiteral("display"),
+    QStringLiteral("geometry"),   QStringLiteral("name"),               QStringLiteral("title"),
+    QStringLiteral("style"),      QStringLiteral("stylesheet")};
+const QStringList optionsDeQtSeules{QStringLiteral("reverse"), QStringLiteral("nograb"), QStringLiteral("dograb"),
+                                    QStringLiteral("sync"), QStringLiteral("widgetcount"),
+                                    QStringLiteral("testability")};
+
+// "--fenetre=1": a value given to an option that takes none. Qt's parser
+// reports it only in English.
+QString valeurEnTrop(const QStringList& arguments)
+{
+    for (const QString& a : arguments.mid(1)) {
+        if (a == QLatin1String("--"))
+            break;
+        const qsizetype egal = a.indexOf(QLatin1Char('='));
+        if (!a.startsWith(QLatin1Char('-')) || egal < 0)
+            continue;
+        const QString nom = a.left(egal).mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        for (const Option* o : toutes)
+            if (!o->valeur && o->noms.contains(nom))
+                return QStringLiteral("L'option %1 ne prend pas de valeur : %2").arg(enLigne(*o), a);
+    }
+    return {};
+}
+
 }  // namespace
+
+QStringList sansOptionsDeQt(const QStringList& arguments)
+{
+    QStringList restent;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& a = arguments[i];
+        if (a == QLatin1String("--")) {
+            restent << arguments.mid(i);
+            break;
+        }
+        if (i == 0 || !a.startsWith(QLatin1Char('-'))) {
+            restent << a;
+            continue;
+        }
+        QString nom = a.mid(a.startsWith(QLatin1String("--")) ? 2 : 1);
+        const qsizetype egal = nom.indexOf(QLatin1Char('='));
+        const bool valeurJointe = egal >= 0;
+        if (valeurJointe)
+            nom.truncate(egal);
+        if (optionsDeQtAvecValeur.contains(nom)) {
+            if (!valeurJointe)
+                ++i;  // its value follows
+            continue;
+        }
+        if (optionsDeQtSeules.contains(nom) || nom == QLatin1String("qmljsdebugger"))
+            continue;
+        restent << a;
+    }
+    return restent;
+}
 
 Choix lire(const QStringList& arguments)
 {
@@ -74,10 +134,8 @@ Choix lire(const QStringList& arguments)
     if (p.isSet(optionJoueur.noms.first())) {
         const QString brut = p.value(optionJoueur.noms.first());
         c.joueur = nomJoueurValide(brut);
-        if (!c.joueur) {
+        if (!c.joueur)
             c.erreur = QStringLiteral("Prénom refusé : ") + messageNomRefuse(brut);
-            c.prenomRefuse = true;
-        }
     }
     if (p.isSet(optionExporter.noms.first())) {
         c.exporter = p.value(optionExporter.noms.first());
@@ -95,15 +153,19 @@ Choix lire(const QStringList& arguments)
         c.erreur = QStringLiteral("--classe demande le dossier de la classe.");
     if (c.rapport && c.rapport->isEmpty())
         c.erreur = QStringLiteral("--rapport demande le nom du fichier à écrire.");
-    if (!compris && !p.unknownOptionNames().isEmpty())
+    const QString enTrop = valeurEnTrop(arguments);
+    if (!enTrop.isEmpty())
+        c.erreur = enTrop;
+    else if (!compris && !p.unknownOptionNames().isEmpty())
         c.erreur = QStringLiteral("Option inconnue : %1").arg(p.unknownOptionNames().first());
     else if (!compris)
-        c.erreur = QStringLiteral("Il manque une valeur : --joueur PRÉNOM, --exporter FICHIER, "
-                                  "--classe DOSSIER, --rapport FICHIER.");
+        c.erreur = QStringLiteral("Ligne de commande incomprise : %1").arg(arguments.mid(1).join(QLatin1Char(' ')));
     else if (!p.positionalArguments().isEmpty())
         c.erreur = QStringLiteral("Argument inattendu : %1").arg(p.positionalArguments().first());
-    if (!c.erreur.isEmpty())
+    if (!c.erreur.isEmpty()) {
+        c.affichage = Affichage::Memorise;
         c.erreur += QStringLiteral("\nLa liste des options : klepsos --help");
+    }
     return c;
 }
 

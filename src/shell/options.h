@@ -31,12 +31,16 @@ struct Choix {
     std::optional<QString> rapport;
     // Empty when the command line is understood; else why not, in French.
     QString erreur;
-    // The error is a refused first name: known before any display.
-    bool prenomRefuse = false;
 };
 
-// The arguments as the program received them, its own name first.
+// The arguments as the program received them, its own name first, without
+// the options Qt takes for itself (see sansOptionsDeQt).
 Choix lire(const QStringList& arguments);
+
+// The arguments without those Qt would take for itself when the application
+// starts ("-platform offscreen", "-style=fusion"...): what is left is the
+// program's, read before any display is opened.
+QStringList sansOptionsDeQt(const QStringList& arguments);
 
 QString texteAide();
 QString texteVersion();

@@ -11,6 +11,12 @@
 
 namespace {
 
+// What a mouse or the keys can reach.
+bool cliquable(const QWidget* w)
+{
+    return w->isVisible() && w->isEnabled();
+}
+
 // A label or a picture that the program clicks on: a button while the
 // keyboard can reach it, otherwise what it shows.
 template <class W>
@@ -50,8 +56,12 @@ public:
 
     void doAction(const QString& action) override
     {
-        if (action == pressAction() && pressable())
-            control()->click();
+        // Pressed as a click can press it: never when hidden or disabled
+        // (a screen under the about window, a "Continuer" not yet shown).
+        if (action == pressAction() && pressable()) {
+            if (cliquable(control()))
+                control()->click();
+        }
         else
             QAccessibleWidget::doAction(action);
     }
@@ -96,6 +106,8 @@ public:
 
     void doAction(const QString& action) override
     {
+        if ((action == increaseAction() || action == decreaseAction()) && !cliquable(spinner()))
+            return;
         if (action == increaseAction())
             spinner()->stepUp();
         else if (action == decreaseAction())

@@ -59,7 +59,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     {
         QPainter p(this);
         const qreal scale = deviceScale(p);
-        if (!file_.isNull() && scale > 1) {
+        // A box given only its file reads it at any scale.
+        if (!file_.isNull() && (scale > 1 || picture_.isNull())) {
             if (scale > sharpScale_) {
                 sharp_ = file_.read(scale, part_);
                 sharpScale_ = scale;

@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QCoreApplication>
 #include <algorithm>
+#include <stdexcept>
 #include <cmath>
 
 namespace {
@@ -81,23 +83,36 @@ QPixmap PictureFile::read(qreal scale) const
     return read(scale, QRect(QPoint(0, 0), size()));
 }
 
-PictureFile::Plan PictureFile::plan(qreal scale, const QRect& part) const
+QList<PictureFile::Plan> PictureFile::plans(qreal scale, const QRect& part) const
 {
     // The plain file unless a variant is needed, then the smallest one large
-    // enough, or else the largest there is.
-    Plan p{path_, {}, {}};
-    qreal factor = 1;
+    // enough, or else the largest there is; should it not decode, each
+    // smaller one in turn, and last the plain file, enlarged.
+    QList<Variant> chain;
     if (scale > 1) {
         for (const Variant& v : variants()) {
-            p.path = v.path;
-            factor = v.factor;
+            chain.prepend(v);
             if (v.factor >= scale - sameScale)
                 break;
         }
     }
-    p.clip = QRectF(QPointF(part.topLeft()) * factor, QSizeF(part.size()) * factor).toAlignedRect();
-    p.shown = factor > scale + sameScale ? covering(part.size(), scale) : p.clip.size();
-    return p;
+    chain.append({path_, 1});
+    QList<Plan> found;
+    for (const Variant& v : chain) {
+        const QRect clip = QRectF(QPointF(part.topLeft()) * v.factor, QSizeF(part.size()) * v.factor).toAlignedRect();
+        found.append({v.path, clip, v.factor > scale + sameScale ? covering(part.size(), scale) : clip.size()});
+    }
+    return found;
+}
+
+QImage PictureFile::decodeFirst(const QList<Plan>& plans)
+{
+    for (const Plan& p : plans) {
+        QImage image = decode(p);
+        if (!image.isNull())
+            return image;
+    }
+    return QImage();
 }
 
 QImage PictureFile::decode(const Plan& p)
@@ -123,25 +138,49 @@ std::vector<PictureFile::Ahead>& PictureFile::ahead()
     return pending;
 }
 
+void PictureFile::abandonAhead()
+{
+    // Each worker stops after the part it is decoding; clearing the list
+    // waits for them, while what they use is still there.
+    for (const Ahead& a : ahead())
+        a.stop->store(true);
+    ahead().clear();
+}
+
 void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
 {
+    // Whatever way the run ends, no decoding thread outlives the
+    // application it reads pictures with.
+    static const bool cleanup = [] {
+        qAddPostRoutine(&PictureFile::abandonAhead);
+        return true;
+    }();
+    Q_UNUSED(cleanup);
     auto worker = std::make_shared<std::future<void>>();
+    auto stop = std::make_shared<std::atomic_bool>(false);
     std::vector<std::pair<Part, std::promise<Decoded>>> work;
     for (const auto& [file, part] : parts) {
         if (file.isNull() || part.isEmpty())
             continue;
         std::promise<Decoded> promise;
-        ahead().push_back({file.path_, part, scale, promise.get_future(), worker});
+        ahead().push_back({file.path_, part, scale, promise.get_future(), worker, stop});
         // A copy of its own: the variants found by the thread are not the
         // shared ones of the main thread's copies.
         work.emplace_back(Part{PictureFile(file.path_), part}, std::move(promise));
     }
     if (!work.empty())
-        *worker = std::async(std::launch::async, [work = std::move(work), scale]() mutable {
+        *worker = std::async(std::launch::async, [work = std::move(work), scale, stop]() mutable {
             for (auto& [job, promise] : work) {
                 const auto& [file, part] = job;
-                QImage image = decode(file.plan(scale, part));
-                promise.set_value({std::move(image), *file.variants_});
+                // A failure (out of memory) goes to whoever reads the part.
+                try {
+                    if (stop->load())
+                        throw std::runtime_error("abandoned");
+                    QImage image = decodeFirst(file.plans(scale, part));
+                    promise.set_value({std::move(image), *file.variants_});
+                } catch (...) {
+                    promise.set_exception(std::current_exception());
+                }
             }
         });
 }
@@ -155,18 +194,26 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
         return a.file == path_ && a.part == part && std::abs(a.scale - scale) < sameScale;
     });
     QImage image;
-    if (found != pending.end()) {
-        Decoded d = found->decoded.get();
-        image = std::move(d.image);
-        if (!*variants_ && d.variants)
-            *variants_ = std::move(d.variants);
-    } else {
-        image = decode(plan(scale, part));
+    try {
+        if (found != pending.end()) {
+            Decoded d = found->decoded.get();
+            image = std::move(d.image);
+            if (!*variants_ && d.variants)
+                *variants_ = std::move(d.variants);
+        } else {
+            image = decodeFirst(plans(scale, part));
+        }
+    } catch (...) {
+        // Out of memory or the like: the picture is not there, as with an
+        // unreadable file.
+        image = QImage();
     }
     // This part decoded ahead for a scale that did not come is let go too.
     std::erase_if(pending, [this, &part](const Ahead& a) { return a.file == path_ && a.part == part; });
-    if (image.isNull())
+    if (image.isNull()) {
+        qWarning("%s", qPrintable(QStringLiteral("Klepsos : l'image %1 est illisible.").arg(QDir::toNativeSeparators(path_))));
         return QPixmap();
+    }
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(qreal(pixmap.width()) / part.width());
     return pixmap;

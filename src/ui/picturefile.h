@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <atomic>
 #include <future>
 #include <memory>
 #include <optional>
@@ -43,7 +44,12 @@ public:
     // first read of the same part of the same file at the same scale, by any
     // copy, then takes what was decoded, waiting for it if need be.
     using Part = std::pair<PictureFile, QRect>;
+    // A part that fails to decode on that thread (out of memory) is read
+    // as an unreadable one.
     static void decodeAhead(const QList<Part>& parts, qreal scale);
+    // Stops the decoding threads after their current part and waits for
+    // them. Runs by itself when the application object goes.
+    static void abandonAhead();
 
     // The size of the plain file, from its header.
     QSize size() const;
@@ -82,12 +88,18 @@ private:
         std::future<Decoded> decoded;
         // Ends the decoding thread (waiting for it) with its last part.
         std::shared_ptr<std::future<void>> worker;
+        // Set to have that thread stop after its current part.
+        std::shared_ptr<std::atomic_bool> stop;
     };
     // What is being decoded ahead, for the main thread only.
     static std::vector<Ahead>& ahead();
     const QList<Variant>& variants() const;
-    Plan plan(qreal scale, const QRect& part) const;
+    // The ways to read a part for a scale, best first: the variant that
+    // fits, each smaller one, the plain file.
+    QList<Plan> plans(qreal scale, const QRect& part) const;
     static QImage decode(const Plan& plan);
+    // The first of the plans that decodes; a null image when none does.
+    static QImage decodeFirst(const QList<Plan>& plans);
 
     QString path_;
     // Found once, on the first read, and shared by copies.

@@ -37,6 +37,8 @@ Compteurs compteurs(qint32 exercices, qint32 justes, qint32 erreurs)
 const Compteurs compteursA = compteurs(7, 4, 3);
 const Compteurs compteursB = compteurs(40000, 30000, 70000);
 const char* const boucleDeSauvegardes = "KLEPSOS_TEST_BOUCLE_DE_SAUVEGARDES";
+const char* const ajoutsEnBoucle = "KLEPSOS_TEST_AJOUTS";
+constexpr int ajouts = 150;
 
 QByteArray lireFichier(const QString& chemin)
 {
@@ -182,16 +184,51 @@ private slots:
         QVERIFY2(vusA > 0 && vusB > 0, qPrintable(QStringLiteral("%1 / %2").arg(vusA).arg(vusB)));
     }
 
-    // At start-up only what the score's own saves leave (18.aBcDeF) is removed.
+    // At start-up only the temporary files of the program's own saves go; a
+    // user's copies beside the score stay, whatever their names.
     void restesEnlevesAuDemarrage()
     {
         Banc b;
-        for (const char* nom : {"18.aBcDeF", "18.zzzzzz", "18.abcde", "18.abc1ef", "18.abcdefg", "x18.abcdef"}) {
+        const QStringList restent{".18.klepsos-abc", ".18.klepsos-abcdefg", "18.aBcDeF", "18.ancien", "18.backup",
+                                  "x.18.klepsos-abcdef"};
+        for (const QString& nom : restent + QStringList{".18.klepsos-aB3dEf", ".18.klepsos-zzzzzz"}) {
             QFile f(QDir(b.datas).filePath(nom));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write("x") == 1);
         }
         QVERIFY(b.demarrer());
-        QCOMPARE(QDir(b.datas).entryList({"*18.*"}), QStringList({"18.abc1ef", "18.abcde", "18.abcdefg", "x18.abcdef"}));
+        QCOMPARE(QDir(b.datas).entryList({"*18.*"}, QDir::Files | QDir::Hidden), restent);
+    }
+
+    // Two copies of the program on one score, each adding its own runs at
+    // once: every answer of both is in the file. A run that played nothing
+    // leaves the file as it is, even absent.
+    void deuxCopiesAjoutent()
+    {
+        QTemporaryDir tmp;
+        const QString fichier = tmp.filePath(QStringLiteral("18"));
+        QVERIFY(score::sauver(fichier, compteurs(5, 3, 2)));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QString::fromLatin1(ajoutsEnBoucle), fichier);
+        QProcess copies[2];
+        for (QProcess& c : copies) {
+            c.setProcessEnvironment(env);
+            c.start(QCoreApplication::applicationFilePath(), {});
+        }
+        for (QProcess& c : copies)
+            QVERIFY(c.waitForFinished(60000) && c.exitStatus() == QProcess::NormalExit && c.exitCode() == 0);
+        const Compteurs total = score::charger(fichier);
+        QCOMPARE(total.nb_exercices.valeur, 5 + 2 * ajouts);
+        QCOMPARE(total.nb_justes.valeur, 3 + 2 * ajouts);
+        QCOMPARE(total.nb_erreurs, 2 + 2 * ajouts);
+
+        const QByteArray avant = lireFichier(fichier);
+        const Compteurs c = compteurs(9, 9, 9);
+        QCOMPARE(score::ajouterSession(fichier, c, c), score::Ajout::RienAAjouter);
+        QCOMPARE(lireFichier(fichier), avant);
+        const QString absent = tmp.filePath(QStringLiteral("absent"));
+        QCOMPARE(score::ajouterSession(absent, c, c), score::Ajout::RienAAjouter);
+        QVERIFY(!QFileInfo::exists(absent));
+        QCOMPARE(restes(tmp.path()), QStringList());
     }
 };
 
@@ -203,6 +240,14 @@ int main(int argc, char** argv)
     for (int n = 0; !fichier.isEmpty(); ++n)
         if (score::sauver(fichier, n % 2 ? compteursA : compteursB) && write(STDOUT_FILENO, "x", 1) != 1)
             return 1;
+    // Started with ajoutsEnBoucle set: that many runs, each counting one
+    // exercise, one right answer and one wrong, saved one after the other.
+    const QString cible = qEnvironmentVariable(ajoutsEnBoucle);
+    for (int n = 0; n < ajouts && !cible.isEmpty(); ++n)
+        if (score::ajouterSession(cible, Compteurs{}, compteurs(1, 1, 1)) != score::Ajout::Ajoute)
+            return 1;
+    if (!cible.isEmpty())
+        return 0;
     QApplication app(argc, argv);
     TstScoreRobuste tc;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the freedesktop validators on the desktop entry and the AppStream file.
-# A hint is advice; a warning or an error fails.
+# Anything it reports, hints included, fails.
 # usage: validate.sh desktop FILE | validate.sh metainfo FILE
 set -euo pipefail
 kind=$1 file=$2
@@ -10,7 +10,7 @@ desktop)
     command -v desktop-file-validate >/dev/null || { echo "desktop-file-validate is missing" >&2; exit 1; }
     out=$(desktop-file-validate "$file" 2>&1) || { echo "$out"; exit 1; }
     echo "$out"
-    ! grep -qiE ': (warning|error):' <<<"$out"
+    ! grep -qiE ": (warning|error|hint):" <<<"$out"
     ;;
 metainfo)
     command -v appstreamcli >/dev/null || { echo "appstreamcli is missing" >&2; exit 1; }

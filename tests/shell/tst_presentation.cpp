@@ -142,13 +142,16 @@ private slots:
         QTest::newRow("classe sans dossier") << QStringList{"--classe"} << options::Affichage::Memorise << true;
         QTest::newRow("enseignant et rapport") << QStringList{"--enseignant", "--rapport", "r.pdf"}
                                                << options::Affichage::Memorise << true;
+        QTest::newRow("valeur en trop") << QStringList{"--plein-ecran=non"} << options::Affichage::Memorise << true;
+        QTest::newRow("options de Qt") << QStringList{"-platform", "xcb", "--fenetre", "-style=fusion", "-reverse"}
+                                       << options::Affichage::Fenetre << false;
     }
     void optionsDeLaLigneDeCommande()
     {
         QFETCH(QStringList, arguments);
         QFETCH(options::Affichage, affichage);
         QFETCH(bool, erreur);
-        const options::Choix c = options::lire(QStringList{"klepsos"} + arguments);
+        const options::Choix c = options::lire(options::sansOptionsDeQt(QStringList{"klepsos"} + arguments));
         QCOMPARE(c.affichage, affichage);
         QCOMPARE(!c.erreur.isEmpty(), erreur);
         QVERIFY(options::lire({"klepsos", "--help"}).aide);

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <tuple>
 
 #include "support/banc.h"
 #include "ui/arrowspinner.h"
@@ -110,6 +112,55 @@ private slots:
         QVERIFY(image.save(autre, "BMP"));
         QCOMPARE(PictureFile(autre).read(1).size(), QSize(40, 30));
         QCOMPARE(PictureFile(autre).size(), QSize(40, 30));
+    }
+
+    // A picture that reads by its header and then fails to decode (cut short
+    // by a half-copied folder) gives way to the next variant down, then to
+    // the plain file enlarged; only a plain file that fails too gives
+    // nothing, with its name on the console. Read directly or decoded ahead.
+    void varianteAbimee_data()
+    {
+        QTest::addColumn<QStringList>("coupes");
+        QTest::addColumn<QColor>("vue");  // invalid: nothing shown
+        QTest::newRow("intactes") << QStringList{} << QColor(Qt::blue);
+        QTest::newRow("@3x coupée") << QStringList{"@3x"} << QColor(Qt::green);
+        QTest::newRow("toutes les variantes coupées") << QStringList{"@3x", "@2x"} << QColor(Qt::red);
+        QTest::newRow("tout coupé") << QStringList{"@3x", "@2x", ""} << QColor();
+    }
+    void varianteAbimee()
+    {
+        QFETCH(QStringList, coupes);
+        QFETCH(QColor, vue);
+        QTemporaryDir dir;
+        const QString plain = dir.filePath(QStringLiteral("f"));
+        // Stripes, so that the pixel data spans far beyond the header.
+        const auto image = [](int facteur, QColor c) {
+            QImage i(40 * facteur, 30 * facteur, QImage::Format_RGB32);
+            for (int x = 0; x < i.width(); ++x)
+                QPainter(&i).fillRect(x, 0, 1, i.height(), x % 2 ? c : c.darker(101 + x % 50));
+            return i;
+        };
+        QVERIFY(image(1, Qt::red).save(plain, "PNG"));
+        QFile f(plain);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString somme = QString::fromLatin1(PictureFile::checksum(f.readAll()));
+        for (const auto& [suffixe, facteur, c] : {std::tuple{"@2x", 2, Qt::green}, std::tuple{"@3x", 3, Qt::blue}}) {
+            QImage v = image(facteur, c);
+            v.setText(QString::fromLatin1(PictureFile::OriginKey), somme);
+            QVERIFY(v.save(plain + QString::fromLatin1(suffixe), "PNG"));
+        }
+        for (const QString& suffixe : coupes) {
+            QFile c(plain + suffixe);
+            QVERIFY(c.resize(c.size() * 2 / 3));
+        }
+        for (int i = 0; i < 2 && !vue.isValid(); ++i)
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Klepsos : l'image %1 est illisible.").arg(plain)));
+        const QRect tout(0, 0, 40, 30);
+        PictureFile::decodeAhead({{PictureFile(plain), tout}}, 3);
+        for (const QPixmap& lu : {PictureFile(plain).read(3, tout), PictureFile(plain).read(3, tout)}) {
+            QCOMPARE(lu.toImage().pixelColor(1, 0), vue);
+            QCOMPARE(lu.deviceIndependentSize(), vue.isValid() ? QSizeF(40, 30) : QSizeF(0, 0));
+        }
     }
 };
 

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+
+// Turns the signals that end a program from outside (SIGTERM from a computer
+// shut down by its button, SIGINT from Ctrl+C, SIGHUP from a closed
+// terminal) into a Qt signal delivered by the event loop, so that the run
+// ends as "SORTIE" ends it, score saved. The handler itself only writes a
+// byte to a pipe: nothing else is safe inside it.
+class ArretParSignal : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ArretParSignal(QObject* parent = nullptr);
+    ~ArretParSignal() override;
+
+signals:
+    // Once per signal received.
+    void arretDemande(int signal);
+
+private:
+    void lire();
+
+    QSocketNotifier* notifier_ = nullptr;
+};
