@@ -30,10 +30,12 @@ Presentation::Mode modeDemarrage(options::Affichage choix, const QSettings& regl
     return Presentation::modeMemorise(reglages);
 }
 
-// The message written as large as the screens would be.
-void montrerErreur(const QString& erreur)
+// The message written as large as the screens would be. A signal to end
+// the program dismisses it.
+void montrerErreur(const QString& erreur, const ArretParSignal& arret)
 {
     QMessageBox boite(QMessageBox::Critical, QStringLiteral("Klepsos"), erreur, QMessageBox::Ok);
+    QObject::connect(&arret, &ArretParSignal::arretDemande, &boite, &QMessageBox::reject);
     QFont f = boite.font();
     f.setPointSizeF(f.pointSizeF() * std::max<qreal>(1, Presentation::echellePleinEcran(QGuiApplication::primaryScreen())));
     boite.setFont(f);
@@ -96,7 +98,7 @@ int main(int argc, char* argv[])
     QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
-        montrerErreur(erreur);
+        montrerErreur(erreur, arret);
         return 1;
     }
     return app.exec();
