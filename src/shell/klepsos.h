@@ -10,6 +10,7 @@
 
 class APropos;
 class Astuces;
+class EcranAiguilles;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -72,6 +73,7 @@ public:
     Astuces* astuces() override;
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
+    EcranAiguilles* aiguilles() override;
     bool scoreSauve() const { return scoreSauve_; }
 
 signals:
@@ -99,6 +101,7 @@ private:
     Astuces* astuces_ = nullptr;
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
+    EcranAiguilles* aiguilles_ = nullptr;
     QWidget* divers_ = nullptr;
     bool demarre_ = false;
     bool suiteFaite_ = false;
