@@ -124,8 +124,8 @@ void drawSettingClock(QPainter &p)
     s.minuteTickLength = 2;
     s.hourTickLength = 4;
     s.hourTickWidth = 1.6;
-    s.numeralRadius = 24;
-    s.numeralSize = 9;
+    s.numeralRadius = 22.5;
+    s.numeralSize = 8.5;
     s.ink = kOutline;
     drawDial(p, c, s);
     thickLine(p, c, dialPoint(c, 17, 18.75), 4.5, QColor(30, 50, 200));
@@ -650,7 +650,7 @@ QImage settingClockScreen(qreal scale)
     const QRectF levels = QRectF(kSettingLevels).adjusted(0, -4, 10, 6);
     drawPastelScreen(p, screen, QColor(255, 247, 230), QColor(250, 244, 255), QColor(240, 190, 120),
                      {QColor(255, 190, 110), QColor(150, 190, 245), QColor(150, 210, 150)}, 29,
-                     {plate, statement, card, levels, QRectF(kSettingCheck), QRectF(kSettingContinue)});
+                     {plate, statement, card, levels, QRectF(kSettingCheck)});
     drawPanel(p, statement, QColor(150, 190, 245));
     p.save();
     p.setPen(QPen(QColor(240, 200, 140), 1.5));

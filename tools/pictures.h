@@ -22,8 +22,7 @@ inline constexpr QRect kSettingClockDrawing{522, 252, 112, 100}; // on the start
 // The screen where the hands are set: the program's clock, its level list and its two labels.
 inline constexpr QRect kSettingClockBox{60, 92, 290, 290};
 inline constexpr QRect kSettingLevels{410, 92, 200, 180};
-inline constexpr QRect kSettingCheck{420, 290, 180, 30};
-inline constexpr QRect kSettingContinue{420, 334, 180, 28};
+inline constexpr QRect kSettingCheck{420, 290, 180, 30}; // "Vérifier", then "Continuer"
 
 // Ground colours that the pictures share with the faces laid over them.
 inline constexpr QColor kStartGround{247, 235, 211};

@@ -70,8 +70,9 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
                           {uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter | Qt::AlignVCenter},
                           QStringLiteral("Vérifier"));
     verifier_->setCursor(Qt::PointingHandCursor);
-    encore_ = makeLabel(this, "encore_aiguilles", {420, 334, 180, 28},
-                        {uiFont(taille::p12), couleur::violet, Qt::AlignHCenter | Qt::AlignVCenter},
+    // In the place of "Vérifier", which it replaces once the answer is judged.
+    encore_ = makeLabel(this, "encore_aiguilles", {420, 290, 180, 30},
+                        {uiFont(taille::p13), couleur::violet, Qt::AlignHCenter | Qt::AlignVCenter},
                         QStringLiteral("Continuer"));
     encore_->setCursor(Qt::PointingHandCursor);
     encore_->hide();
