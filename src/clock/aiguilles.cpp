@@ -82,8 +82,8 @@ double ecart(double a, double b)
 
 Aiguille plusProche(int minutes, double angle)
 {
-    return ecart(angle, angleHeures(minutes)) < ecart(angle, angleMinutes(minutes)) ? Aiguille::Heures
-                                                                                    : Aiguille::Minutes;
+    const bool heures = ecart(angle, angleHeures(minutes)) < ecart(angle, angleMinutes(minutes));
+    return heures ? Aiguille::Heures : Aiguille::Minutes;
 }
 
 int tournerMinutes(int minutes, double angle)

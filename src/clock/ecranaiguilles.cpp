@@ -115,7 +115,8 @@ void EcranAiguilles::CompterExercice()
 
 aiguilles::Niveau EcranAiguilles::niveau() const
 {
-    return aiguilles::depuisCle(r_.preferences->lire(cleNiveau, aiguilles::cle(aiguilles::Niveau::Heures)));
+    const QString premier = aiguilles::cle(aiguilles::Niveau::Heures);
+    return aiguilles::depuisCle(r_.preferences->lire(cleNiveau, premier));
 }
 
 void EcranAiguilles::activation()

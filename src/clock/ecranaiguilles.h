@@ -35,10 +35,9 @@ public:
     // A new question with the clock at 12 h.
     void activation() override;
 
-    aiguilles::Niveau niveau() const;
-    int question() const { return question_; }
-
 private:
+    // The level chosen for whoever plays; whole hours until one is chosen.
+    aiguilles::Niveau niveau() const;
     void nouvelleQuestion();
     void juger();
     void choisir(aiguilles::Niveau n);

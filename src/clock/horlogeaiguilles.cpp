@@ -148,7 +148,8 @@ void HorlogeAiguilles::paintEvent(QPaintEvent*)
     }
 
     const auto dessiner = [&](int t, const QColor& heures, const QColor& minutes) {
-        aiguille(p, c, point(aiguilles::angleHeures(t), r * longueurHeures), r * largeurHeures, heures);
+        aiguille(p, c, point(aiguilles::angleHeures(t), r * longueurHeures), r * largeurHeures,
+                 heures);
         aiguille(p, c, point(aiguilles::angleMinutes(t), r * longueurMinutes), r * largeurMinutes,
                  minutes);
     };
