@@ -19,10 +19,17 @@ using namespace aiguilles;
 
 namespace {
 
+// One finger for the whole run: Qt keeps the devices it is told of.
+QPointingDevice* premierDoigt()
+{
+    static QPointingDevice* doigt = QTest::createTouchDevice();
+    return doigt;
+}
+
 // A program opened on the hands screen, its answers recorded.
 struct Ecran : Banc {
     RecordingRegistre registre;
-    QPointingDevice* doigt = QTest::createTouchDevice();
+    QPointingDevice* doigt = premierDoigt();
     explicit Ecran(std::initializer_list<double> tirages)
     {
         random.push(tirages);
