@@ -19,17 +19,11 @@ using namespace aiguilles;
 
 namespace {
 
-// One finger for the whole run: Qt keeps the devices it is told of.
-QPointingDevice* premierDoigt()
-{
-    static QPointingDevice* doigt = QTest::createTouchDevice();
-    return doigt;
-}
-
 // A program opened on the hands screen, its answers recorded.
 struct Ecran : Banc {
     RecordingRegistre registre;
-    QPointingDevice* doigt = premierDoigt();
+    // One finger for the whole run: Qt keeps the devices it is told of.
+    QPointingDevice* doigt = [] { static auto* d = QTest::createTouchDevice(); return d; }();
     explicit Ecran(std::initializer_list<double> tirages)
     {
         random.push(tirages);
@@ -40,10 +34,7 @@ struct Ecran : Banc {
     }
     HorlogeAiguilles* horloge() { return w<HorlogeAiguilles>("horloge_aiguilles"); }
     // Where a point of a control lies in the window's viewport.
-    QPoint vue(QWidget* c, QPointF p)
-    {
-        return app->presentation()->mapFromScene(c->mapTo(app->fenetre(), p));
-    }
+    QPoint vue(QWidget* c, QPointF p) { return app->presentation()->mapFromScene(c->mapTo(app->fenetre(), p)); }
     QPoint surCadran(double angle) { return vue(horloge(), horloge()->point(angle, horloge()->rayon() * 0.6)); }
     QWidget* viewport() { return app->presentation()->viewport(); }
     // The hand taken at one angle, led through the others, let go at the last.
