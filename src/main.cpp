@@ -85,6 +85,9 @@ int main(int argc, char* argv[])
     const auto display = makePlatformDisplayLayer();
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    // A teacher may want the hour hands to move on with the minutes, as on a real clock.
+    klepsos.routines().aiguille_heures_reelle =
+        reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);

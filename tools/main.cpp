@@ -110,6 +110,7 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("25"), gen::exercisesScreen)
         && writePictures(dir, QStringLiteral("26"), gen::lessonScreen)
         && writePictures(dir, QStringLiteral("28"), gen::dateGamesScreen)
+        && writePictures(dir, QStringLiteral("aiguilles"), gen::settingClockScreen)
         && writePictures(dir, QStringLiteral("anim"), gen::pictureSheet);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));

@@ -2,6 +2,7 @@
 #include "depart.h"
 
 #include "apropos.h"
+#include "clock/ecranaiguilles.h"
 #include "common/routines.h"
 #include "common/texte.h"
 #include "dategames/jeuxdates.h"
@@ -20,6 +21,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("exos"), QStringLiteral(" Les Astuces \nde Klepsos")},
         {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
+        {QStringLiteral("placer"), QStringLiteral("Placer\nles aiguilles")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("dates"),
          QStringLiteral("Choisissez votre\nactivité en cliquant\n sur l'un des dessins ")},
@@ -49,6 +51,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     auto* exos = zone("exos", {373, 274, 129, 172}, QStringLiteral("Les exercices"));
     auto* logiciels = zone("logiciels", {218, 234, 82, 78},
                            QStringLiteral("Auteur + Autres Logiciels"));
+    auto* placer = zone("placer", {522, 252, 112, 100}, QStringLiteral("Placer les aiguilles"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
@@ -93,13 +96,18 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.jeuxDates()->CompterExerciceDates();
         ouvrir(ecrans_.jeuxDates());
     });
+    connect(placer, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.aiguilles()->CompterExercice();
+        ouvrir(ecrans_.aiguilles());
+    });
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
 
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming
     // back from an activity, the focus is on the drawing that opened it.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos"}, {"fin"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer"}, {"fin"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,

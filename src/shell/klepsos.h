@@ -10,6 +10,7 @@
 
 class APropos;
 class Astuces;
+class EcranAiguilles;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -72,6 +73,7 @@ public:
     Astuces* astuces() override;
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
+    EcranAiguilles* aiguilles() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -102,6 +104,7 @@ private:
     Astuces* astuces_ = nullptr;
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
+    EcranAiguilles* aiguilles_ = nullptr;
     QWidget* divers_ = nullptr;
     bool demarre_ = false;
     bool suiteFaite_ = false;
