@@ -37,10 +37,12 @@ Presentation::Mode modeDemarrage(options::Affichage choix, const QSettings& regl
     return Presentation::modeMemorise(reglages);
 }
 
-// The message written as large as the screens would be.
-void montrerErreur(const QString& erreur)
+// The message written as large as the screens would be. A signal to end
+// the program dismisses it.
+void montrerErreur(const QString& erreur, const ArretParSignal& arret)
 {
     QMessageBox boite(QMessageBox::Critical, QStringLiteral("Klepsos"), erreur, QMessageBox::Ok);
+    QObject::connect(&arret, &ArretParSignal::arretDemande, &boite, &QMessageBox::reject);
     QFont f = boite.font();
     f.setPointSizeF(f.pointSizeF() * std::max<qreal>(1, Presentation::echellePleinEcran(QGuiApplication::primaryScreen())));
     boite.setFont(f);
@@ -153,6 +155,9 @@ int main(int argc, char* argv[])
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
     klepsos.utiliserJoueurs(joueurs, joueur);
+    // A teacher may want the hour hands to move on with the minutes, as on a real clock.
+    klepsos.routines().aiguille_heures_reelle =
+        reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
     // A class folder: its settings followed, this computer's answers sent
     // to it in the background.
     std::unique_ptr<EnvoiEnFond> envoi;
@@ -161,6 +166,8 @@ int main(int argc, char* argv[])
         const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
         klepsos.routines().sons_coupes = consignes.sonsCoupes;
         klepsos.routines().sortie = consignes.sortie;
+        // The class's choice for every clock, this computer's own aside.
+        klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
         envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
         registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
         envoi->lancer();
@@ -178,7 +185,7 @@ int main(int argc, char* argv[])
     QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
-        montrerErreur(erreur);
+        montrerErreur(erreur, arret);
         return 1;
     }
     // Start-up pointed the answers at the history; each one now also asks
