@@ -369,7 +369,9 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
                 if (!nom.isEmpty() && c.mkdir(joueurs + QLatin1Char('/') + cle))
                     ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8() + '\n');
             }
-            if (!dossierSur(dossier, classe)) {
+            if (!QFileInfo(c.filePath(joueurs)).isDir()) {
+                e.joignable = false;  // gone while we were at it
+            } else if (!dossierSur(dossier, classe)) {
                 e.desaccords << dossier;
                 continue;
             }

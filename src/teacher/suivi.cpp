@@ -57,6 +57,9 @@ bool SuiviClasse::lire(Suivi& s)
 
 bool SuiviClasse::actualiser()
 {
+    // A class folder out of reach: what was read stays on view.
+    if (!lieux_.classe.isEmpty() && !QFileInfo(lieux_.classe).isDir())
+        return false;
     const classe::ListeEnfants liste = classe::enfants(lieux_.racine());
     bool change = liste.enfants.size() != resume_.enfants.size() || liste.ignores != ignoresListe_;
     ignoresListe_ = liste.ignores;

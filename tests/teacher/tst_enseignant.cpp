@@ -154,6 +154,7 @@ private slots:
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
         repondre(l.local, QStringLiteral("Hugo"), poste, 1);
         QTRY_VERIFY_WITH_TIMEOUT(attente->isVisibleTo(&e), 5000);
+        QCOMPARE(tableau->model()->rowCount(), 2);  // as read before
         QVERIFY(attente->text().contains(QStringLiteral("1 réponse(s) de cet ordinateur en attente")));
     }
 
