@@ -214,6 +214,9 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
     if (!f.open(QIODevice::ReadOnly) || !f.seek(depuis))
         return r;
     const qint64 reste = f.size() - depuis;
+    // A file cut shorter than what was read before reads as nothing new.
+    if (reste <= 0)
+        return r;
     const QByteArray octets = f.read(std::min(reste, tailleMaxHistorique));
     r = lireOctetsHistorique(octets);
     r.fin += depuis;
