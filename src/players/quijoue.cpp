@@ -80,7 +80,10 @@ QuiJoue::QuiJoue(const DepotJoueurs& depot, QWidget* parent) : Screen(parent), d
                            QStringLiteral("Jouer sans prénom"));
     sans->setCursor(Qt::PointingHandCursor);
 
-    retour_ = makeLabel(this, "retour", {551, 452, 78, 22}, {uiFont(taille::p8), couleur::noir, Qt::AlignCenter},
+    constexpr QRect placeRetour(551, 450, 78, 24);
+    plaqueRetour_ = plaque(this, placeRetour, QColor(255, 253, 246));
+    plaqueRetour_->hide();
+    retour_ = makeLabel(this, "retour", placeRetour, {uiFont(taille::p8), couleur::noir, Qt::AlignCenter},
                         QStringLiteral("Retour"));
     retour_->setCursor(Qt::PointingHandCursor);
     retour_->hide();
@@ -125,6 +128,7 @@ void QuiJoue::activation()
 
 void QuiJoue::setRetourPossible(bool oui)
 {
+    plaqueRetour_->setVisible(oui);
     retour_->setVisible(oui);
 }
 

@@ -45,4 +45,5 @@ private:
     QLineEdit* nouveau_;
     ClickableLabel* message_;
     ClickableLabel* retour_;
+    Plaque* plaqueRetour_;
 };
