@@ -33,10 +33,12 @@ Presentation::Mode modeDemarrage(options::Affichage choix, const QSettings& regl
     return Presentation::modeMemorise(reglages);
 }
 
-// The message written as large as the screens would be.
-void montrerErreur(const QString& erreur)
+// The message written as large as the screens would be. A signal to end
+// the program dismisses it.
+void montrerErreur(const QString& erreur, const ArretParSignal& arret)
 {
     QMessageBox boite(QMessageBox::Critical, QStringLiteral("Klepsos"), erreur, QMessageBox::Ok);
+    QObject::connect(&arret, &ArretParSignal::arretDemande, &boite, &QMessageBox::reject);
     QFont f = boite.font();
     f.setPointSizeF(f.pointSizeF() * std::max<qreal>(1, Presentation::echellePleinEcran(QGuiApplication::primaryScreen())));
     boite.setFont(f);
@@ -119,6 +121,9 @@ int main(int argc, char* argv[])
 
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
     klepsos.utiliserJoueurs(joueurs, joueur);
+    // A teacher may want the hour hands to move on with the minutes, as on a real clock.
+    klepsos.routines().aiguille_heures_reelle =
+        reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
@@ -132,7 +137,7 @@ int main(int argc, char* argv[])
     QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);
     QString erreur;
     if (!klepsos.demarrer(&erreur)) {
-        montrerErreur(erreur);
+        montrerErreur(erreur, arret);
         return 1;
     }
     return app.exec();

@@ -105,6 +105,51 @@ void drawStrapPiece(QPainter &p, const QRectF &r, const QList<qreal> &holesY)
         outlined(p, ellipse(QPointF(r.center().x(), y), 2.6, 2.6), kStrap.darker(200), 1, kStrap.darker(220));
 }
 
+// A cardboard clock of the classroom, its hands held by a split pin, with an
+// arrow that turns them.
+void drawSettingClock(QPainter &p)
+{
+    const QRectF box(kSettingClockDrawing);
+    const QPointF c = box.center() + QPointF(-4, 2);
+    const QColor card(255, 214, 102);
+    outlined(p, roundedRect(QRectF(c.x() - 44, c.y() - 44, 88, 88), 14), card, 1.8, card.darker(170));
+    DialStyle s;
+    s.radius = 37;
+    s.rimWidth = 4;
+    s.rim = QColor(240, 120, 90);
+    s.rimOutline = kOutline;
+    s.face = Qt::white;
+    s.faceEdge = QColor(255, 249, 236);
+    s.tickGap = 1.5;
+    s.minuteTickLength = 2;
+    s.hourTickLength = 4;
+    s.hourTickWidth = 1.6;
+    s.numeralRadius = 22.5;
+    s.numeralSize = 8.5;
+    s.ink = kOutline;
+    drawDial(p, c, s);
+    thickLine(p, c, dialPoint(c, 17, 18.75), 4.5, QColor(30, 50, 200));
+    thickLine(p, c, dialPoint(c, 28, 45), 3, QColor(220, 40, 40));
+    outlined(p, ellipse(c, 3, 3), QColor(255, 214, 90), 1.2);
+    // The arrow round the top right, turning clockwise.
+    QPainterPath arc;
+    const QRectF round(c.x() - 50, c.y() - 50, 100, 100);
+    arc.arcMoveTo(round, 80);
+    arc.arcTo(round, 80, -62);
+    p.save();
+    p.setPen(QPen(QColor(60, 170, 90), 4, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    p.restore();
+    const QPointF tip = arc.currentPosition();
+    QPainterPath head;
+    head.moveTo(tip + QPointF(7, -3));
+    head.lineTo(tip + QPointF(1, 9));
+    head.lineTo(tip + QPointF(-7, -1));
+    head.closeSubpath();
+    outlined(p, head, QColor(60, 170, 90), 1.2, QColor(40, 120, 60));
+}
+
 // Plate under the return / quit label of a screen, bottom right.
 void drawReturnPlate(QPainter &p, const QRectF &label, QColor border)
 {
@@ -438,7 +483,6 @@ QImage startScreen(qreal scale)
     p.fillRect(QRect(QPoint(0, 0), kScreen), ground);
 
     drawCloud(p, {46, 24}, 52, QColor(255, 255, 255));
-    drawCloud(p, {612, 262}, 40, QColor(255, 255, 255));
     p.save();
     QRadialGradient sun(QPointF(620, 20), 22);
     sun.setColorAt(0, QColor(255, 214, 90));
@@ -450,7 +494,7 @@ QImage startScreen(qreal scale)
     }
     outlined(p, ellipse({620, 20}, 13, 13), sun, 1.4, QColor(230, 150, 40));
     p.restore();
-    for (const QPointF &at : {QPointF(214, 190), QPointF(330, 222), QPointF(540, 280), QPointF(612, 410),
+    for (const QPointF &at : {QPointF(214, 190), QPointF(330, 222), QPointF(612, 410),
                               QPointF(176, 296), QPointF(204, 450), QPointF(520, 440)})
         drawStar(p, at, 5, QColor(255, 214, 120));
 
@@ -465,6 +509,7 @@ QImage startScreen(qreal scale)
     drawAlarmClock(p);
     drawPencil(p);
     drawComputer(p);
+    drawSettingClock(p);
 
     // The strap around the watch box, which the program fills with the watch face.
     const qreal strapLeft = kStartWatchBox.x() + kWatchCentre.x() - 30;
@@ -591,6 +636,33 @@ QImage dateGamesScreen(qreal scale)
     drawBalloon(p, {588, 58}, QColor(140, 190, 245));
     drawBalloon(p, {610, 52}, QColor(170, 215, 140));
     drawReturnPlate(p, plate, QColor(230, 130, 100));
+    return c.finish(QImage::Format_RGB32);
+}
+
+QImage settingClockScreen(qreal scale)
+{
+    Canvas c(Qt::white, scale);
+    QPainter &p = c.painter;
+    const QRectF screen(QPointF(0, 0), kScreen);
+    const QRectF plate(552, 459, 77, 19);
+    const QRectF statement(14, 12, 612, 72);
+    const QRectF card = QRectF(kSettingClockBox).adjusted(-10, -6, 10, 6);
+    const QRectF levels = QRectF(kSettingLevels).adjusted(0, -4, 10, 6);
+    drawPastelScreen(p, screen, QColor(255, 247, 230), QColor(250, 244, 255), QColor(240, 190, 120),
+                     {QColor(255, 190, 110), QColor(150, 190, 245), QColor(150, 210, 150)}, 29,
+                     {plate, statement, card, levels, QRectF(kSettingCheck)});
+    drawPanel(p, statement, QColor(150, 190, 245));
+    p.save();
+    p.setPen(QPen(QColor(240, 200, 140), 1.5));
+    p.setBrush(QColor(255, 236, 200));
+    p.drawRoundedRect(card, 24, 24);
+    p.restore();
+    drawPanel(p, levels, QColor(200, 150, 220));
+    drawPlate(p, QRectF(kSettingCheck).adjusted(-4, -3, 4, 3), QColor(236, 244, 255), QColor(90, 130, 210));
+    drawStar(p, {44, 410}, 8, QColor(255, 210, 120));
+    drawStar(p, {380, 404}, 6, QColor(200, 170, 240));
+    drawSmallClock(p, {600, 404}, 16, QColor(240, 120, 90), 4, 45);
+    drawReturnPlate(p, plate, QColor(240, 150, 80));
     return c.finish(QImage::Format_RGB32);
 }
 

@@ -18,6 +18,11 @@ inline constexpr qreal kExerciseDialRadius = 88;
 inline constexpr QPointF kTipsClockCentre{393, 127};  // on the tips screen
 inline constexpr qreal kTipsClockRadius = 59;
 inline constexpr QRect kStartWatchBox{13, 309, 136, 128}; // where the start screen shows the face
+inline constexpr QRect kSettingClockDrawing{522, 252, 112, 100}; // on the start screen
+// The screen where the hands are set: the program's clock, its level list and its two labels.
+inline constexpr QRect kSettingClockBox{60, 92, 290, 290};
+inline constexpr QRect kSettingLevels{410, 92, 200, 180};
+inline constexpr QRect kSettingCheck{420, 290, 180, 30}; // "Vérifier", then "Continuer"
 
 // Ground colours that the pictures share with the faces laid over them.
 inline constexpr QColor kStartGround{247, 235, 211};
@@ -30,6 +35,7 @@ QImage aboutScreen(qreal scale);     // 22
 QImage exercisesScreen(qreal scale); // 25
 QImage lessonScreen(qreal scale);    // 26
 QImage dateGamesScreen(qreal scale); // 28
+QImage settingClockScreen(qreal scale); // aiguilles
 QImage pictureSheet(qreal scale);    // anim
 
 } // namespace gen

@@ -37,4 +37,12 @@ QPointF finAiguille(QPointF centre, double angleDegres, double longueur);
 inline double angleMinutes(int minutes) { return (minutes + 45) * 6.0; }
 inline double angleHeures(int heures) { return (heures + 45) * 30.0; }
 
+// Where an hour hand stands between two hours: on the hour's mark whatever
+// the minutes, or moved on half a degree a minute as on a real clock.
+enum class AiguilleHeures { SurLHeure, Reelle };
+inline double angleHeures(int heures, int minutes, AiguilleHeures mode)
+{
+    return angleHeures(heures) + (mode == AiguilleHeures::Reelle ? minutes * 0.5 : 0);
+}
+
 }  // namespace calendrier

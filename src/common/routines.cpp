@@ -68,7 +68,8 @@ void Routines::DessinerMontre()
     const QTime t = maintenant().time();
     const QPointF centre(centre_x, centre_y);
     const QPointF finMinutes = calendrier::finAiguille(centre, calendrier::angleMinutes(t.minute()), 50);
-    const QPointF finHeures = calendrier::finAiguille(centre, calendrier::angleHeures(t.hour()), 30);
+    const QPointF finHeures = calendrier::finAiguille(
+        centre, calendrier::angleHeures(t.hour(), t.minute(), modeAiguilleHeures()), 30);
     fin_x = finMinutes.x();
     fin_y = finMinutes.y();
     if (montre) {

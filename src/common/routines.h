@@ -7,6 +7,7 @@
 #include <cmath>
 #include <optional>
 
+#include "calendrier.h"
 #include "clock.h"
 #include "displaylayer.h"
 #include "randomsource.h"
@@ -44,6 +45,16 @@ public:
     // Display size in pixels when the program started.
     float largeur_ecran = 0;
     float hauteur_ecran = 0;
+
+    // Whether the hour hands of the watch, the exercise clock and the tips
+    // clock move on with the minutes (a teacher's setting); off, they stay
+    // on the hour's mark.
+    bool aiguille_heures_reelle = false;
+    calendrier::AiguilleHeures modeAiguilleHeures() const
+    {
+        return aiguille_heures_reelle ? calendrier::AiguilleHeures::Reelle
+                                      : calendrier::AiguilleHeures::SurLHeure;
+    }
 
     // 1: give the keyboard focus back to the screen at the next pointer move.
     int rendre_focus = 0;

@@ -24,12 +24,13 @@ Question tirer(RandomSource& hasard)
     return q;
 }
 
-Aiguilles aiguilles(const Question& q, QSizeF cadran)
+Aiguilles aiguilles(const Question& q, QSizeF cadran, calendrier::AiguilleHeures mode)
 {
     const QPointF centre(cadran.width() / 2, cadran.height() / 2);
     return {centre,
             calendrier::finAiguille(centre, calendrier::angleMinutes(q.minutes), longueurMinutes),
-            calendrier::finAiguille(centre, calendrier::angleHeures(q.heure), longueurHeures)};
+            calendrier::finAiguille(centre, calendrier::angleHeures(q.heure, q.minutes, mode),
+                                    longueurHeures)};
 }
 
 bool juste(const Question& q, int heure, int minutes)
@@ -101,7 +102,7 @@ void SectionHeure::nouvelleQuestion()
     // A fresh face wipes the hands of the last question.
     r_.poserDecoupe(horloge1_, cadran);
     q_ = lecture::tirer(r_.hasard);
-    const lecture::Aiguilles a = lecture::aiguilles(q_, horloge1_->size());
+    const lecture::Aiguilles a = lecture::aiguilles(q_, horloge1_->size(), r_.modeAiguilleHeures());
     horloge1_->drawLine(a.centre, a.finMinutes, couleur::bleu, epaisseurAiguille);
     horloge1_->drawLine(a.centre, a.finHeures, couleur::rouge, epaisseurAiguille);
     enonce2_->setCaption(lecture::enonce());

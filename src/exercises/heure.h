@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <QString>
 
+#include "common/calendrier.h"
+
 class RandomSource;
 
 // Reading the time shown by two hands on a clock face.
@@ -22,14 +24,15 @@ Question tirer(RandomSource& hasard);
 constexpr double longueurMinutes = 70;
 constexpr double longueurHeures = 40;
 
-// Where the hands go on a face of that size. The hour hand points exactly at
-// the hour mark, whatever the minutes.
+// Where the hands go on a face of that size. Unless asked for a real one, the
+// hour hand points exactly at the hour mark, whatever the minutes.
 struct Aiguilles {
     QPointF centre;
     QPointF finMinutes;
     QPointF finHeures;
 };
-Aiguilles aiguilles(const Question& q, QSizeF cadran);
+Aiguilles aiguilles(const Question& q, QSizeF cadran,
+                    calendrier::AiguilleHeures mode = calendrier::AiguilleHeures::SurLHeure);
 
 bool juste(const Question& q, int heure, int minutes);
 

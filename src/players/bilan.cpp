@@ -24,6 +24,7 @@ const QList<Connue>& connues()
         {QStringLiteral("mois_en_annees"), QStringLiteral("Mois en années")},
         {QStringLiteral("date_anniversaire"), QStringLiteral("Date d'anniversaire")},
         {QStringLiteral("age_anniversaire"), QStringLiteral("Âge à un anniversaire")},
+        {QStringLiteral("placer_aiguilles"), QStringLiteral("Placer les aiguilles")},
     };
     return liste;
 }

@@ -2,6 +2,7 @@
 #include "depart.h"
 
 #include "apropos.h"
+#include "clock/ecranaiguilles.h"
 #include "common/routines.h"
 #include "common/texte.h"
 #include "dategames/jeuxdates.h"
@@ -21,6 +22,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("exos"), QStringLiteral(" Les Astuces \nde Klepsos")},
         {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
+        {QStringLiteral("placer"), QStringLiteral("Placer\nles aiguilles")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
         {QStringLiteral("joueur"), QStringLiteral(" Changer de joueur ")},
@@ -59,6 +61,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     auto* exos = zone("exos", {373, 274, 129, 172}, QStringLiteral("Les exercices"));
     auto* logiciels = zone("logiciels", {218, 234, 82, 78},
                            QStringLiteral("Auteur + Autres Logiciels"));
+    auto* placer = zone("placer", {522, 252, 112, 100}, QStringLiteral("Placer les aiguilles"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
@@ -103,6 +106,12 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.jeuxDates()->CompterExerciceDates();
         ouvrir(ecrans_.jeuxDates());
     });
+    connect(placer, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.aiguilles()->CompterExercice();
+        ouvrir(ecrans_.aiguilles());
+    });
+
     // Who plays, top left where the background is free, and their progress
     // beside the notebook: both appear only where children are kept.
     constexpr QRect placeJoueur(6, 4, 180, 34);
@@ -130,16 +139,15 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         r_.SonClic();
         emit mesProgres();
     });
-
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
 
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming
     // back from an activity, the focus is on the drawing that opened it.
-    // Who plays and their progress come after: the drawings keep their
+    // Who plays and their progress come last: the drawings keep their
     // places in the order.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos"}, {"fin"}, {"mesprogres"}, {"joueur"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer"}, {"fin"}, {"mesprogres"}, {"joueur"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,

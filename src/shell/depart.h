@@ -10,6 +10,7 @@
 class APropos;
 class Astuces;
 class ClickableLabel;
+class EcranAiguilles;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -32,6 +33,7 @@ public:
         virtual Astuces* astuces() = 0;
         virtual JeuxDates* jeuxDates() = 0;
         virtual APropos* aPropos() = 0;
+        virtual EcranAiguilles* aiguilles() = 0;
 
     protected:
         ~Ecrans() = default;

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "apropos.h"
+#include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
 #include "depart.h"
@@ -98,6 +99,15 @@ APropos* Klepsos::aPropos()
                       [this] { ecrireTextesDemarrage({.auteur_softs = auteur_softs_}); });
 }
 
+EcranAiguilles* Klepsos::aiguilles()
+{
+    return construire(aiguilles_, "aiguilles", [this] {
+        // Shows the score without counting an exercise.
+        r_.nb_exercices.ajouter(-1);
+        aiguilles_->CompterExercice();
+    });
+}
+
 void Klepsos::ecrireScoreExercices()
 {
     // Shows the score without counting an exercise.
@@ -186,7 +196,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the start screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28"})
+    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
     // The same file as the one being decoded ahead: its copies are not
@@ -238,6 +248,7 @@ void Klepsos::terminerDemarrage()
     astuces();
     jeuxDates();
     aPropos();
+    aiguilles();
     if (!suiteFaite_) {
         suiteFaite_ = true;
         emit demarrageTermine();

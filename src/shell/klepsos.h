@@ -13,6 +13,7 @@
 
 class APropos;
 class Astuces;
+class EcranAiguilles;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -79,6 +80,7 @@ public:
     Astuces* astuces() override;
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
+    EcranAiguilles* aiguilles() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -122,6 +124,7 @@ private:
     Astuces* astuces_ = nullptr;
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
+    EcranAiguilles* aiguilles_ = nullptr;
     QWidget* divers_ = nullptr;
     SessionJoueurs* session_ = nullptr;
     std::optional<Joueur> demande_;

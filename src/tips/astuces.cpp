@@ -346,7 +346,8 @@ void Astuces::AfficherFetes()
 void Astuces::DessinerHorloge()
 {
     // The previous hands are replaced, not painted over: nothing to erase.
-    const horloge::Aiguilles a = horloge::aiguilles(heure_->text().toInt(), minut_->text().toInt());
+    const horloge::Aiguilles a = horloge::aiguilles(heure_->text().toInt(), minut_->text().toInt(),
+                                                    r_.modeAiguilleHeures());
     r_.fin_x = a.minutes.x();
     r_.fin_y = a.minutes.y();
     fin_heure_x = a.heures.x();

@@ -5,9 +5,9 @@
 
 namespace horloge {
 
-Aiguilles aiguilles(int heure, int minute)
+Aiguilles aiguilles(int heure, int minute, calendrier::AiguilleHeures mode)
 {
-    return {calendrier::finAiguille(centre, calendrier::angleHeures(heure), longueurHeures),
+    return {calendrier::finAiguille(centre, calendrier::angleHeures(heure, minute, mode), longueurHeures),
             calendrier::finAiguille(centre, calendrier::angleMinutes(minute), longueurMinutes)};
 }
 

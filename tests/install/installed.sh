@@ -43,7 +43,7 @@ timeout 60 cmake --install "$build" --prefix "$prefix" > "$work/install.log" \
 
 expect_file() { [ -f "$prefix/$1" ] || die "$1 is not installed"; }
 [ -x "$prefix/bin/klepsos" ] || die "bin/klepsos is not installed as a program"
-for name in 18 21 22 23 25 26 28 anim {1..10} {1..4}.vic {1..4}.def; do
+for name in 18 21 22 23 25 26 28 aiguilles anim {1..10} {1..4}.vic {1..4}.def; do
     expect_file "share/klepsos/datas/$name"
 done
 printf "$zero_score" > "$work/zero"
