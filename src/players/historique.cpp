@@ -55,6 +55,9 @@ void ajouterEchappe(QByteArray& o, const QString& s)
 
 std::optional<QString> desechapper(QByteArrayView v)
 {
+    // Most fields hold nothing escaped.
+    if (!v.contains('\\'))
+        return QString::fromUtf8(v);
     QByteArray o;
     o.reserve(v.size());
     for (qsizetype i = 0; i < v.size(); ++i) {
