@@ -93,7 +93,7 @@ QImage playersScreen(qreal scale)
     QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
     pastel(p, QColor(236, 246, 255), QColor(250, 244, 255), QColor(160, 180, 235),
            {QColor(150, 185, 240), QColor(255, 190, 120), QColor(200, 160, 240)}, 29,
-           {QRectF(10, 440, 190, 36)});
+           {QRectF(10, 440, 190, 36), QRectF(545, 444, 90, 36)});
     // Two little faces beside the question.
     const auto face = [&p](QPointF c, QColor hair) {
         p.save();

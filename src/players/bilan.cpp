@@ -20,11 +20,11 @@ const QList<Connue>& connues()
         {QStringLiteral("minutes_en_heures"), QStringLiteral("Minutes en heures")},
         {QStringLiteral("comparer_durees"), QStringLiteral("Comparer des durées")},
         {QStringLiteral("nombre_manquant"), QStringLiteral("Le nombre manquant")},
-        {QStringLiteral("placer_aiguilles"), QStringLiteral("Placer les aiguilles")},
         {QStringLiteral("date_naissance"), QStringLiteral("Date de naissance")},
         {QStringLiteral("mois_en_annees"), QStringLiteral("Mois en années")},
         {QStringLiteral("date_anniversaire"), QStringLiteral("Date d'anniversaire")},
         {QStringLiteral("age_anniversaire"), QStringLiteral("Âge à un anniversaire")},
+        {QStringLiteral("placer_aiguilles"), QStringLiteral("Placer les aiguilles")},
     };
     return liste;
 }

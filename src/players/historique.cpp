@@ -55,6 +55,9 @@ void ajouterEchappe(QByteArray& o, const QString& s)
 
 std::optional<QString> desechapper(QByteArrayView v)
 {
+    // Most fields hold nothing escaped.
+    if (!v.contains('\\'))
+        return QString::fromUtf8(v);
     QByteArray o;
     o.reserve(v.size());
     for (qsizetype i = 0; i < v.size(); ++i) {
@@ -214,6 +217,9 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
     if (!f.open(QIODevice::ReadOnly) || !f.seek(depuis))
         return r;
     const qint64 reste = f.size() - depuis;
+    // A file cut shorter than what was read before reads as nothing new.
+    if (reste <= 0)
+        return r;
     const QByteArray octets = f.read(std::min(reste, tailleMaxHistorique));
     r = lireOctetsHistorique(octets);
     r.fin += depuis;

@@ -158,10 +158,16 @@ void TableauProgres::paintEvent(QPaintEvent*)
     for (const QString& id : bilan_.aTravailler)
         titres << titreActivite(id);
     p.setPen(couleur::noir);
-    p.setFont(uiFont(taille::p12));
-    p.drawText(pied, Qt::AlignCenter,
-               titres.isEmpty() ? QStringLiteral("Bravo, continue comme ça !")
-                                : QStringLiteral("À travailler : ") + titres.join(QStringLiteral(", ")));
+    const QString texte = titres.isEmpty() ? QStringLiteral("Bravo, continue comme ça !")
+                                           : QStringLiteral("À travailler : ") + titres.join(QStringLiteral(", "));
+    // As large as fits on one line; on two, smaller, when the titles are long.
+    const QRectF dedans = pied.adjusted(10, 0, -10, 0);
+    for (int t : {taille::p12, taille::p9}) {
+        p.setFont(uiFont(t));
+        if (p.fontMetrics().horizontalAdvance(texte) <= dedans.width())
+            break;
+    }
+    p.drawText(dedans, Qt::AlignCenter | Qt::TextWordWrap, texte);
 }
 
 Progres::Progres(QWidget* parent) : Screen(parent)

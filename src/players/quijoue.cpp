@@ -2,6 +2,7 @@
 #include "quijoue.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "nomjoueur.h"
@@ -79,6 +80,16 @@ QuiJoue::QuiJoue(const DepotJoueurs& depot, QWidget* parent) : Screen(parent), d
                            QStringLiteral("Jouer sans prénom"));
     sans->setCursor(Qt::PointingHandCursor);
 
+    constexpr QRect placeRetour(551, 450, 78, 24);
+    plaqueRetour_ = plaque(this, placeRetour, QColor(255, 253, 246));
+    plaqueRetour_->hide();
+    retour_ = makeLabel(this, "retour", placeRetour, {uiFont(taille::p8), couleur::noir, Qt::AlignCenter},
+                        QStringLiteral("Retour"));
+    retour_->setCursor(Qt::PointingHandCursor);
+    retour_->hide();
+    connect(retour_, &ClickableLabel::clicked, this, &QuiJoue::retour);
+    setEscapeControl("retour");
+
     connect(nouveau_, &QLineEdit::returnPressed, this, &QuiJoue::ajouter);
     connect(nouveau_, &QLineEdit::textEdited, message_, &QLabel::clear);
     connect(ajout, &ClickableLabel::clicked, this, &QuiJoue::ajouter);
@@ -111,7 +122,24 @@ void QuiJoue::activation()
         boutons_.append(b);
         ordre << QString::fromLatin1(nom);
     }
-    setFocusOrder({ordre, {QStringLiteral("nouveau"), QStringLiteral("ajouter")}, {QStringLiteral("sans_nom")}});
+    setFocusOrder({ordre, {QStringLiteral("nouveau"), QStringLiteral("ajouter")}, {QStringLiteral("sans_nom")},
+                   {QStringLiteral("retour")}});
+}
+
+void QuiJoue::setRetourPossible(bool oui)
+{
+    plaqueRetour_->setVisible(oui);
+    retour_->setVisible(oui);
+}
+
+void QuiJoue::keyPressEvent(QKeyEvent* e)
+{
+    // At start-up there is no way back: Escape waits for a choice.
+    if (e->key() == Qt::Key_Escape && retour_->isHidden()) {
+        e->accept();
+        return;
+    }
+    Screen::keyPressEvent(e);
 }
 
 void QuiJoue::ajouter()

@@ -21,12 +21,20 @@ public:
     // The buttons rebuilt from the children on disk, the field emptied.
     void activation() override;
 
+    // Whether the way back to the start screen is offered: not at start-up,
+    // where someone must be chosen first.
+    void setRetourPossible(bool oui);
+
     // Where the buttons of that many children go in the design.
     static QList<QRect> placesBoutons(int nombre);
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
 
 signals:
     void choisi(const Joueur& joueur);
     void sansNom();
+    void retour();
 
 private:
     void ajouter();
@@ -36,4 +44,6 @@ private:
     QList<Plaque*> plaques_;
     QLineEdit* nouveau_;
     ClickableLabel* message_;
+    ClickableLabel* retour_;
+    Plaque* plaqueRetour_;
 };

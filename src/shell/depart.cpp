@@ -111,6 +111,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.aiguilles()->CompterExercice();
         ouvrir(ecrans_.aiguilles());
     });
+
     // Who plays, top left where the background is free, and their progress
     // beside the notebook: both appear only where children are kept.
     constexpr QRect placeJoueur(6, 4, 180, 34);
@@ -138,7 +139,6 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         r_.SonClic();
         emit mesProgres();
     });
-
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
     // The class's teacher may want no child to quit by accident.
@@ -153,7 +153,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // The keyboard goes through the drawings row by row, then "SORTIE";
     // Escape does nothing here, so that nobody quits by accident. Coming
     // back from an activity, the focus is on the drawing that opened it.
-    // Who plays and their progress come after: the drawings keep their
+    // Who plays and their progress come last: the drawings keep their
     // places in the order.
     setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer"}, {"fin"}, {"mesprogres"}, {"joueur"}});
     setRestoresFocus(true);

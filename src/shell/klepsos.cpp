@@ -183,7 +183,8 @@ bool Klepsos::demarrer(QString* erreur)
         r_.registre = &session_->registre();
         r_.preferences = &session_->preferences();
         connect(depart_, &Depart::changerJoueur, this, [this] {
-            quiJoue()->showScreen();
+            quiJoue()->setRetourPossible(true);
+            joueurs_->showScreen();
             depart_->hide();
         });
         connect(depart_, &Depart::mesProgres, this, &Klepsos::ouvrirProgres);
@@ -317,6 +318,7 @@ QuiJoue* Klepsos::quiJoue()
             jouerSansNom();
             versDepart();
         });
+        connect(joueurs_, &QuiJoue::retour, this, versDepart);
     }
     return joueurs_;
 }

@@ -61,6 +61,9 @@ private slots:
         Banc& b = a.b;
         QVERIFY(b.demarrer());
         QVERIFY(b.ecranNomme("joueurs")->isVisible() && !b.ecranNomme("depart")->isVisible());
+        // Someone must be chosen first.
+        b.taper("Esc");
+        QVERIFY(b.ecranNomme("joueurs")->isVisible());
         QVERIFY(boutonNomme(b, "Zoé"));
         Banc::cliquer(boutonNomme(b, "Léa"));
         QVERIFY(b.ecranNomme("depart")->isVisible());
@@ -83,6 +86,10 @@ private slots:
         b.taper("Esc");
         QVERIFY(b.ecranNomme("depart")->isVisible());
 
+        // Changing one's mind: back with Escape, still Léa.
+        Banc::cliquer(b.trouver<QWidget>("depart", "joueur"));
+        b.taper("Esc");
+        QCOMPARE(premiereLigne(b), "Bonjour Léa !");
         // A new child adds their name; a wrong one is refused on the screen.
         Banc::cliquer(b.trouver<QWidget>("depart", "joueur"));
         auto* champ = b.trouver<QLineEdit>("joueurs", "nouveau");
