@@ -292,17 +292,20 @@ ListeEnfants enfants(const QString& racine)
     return l;
 }
 
-QStringList fichiersHistorique(const QString& classe, const QString& local, const QString& poste,
-                               const QString& cle)
+namespace {
+
+// The histories of one folder (relative to both stores): this computer's
+// from the local store, the others' from the class folder.
+QStringList historiquesDe(const QString& classe, const QString& local, const QString& poste, const QString& relatif)
 {
     QStringList f;
-    const QString propre = QStringLiteral("%1/%2/%3").arg(joueurs, cle, nomFichierHistorique(poste));
+    const QString propre = relatif + QLatin1Char('/') + nomFichierHistorique(poste);
     if (QFileInfo(QDir(local).filePath(propre)).isFile())
         f << QDir(local).filePath(propre);
     if (classe.isEmpty())
         return f;
-    const QString dossier = QDir(classe).filePath(joueurs + QLatin1Char('/') + cle);
-    if (!cleValide(cle) || !dossierSur(dossier, classe))
+    const QString dossier = QDir(classe).filePath(relatif);
+    if (!dossierSur(dossier, classe))
         return f;
     const auto entrees = QDir(dossier).entryInfoList({QStringLiteral("*") + suffixe}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo& fi : entrees) {
@@ -312,6 +315,19 @@ QStringList fichiersHistorique(const QString& classe, const QString& local, cons
             f << fi.filePath();
     }
     return f;
+}
+
+}  // namespace
+
+QStringList fichiersHistorique(const QString& classe, const QString& local, const QString& poste,
+                               const QString& cle)
+{
+    return cleValide(cle) ? historiquesDe(classe, local, poste, joueurs + QLatin1Char('/') + cle) : QStringList();
+}
+
+QStringList fichiersAnonymes(const QString& classe, const QString& local, const QString& poste)
+{
+    return historiquesDe(classe, local, poste, anonyme);
 }
 
 Envoi synchroniser(const QString& local, const QString& classe, const QString& poste)

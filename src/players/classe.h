@@ -52,6 +52,9 @@ ListeEnfants enfants(const QString& racine);
 QStringList fichiersHistorique(const QString& classe, const QString& local, const QString& poste,
                                const QString& cle);
 
+// The same for the answers given with no name.
+QStringList fichiersAnonymes(const QString& classe, const QString& local, const QString& poste);
+
 // What one pass of sending left.
 struct Envoi {
     bool joignable = false;   // the class folder was there and took what it was given

@@ -113,7 +113,7 @@ bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
 {
     if (lieux.classe.isEmpty())
         return exporterDepot(lieux.local, fichier, erreur);
-    QStringList chemins;
+    QStringList chemins = classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste);
     for (const Joueur& j : classe::enfants(lieux.classe).enfants)
         chemins << classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle);
     const QByteArray csv = exporterCsv(lireHistoriques(chemins).lignes);

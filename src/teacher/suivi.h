@@ -61,6 +61,6 @@ struct DetailEnfant {
 };
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
 
-// Every answer of the class (of this computer without a class folder) as
+// Every answer of the class, named or not (of this computer without a class folder), as
 // the history's CSV. False, with a French message, when it cannot be written.
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);

@@ -169,6 +169,10 @@ private slots:
             QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
             repondre(l.classe, n, autre, 10);
         }
+        QFile anonyme(QStringLiteral("%1/anonyme/%2.hist").arg(l.classe, autre));
+        QVERIFY(QDir().mkpath(QFileInfo(anonyme).path()) && anonyme.open(QIODevice::WriteOnly));
+        anonyme.write(ecrireLigne({QDateTime::currentDateTime(), {}, QStringLiteral("montre"), {}, {}, {}, false}));
+        anonyme.close();
         QString erreur;
         QVERIFY(ecrireRapport(l, t.filePath(QStringLiteral("r.pdf")), &erreur));
         QProcess p;
@@ -199,7 +203,7 @@ private slots:
         QCOMPARE(lancer({QStringLiteral("--exporter"), t.filePath(QStringLiteral("x.csv")), QStringLiteral("--classe"), l.classe}), 0);
         QFile csv(t.filePath(QStringLiteral("x.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
-        QCOMPARE(csv.readAll().count('\n'), 1 + 3 * 10);
+        QCOMPARE(csv.readAll().count('\n'), 1 + 3 * 10 + 1);
     }
 };
 
