@@ -207,9 +207,9 @@ cp -r "$(dirname "$KLEPSOS")/datas" "$poste/datas"
 rm -rf "$poste/datas/joueurs" "$poste/datas/anonyme"
 enfant=("$poste/klepsos" --classe "$classe" "${options_fenetre[@]}")
 enseignant=("$poste/klepsos" --enseignant --classe "$classe")
-# The first start shows the start screen; its sending, at once on its own
-# thread, brings the class's children, and "Qui joue ?" opens from then on.
-lancer chauffe-classe klepsos depart "${enfant[@]}"
+# A first run, ended as a computer is shut down, has its sending bring the
+# class's children: "Qui joue ?" opens from then on.
+QT_QPA_PLATFORM=offscreen timeout 5 "${enfant[@]}" >/dev/null 2>&1 || true
 lancer chauffe-classe klepsos joueurs "${enfant[@]}"
 lancer chauffe-classe klepsos graphique "${enseignant[@]}"
 for _ in $(seq "$RUNS"); do

@@ -170,7 +170,9 @@ int main(int argc, char* argv[])
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
         envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
         registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
-        envoi->lancer();
+        // The first sending waits for the start screen: the two cores are
+        // the first paint's until then.
+        QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);
     }
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
