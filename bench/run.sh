@@ -45,6 +45,9 @@ if [ -z "${KLEPSOS_BENCH_INNER:-}" ]; then
 fi
 
 KLEPSOS=${KLEPSOS:-$BUILD_DIR/klepsos}
+# Children named in a run of that build would open "Qui joue ?" first.
+[ -d "$(dirname "$KLEPSOS")/datas/joueurs" ] &&
+    { echo "$(dirname "$KLEPSOS")/datas/joueurs: children were named in this build; remove it to measure" >&2; exit 1; }
 NUE=$BUILD_DIR/bench/bench_fenetre_nue
 SONDE=$(realpath "$BUILD_DIR/bench/libbench_sonde.so")
 HISTORIQUES=$BUILD_DIR/bench/bench_historiques

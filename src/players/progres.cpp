@@ -187,4 +187,8 @@ void Progres::afficher(const Bilan& b, const std::optional<QString>& prenom)
 {
     titre_->setText(prenom ? QStringLiteral("Les progrès de %1").arg(*prenom) : QStringLiteral("Mes progrès"));
     tableau_->afficher(b);
+    // The screen takes the focus when shown: a screen reader says its name
+    // and the summary at once.
+    setAccessibleName(titre_->text());
+    setAccessibleDescription(tableau_->accessibleDescription());
 }

@@ -19,6 +19,8 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     mkdir -p "$work/app"
     cp "$program" "$work/app/klepsos"
     cp -r "$datas" "$work/app/datas"
+    # Children named in a run of the build tree would open "Qui joue ?" first.
+    rm -rf "$work/app/datas/joueurs" "$work/app/datas/anonyme"
     score 5 2 > "$work/app/datas/18"
     rerun_in_x "$work" 150 "$0" "$work/app/klepsos" "$work/app/datas"
     exit 0
