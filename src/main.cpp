@@ -153,23 +153,27 @@ int main(int argc, char* argv[])
                                                   "il joue sans prénom.\n").arg(racine);
     }
 
+    // With a class folder, this computer's answers are sent to it in the
+    // background: each one asks for a sending soon after.
+    std::unique_ptr<EnvoiEnFond> envoi;
+    std::unique_ptr<RegistreClasse> registreClasse;
+    if (!lieux.classe.isEmpty()) {
+        envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
+        registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
+    }
+
     Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
-    klepsos.utiliserJoueurs(joueurs, joueur);
+    klepsos.utiliserJoueurs(joueurs, joueur, registreClasse.get());
     // A teacher may want the hour hands to move on with the minutes, as on a real clock.
     klepsos.routines().aiguille_heures_reelle =
         reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
-    // A class folder: its settings followed, this computer's answers sent
-    // to it in the background.
-    std::unique_ptr<EnvoiEnFond> envoi;
-    std::unique_ptr<RegistreClasse> registreClasse;
+    // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
         const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
         klepsos.routines().sons_coupes = consignes.sonsCoupes;
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
-        envoi = std::make_unique<EnvoiEnFond>(lieux.local, lieux.classe, lieux.poste);
-        registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);
@@ -190,10 +194,6 @@ int main(int argc, char* argv[])
         montrerErreur(erreur, arret);
         return 1;
     }
-    // Start-up pointed the answers at the history; each one now also asks
-    // for a sending soon after.
-    if (registreClasse)
-        klepsos.routines().registre = registreClasse.get();
     const int fin = app.exec();
     // The last answers, written, then sent if the folder is there.
     if (envoi) {

@@ -180,7 +180,7 @@ bool Klepsos::demarrer(QString* erreur)
     static_cast<Compteurs&>(r_) = score::charger(r_.fichierScore);
     dejaSauves_ = r_;
     if (session_) {
-        r_.registre = &session_->registre();
+        r_.registre = registreJoueurs_;
         r_.preferences = &session_->preferences();
         connect(depart_, &Depart::changerJoueur, this, [this] {
             quiJoue()->setRetourPossible(true);
@@ -289,10 +289,12 @@ void Klepsos::quitter()
     emit finished();
 }
 
-void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande)
+void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande,
+                              RegistreReponses* registre)
 {
     session_ = &session;
     demande_ = demande;
+    registreJoueurs_ = registre ? registre : &session.registre();
 }
 
 QuiJoue* Klepsos::quiJoue()

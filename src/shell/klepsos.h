@@ -89,8 +89,11 @@ public:
     // The children's store of this run, before demarrer(): answers are
     // recorded in it, and "Qui joue ?" opens first when children are known
     // and none is asked for. Without it the program keeps the shared score
-    // only, as it always did.
-    void utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande);
+    // only, as it always did. `registre`, when given, takes the answers in
+    // the history's place and passes them on to it (a class folder's
+    // sending).
+    void utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande,
+                         RegistreReponses* registre = nullptr);
     QuiJoue* quiJoue();
     Progres* progres();
     // From now on that child plays: their counters, their greeting.
@@ -127,6 +130,7 @@ private:
     EcranAiguilles* aiguilles_ = nullptr;
     QWidget* divers_ = nullptr;
     SessionJoueurs* session_ = nullptr;
+    RegistreReponses* registreJoueurs_ = nullptr;
     std::optional<Joueur> demande_;
     QuiJoue* joueurs_ = nullptr;
     Progres* progres_ = nullptr;

@@ -63,4 +63,16 @@ for n in 8:INT 9:HUP; do
     start; answer "$PID"; kill -"${n#*:}" "$PID"; wait_exit "$PID" 15
     expect "${n%:*}" $((${n%:*} - 3)) "after SIG${n#*:}"
 done
-echo "PASS: every copy's answers are in the score"
+
+# A child of a class: the answer reaches the class folder within seconds, while the child
+# plays on, and never the shared score.
+mkdir -p "$datas/../classe"
+"$program" --fenetre --classe "$datas/../classe" --joueur Léa > /dev/null 2>&1 &
+PID=$!
+windows[$PID]=$(timeout 20 xdotool search --sync --onlyvisible --pid "$PID" | head -n 1) || die "no window"
+answer "$PID"
+for _ in $(seq 20); do grep -rqa $'\tLéa\tminutes_dans_heures\t' "$datas/../classe/joueurs" && break; sleep 0.5; done
+grep -rqa $'\tLéa\tminutes_dans_heures\t' "$datas/../classe/joueurs" || die "the child's answer is not in the class folder"
+kill -TERM "$PID"; wait_exit "$PID" 15
+expect 9 6 "after a child's answer"
+echo "PASS: every copy's answers are in the score, a child's in the class folder"
