@@ -10,17 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "echec.h"
 #include "players/historique.h"
-
-namespace {
-
-[[noreturn]] void echec(const char* quoi, const QByteArray& entree)
-{
-    std::fprintf(stderr, "%s, input %s\n", quoi, entree.toHex().constData());
-    std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

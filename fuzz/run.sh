@@ -34,6 +34,8 @@ fuzz() {
 }
 
 # The time is shared: the score and settings readers are small, the history reader larger.
-fuzz fuzz_score fuzz/seeds.txt 64 $((SECONDS_MAX / 4))
-fuzz fuzz_reglages fuzz/seeds_reglages.txt 512 $((SECONDS_MAX / 6))
-fuzz fuzz_historique fuzz/seeds_historique.txt 8192 $((SECONDS_MAX - SECONDS_MAX / 4 - SECONDS_MAX / 6))
+# Each gets a second at least: libFuzzer takes 0 for no limit at all.
+part() { local s=$((SECONDS_MAX * $1 / 12)); echo $((s > 0 ? s : 1)); }
+fuzz fuzz_score fuzz/seeds.txt 64 "$(part 3)"
+fuzz fuzz_reglages fuzz/seeds_reglages.txt 512 "$(part 2)"
+fuzz fuzz_historique fuzz/seeds_historique.txt 8192 "$(part 7)"

@@ -191,4 +191,17 @@ void drawDial(QPainter &p, QPointF centre, const DialStyle &s)
     p.restore();
 }
 
+// Pastel screen: gradient, thin frame, confetti on the edges.
+void drawPastelScreen(QPainter &p, const QRectF &area, QColor top, QColor bottom, QColor frame,
+                      const QList<QColor> &confetti, quint32 seed, const QList<QRectF> &keepClear)
+{
+    fillGradient(p, area, top, bottom);
+    p.save();
+    p.setPen(QPen(frame, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(area.adjusted(3, 3, -3, -3), 10, 10);
+    p.restore();
+    drawEdgeConfetti(p, area.adjusted(3, 3, -3, -3), confetti, seed, keepClear);
+}
+
 } // namespace gen

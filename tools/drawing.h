@@ -77,4 +77,8 @@ void drawDial(QPainter &p, QPointF centre, const DialStyle &style);
 // Point at `radius` from `centre` in the direction of minute `minute` (0 = up).
 QPointF dialPoint(QPointF centre, qreal radius, qreal minute);
 
+// Pastel screen: gradient, thin frame, confetti on the edges, away from keepClear.
+void drawPastelScreen(QPainter &p, const QRectF &area, QColor top, QColor bottom, QColor frame,
+                      const QList<QColor> &confetti, quint32 seed, const QList<QRectF> &keepClear = {});
+
 } // namespace gen

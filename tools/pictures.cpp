@@ -156,18 +156,6 @@ void drawReturnPlate(QPainter &p, const QRectF &label, QColor border)
     drawPlate(p, label.adjusted(-2, -2, 2, 2), kPlateFace, border);
 }
 
-// Pastel screen: gradient, thin frame, confetti on the edges.
-void drawPastelScreen(QPainter &p, const QRectF &area, QColor top, QColor bottom, QColor frame,
-                      const QList<QColor> &confetti, quint32 seed, const QList<QRectF> &keepClear)
-{
-    fillGradient(p, area, top, bottom);
-    p.save();
-    p.setPen(QPen(frame, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(area.adjusted(3, 3, -3, -3), 10, 10);
-    p.restore();
-    drawEdgeConfetti(p, area.adjusted(3, 3, -3, -3), confetti, seed, keepClear);
-}
 
 // "Klepsos" in cheerful letters, each with a white halo.
 void drawTitle(QPainter &p, QPointF centre, const QString &text)

@@ -21,20 +21,6 @@ QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p)
     return image;
 }
 
-// Gradient, thin rounded frame and confetti along the edges, as the other screens.
-void pastel(QPainter &p, QColor top, QColor bottom, QColor frame, const QList<QColor> &confetti, quint32 seed,
-            const QList<QRectF> &keepClear)
-{
-    const QRectF area(0, 0, 640, 480);
-    fillGradient(p, area, top, bottom);
-    p.save();
-    p.setPen(QPen(frame, 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(area.adjusted(3, 3, -3, -3), 10, 10);
-    p.restore();
-    drawEdgeConfetti(p, area.adjusted(3, 3, -3, -3), confetti, seed, keepClear);
-}
-
 void bar(QPainter &p, const QRectF &r, QColor fill)
 {
     p.save();
@@ -91,7 +77,7 @@ QImage playersScreen(qreal scale)
 {
     QPainter p;
     QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
-    pastel(p, QColor(236, 246, 255), QColor(250, 244, 255), QColor(160, 180, 235),
+    drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(236, 246, 255), QColor(250, 244, 255), QColor(160, 180, 235),
            {QColor(150, 185, 240), QColor(255, 190, 120), QColor(200, 160, 240)}, 29,
            {QRectF(10, 440, 190, 36), QRectF(545, 444, 90, 36)});
     // Two little faces beside the question.
@@ -124,7 +110,7 @@ QImage progressScreen(qreal scale)
     QPainter p;
     QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
     const QRectF plate(552, 459, 77, 19);
-    pastel(p, QColor(255, 250, 230), QColor(255, 244, 236), QColor(240, 200, 120),
+    drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(255, 250, 230), QColor(255, 244, 236), QColor(240, 200, 120),
            {QColor(255, 200, 80), QColor(120, 200, 120), QColor(240, 150, 150)}, 30, {plate});
     progressPicture(p, QPointF(12, 6), 0.5);
     progressPicture(p, QPointF(572, 6), 0.5);
