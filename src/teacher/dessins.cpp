@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dessins.h"
 
+#include <cmath>
+
 #include <QLocale>
 #include <QPainter>
 #include <algorithm>
@@ -97,8 +99,9 @@ void dessinerProgres(QPainter& p, const QRectF& zone, const QList<Semaine>& sema
     const qreal pas = graphe.width() / semaines.size();
     const qreal large = std::max<qreal>(pas * 0.75, 0.5);
     const QLocale fr(QLocale::French, QLocale::France);
-    // Dates under at most a dozen columns, evenly spread.
-    const qsizetype tous = std::max<qsizetype>(1, (semaines.size() + 11) / 12);
+    // Dates under at most a dozen columns, evenly spread, never closer than
+    // a date's width.
+    const qsizetype tous = std::max({qsizetype(1), (semaines.size() + 11) / 12, qsizetype(std::ceil(px * 6.5 / pas))});
     for (qsizetype i = 0; i < semaines.size(); ++i) {
         const Semaine& s = semaines[i];
         const qreal x = graphe.left() + i * pas + (pas - large) / 2;
