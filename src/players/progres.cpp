@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "progres.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -158,8 +160,12 @@ void TableauProgres::paintEvent(QPaintEvent*)
     for (const QString& id : bilan_.aTravailler)
         titres << titreActivite(id);
     p.setPen(couleur::noir);
-    const QString texte = titres.isEmpty() ? QStringLiteral("Bravo, continue comme ça !")
-                                           : QStringLiteral("À travailler : ") + titres.join(QStringLiteral(", "));
+    // Praise only for a child who has played.
+    const bool rienJoue = std::all_of(bilan_.activites.cbegin(), bilan_.activites.cend(),
+                                      [](const BilanActivite& a) { return a.total() == 0; });
+    const QString texte = !titres.isEmpty() ? QStringLiteral("À travailler : ") + titres.join(QStringLiteral(", "))
+                          : rienJoue        ? QStringLiteral("Joue pour voir tes progrès !")
+                                            : QStringLiteral("Bravo, continue comme ça !");
     // As large as fits on one line; on two, smaller, when the titles are long.
     const QRectF dedans = pied.adjusted(10, 0, -10, 0);
     for (int t : {taille::p12, taille::p9}) {
