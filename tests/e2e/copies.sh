@@ -16,11 +16,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     need_commands xvfb-run xauth xdotool timeout
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    mkdir -p "$work/app"
-    cp "$program" "$work/app/klepsos"
-    cp -r "$datas" "$work/app/datas"
-    # Children named in a run of the build tree would open "Qui joue ?" first.
-    rm -rf "$work/app/datas/joueurs" "$work/app/datas/anonyme"
+    copy_program "$work" "$program" "$datas"
     score 5 2 > "$work/app/datas/18"
     rerun_in_x "$work" 150 "$0" "$work/app/klepsos" "$work/app/datas"
     exit 0

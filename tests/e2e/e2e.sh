@@ -20,11 +20,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     need_commands xvfb-run xauth xdotool import identify compare faketime timeout
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    mkdir -p "$work/app"
-    cp "$program" "$work/app/klepsos"
-    cp -r "$datas" "$work/app/datas"
-    # Children named in a run of the build tree would open "Qui joue ?" first.
-    rm -rf "$work/app/datas/joueurs" "$work/app/datas/anonyme"
+    copy_program "$work" "$program" "$datas"
     printf "$score_bytes" > "$work/app/datas/18"
     printf "$score_after" > "$work/expected-score"
     # An old date, so that a rewrite of the score is seen.

@@ -27,6 +27,15 @@ rerun_in_x() {
         timeout --kill-after=5 "$seconds" xvfb-run -a -s "-screen 0 ${X_SCREEN:-1024x768}x24" bash "$@"
 }
 
+# usage: copy_program WORK PROGRAM DATAS: the program and its datas copied into WORK/app, as a
+# user's folder, without children named in a run of the build tree (they open "Qui joue ?" first).
+copy_program() {
+    mkdir -p "$1/app"
+    cp "$2" "$1/app/klepsos"
+    cp -r "$3" "$1/app/datas"
+    rm -rf "$1/app/datas/joueurs" "$1/app/datas/anonyme"
+}
+
 # usage: wait_window PATTERN SECONDS: prints the id of the visible window so named.
 wait_window() {
     local id
