@@ -66,6 +66,16 @@ void boutonsFrancais(QDialogButtonBox* b)
         annuler->setText(QStringLiteral("Annuler"));
 }
 
+// "OK" and "Annuler" in French, accepting and rejecting the dialog.
+QDialogButtonBox* boutonsOkAnnuler(QDialog& d)
+{
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    boutonsFrancais(boutons);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    return boutons;
+}
+
 std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, const QString& texte, const QString& initial)
 {
     QInputDialog d(parent);
@@ -370,11 +380,7 @@ void Enseignant::collerListe()
     texte->setObjectName(QStringLiteral("liste"));
     texte->setAccessibleName(QStringLiteral("Prénoms, un par ligne"));
     l->addWidget(texte);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    boutonsFrancais(boutons);
-    l->addWidget(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    l->addWidget(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
     QStringList refus;
@@ -491,11 +497,7 @@ void Enseignant::reglerClasse()
     f->addRow(sons);
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    boutonsFrancais(boutons);
-    f->addRow(boutons);
-    connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
+    f->addRow(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
     r.sonsCoupes = sons->isChecked();
