@@ -163,7 +163,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // back from an activity, the focus is on the drawing that opened it.
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels", "journee"}, {"montre", "exos", "placer"}, {"fin"}, {"mesprogres"}, {"joueur"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"}, {"joueur"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,

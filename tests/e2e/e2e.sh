@@ -84,7 +84,7 @@ alive "$pid" "after closing the about window"
 expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$scene" 640x480 23 10 "${pictures[@]}"
 
 # Keys only: open the exercises, one step up (1 mn: never the answer), judge it,
-# Escape (the focus is back on the drawing), then past "Placer les aiguilles"
+# Escape (the focus is back on the drawing), then past "Placer les aiguilles" and "La journée"
 # to "SORTIE" and quit.
 xdotool key --delay 150 Tab Tab Tab Tab Tab Return
 expect_screen "$shots/$(printf %02d $((step + 2)))-exercices-clavier.png" "$scene" 640x480 25 10 "${pictures[@]}"
@@ -92,5 +92,5 @@ xdotool key --delay 150 Tab Up Tab Return
 alive "$pid" "after answering from the keyboard"
 xdotool key --delay 150 Escape
 expect_screen "$shots/$(printf %02d $((step + 3)))-depart-clavier.png" "$scene" 640x480 23 10 "${pictures[@]}"
-xdotool key --delay 150 Tab Tab Return
+xdotool key --delay 150 Tab Tab Tab Return
 wait_exit "$pid" 15
