@@ -154,9 +154,12 @@ struct EcranJournee::Section {
         setTextColor(enonce, couleur::bleu);
     }
 
+    // The three clocks to choose from, in the place of the clock to read
+    // and its moment (the statement says the time).
     void montrerCadrans(bool oui)
     {
         horloge->setVisible(!oui);
+        moment->setVisible(!oui);
         for (HorlogeAiguilles* c : cadrans)
             c->setVisible(oui);
     }
@@ -413,8 +416,8 @@ void EcranJournee::questionMatin()
                              + QStringLiteral(".\nQuelle horloge montre cette heure ?"));
     } else {
         s.horloge->setMinutes(tMatin_);
-        s.enonce->setCaption(QStringLiteral("L'horloge montre une heure ") + deMoment(journee::moment(tMatin_))
-                             + QStringLiteral(".\nÉcrivez-la comme une horloge numérique."));
+        s.enonce->setCaption(QStringLiteral("Écrivez comme une horloge\nnumérique cette heure\n")
+                             + deMoment(journee::moment(tMatin_)) + QLatin1Char('.'));
     }
     montrerMoment(0, tMatin_);
 }

@@ -255,7 +255,7 @@ private slots:
         // Second round, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
         for (const char* s : {"encore_matin", "encore_mots", "encore_duree"})
             b.clic(s);
-        QCOMPARE(b.texte("enonce_matin"), "L'horloge montre une heure de la nuit.\nÉcrivez-la comme une horloge numérique.");
+        QCOMPARE(b.texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
         QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
         b.clic("verifier_matin");  // the spinners not moved: nothing judged
         QVERIFY(!b.visible("encore_matin"));
