@@ -143,6 +143,7 @@ void EcranAiguilles::nouvelleQuestion()
     const bool secondes = niveauQuestion_ == aiguilles::Niveau::AvecSecondes;
     horloge_->setAvecSecondes(secondes);
     question_ = aiguilles::tirer(r_.hasard, niveauQuestion_, horloge_->minutes());
+    protocole_->fixerNiveau(aiguilles::cle(niveauQuestion_));
     secondesQuestion_ = secondes ? aiguilles::tirerSecondes(r_.hasard) : 0;
     enonce_->setFont(uiFont(taille::p13));
     enonce_->setCaption(placer::enonce(demande()));

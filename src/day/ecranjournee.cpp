@@ -147,6 +147,7 @@ struct EcranJournee::Section {
     void ouvrir()
     {
         protocole->ouvrir();
+        protocole->fixerNiveau(clesNiveaux[niveau()]);
         choisi = -1;
         for (HorlogeAiguilles* c : cadrans)
             c->setChoisie(false);

@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(e.sons.played.last(), "1.vic");
         QVERIFY(e.visible("encore_aiguilles") && !e.visible("verifier_aiguilles"));
         QVERIFY(!e.horloge()->solution());
-        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles|Placer 3 h 0 mn|3 h 0 mn|3 h 0 mn|oui"});
+        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles@heures|Placer 3 h 0 mn|3 h 0 mn|3 h 0 mn|oui"});
         e.verifierCompte(1, 1, 0);
         QCOMPARE(e.texte("score"), Banc::ligneScore(1, 1, 0));
         // The hands stay while the verdict is on view.
@@ -192,7 +192,7 @@ private slots:
         // 12 h 15 for 3 h: the hands swapped.
         QVERIFY(e.texte("enonce_aiguilles").endsWith(
             "en clair.\nAttention : la petite aiguille montre les heures, la grande aiguille montre les minutes."));
-        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles|Placer 3 h 0 mn|12 h 15 mn|3 h 0 mn|non"});
+        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles@heures|Placer 3 h 0 mn|12 h 15 mn|3 h 0 mn|non"});
         e.verifierCompte(1, 0, 1);
         // The next question, at quarters, the clock left where it was.
         e.taperDoigt("encore_aiguilles");
@@ -255,7 +255,7 @@ private slots:
         QCOMPARE(a->text(QAccessible::Description), "4 h 45 mn 30 s");
         e.clic("verifier_aiguilles");
         QVERIFY(e.texte("enonce_aiguilles").startsWith("Bravo ! L'horloge indique bien 4 h 45 mn 30 s."));
-        QCOMPARE(e.registre.lignes.last(), "placer_aiguilles|Placer 4 h 45 mn 30 s|4 h 45 mn 30 s|4 h 45 mn 30 s|oui");
+        QCOMPARE(e.registre.lignes.last(), "placer_aiguilles@secondes|Placer 4 h 45 mn 30 s|4 h 45 mn 30 s|4 h 45 mn 30 s|oui");
     }
 
     void legendeAuDoigt()

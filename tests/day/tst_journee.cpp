@@ -273,12 +273,12 @@ private slots:
         b.clic("verifier_duree");
         QCOMPARE(b.texte("verdict_duree"), "Erreur, c'est 15 h : 14 h + 1 h = 15 h.");
         QCOMPARE(registre.lignes, (QStringList{
-            "matin_apres_midi|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
-            "mots_heure|Horloge 3 h 45 mn en mots|4 heures moins le quart|4 heures moins le quart|oui",
-            "probleme_duree|Le film commence à 14 h 35 et dure 1 h. À quelle heure finit-il ?|15 h 35|15 h 35|oui",
-            "matin_apres_midi|Horloge 12 h 0 mn de la nuit|0 h|0 h|oui",
-            "mots_heure|Horloge 12 h 0 mn en mots|1 heure|minuit|non",
-            "probleme_duree|Le film commence à 14 h et dure 1 h. À quelle heure finit-il ?|14 h 05|15 h|non"}));
+            "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
+            "mots_heure@quarts|Horloge 3 h 45 mn en mots|4 heures moins le quart|4 heures moins le quart|oui",
+            "probleme_duree@heures_entieres|Le film commence à 14 h 35 et dure 1 h. À quelle heure finit-il ?|15 h 35|15 h 35|oui",
+            "matin_apres_midi@quarts|Horloge 12 h 0 mn de la nuit|0 h|0 h|oui",
+            "mots_heure@quarts|Horloge 12 h 0 mn en mots|1 heure|minuit|non",
+            "probleme_duree@heures_entieres|Le film commence à 14 h et dure 1 h. À quelle heure finit-il ?|14 h 05|15 h|non"}));
         b.verifierCompte(6, 3, 3);
 
         // A level chosen by a finger's tap or a click is remembered.
