@@ -3,14 +3,15 @@
 # The dial of "Placer les aiguilles" as a screen reader hears it over AT-SPI (as Orca does):
 # its name, and the time it shows in its description, followed as a key turns the hands.
 #
+# Debian's own Python, which has the bindings, whatever python3 comes first on the PATH.
 # usage: atspi.sh <klepsos executable> <datas folder>
 set -euo pipefail
 source "$(dirname "$0")/../e2e/x11.sh"
 
 [ $# -eq 2 ] || die "usage: $0 <klepsos executable> <datas folder>"
 if [ -z "${KLEPSOS_IN_X:-}" ]; then
-    need_commands xvfb-run xauth xdotool dbus-run-session python3
-    python3 -c 'import pyatspi' 2>/dev/null || die "python3-pyatspi is missing"
+    need_commands xvfb-run xauth xdotool dbus-run-session
+    /usr/bin/python3 -c "import pyatspi" 2>/dev/null || die "python3-pyatspi is missing"
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     copy_program "$work" "$1" "$2"
@@ -24,7 +25,8 @@ fi
 launcher=$!
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" --fenetre > "$TMPDIR/klepsos.log" 2>&1 &
 pid=$!
-trap 'kill -9 "$pid" "$launcher" 2>/dev/null || true' EXIT
+# The accessibility bus the launcher started goes with it.
+trap 'kill -9 "$pid" $(pgrep -P "$launcher") "$launcher" 2>/dev/null || true' EXIT
 window_place "$(wait_window '^Klepsos$' 20)"
 # "Placer les aiguilles", then the keyboard on the dial.
 click 578 302
@@ -33,7 +35,7 @@ xdotool key --delay 150 Tab
 
 # usage: heard EXPECTED: the showing dial's "name|description" over AT-SPI, within 10 s.
 heard() {
-    python3 - "$1" <<'PY' || die "the dial is not heard as '$1'"
+    /usr/bin/python3 - "$1" <<'PY' || die "the dial is not heard as '$1'"
 import sys, time, pyatspi
 want, got = sys.argv[1], None
 for _ in range(50):
@@ -52,6 +54,6 @@ sys.exit(1)
 PY
 }
 heard "Horloge|12 h 0 mn"
-xdotool key --delay 150 Up Up PgUp
+xdotool key --delay 150 Up Up Prior
 heard "Horloge|1 h 2 mn"
 alive "$pid" "after the keys"

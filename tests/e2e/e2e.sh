@@ -35,7 +35,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     exit 0
 fi
 
-pictures=("$datas"/21 "$datas"/23 "$datas"/25 "$datas"/26 "$datas"/28 "$datas"/aiguilles)
+pictures=("$datas"/21 "$datas"/23 "$datas"/25 "$datas"/26 "$datas"/28 "$datas"/aiguilles "$datas"/journee)
 
 faketime -f '@2026-12-05 09:05:07' "$program" > "$shots/klepsos.log" 2>&1 &
 pid=$!
@@ -71,6 +71,7 @@ astuces 107 150 21 590 468
 exercices 437 360 25 591 470
 jeux_dates 80 370 28 590 468
 aiguilles 578 302 aiguilles 590 468
+journee 336 270 journee 590 468
 STEPS
 
 # The about window lies over the start screen, centred on the scene at 23,69;
