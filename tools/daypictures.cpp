@@ -192,10 +192,10 @@ QImage dayScreen(qreal scale)
     const QRectF plate(552, 459, 77, 19);
     QList<QRectF> columns;
     for (qreal x : {4.0, 216.0, 428.0})
-        columns << QRectF(x, 4, 208, 456);
+        columns << QRectF(x, 4, 208, 446);
     drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(236, 246, 255), QColor(255, 246, 232), QColor(150, 190, 240),
                      {QColor(255, 200, 90), QColor(150, 190, 245), QColor(240, 150, 190)}, 26,
-                     QList<QRectF>(columns) << plate << QRectF(6, 450, 420, 30));
+                     QList<QRectF>(columns) << plate << QRectF(6, 452, 420, 24));
     const QColor borders[] = {QColor(255, 180, 90), QColor(150, 190, 245), QColor(150, 210, 150)};
     for (int i = 0; i < 3; ++i) {
         drawPanel(p, columns[i], borders[i]);

@@ -18,11 +18,12 @@ namespace {
 // The three columns of the screen.
 constexpr int largeur = 204;
 constexpr int colonnes[] = {6, 218, 430};
-constexpr int hautEnonce = 30;
+constexpr int hautEnonce = 34;
 constexpr int hautReponse = 222;
 constexpr int hautVerifier = 280;
 constexpr int hautVerdict = 306;
-constexpr int hautNiveaux = 388;
+constexpr int hautNiveaux = 386;
+constexpr int pasNiveaux = 16;
 constexpr int nombreChoix = 3;
 constexpr int pasMinutes = 5;
 const QString attenteHeures = QStringLiteral("? h");
@@ -74,7 +75,7 @@ struct EcranJournee::Section {
         : ecran(e), x(colonnes[colonne]), activite(QString::fromLatin1(activite)),
           suffixe(QByteArray(suffixe)), clesNiveaux(cles)
     {
-        makeLabel(e, nomObjet("titre").constData(), {x, 6, largeur, 22},
+        makeLabel(e, nomObjet("titre").constData(), {x, 10, largeur, 22},
                   {uiFont(taille::p12), couleur::violet, Qt::AlignHCenter}, titre);
         enonce = makeLabel(e, nomObjet("enonce").constData(), {x, hautEnonce, largeur, 58},
                            {uiFont(taille::p9), couleur::bleu, Qt::AlignHCenter});
@@ -88,7 +89,7 @@ struct EcranJournee::Section {
         encore->setCursor(Qt::PointingHandCursor);
         encore->hide();
         niveaux = std::make_unique<ListeNiveaux>(e, QByteArray("niveau_") + suffixe + "_", cles, noms,
-                                                 QRect(x + 8, hautNiveaux, largeur - 8, 16), 17, taille::p8,
+                                                 QRect(x + 8, hautNiveaux, largeur - 8, pasNiveaux), pasNiveaux, taille::p8,
                                                  [this](int i) { choisirNiveau(i); });
     }
 
@@ -247,7 +248,7 @@ EcranJournee::EcranJournee(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     construireDuree();
 
     // Below the first two columns, beside the third one's levels.
-    score_ = makeLabel(this, "score", {10, 450, 410, 28}, {uiFont(taille::p8), couleur::rouge});
+    score_ = makeLabel(this, "score", {10, 444, 410, 26}, {uiFont(taille::p8), couleur::rouge});
     auto* retour = makeLabel(this, "retour", {552, 460, 78, 21}, {uiFont(taille::p8), couleur::noir},
                              QStringLiteral("RETOUR"));
     retour->setAlignment(Qt::AlignCenter);
