@@ -59,15 +59,15 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
         cles << aiguilles::cle(n);
         noms << aiguilles::nom(n);
     }
-    niveaux_ = std::make_unique<ListeNiveaux>(this, "niveau_", cles, noms, QRect(420, 122, 190, 24), 30,
+    niveaux_ = std::make_unique<ListeNiveaux>(this, "niveau_", cles, noms, QRect(420, 120, 190, 24), 26,
                                               taille::p12, [this](int i) { choisir(aiguilles::niveaux[size_t(i)]); });
 
-    verifier_ = makeLabel(this, "verifier_aiguilles", {420, 290, 180, 30},
+    verifier_ = makeLabel(this, "verifier_aiguilles", {420, 326, 180, 30},
                           {uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter | Qt::AlignVCenter},
                           QStringLiteral("Vérifier"));
     verifier_->setCursor(Qt::PointingHandCursor);
     // In the place of "Vérifier", which it replaces once the answer is judged.
-    encore_ = makeLabel(this, "encore_aiguilles", {420, 290, 180, 30},
+    encore_ = makeLabel(this, "encore_aiguilles", {420, 326, 180, 30},
                         {uiFont(taille::p13), couleur::violet, Qt::AlignHCenter | Qt::AlignVCenter},
                         QStringLiteral("Continuer"));
     encore_->setCursor(Qt::PointingHandCursor);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecranjournee.h"
 
+#include <QRegularExpression>
 #include <QSignalBlocker>
 
 #include "clock/aiguilles.h"
@@ -53,6 +54,13 @@ QString deMoment(journee::Moment m)
         break;
     }
     return QStringLiteral("du soir");
+}
+
+// A time never broken at the end of a line: "17 h 40" stays whole.
+QString insecable(const QString& s)
+{
+    static const QRegularExpression blanc(QStringLiteral("(?<=\\d) (?=h\\b|mn\\b)|(?<=\\bh) (?=\\d)"));
+    return QString(s).replace(blanc, QStringLiteral("\u00A0"));
 }
 
 QString phrase(const QString& s)
@@ -168,7 +176,7 @@ struct EcranJournee::Section {
 
     void ecrireVerdict(bool juste, const QString& texte)
     {
-        verdict->setCaption(texte);
+        verdict->setCaption(insecable(texte));
         setTextColor(verdict, juste ? couleur::bleu : couleur::rouge);
     }
 
@@ -533,7 +541,7 @@ void EcranJournee::questionDuree()
     probleme_ = durees::tirer(r_.hasard, durees::Niveau(s.niveau()));
     remettre(flecheHeureDuree_, heureDuree_, attenteHeures);
     remettre(flecheMinuteDuree_, minuteDuree_, attenteMinutes);
-    s.enonce->setCaption(durees::enonce(probleme_));
+    s.enonce->setCaption(insecable(durees::enonce(probleme_)));
 }
 
 void EcranJournee::jugerDuree()
