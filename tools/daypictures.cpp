@@ -15,16 +15,6 @@ const QColor kOutline(96, 64, 40);
 const QColor kSun(255, 206, 70);
 const QColor kMoon(255, 246, 200);
 
-QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p)
-{
-    QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(fill);
-    p.begin(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    return image;
-}
-
 void sun(QPainter &p, QPointF c, qreal r, QColor fill = kSun)
 {
     p.save();

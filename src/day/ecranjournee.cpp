@@ -104,12 +104,19 @@ struct EcranJournee::Section {
     // The section's control of that role: "enonce" gives "enonce_matin".
     QByteArray nomObjet(const QByteArray& role) const { return role + '_' + suffixe; }
 
-    // "Vérifier" gives way to "Continuer", and the spinners hide.
-    void protocoleAvec(Routines& r, QList<QWidget*> fleches, std::function<bool()> saisie)
+    // "Vérifier" judges and gives way to "Continuer", the spinners hide;
+    // "Continuer" asks the next question.
+    void protocoleAvec(QList<QWidget*> fleches, std::function<bool()> saisie, void (EcranJournee::*juger)(),
+                       void (EcranJournee::*question)())
     {
         fleches.prepend(verifier);
-        protocole = std::make_unique<ProtocoleReponse>(r, activite, encore, std::move(fleches), std::move(saisie),
-                                                       [this] { ecran->CompterExercice(); });
+        protocole = std::make_unique<ProtocoleReponse>(ecran->r_, activite, encore, std::move(fleches),
+                                                       std::move(saisie), [this] { ecran->CompterExercice(); });
+        QObject::connect(verifier, &ClickableLabel::clicked, ecran, juger);
+        QObject::connect(encore, &ClickableLabel::clicked, ecran, [this, question] {
+            ecran->r_.SonClic();
+            (ecran->*question)();
+        });
     }
 
     // A clock to read, and the moment of the day beside it.
@@ -214,22 +221,6 @@ struct EcranJournee::Section {
 
 namespace {
 
-QStringList clesDe(const QList<journee::Niveau>& niveaux)
-{
-    QStringList l;
-    for (const journee::Niveau& n : niveaux)
-        l << QString::fromLatin1(n.cle);
-    return l;
-}
-
-QStringList nomsDe(const QList<journee::Niveau>& niveaux)
-{
-    QStringList l;
-    for (const journee::Niveau& n : niveaux)
-        l << QString::fromUtf8(n.nom);
-    return l;
-}
-
 // An answer label and its spinner below it, the label rewritten as it turns.
 ClickableLabel* reponseAvecFleche(Routines& r, QWidget* e, const char* label, const char* fleche, QPoint at,
                                   int max, int pas, std::function<QString(int)> libelle, ArrowSpinner** sortie)
@@ -289,35 +280,40 @@ EcranJournee::EcranJournee(Routines& r, QWidget* parent) : Screen(parent), r_(r)
 
 EcranJournee::~EcranJournee() = default;
 
+std::unique_ptr<EcranJournee::Section> EcranJournee::sectionAHorloges(int colonne, const char* activite,
+                                                                      const char* suffixe, const QString& titre,
+                                                                      const QList<journee::Niveau>& niveaux)
+{
+    QStringList cles, noms;
+    for (const journee::Niveau& n : niveaux) {
+        cles << QString::fromLatin1(n.cle);
+        noms << QString::fromUtf8(n.nom);
+    }
+    auto s = std::make_unique<Section>(this, colonne, activite, suffixe, titre, cles, noms);
+    s->horlogeEtMoment();
+    s->cadransAChoisir();
+    return s;
+}
+
 void EcranJournee::construireMatin()
 {
-    matin_ = std::make_unique<Section>(this, 0, "matin_apres_midi", "matin", QStringLiteral("Matin ou après-midi ?"),
-                                       clesDe(journee::niveauxMatin), nomsDe(journee::niveauxMatin));
+    matin_ = sectionAHorloges(0, "matin_apres_midi", "matin", QStringLiteral("Matin ou après-midi ?"),
+                              journee::niveauxMatin);
     Section& s = *matin_;
-    s.horlogeEtMoment();
-    s.cadransAChoisir();
     heureMatin_ = reponseAvecFleche(r_, this, "heure_matin", "fleche_heure_matin", {s.x + 56, hautReponse}, 23, 1,
                                     [](int h) { return QStringLiteral("%1 h").arg(h); }, &flecheHeureMatin_);
     minuteMatin_ = reponseAvecFleche(r_, this, "minute_matin", "fleche_minute_matin", {s.x + 100, hautReponse}, 55,
                                      pasMinutes, deuxChiffres, &flecheMinuteMatin_);
-    s.protocoleAvec(r_, {flecheHeureMatin_, flecheMinuteMatin_}, [this] {
+    s.protocoleAvec({flecheHeureMatin_, flecheMinuteMatin_}, [this] {
         return matinVersCadran_ ? matin_->choisi >= 0
                                 : aQuitteAttente(heureMatin_, attenteHeures) && aQuitteAttente(minuteMatin_, attenteMinutes);
-    });
-    connect(s.verifier, &ClickableLabel::clicked, this, &EcranJournee::jugerMatin);
-    connect(s.encore, &ClickableLabel::clicked, this, [this] {
-        r_.SonClic();
-        questionMatin();
-    });
+    }, &EcranJournee::jugerMatin, &EcranJournee::questionMatin);
 }
 
 void EcranJournee::construireMots()
 {
-    mots_ = std::make_unique<Section>(this, 1, "mots_heure", "mots", QStringLiteral("Les mots de l'heure"),
-                                      clesDe(journee::niveauxMots), nomsDe(journee::niveauxMots));
+    mots_ = sectionAHorloges(1, "mots_heure", "mots", QStringLiteral("Les mots de l'heure"), journee::niveauxMots);
     Section& s = *mots_;
-    s.horlogeEtMoment();
-    s.cadransAChoisir();
     for (int i = 0; i < nombreChoix; ++i) {
         auto* l = makeLabel(this, s.nomObjet("phrase_" + QByteArray::number(i)).constData(),
                             {s.x + 2, hautReponse - 8 + 19 * i, largeur - 4, 18},
@@ -330,12 +326,7 @@ void EcranJournee::construireMots()
         for (int k = 0; k < phrases_.size(); ++k)
             setTextColor(phrases_[k], k == i ? couleur::magenta : couleur::noir);
     };
-    s.protocoleAvec(r_, {}, [this] { return mots_->choisi >= 0; });
-    connect(s.verifier, &ClickableLabel::clicked, this, &EcranJournee::jugerMots);
-    connect(s.encore, &ClickableLabel::clicked, this, [this] {
-        r_.SonClic();
-        questionMots();
-    });
+    s.protocoleAvec({}, [this] { return mots_->choisi >= 0; }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
 }
 
 void EcranJournee::construireDuree()
@@ -356,14 +347,9 @@ void EcranJournee::construireDuree()
                                          return probleme_.cherche == durees::Cherche::Duree
                                                   ? QStringLiteral("%1 mn").arg(m) : deuxChiffres(m);
                                      }, &flecheMinuteDuree_);
-    s.protocoleAvec(r_, {flecheHeureDuree_, flecheMinuteDuree_}, [this] {
+    s.protocoleAvec({flecheHeureDuree_, flecheMinuteDuree_}, [this] {
         return aQuitteAttente(heureDuree_, attenteHeures) && aQuitteAttente(minuteDuree_, attenteMinutes);
-    });
-    connect(s.verifier, &ClickableLabel::clicked, this, &EcranJournee::jugerDuree);
-    connect(s.encore, &ClickableLabel::clicked, this, [this] {
-        r_.SonClic();
-        questionDuree();
-    });
+    }, &EcranJournee::jugerDuree, &EcranJournee::questionDuree);
 }
 
 void EcranJournee::CompterExercice()

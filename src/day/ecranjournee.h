@@ -41,6 +41,9 @@ public:
     struct Section;
 
 private:
+    // A section whose time is read on a clock, or found among three.
+    std::unique_ptr<Section> sectionAHorloges(int colonne, const char* activite, const char* suffixe,
+                                              const QString& titre, const QList<journee::Niveau>& niveaux);
     void construireMatin();
     void construireMots();
     void construireDuree();
