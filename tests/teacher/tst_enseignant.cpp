@@ -142,13 +142,13 @@ private slots:
         Enseignant e(l);
         QCOMPARE(e.objectName(), QStringLiteral("enseignant"));
         auto* tableau = e.findChild<QTableView*>(QStringLiteral("tableau"));
-        QCOMPARE(tableau->model()->rowCount(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->rowCount(), 2, 5000);
         QCOMPARE(tableau->model()->index(0, 0).data().toString(), QStringLiteral("Hugo"));
         repondre(l.classe, QStringLiteral("Hugo"), autre, 2);
         QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->index(0, e.modele()->colonneTotal()).data().toString(),
                                   QStringLiteral("5/6"), 5000);
         tableau->selectRow(0);
-        QVERIFY(e.findChild<QLabel*>(QStringLiteral("titre_eleve"))->text().startsWith(QStringLiteral("Hugo")));
+        QTRY_VERIFY_WITH_TIMEOUT(e.findChild<QLabel*>(QStringLiteral("titre_eleve"))->text().startsWith(QStringLiteral("Hugo")), 5000);
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
