@@ -118,13 +118,20 @@ private slots:
     {
         QTemporaryDir t;
         const Lieux l{{}, t.path(), poste};
+        QCOMPARE(classe::ajouter(l.local, QStringLiteral("Léa")), classe::Resultat::Fait);
         repondre(l.local, QStringLiteral("Léa"), poste, 30, {2026, 10, 5}, QStringLiteral("montre"));
         repondre(l.local, QStringLiteral("Léa"), poste, 250, {2020, 1, 1});  // years back: the weeks stop at two years
+        // A computer whose clock is years ahead: counted, but the weeks stop at this one.
+        repondre(l.local, QStringLiteral("Léa"), poste, 1, QDate::currentDate().addYears(5), QStringLiteral("montre"));
         const DetailEnfant d = detailEnfant(l, cleJoueur(QStringLiteral("Léa")));
         QCOMPARE(d.semaines.size(), 105);
         QCOMPARE(d.semaines.last().lundi, QDate(2026, 11, 2));
         QCOMPARE(d.semaines.last().compte.total, 2);  // 2 and 3 November
-        QCOMPARE(d.activites.value(QStringLiteral("montre")), (Compte{20, 30}));
+        QCOMPARE(d.activites.value(QStringLiteral("montre")), (Compte{21, 31}));
+        SuiviClasse s(l);
+        s.actualiser();
+        QCOMPARE(s.resume().enfants.size(), 1);
+        QVERIFY(s.resume().enfants[0].dernier <= QDateTime::currentDateTime());
         QCOMPARE(d.erreurs.size(), 93);
         QCOMPARE(d.erreurs.first().question, QStringLiteral("Q29"));  // the latest first
         QCOMPARE(d.erreurs.first().attendue, QStringLiteral("A29"));
