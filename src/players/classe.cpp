@@ -105,9 +105,8 @@ Difference difference(QFile& local, const QString& copie)
     }
     if (taille > 0) {
         const qint64 n = std::min(taille, bordCompare);
-        QFile c(copie);
-        if (!c.open(QIODevice::ReadOnly) || !c.seek(taille - n) || !local.seek(taille - n)
-            || c.read(n) != local.read(n)) {
+        const std::optional<QByteArray> bord = partage::lire(copie, taille - n, n);
+        if (!bord || !local.seek(taille - n) || *bord != local.read(n)) {
             d.accord = false;
             return d;
         }
