@@ -84,7 +84,7 @@ constexpr int attenteReglagesMs = 1000;
 // How long the end of a run waits for a read of the class folder, then
 // for its last sending: within two seconds in all.
 constexpr int attenteLecturesMs = 300;
-constexpr int attenteFinMs = 1500;
+constexpr int attenteFinMs = 1000;
 
 // A command without a window reading a share that stops answering half-way
 // gives up after this, with a French message and no file written.
