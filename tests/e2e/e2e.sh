@@ -27,7 +27,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     touch -d @978307200 "$work/app/datas/18"
     rm -rf "$shots"
     mkdir -p "$shots"
-    X_SCREEN=1920x1080 rerun_in_x "$work" 150 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
+    X_SCREEN=1920x1080 rerun_in_x "$work" 210 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
     cmp "$work/app/datas/18" "$work/expected-score" \
         || die "the score file changed: $(od -An -tx1 "$work/app/datas/18")"
     [ "$(stat -c %Y "$work/app/datas/18")" != 978307200 ] || die "the score was not saved on quitting"
