@@ -11,6 +11,9 @@ class RandomSource;
 // from the 12.
 namespace aiguilles {
 
+// The identifier its answers are recorded under.
+inline const QString activite = QStringLiteral("placer_aiguilles");
+
 constexpr int tour = 12 * 60;  // minutes in a full turn of the hour hand
 
 // The time on the dial, whatever count of minutes (negative too).

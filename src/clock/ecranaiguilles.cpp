@@ -85,7 +85,7 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
     retour_->setAccessibleName(QStringLiteral("Retour"));
 
     protocole_ = std::make_unique<ProtocoleReponse>(
-        r_, QStringLiteral("placer_aiguilles"), encore_, QList<QWidget*>{verifier_},
+        r_, aiguilles::activite, encore_, QList<QWidget*>{verifier_},
         std::function<bool()>(), [this] { CompterExercice(); });
 
     connect(verifier_, &ClickableLabel::clicked, this, &EcranAiguilles::juger);
