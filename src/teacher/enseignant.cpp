@@ -22,6 +22,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -32,6 +33,7 @@
 #include "players/bilan.h"
 #include "dessins.h"
 #include "modeleclasse.h"
+#include "modeleprogramme.h"
 #include "players/envoiclasse.h"
 #include "rapport.h"
 
@@ -202,6 +204,15 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     erreurs_->horizontalHeader()->setStretchLastSection(true);
     erreurs_->setWordWrap(false);
 
+    itemsEleve_ = new QTableWidget(0, 3);
+    itemsEleve_->setObjectName(QStringLiteral("items_eleve"));
+    itemsEleve_->setAccessibleName(QStringLiteral("Son positionnement"));
+    itemsEleve_->setHorizontalHeaderLabels({QStringLiteral("Année"), QStringLiteral("Attendu"), QStringLiteral("Niveau")});
+    itemsEleve_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    itemsEleve_->verticalHeader()->hide();
+    itemsEleve_->horizontalHeader()->setStretchLastSection(true);
+    itemsEleve_->setWordWrap(false);
+
     auto* gauche = new QWidget;
     auto* lg = new QVBoxLayout(gauche);
     lg->setContentsMargins(0, 0, 0, 0);
@@ -210,18 +221,53 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     lg->addWidget(aTravailler_);
     auto* bas = new QSplitter(Qt::Horizontal);
     bas->addWidget(gauche);
+    bas->addWidget(itemsEleve_);
     bas->addWidget(erreurs_);
     bas->setStretchFactor(0, 2);
-    bas->setStretchFactor(1, 3);
+    bas->setStretchFactor(1, 2);
+    bas->setStretchFactor(2, 3);
     auto* lp = new QVBoxLayout(page);
     lp->setContentsMargins(0, 0, 0, 0);
     lp->addWidget(bas);
+
+    // The programme: a row per child, a column per item of the class's year.
+    modeleProgramme_ = new ModeleProgramme(this);
+    triProgramme_ = new QSortFilterProxyModel(this);
+    triProgramme_->setSourceModel(modeleProgramme_);
+    triProgramme_->setSortRole(Qt::UserRole);
+    tableauProgramme_ = new QTableView;
+    tableauProgramme_->setObjectName(QStringLiteral("tableau_programme"));
+    tableauProgramme_->setAccessibleName(QStringLiteral("La classe sur le programme"));
+    tableauProgramme_->setModel(triProgramme_);
+    tableauProgramme_->setSortingEnabled(true);
+    tableauProgramme_->sortByColumn(0, Qt::AscendingOrder);
+    tableauProgramme_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableauProgramme_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableauProgramme_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableauProgramme_->verticalHeader()->hide();
+    tableauProgramme_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tableauProgramme_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tableauProgramme_->setWordWrap(false);
+    auto* regle = new QLabel(programme::texteRegle());
+    regle->setObjectName(QStringLiteral("regle"));
+    regle->setWordWrap(true);
+    auto* pageProgramme = new QWidget;
+    pageProgramme->setObjectName(QStringLiteral("programme"));
+    auto* lpp = new QVBoxLayout(pageProgramme);
+    lpp->setContentsMargins(0, 4, 0, 0);
+    lpp->addWidget(regle);
+    lpp->addWidget(tableauProgramme_, 1);
+
+    onglets_ = new QTabWidget;
+    onglets_->setObjectName(QStringLiteral("onglets"));
+    onglets_->addTab(tableau_, QStringLiteral("Activités"));
+    onglets_->addTab(pageProgramme, QStringLiteral("Programme"));
 
     auto* haut = new QWidget;
     auto* lh = new QVBoxLayout(haut);
     lh->setContentsMargins(0, 0, 0, 0);
     lh->addWidget(attente_);
-    lh->addWidget(tableau_);
+    lh->addWidget(onglets_);
     auto* centre = new QSplitter(Qt::Vertical);
     centre->addWidget(haut);
     centre->addWidget(page);
@@ -230,8 +276,10 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     setCentralWidget(centre);
 
     construireActions();
-    connect(tableau_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { montrerEnfant(cleChoisie()); });
+    for (QTableView* t : {tableau_, tableauProgramme_})
+        connect(t->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { montrerEnfant(cleChoisie()); });
+    connect(onglets_, &QTabWidget::currentChanged, this, [this] { montrerEnfant(cleChoisie()); });
 
     if (!l.classe.isEmpty()) {
         envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
@@ -274,6 +322,7 @@ void Enseignant::construireActions()
     barre->addSeparator();
     QMenu* classeMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
     for (QAction* a : {action("exporter", QStringLiteral("&Exporter en CSV…"), QKeySequence(QStringLiteral("Ctrl+E")), &Enseignant::exporterCsv),
+                       action("exporter_positionnement", QStringLiteral("Exporter le &positionnement…"), QKeySequence(QStringLiteral("Ctrl+Shift+E")), &Enseignant::exporterPositions),
                        action("rapport", QStringLiteral("Rapport à &imprimer (PDF)…"), QKeySequence::Print, &Enseignant::enregistrerRapport),
                        action("reglages", QStringLiteral("Réglages de la &classe…"), QKeySequence(QStringLiteral("Ctrl+,")), &Enseignant::reglerClasse)}) {
         classeMenu->addAction(a);
@@ -294,6 +343,7 @@ void Enseignant::actualiser()
         return;
     const QString cle = cleChoisie();
     modele_->setResume(suivi_.resume());
+    modeleProgramme_->setResume(suivi_.resume());
     const int n = int(suivi_.resume().enfants.size());
     QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
                           : QStringLiteral("%1 élèves").arg(n);
@@ -307,10 +357,22 @@ void Enseignant::actualiser()
 
 QString Enseignant::cleChoisie() const
 {
-    const QModelIndex i = tri_->mapToSource(tableau_->currentIndex());
+    // The child chosen in the table on view; both list the children in the
+    // class list's order.
+    const bool programme = onglets_->currentIndex() == 1;
+    const QModelIndex i = programme ? triProgramme_->mapToSource(tableauProgramme_->currentIndex())
+                                    : tri_->mapToSource(tableau_->currentIndex());
     if (!i.isValid() || i.row() >= modele_->resume().enfants.size())
         return {};
     return modele_->resume().enfants[i.row()].enfant.cle;
+}
+
+QString Enseignant::nomDe(const QString& cle) const
+{
+    for (const ResumeEnfant& e : suivi_.resume().enfants)
+        if (e.enfant.cle == cle)
+            return e.enfant.nom;
+    return {};
 }
 
 void Enseignant::montrerEnfant(const QString& cle)
@@ -323,8 +385,10 @@ void Enseignant::montrerEnfant(const QString& cle)
         graphique_->setSemaines({});
         aTravailler_->clear();
         erreurs_->setRowCount(0);
+        itemsEleve_->setRowCount(0);
         return;
     }
+    montrerItems(*it);
     const DetailEnfant d = detailEnfant(suivi_.lieux(), cle);
     const Compte t = it->total();
     titreEleve_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(it->enfant.nom).arg(t.justes).arg(t.total));
@@ -344,6 +408,24 @@ void Enseignant::montrerEnfant(const QString& cle)
             erreurs_->setItem(i, c, new QTableWidgetItem(cases[c]));
     }
     erreurs_->resizeColumnsToContents();
+}
+
+void Enseignant::montrerItems(const ResumeEnfant& e)
+{
+    const QList<int> items = suivi_.resume().items();
+    itemsEleve_->setRowCount(int(items.size()));
+    for (int r = 0; r < items.size(); ++r) {
+        const programme::Item& item = programme::items()[size_t(items[r])];
+        const programme::Position p = e.position.position(items[r]);
+        const QStringList cases{programme::nomAnnee(item.annee), QString::fromUtf8(item.titre), texteAcquisCompte(p)};
+        for (int c = 0; c < cases.size(); ++c) {
+            auto* cas = new QTableWidgetItem(cases[c]);
+            if (c == 2)
+                cas->setBackground(couleurAcquis(p.acquis));
+            itemsEleve_->setItem(r, c, cas);
+        }
+    }
+    itemsEleve_->resizeColumnsToContents();
 }
 
 void Enseignant::montrerAttente(int lignes, bool joignable)
@@ -405,11 +487,7 @@ void Enseignant::renommerChoisi()
     const QString cle = cleChoisie();
     if (cle.isEmpty())
         return;
-    const QString ancien = modele_->data(tableau_->currentIndex().siblingAtColumn(0).isValid()
-                                             ? tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0))
-                                             : QModelIndex(),
-                                         Qt::DisplayRole)
-                               .toString();
+    const QString ancien = nomDe(cle);
     const auto nom = demanderPrenom(this, QStringLiteral("Renommer"), QStringLiteral("Nouveau prénom :"), ancien);
     if (!nom || nom->trimmed() == ancien)
         return;
@@ -424,7 +502,7 @@ void Enseignant::retirerChoisi()
     const QString cle = cleChoisie();
     if (cle.isEmpty())
         return;
-    const QString nom = modele_->data(tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0)), Qt::DisplayRole).toString();
+    const QString nom = nomDe(cle);
     QMessageBox question(QMessageBox::Question, QStringLiteral("Retirer de la classe"),
                          QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
                                         "de côté dans le dossier « retires » de la classe.").arg(nom),
@@ -451,6 +529,19 @@ void Enseignant::exporterCsv()
         QMessageBox::warning(this, QStringLiteral("Exporter en CSV"), erreur);
     else
         statusBar()->showMessage(QStringLiteral("Réponses exportées dans %1").arg(f), 5000);
+}
+
+void Enseignant::exporterPositions()
+{
+    const QString f = choisirFichier(this, QStringLiteral("Exporter le positionnement"),
+                                     QStringLiteral("positionnement-klepsos.csv"), QStringLiteral("CSV (*.csv)"));
+    if (f.isEmpty())
+        return;
+    QString erreur;
+    if (!exporterPositionnement(suivi_.resume(), f, &erreur))
+        QMessageBox::warning(this, QStringLiteral("Exporter le positionnement"), erreur);
+    else
+        statusBar()->showMessage(QStringLiteral("Positionnement exporté dans %1").arg(f), 5000);
 }
 
 void Enseignant::enregistrerRapport()
@@ -494,15 +585,42 @@ void Enseignant::reglerClasse()
     auto* aiguille = new QCheckBox(QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"));
     aiguille->setObjectName(QStringLiteral("aiguille_heures_reelle"));
     aiguille->setChecked(r.aiguilleHeuresReelle);
+    // The class's year, and a second one for a mixed class.
+    const auto choixAnnee = [](const char* nom, const QString& aucune, std::optional<programme::Annee> a) {
+        auto* c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(nom));
+        c->addItem(aucune);
+        for (programme::Annee x : programme::annees)
+            c->addItem(programme::nomAnnee(x));
+        c->setCurrentIndex(a ? int(*a) + 1 : 0);
+        return c;
+    };
+    auto* annee = choixAnnee("annee", QStringLiteral("Toutes les années"),
+                             r.annees.isEmpty() ? std::nullopt : std::optional(r.annees.first()));
+    auto* annee2 = choixAnnee("annee2", QStringLiteral("Aucune"),
+                              r.annees.size() > 1 ? std::optional(r.annees.last()) : std::nullopt);
+    auto* adaptes = new QCheckBox(QStringLiteral("Les niveaux suivent chaque élève (plus difficiles après une série "
+                                                 "de réussites, plus faciles après des erreurs répétées)"));
+    adaptes->setObjectName(QStringLiteral("niveaux_adaptes"));
+    adaptes->setChecked(r.niveauxAdaptes);
     f->addRow(sons);
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
+    f->addRow(QStringLiteral("Année de la classe :"), annee);
+    f->addRow(QStringLiteral("Seconde année (classe à double niveau) :"), annee2);
+    f->addRow(adaptes);
     f->addRow(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
     r.sonsCoupes = sons->isChecked();
     r.sortie = classe::Sortie(sortie->currentIndex());
     r.aiguilleHeuresReelle = aiguille->isChecked();
+    r.niveauxAdaptes = adaptes->isChecked();
+    r.annees.clear();
+    for (const QComboBox* c : {annee, annee2})
+        if (c->currentIndex() > 0 && !r.annees.contains(programme::annees[size_t(c->currentIndex() - 1)]))
+            r.annees << programme::annees[size_t(c->currentIndex() - 1)];
+    std::sort(r.annees.begin(), r.annees.end());
     if (!classe::enregistrerReglages(racine, r))
         QMessageBox::warning(this, QStringLiteral("Réglages de la classe"), texteResultat(classe::Resultat::Echec, {}));
     else

@@ -9,6 +9,8 @@
 
 class EnvoiEnFond;
 class ModeleClasse;
+class ModeleProgramme;
+class QTabWidget;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
@@ -46,15 +48,19 @@ public:
 
     // Dialogs' replies for tests: a function standing for the user.
     ModeleClasse* modele() const { return modele_; }
+    ModeleProgramme* modeleProgramme() const { return modeleProgramme_; }
 
 private:
     void construireActions();
     QString cleChoisie() const;
+    QString nomDe(const QString& cle) const;
     void ajouterUn();
     void collerListe();
     void renommerChoisi();
     void retirerChoisi();
     void exporterCsv();
+    void exporterPositions();
+    void montrerItems(const ResumeEnfant& e);
     void enregistrerRapport();
     void reglerClasse();
     void montrerAttente(int lignes, bool joignable);
@@ -63,6 +69,11 @@ private:
     ModeleClasse* modele_ = nullptr;
     QSortFilterProxyModel* tri_ = nullptr;
     QTableView* tableau_ = nullptr;
+    ModeleProgramme* modeleProgramme_ = nullptr;
+    QSortFilterProxyModel* triProgramme_ = nullptr;
+    QTableView* tableauProgramme_ = nullptr;
+    QTabWidget* onglets_ = nullptr;
+    QTableWidget* itemsEleve_ = nullptr;
     QLabel* attente_ = nullptr;
     QLabel* titreEleve_ = nullptr;
     GraphiqueProgres* graphique_ = nullptr;
