@@ -73,6 +73,18 @@ int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
     return 0;
 }
 
+int exporterPositions(const QString& fichier, const std::optional<QString>& optionClasse)
+{
+    SuiviClasse suivi(lieuxDuPoste(emplacementsProgramme(), optionClasse));
+    suivi.actualiser();
+    QString erreur;
+    if (!exporterPositionnement(suivi.resume(), fichier, &erreur)) {
+        QTextStream(stderr) << erreur << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -93,10 +105,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     // The export needs no display either.
-    if (choix.exporter) {
+    if (choix.exporter || choix.exporterPositionnement) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("klepsos"));
-        return exporter(*choix.exporter, choix.classe);
+        return choix.exporter ? exporter(*choix.exporter, choix.classe)
+                              : exporterPositions(*choix.exporterPositionnement, choix.classe);
     }
 
     // The report opens no window: no display is needed.
