@@ -180,6 +180,8 @@ int main(int argc, char* argv[])
     // A teacher may want the hour hands to move on with the minutes, as on a real clock.
     klepsos.routines().aiguille_heures_reelle =
         reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
+    // Levels that follow the child, for this computer; a class may ask it for all.
+    klepsos.routines().niveaux_adaptes = reglages.value(QStringLiteral("niveauxAdaptes"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
         const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
@@ -187,6 +189,8 @@ int main(int argc, char* argv[])
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
+        klepsos.routines().annees = consignes.annees;
+        klepsos.routines().niveaux_adaptes = klepsos.routines().niveaux_adaptes || consignes.niveauxAdaptes;
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);

@@ -119,9 +119,22 @@ aiguilles::Niveau EcranAiguilles::niveau() const
     return aiguilles::depuisCle(r_.preferences->lire(cleNiveau, premier));
 }
 
+QStringList clesNiveaux()
+{
+    QStringList l;
+    for (aiguilles::Niveau n : aiguilles::niveaux)
+        l << aiguilles::cle(n);
+    return l;
+}
+
 void EcranAiguilles::activation()
 {
     horloge_->setMinutes(0);
+    suivi_.reset();
+    if (r_.niveaux_adaptes) {
+        suivi_ = programme::NiveauQuiSuit::pour(aiguilles::activite, clesNiveaux(), *r_.positionnement, r_.annees);
+        r_.preferences->ecrire(cleNiveau, aiguilles::cle(aiguilles::niveaux[size_t(suivi_->niveau())]));
+    }
     montrerNiveau();
     nouvelleQuestion();
 }
@@ -142,6 +155,11 @@ void EcranAiguilles::juger()
         [this] { return horloge_->minutes() == question_; },
         [this](bool juste) {
             horloge_->setReglable(false);
+            // The next question at the level the answers lead to, shown at once.
+            if (suivi_ && suivi_->repondre(juste)) {
+                r_.preferences->ecrire(cleNiveau, aiguilles::cle(aiguilles::niveaux[size_t(suivi_->niveau())]));
+                montrerNiveau();
+            }
             if (juste) {
                 enonce_->setCaption(placer::reussite(question_));
             } else {
@@ -161,6 +179,8 @@ void EcranAiguilles::choisir(aiguilles::Niveau n)
 {
     r_.SonClic();
     r_.preferences->ecrire(cleNiveau, aiguilles::cle(n));
+    if (suivi_)
+        suivi_->choisir(int(n));
     montrerNiveau();
 }
 

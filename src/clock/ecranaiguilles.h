@@ -6,6 +6,7 @@
 
 #include "aiguilles.h"
 #include "common/reponse.h"
+#include "programme/adaptation.h"
 #include "ui/screen.h"
 
 class ClickableLabel;
@@ -53,4 +54,10 @@ private:
     QList<ClickableLabel*> niveaux_;
     std::unique_ptr<ProtocoleReponse> protocole_;
     int question_ = 0;
+    // The level that follows the child, when the class or this computer
+    // asks for it; chosen afresh each time the screen opens.
+    std::optional<programme::NiveauQuiSuit> suivi_;
 };
+
+// The levels' keys, easiest first, as the programme knows them.
+QStringList clesNiveaux();

@@ -33,6 +33,13 @@ NiveauQuiSuit::NiveauQuiSuit(int nombre, int plancher, int depart)
 {
 }
 
+NiveauQuiSuit NiveauQuiSuit::pour(const QString& activite, const QStringList& niveaux, const Positionnement& p,
+                                  const QList<Annee>& anneesClasse)
+{
+    const int bas = plancher(activite, niveaux, anneesClasse);
+    return NiveauQuiSuit(int(niveaux.size()), bas, niveauDepart(activite, niveaux, p, bas));
+}
+
 bool NiveauQuiSuit::repondre(bool juste)
 {
     (juste ? justes_ : erreurs_) += 1;

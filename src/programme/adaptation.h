@@ -29,6 +29,10 @@ int niveauDepart(const QString& activite, const QStringList& niveaux, const Posi
 class NiveauQuiSuit {
 public:
     NiveauQuiSuit(int nombre, int plancher, int depart);
+    // For a screen's levels (easiest first): from the floor of the class's
+    // year, starting where the child's positioning says.
+    static NiveauQuiSuit pour(const QString& activite, const QStringList& niveaux, const Positionnement& p,
+                              const QList<Annee>& anneesClasse);
     int niveau() const { return niveau_; }
     // One more answer; true when the level moved.
     bool repondre(bool juste);

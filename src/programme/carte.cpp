@@ -10,21 +10,21 @@ namespace {
 // The programme for the time (cycle 2 of 2024, cycle 3 of 2025), as far as
 // Klepsos asks it, year by year.
 constexpr Item tableItems[] = {
-    {"cp_heures", Annee::CP, "Lire l'heure entière sur une horloge à aiguilles", "ce1_demi_quarts"},
-    {"cp_moments", Annee::CP, "Relier une heure à un moment de la journée", "ce1_matin_apres_midi"},
-    {"ce1_demi_quarts", Annee::CE1, "Lire les demi-heures et les quarts d'heure", "ce2_mots_heure"},
-    {"ce1_heures_minutes", Annee::CE1, "Lire l'heure en heures et minutes (de 5 en 5)", "ce2_lire_placer"},
-    {"ce1_matin_apres_midi", Annee::CE1, "Heures du matin et de l'après-midi (13 h à 24 h)", nullptr},
-    {"ce1_durees", Annee::CE1, "Calculer une durée dans la journée", "ce2_problemes"},
-    {"ce2_lire_placer", Annee::CE2, "Lire et placer l'heure à la minute près", "cm2_secondes"},
-    {"ce2_mots_heure", Annee::CE2, "Dire l'heure avec les mots (et quart, moins le quart, et demie)", nullptr},
-    {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures", "cm1_durees"},
-    {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes", "cm1_durees"},
-    {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "cm1_dates"},
-    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "cm2_problemes"},
-    {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", nullptr},
-    {"cm2_secondes", Annee::CM2, "Lire l'heure avec les secondes", nullptr},
-    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", nullptr},
+    {"cp_heures", Annee::CP, "Lire l'heure entière sur une horloge à aiguilles", "Les heures pile", "ce1_demi_quarts"},
+    {"cp_moments", Annee::CP, "Relier une heure à un moment de la journée", "Les moments du jour", "ce1_matin_apres_midi"},
+    {"ce1_demi_quarts", Annee::CE1, "Lire les demi-heures et les quarts d'heure", "Demies et quarts", "ce2_mots_heure"},
+    {"ce1_heures_minutes", Annee::CE1, "Lire l'heure en heures et minutes (de 5 en 5)", "De 5 en 5 minutes", "ce2_lire_placer"},
+    {"ce1_matin_apres_midi", Annee::CE1, "Heures du matin et de l'après-midi (13 h à 24 h)", "Matin ou après-midi", nullptr},
+    {"ce1_durees", Annee::CE1, "Calculer une durée dans la journée", "Les durées", "ce2_problemes"},
+    {"ce2_lire_placer", Annee::CE2, "Lire et placer l'heure à la minute près", "À la minute près", "cm2_secondes"},
+    {"ce2_mots_heure", Annee::CE2, "Dire l'heure avec les mots (et quart, moins le quart, et demie)", "Les mots de l'heure", nullptr},
+    {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures", "Heures et minutes", "cm1_durees"},
+    {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes", "Problèmes de durées", "cm1_durees"},
+    {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "Mois et années", "cm1_dates"},
+    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "Grands calculs de durées", "cm2_problemes"},
+    {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", "Dates et âges", nullptr},
+    {"cm2_secondes", Annee::CM2, "Lire l'heure avec les secondes", "Les secondes", nullptr},
+    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", "Problèmes en étapes", nullptr},
 };
 
 // Every kind of question. An activity's levels are listed from the
@@ -136,6 +136,14 @@ QList<int> itemsDesAnnees(const QList<Annee>& choisies)
         if (choisies.isEmpty() || choisies.contains(tableItems[i].annee))
             l << i;
     return l;
+}
+
+QString activitePour(int item)
+{
+    for (const Placement& p : tablePlacements)
+        if (indexItem(QString::fromLatin1(p.item)) == item)
+            return QString::fromLatin1(p.activite);
+    return {};
 }
 
 QStringList niveauxDe(const QString& activite)

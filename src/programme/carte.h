@@ -25,6 +25,7 @@ struct Item {
     const char* id;     // short ascii, stable: "ce1_demi_quarts"
     Annee annee;
     const char* titre;  // "Lire les demi-heures et les quarts d'heure"
+    const char* court;  // in a child's words, short: "Demies et quarts"
     // The item that carries the same skill further (a later year's);
     // nullptr when none does. A child who has reached both has gone beyond.
     const char* suite;
@@ -58,6 +59,9 @@ int suite(int item);
 
 // The items of those years, in the table's order; every item when none.
 QList<int> itemsDesAnnees(const QList<Annee>& annees);
+
+// The activity that serves an item first: the table's first placement of it.
+QString activitePour(int item);
 
 // The levels the table places for an activity, in its order.
 QStringList niveauxDe(const QString& activite);

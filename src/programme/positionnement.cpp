@@ -127,4 +127,25 @@ int Positionnement::prochain(const QList<int>& parcours) const
     return -1;
 }
 
+Parcours parcours(const Positionnement& p, const QList<Annee>& annees)
+{
+    Parcours c;
+    const QList<int> items = itemsDesAnnees(annees);
+    for (int i : items)
+        c.etapes.append({i, p.etape(i)});
+    c.prochain = p.prochain(items);
+    return c;
+}
+
+QString texteParcours(const Parcours& p)
+{
+    QStringList parties;
+    for (const EtapeParcours& e : p.etapes)
+        parties << QStringLiteral("%1 : %2").arg(QString::fromUtf8(items()[size_t(e.item)].court), texteEtape(e.etape));
+    QString t = QStringLiteral("Mon chemin : ") + parties.join(QStringLiteral(", ")) + QLatin1Char('.');
+    t += p.prochain < 0 ? QStringLiteral(" Tout est réussi !")
+                        : QStringLiteral(" Prochaine étape : %1.").arg(QString::fromUtf8(items()[size_t(p.prochain)].court));
+    return t;
+}
+
 }  // namespace programme

@@ -80,4 +80,18 @@ private:
     std::vector<Fenetre> fenetres_;
 };
 
+// A child's path: the items of their class's year(s) (of every year when
+// none is set), each with the child's step, and the next one to work on.
+struct EtapeParcours {
+    int item;
+    Etape etape;
+};
+struct Parcours {
+    QList<EtapeParcours> etapes;
+    int prochain = -1;  // an item, or -1 when every one is reached
+};
+Parcours parcours(const Positionnement& p, const QList<Annee>& annees);
+// The same in words, for screen readers.
+QString texteParcours(const Parcours& p);
+
 }  // namespace programme

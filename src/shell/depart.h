@@ -10,6 +10,7 @@
 class APropos;
 class Astuces;
 class ClickableLabel;
+class MarqueEtoile;
 class EcranAiguilles;
 class Exercices;
 class JeuxDates;
@@ -54,6 +55,10 @@ public:
     // The picture of the "Mes progrès" drawing, read when painted.
     void setDessinProgres(const PictureFile::Part& dessin);
 
+    // The drawing that opens an activity ("exos" for "lire_horloge"); empty
+    // for one no drawing opens.
+    static QString dessinDe(const QString& activite);
+
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);
 
@@ -70,6 +75,9 @@ private:
     void ouvrir(Screen* ecran);
     void ouvrirAPropos();
     void survol(const QString& controle);
+    // A small star on the drawing of the activity that serves the next
+    // item of the child's path; none when nobody is named.
+    void marquerProchaine();
     ClickableLabel* zone(const char* name, const QRect& place, const QString& nomAccessible);
 
     Routines& r_;
@@ -81,4 +89,5 @@ private:
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     QTimer* timer3_;
+    MarqueEtoile* etoile_;
 };

@@ -12,6 +12,7 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "players/quijoue.h"
 #include "players/session.h"
@@ -295,6 +296,7 @@ void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueu
     session_ = &session;
     demande_ = demande;
     registreJoueurs_ = registre ? registre : &session.registre();
+    r_.positionnement = &session.positionnement();
 }
 
 QuiJoue* Klepsos::quiJoue()
@@ -375,7 +377,8 @@ void Klepsos::ouvrirProgres()
     const auto& j = session_->joueur();
     const LectureHistorique h = j ? session_->depot().lireJoueur(j->cle)
                                   : lireHistorique(session_->depot().historiqueAnonyme());
-    progres()->afficher(faireBilan(h.lignes, r_.maintenant()), r_.prenom);
+    progres()->afficher(faireBilan(h.lignes, r_.maintenant()), programme::parcours(positionner(h.lignes), r_.annees),
+                        r_.prenom, r_.annees);
     progres_->showScreen();
     depart_->hide();
 }

@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "clock/aiguilles.h"
+#include "clock/ecranaiguilles.h"
 #include "players/bilan.h"
 #include "players/progres.h"
 #include "programme/adaptation.h"
@@ -19,10 +20,7 @@ namespace {
 // level added there without a place on the programme fails the map's test.
 QHash<QString, QStringList> niveauxDesEcrans()
 {
-    QStringList aiguilles;
-    for (aiguilles::Niveau n : aiguilles::niveaux)
-        aiguilles << aiguilles::cle(n);
-    return {{aiguilles::activite, aiguilles}};
+    return {{aiguilles::activite, clesNiveaux()}};
 }
 
 bool place(const QString& activite, const QString& niveau)
