@@ -5,6 +5,8 @@
 
 QString niveauDeLaReponse(const LigneHistorique& l)
 {
+    if (!l.niveau.isEmpty())
+        return l.niveau;
     if (l.activite == aiguilles::activite) {
         if (const auto n = aiguilles::niveauDuTexte(l.attendue))
             return aiguilles::cle(*n);

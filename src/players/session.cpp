@@ -33,7 +33,8 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
 void SessionJoueurs::Registre::enregistrer(const ReponseJugee& r)
 {
     s_.ecrivain_.enregistrer(r);
-    positionnerReponse(s_.positionnement_, {s_.maintenant_(), {}, r.activite, r.question, r.reponse, r.attendue, r.juste});
+    positionnerReponse(s_.positionnement_,
+                       {s_.maintenant_(), {}, r.activite, r.question, r.reponse, r.attendue, r.juste, r.niveau, {}});
 }
 
 void SessionJoueurs::sansNom()

@@ -9,6 +9,7 @@
 #include "clock/aiguilles.h"
 #include "clock/ecranaiguilles.h"
 #include "players/bilan.h"
+#include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "programme/adaptation.h"
 
@@ -92,6 +93,31 @@ private slots:
         QCOMPARE(itemDe(QStringLiteral("matin_apres_midi"), QStringLiteral("autre")), item("ce1_matin_apres_midi"));
         QCOMPARE(itemDe(QStringLiteral("inconnue"), {}), -1);
         QCOMPARE(niveauxDe(placer).first(), QStringLiteral("heures"));
+    }
+
+    void leNiveauDesAnciennesReponses_data()
+    {
+        QTest::addColumn<QString>("activite");
+        QTest::addColumn<QString>("niveau");
+        QTest::addColumn<QString>("attendue");
+        QTest::addColumn<QString>("place");
+        const QString placer = aiguilles::activite;
+        QTest::newRow("recorded") << placer << "minutes" << "4 h 0 mn" << "minutes";
+        QTest::newRow("whole hour") << placer << "" << "12 h 0 mn" << "heures";
+        QTest::newRow("half") << placer << "" << "4 h 30 mn" << "demi_heures";
+        QTest::newRow("quarter") << placer << "" << "4 h 45 mn" << "quarts";
+        QTest::newRow("five") << placer << "" << "4 h 35 mn" << "cinq_minutes";
+        QTest::newRow("minute") << placer << "" << "4 h 47 mn" << "minutes";
+        QTest::newRow("not a time") << placer << "" << "4 h 47" << "";
+        QTest::newRow("no levels") << "lire_horloge" << "" << "4 h 45 mn" << "";
+    }
+    void leNiveauDesAnciennesReponses()
+    {
+        QFETCH(QString, activite);
+        QFETCH(QString, niveau);
+        QFETCH(QString, attendue);
+        LigneHistorique l{QDateTime(), {}, activite, {}, {}, attendue, true, niveau, {}};
+        QTEST(niveauDeLaReponse(l), "place");
     }
 
     void laRegle_data()
