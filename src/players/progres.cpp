@@ -30,6 +30,8 @@ constexpr int hauteurPied = 38;
 // most to a row.
 constexpr int hauteurTitreChemin = 18;
 constexpr int badgesParRang = 8;
+// The title and legend keep clear of the background's corner pictures.
+constexpr int margeTitreChemin = 40;
 
 struct Teinte {
     QColor fond;
@@ -231,9 +233,9 @@ void CheminProgres::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(couleur::bleu);
     p.setFont(uiFont(taille::p9));
-    p.drawText(QRectF(4, 0, 300, hauteurTitreChemin), Qt::AlignVCenter | Qt::AlignLeft, titre_);
+    p.drawText(QRectF(margeTitreChemin, 0, 300, hauteurTitreChemin), Qt::AlignVCenter | Qt::AlignLeft, titre_);
     // The legend, in the child's words.
-    qreal x = width() - 4;
+    qreal x = width() - margeTitreChemin;
     p.setFont(uiFont(taille::p8, false));
     for (programme::Etape e : {programme::Etape::Reussi, programme::Etape::EnRoute, programme::Etape::PasEncore}) {
         const QString mot = programme::texteEtape(e);

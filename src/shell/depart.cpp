@@ -50,7 +50,7 @@ namespace {
 // Where the "Mes progrès" drawing sits, clear of the others.
 constexpr QRect decoupeMesProgres(522, 356, 112, 96);
 // The star of the next step, over a drawing's top right corner.
-constexpr int tailleEtoile = 30;
+constexpr int tailleEtoile = 34;
 
 }  // namespace
 

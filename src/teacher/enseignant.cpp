@@ -207,7 +207,8 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     itemsEleve_ = new QTableWidget(0, 3);
     itemsEleve_->setObjectName(QStringLiteral("items_eleve"));
     itemsEleve_->setAccessibleName(QStringLiteral("Son positionnement"));
-    itemsEleve_->setHorizontalHeaderLabels({QStringLiteral("Année"), QStringLiteral("Attendu"), QStringLiteral("Niveau")});
+    // The level before the item's long title, so that it shows in a narrow pane.
+    itemsEleve_->setHorizontalHeaderLabels({QStringLiteral("Année"), QStringLiteral("Niveau"), QStringLiteral("Attendu")});
     itemsEleve_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     itemsEleve_->verticalHeader()->hide();
     itemsEleve_->horizontalHeader()->setStretchLastSection(true);
@@ -247,6 +248,8 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     tableauProgramme_->verticalHeader()->hide();
     tableauProgramme_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     tableauProgramme_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room for the sort arrow beside "Élève".
+    tableauProgramme_->horizontalHeader()->setMinimumSectionSize(72);
     tableauProgramme_->setWordWrap(false);
     auto* regle = new QLabel(programme::texteRegle());
     regle->setObjectName(QStringLiteral("regle"));
@@ -417,10 +420,10 @@ void Enseignant::montrerItems(const ResumeEnfant& e)
     for (int r = 0; r < items.size(); ++r) {
         const programme::Item& item = programme::items()[size_t(items[r])];
         const programme::Position p = e.position.position(items[r]);
-        const QStringList cases{programme::nomAnnee(item.annee), QString::fromUtf8(item.titre), texteAcquisCompte(p)};
+        const QStringList cases{programme::nomAnnee(item.annee), texteAcquisCompte(p), QString::fromUtf8(item.titre)};
         for (int c = 0; c < cases.size(); ++c) {
             auto* cas = new QTableWidgetItem(cases[c]);
-            if (c == 2)
+            if (c == 1)
                 cas->setBackground(couleurAcquis(p.acquis));
             itemsEleve_->setItem(r, c, cas);
         }

@@ -35,11 +35,12 @@ void MarqueEtoile::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    // A white halo keeps it seen on any drawing.
+    // A white disc ringed in magenta, the colour of the next step on "Mes
+    // progrès": unlike the stars of the background.
     const QPointF c(width() / 2.0, height() / 2.0);
-    const qreal r = std::min(width(), height()) / 2.0 - 1;
-    p.setPen(QPen(QColor(255, 255, 255, 230), r / 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(formeEtoile(c, r * 0.9));
-    peindreEtoile(p, c, r * 0.9);
+    const qreal r = std::min(width(), height()) / 2.0 - 1.5;
+    p.setPen(QPen(QColor(255, 0, 255), r / 7));
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, r, r);
+    peindreEtoile(p, c + QPointF(0, r * 0.06), r * 0.72);
 }

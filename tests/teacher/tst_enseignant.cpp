@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(mp->index(1, colonne).data().toString(), QStringLiteral("pas encore évalué"));
         auto* items = e.findChild<QTableWidget*>(QStringLiteral("items_eleve"));
         QCOMPARE(items->rowCount(), mp->columnCount() - 1);
-        QCOMPARE(items->item(colonne - 1, 2)->text(), QStringLiteral("atteint (5/6)"));
+        QCOMPARE(items->item(colonne - 1, 1)->text(), QStringLiteral("atteint (5/6)"));
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
