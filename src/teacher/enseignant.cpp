@@ -103,6 +103,28 @@ QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
 
+// A table of the class, a row per child, one selected at a time, sorted by
+// any column through a proxy on Qt::UserRole.
+QTableView* tableauDesEleves(QAbstractItemModel* modele, QSortFilterProxyModel*& tri, const char* nom,
+                             const QString& nomAccessible, QObject* parent)
+{
+    tri = new QSortFilterProxyModel(parent);
+    tri->setSourceModel(modele);
+    tri->setSortRole(Qt::UserRole);
+    auto* t = new QTableView;
+    t->setObjectName(QString::fromLatin1(nom));
+    t->setAccessibleName(nomAccessible);
+    t->setModel(tri);
+    t->setSortingEnabled(true);
+    t->sortByColumn(0, Qt::AscendingOrder);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    return t;
+}
+
 }  // namespace
 
 GraphiqueProgres::GraphiqueProgres(QWidget* parent) : QWidget(parent)
@@ -142,21 +164,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
                                       : QStringLiteral("Klepsos — Espace enseignant — %1").arg(l.classe));
 
     modele_ = new ModeleClasse(activitesConnues(), this);
-    tri_ = new QSortFilterProxyModel(this);
-    tri_->setSourceModel(modele_);
-    tri_->setSortRole(Qt::UserRole);
-
-    tableau_ = new QTableView;
-    tableau_->setObjectName(QStringLiteral("tableau"));
-    tableau_->setAccessibleName(QStringLiteral("La classe"));
-    tableau_->setModel(tri_);
-    tableau_->setSortingEnabled(true);
-    tableau_->sortByColumn(0, Qt::AscendingOrder);
-    tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableau_->verticalHeader()->hide();
-    tableau_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tableau_ = tableauDesEleves(modele_, tri_, "tableau", QStringLiteral("La classe"), this);
     // Columns as wide as the longest word of a title: fitting them to their
     // contents would leave room for a sort arrow as tall as three lines.
     QHeaderView* entete = tableau_->horizontalHeader();
@@ -233,20 +241,8 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
 
     // The programme: a row per child, a column per item of the class's year.
     modeleProgramme_ = new ModeleProgramme(this);
-    triProgramme_ = new QSortFilterProxyModel(this);
-    triProgramme_->setSourceModel(modeleProgramme_);
-    triProgramme_->setSortRole(Qt::UserRole);
-    tableauProgramme_ = new QTableView;
-    tableauProgramme_->setObjectName(QStringLiteral("tableau_programme"));
-    tableauProgramme_->setAccessibleName(QStringLiteral("La classe sur le programme"));
-    tableauProgramme_->setModel(triProgramme_);
-    tableauProgramme_->setSortingEnabled(true);
-    tableauProgramme_->sortByColumn(0, Qt::AscendingOrder);
-    tableauProgramme_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableauProgramme_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableauProgramme_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableauProgramme_->verticalHeader()->hide();
-    tableauProgramme_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tableauProgramme_ = tableauDesEleves(modeleProgramme_, triProgramme_, "tableau_programme",
+                                         QStringLiteral("La classe sur le programme"), this);
     tableauProgramme_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     // Room for the sort arrow beside "Élève".
     tableauProgramme_->horizontalHeader()->setMinimumSectionSize(72);

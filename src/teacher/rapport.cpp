@@ -63,6 +63,14 @@ qreal titre(QPainter& p, const QString& titre, const QString& sousTitre)
     return marge + 62;
 }
 
+// A child's name at the head of a table's row.
+void nomDeLigne(QPainter& p, qreal y, qreal largeur, const QString& nom)
+{
+    police(p, 10);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(marge, y, largeur - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, nom);
+}
+
 // The class table from row `depuis`; returns the next row not drawn.
 qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const QStringList& ids,
                   qsizetype depuis)
@@ -93,9 +101,7 @@ qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const 
     qsizetype i = depuis;
     for (; i < r.enfants.size() && y + ligneTableau <= bas; ++i, y += ligneTableau) {
         const ResumeEnfant& e = r.enfants[i];
-        police(p, 10);
-        p.setPen(Qt::black);
-        p.drawText(QRectF(marge, y, nom - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, e.enfant.nom);
+        nomDeLigne(p, y, nom, e.enfant.nom);
         police(p, 8.5);
         for (qsizetype c = 0; c <= ids.size(); ++c) {
             const bool estTotal = c == ids.size();
@@ -149,9 +155,7 @@ qsizetype positionnement(QPainter& p, qreal y, qreal bas, const ResumeClasse& r,
     qsizetype i = depuis;
     for (; i < r.enfants.size() && y + ligneTableau <= bas; ++i, y += ligneTableau) {
         const ResumeEnfant& e = r.enfants[i];
-        police(p, 10);
-        p.setPen(Qt::black);
-        p.drawText(QRectF(marge, y, nom - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, e.enfant.nom);
+        nomDeLigne(p, y, nom, e.enfant.nom);
         police(p, 8);
         for (qsizetype c = 0; c < items.size(); ++c) {
             const programme::Position pos = e.position.position(items[c]);
