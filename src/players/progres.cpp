@@ -252,24 +252,42 @@ void CheminProgres::paintEvent(QPaintEvent*)
     const int parRang = (n + rangs - 1) / rangs;
     const qreal hRang = qreal(height() - hauteurTitreChemin) / rangs;
     const qreal lBadge = qreal(width()) / parRang;
+    // On one row: the symbol above the title; on two, beside it.
+    const bool haut = rangs == 1;
+    const qreal r = haut ? 9 : 5;
+    const auto place = [&](int i) {
+        return QRectF(lBadge * (i % parRang), hauteurTitreChemin + hRang * (i / parRang), lBadge, hRang).adjusted(3, 2, -3, -2);
+    };
+    const auto zoneTexte = [&](const QRectF& b) {
+        return haut ? b.adjusted(4, 2 * r + 6, -4, -2) : b.adjusted(2 * r + 6, 1, -2, -1);
+    };
+    const auto mots = [&](int i) { return QString::fromUtf8(programme::items()[size_t(parcours_.etapes[i].item)].court); };
+    // One size for every badge, as large as lets each title fit with its
+    // words whole.
+    int px = haut ? taille::p9 : taille::p8;
+    for (int i = 0; i < n; ++i) {
+        for (; px > 8; --px) {
+            const QFontMetricsF fm(uiFont(px));
+            const QRectF zone = zoneTexte(place(i));
+            const QStringList l = mots(i).split(QLatin1Char(' '));
+            const bool entiers = std::all_of(l.begin(), l.end(), [&](const QString& m) { return fm.horizontalAdvance(m) <= zone.width(); });
+            if (entiers && fm.boundingRect(zone, Qt::AlignCenter | Qt::TextWordWrap, mots(i)).height() <= zone.height())
+                break;
+        }
+    }
     for (int i = 0; i < n; ++i) {
         const programme::EtapeParcours& e = parcours_.etapes[i];
-        const QRectF badge = QRectF(lBadge * (i % parRang), hauteurTitreChemin + hRang * (i / parRang), lBadge, hRang)
-                                 .adjusted(3, 2, -3, -2);
+        const QRectF badge = place(i);
         const Teinte t = teinte(e.etape);
         const bool prochain = e.item == parcours_.prochain;
         p.setPen(prochain ? QPen(couleur::magenta, 3) : QPen(t.bord, 1.5));
         p.setBrush(t.fond);
         p.drawRoundedRect(badge, 8, 8);
-        // On one row: the symbol above the title; on two, beside it.
-        const bool haut = rangs == 1;
-        const qreal r = haut ? 9 : 6;
-        const QPointF c = haut ? QPointF(badge.center().x(), badge.top() + 4 + r) : QPointF(badge.left() + 4 + r, badge.center().y());
-        symbole(p, c, r, e.etape);
-        const QRectF texte = haut ? badge.adjusted(4, 2 * r + 6, -4, -2) : badge.adjusted(2 * r + 8, 1, -3, -1);
+        symbole(p, haut ? QPointF(badge.center().x(), badge.top() + 4 + r) : QPointF(badge.left() + 4 + r, badge.center().y()), r,
+                e.etape);
         p.setPen(couleur::noir);
-        p.setFont(uiFont(haut ? taille::p9 : taille::p8));
-        p.drawText(texte, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(programme::items()[size_t(e.item)].court));
+        p.setFont(uiFont(px));
+        p.drawText(zoneTexte(badge), Qt::AlignCenter | Qt::TextWordWrap, mots(i));
         if (prochain)
             peindreEtoile(p, badge.topRight() + QPointF(-3, 3), 8);
     }

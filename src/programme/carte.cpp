@@ -21,10 +21,10 @@ constexpr Item tableItems[] = {
     {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures", "Heures et minutes", "cm1_durees"},
     {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes", "Problèmes de durées", "cm1_durees"},
     {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "Mois et années", "cm1_dates"},
-    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "Grands calculs de durées", "cm2_problemes"},
+    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "Grandes durées", "cm2_problemes"},
     {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", "Dates et âges", nullptr},
     {"cm2_secondes", Annee::CM2, "Lire l'heure avec les secondes", "Les secondes", nullptr},
-    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", "Problèmes en étapes", nullptr},
+    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", "Problèmes à étapes", nullptr},
 };
 
 // Every kind of question. An activity's levels are listed from the
