@@ -12,6 +12,7 @@
 #include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "programme/adaptation.h"
+#include "shell/depart.h"
 
 using namespace programme;
 
@@ -58,6 +59,8 @@ private slots:
             const QStringList niveaux = ecrans.value(a, {QString::fromLatin1(sansNiveau)});
             for (const QString& n : niveaux)
                 QVERIFY2(place(a, n), qPrintable(a + QLatin1Char('/') + n + QStringLiteral(" n'a pas d'attendu")));
+            // The start screen can star the drawing that opens it.
+            QVERIFY2(!Depart::dessinDe(a).isEmpty(), qPrintable(a));
         }
     }
 
