@@ -25,9 +25,15 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
     joueur_ = j;
     ecrivain_.diriger(depot_.historiqueJoueur(j.cle), j.nom);
     preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle));
-    const QList<LigneHistorique> lignes = depot_.lireJoueur(j.cle).lignes;
+    const QList<LigneHistorique> lignes = depot_.lireJoueurIci(j.cle).lignes;
     positionnement_ = positionner(lignes);
     return compteursDe(totaux(lignes));
+}
+
+void SessionJoueurs::ajouterAilleurs(const QList<LigneHistorique>& lignes)
+{
+    for (const LigneHistorique& l : lignes)
+        positionnerReponse(positionnement_, l);
 }
 
 void SessionJoueurs::Registre::enregistrer(const ReponseJugee& r)

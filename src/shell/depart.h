@@ -59,6 +59,10 @@ public:
     // for one no drawing opens.
     static QString dessinDe(const QString& activite);
 
+    // A small star on the drawing of the activity that serves the next
+    // item of the child's path; none when nobody is named.
+    void marquerProchaine();
+
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);
 
@@ -75,9 +79,6 @@ private:
     void ouvrir(Screen* ecran);
     void ouvrirAPropos();
     void survol(const QString& controle);
-    // A small star on the drawing of the activity that serves the next
-    // item of the child's path; none when nobody is named.
-    void marquerProchaine();
     ClickableLabel* zone(const char* name, const QRect& place, const QString& nomAccessible);
 
     Routines& r_;
