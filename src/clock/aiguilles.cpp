@@ -2,6 +2,7 @@
 #include "aiguilles.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <cmath>
 
 #include "common/randomsource.h"
@@ -198,6 +199,19 @@ Niveau depuisCle(const QString& c)
         if (c == QLatin1String(f.cle))
             return f.niveau;
     return Niveau::Heures;
+}
+
+std::optional<Niveau> niveauDuTexte(const QString& t)
+{
+    static const QRegularExpression heure(QStringLiteral("^(\\d{1,2}) h (\\d{1,2}) mn$"));
+    const QRegularExpressionMatch m = heure.match(t);
+    if (!m.hasMatch())
+        return std::nullopt;
+    const int minutes = depuis(m.captured(1).toInt(), m.captured(2).toInt());
+    for (Niveau n : niveaux)
+        if (minutes % pas(n) == 0)
+            return n;
+    return std::nullopt;
 }
 
 int tirer(RandomSource& hasard, Niveau n, int affichee)

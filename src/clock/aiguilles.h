@@ -3,6 +3,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 
 class RandomSource;
 
@@ -10,6 +11,9 @@ class RandomSource;
 // the dial, 0 to 719, 0 being 12 h 0 mn. Angles are in degrees, clockwise
 // from the 12.
 namespace aiguilles {
+
+// The identifier its answers are recorded under.
+inline const QString activite = QStringLiteral("placer_aiguilles");
 
 constexpr int tour = 12 * 60;  // minutes in a full turn of the hour hand
 
@@ -87,6 +91,12 @@ QString nom(Niveau n);
 // How it is remembered, and back; an unknown word gives the first level.
 QString cle(Niveau n);
 Niveau depuisCle(const QString& cle);
+
+// The easiest level that asks that time ("4 h 45 mn": quarters); nothing
+// for a text that is not a time of the dial. An answer recorded before
+// levels were is placed so: the level may have been a harder one, which
+// asks such times too, but never an easier one.
+std::optional<Niveau> niveauDuTexte(const QString& texte);
 
 // A time of that level, other than the one the clock shows now.
 int tirer(RandomSource& hasard, Niveau n, int affichee);

@@ -81,7 +81,7 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
     retour_->setAccessibleName(QStringLiteral("Retour"));
 
     protocole_ = std::make_unique<ProtocoleReponse>(
-        r_, QStringLiteral("placer_aiguilles"), encore_, QList<QWidget*>{verifier_},
+        r_, aiguilles::activite, encore_, QList<QWidget*>{verifier_},
         std::function<bool()>(), [this] { CompterExercice(); });
 
     connect(verifier_, &ClickableLabel::clicked, this, &EcranAiguilles::juger);
@@ -115,9 +115,22 @@ aiguilles::Niveau EcranAiguilles::niveau() const
     return aiguilles::depuisCle(r_.preferences->lire(cleNiveau, premier));
 }
 
+QStringList clesNiveaux()
+{
+    QStringList l;
+    for (aiguilles::Niveau n : aiguilles::niveaux)
+        l << aiguilles::cle(n);
+    return l;
+}
+
 void EcranAiguilles::activation()
 {
     horloge_->setMinutes(0);
+    suivi_.reset();
+    if (r_.niveaux_adaptes) {
+        suivi_ = programme::NiveauQuiSuit::pour(aiguilles::activite, clesNiveaux(), *r_.positionnement, r_.annees);
+        r_.preferences->ecrire(cleNiveau, aiguilles::cle(aiguilles::niveaux[size_t(suivi_->niveau())]));
+    }
     montrerNiveau();
     nouvelleQuestion();
 }
@@ -157,6 +170,11 @@ void EcranAiguilles::juger()
         [juste] { return juste; },
         [this](bool juste) {
             horloge_->setReglable(false);
+            // The next question at the level the answers lead to, shown at once.
+            if (suivi_ && suivi_->repondre(juste)) {
+                r_.preferences->ecrire(cleNiveau, aiguilles::cle(aiguilles::niveaux[size_t(suivi_->niveau())]));
+                montrerNiveau();
+            }
             if (juste) {
                 enonce_->setCaption(placer::reussite(cadran(), demande()));
             } else {
@@ -178,6 +196,8 @@ void EcranAiguilles::choisir(aiguilles::Niveau n)
 {
     r_.SonClic();
     r_.preferences->ecrire(cleNiveau, aiguilles::cle(n));
+    if (suivi_)
+        suivi_->choisir(int(n));
     montrerNiveau();
 }
 

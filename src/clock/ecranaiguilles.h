@@ -6,6 +6,7 @@
 
 #include "aiguilles.h"
 #include "common/reponse.h"
+#include "programme/adaptation.h"
 #include "ui/screen.h"
 
 class ClickableLabel;
@@ -61,4 +62,10 @@ private:
     int question_ = 0;
     int secondesQuestion_ = 0;
     aiguilles::Niveau niveauQuestion_ = aiguilles::Niveau::Heures;
+    // The level that follows the child, when the class or this computer
+    // asks for it; chosen afresh each time the screen opens.
+    std::optional<programme::NiveauQuiSuit> suivi_;
 };
+
+// The levels' keys, easiest first, as the programme knows them.
+QStringList clesNiveaux();

@@ -10,6 +10,7 @@
 class APropos;
 class Astuces;
 class ClickableLabel;
+class MarqueEtoile;
 class EcranAiguilles;
 class EcranJournee;
 class Exercices;
@@ -56,6 +57,14 @@ public:
     // The picture of the "Mes progrès" drawing, read when painted.
     void setDessinProgres(const PictureFile::Part& dessin);
 
+    // The drawing that opens an activity ("exos" for "lire_horloge"); empty
+    // for one no drawing opens.
+    static QString dessinDe(const QString& activite);
+
+    // A small star on the drawing of the activity that serves the next
+    // item of the child's path; none when nobody is named.
+    void marquerProchaine();
+
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);
 
@@ -83,4 +92,5 @@ private:
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     QTimer* timer3_;
+    MarqueEtoile* etoile_;
 };

@@ -14,6 +14,7 @@
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
 #include "players/filpartage.h"
+#include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "players/quijoue.h"
 #include "players/session.h"
@@ -308,6 +309,7 @@ void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueu
     session_ = &session;
     demande_ = demande;
     registreJoueurs_ = registre ? registre : &session.registre();
+    r_.positionnement = &session.positionnement();
 }
 
 QuiJoue* Klepsos::quiJoue()
@@ -386,11 +388,15 @@ void Klepsos::lireAilleurs(const Joueur& j)
     if (session_->depot().classe().isEmpty())
         return;
     const DepotJoueurs depot = session_->depot();
-    lectures()->lancer([depot, cle = j.cle] { return totaux(depot.lireJoueurAilleurs(cle).lignes); },
-                       [this, choix = choix_](const TotauxHistorique& t) {
+    lectures()->lancer([depot, cle = j.cle] { return depot.lireJoueurAilleurs(cle).lignes; },
+                       [this, choix = choix_](const QList<LigneHistorique>& lignes) {
                            if (choix != choix_)
                                return;
-                           const Compteurs ailleurs = compteursDe(t);
+                           // Where the child stands, with every computer's answers.
+                           session_->ajouterAilleurs(lignes);
+                           if (depart_->isVisible())
+                               depart_->marquerProchaine();
+                           const Compteurs ailleurs = compteursDe(totaux(lignes));
                            r_.nb_exercices.ajouter(ailleurs.nb_exercices.valeur);
                            r_.nb_justes.ajouter(ailleurs.nb_justes.valeur);
                            r_.nb_erreurs += ailleurs.nb_erreurs;
@@ -423,7 +429,7 @@ void Klepsos::ouvrirProgres()
     // it when the class folder gives them, if the screen is still on view.
     const QList<LigneHistorique> ici = j ? session_->depot().lireJoueurIci(j->cle).lignes
                                          : lireHistorique(session_->depot().historiqueAnonyme()).lignes;
-    progres()->afficher(faireBilan(ici, r_.maintenant()), r_.prenom);
+    montrerProgres(ici);
     progres_->showScreen();
     depart_->hide();
     if (!j || session_->depot().classe().isEmpty())
@@ -433,6 +439,12 @@ void Klepsos::ouvrirProgres()
                        [this, ici, choix = choix_](const QList<LigneHistorique>& ailleurs) {
                            if (choix != choix_ || !progres_->isVisible() || ailleurs.isEmpty())
                                return;
-                           progres_->afficher(faireBilan(ici + ailleurs, r_.maintenant()), r_.prenom);
+                           montrerProgres(ici + ailleurs);
                        });
+}
+
+void Klepsos::montrerProgres(const QList<LigneHistorique>& lignes)
+{
+    progres()->afficher(faireBilan(lignes, r_.maintenant()), programme::parcours(positionner(lignes), r_.annees),
+                        r_.prenom, r_.annees);
 }

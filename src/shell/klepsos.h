@@ -104,6 +104,7 @@ public:
     // From now on nobody in particular plays: the shared score again.
     void jouerSansNom();
     void ouvrirProgres();
+    void montrerProgres(const QList<LigneHistorique>& lignes);
     // The reads of the class folder under way end within ms milliseconds;
     // false when one is stuck in a share that hangs (this object must then
     // not be destroyed).

@@ -11,6 +11,7 @@
 #include "clock/aiguilles.h"
 #include "clock/ecranaiguilles.h"
 #include "clock/horlogeaiguilles.h"
+#include "programme/adaptation.h"
 #include "shell/presentation.h"
 #include "support/banc.h"
 #include "tips/astuces.h"
@@ -206,6 +207,41 @@ private slots:
         e.ouvrir("placer", "aiguilles");
         QCOMPARE(e.couleur("niveau_quarts"), QColor(255, 0, 255));
         QCOMPARE(e.horloge()->texte(), "12 h 0 mn");
+    }
+
+    // Levels that follow the child: from the class's year up, one up after
+    // a run of right answers, one down after repeated mistakes, never below
+    // the year's first.
+    void niveauQuiSuit()
+    {
+        Ecran e({});
+        e.r().niveaux_adaptes = true;
+        e.r().annees = {programme::Annee::CE1};
+        e.taper("Esc");
+        e.ouvrir("placer", "aiguilles");
+        QCOMPARE(e.couleur("niveau_demi_heures"), QColor(255, 0, 255));
+        const auto repondre = [&](int n, bool juste) {
+            for (int i = 0; i < n; ++i) {
+                const QRegularExpressionMatch m =
+                    QRegularExpression("sur (\\d+) h (\\d+) mn").match(e.texte("enonce_aiguilles"));
+                e.horloge()->setMinutes(depuis(m.captured(1).toInt(), m.captured(2).toInt()) + (juste ? 0 : 1));
+                e.clic("verifier_aiguilles");
+                e.clic("encore_aiguilles");
+            }
+        };
+        repondre(programme::serieMontee, true);
+        QCOMPARE(e.couleur("niveau_quarts"), QColor(255, 0, 255));
+        QCOMPARE(e.couleur("niveau_demi_heures"), QColor(0, 0, 0));
+        repondre(programme::serieDescente - 1, false);
+        QVERIFY(e.registre.lignes.last().startsWith("placer_aiguilles@quarts|"));
+        repondre(1, false);
+        QCOMPARE(e.couleur("niveau_demi_heures"), QColor(255, 0, 255));
+        repondre(2 * programme::serieDescente, false);
+        QCOMPARE(e.couleur("niveau_demi_heures"), QColor(255, 0, 255));
+        // Chosen by the child, whole hours are kept.
+        e.clic("niveau_heures");
+        repondre(programme::serieDescente, false);
+        QCOMPARE(e.couleur("niveau_heures"), QColor(255, 0, 255));
     }
 
     void clavier()
