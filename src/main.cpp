@@ -98,15 +98,24 @@ void borner(int secondes)
     }).detach();
 }
 
+// A command's status, the process ended at once while a look at a share
+// that hangs is still stuck.
+int finCommande(int statut)
+{
+    if (partage::filsEnCours > 0)
+        terminerAussitot(statut);
+    return statut;
+}
+
 int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
 {
     borner(dureeMaxCommande);
     QString erreur;
     if (!exporterClasse(lieuxDuPoste(emplacementsProgramme(), optionClasse), fichier, &erreur)) {
         QTextStream(stderr) << erreur << '\n';
-        return 1;
+        return finCommande(1);
     }
-    return 0;
+    return finCommande(0);
 }
 
 int exporterPositions(const QString& fichier, const std::optional<QString>& optionClasse)
@@ -170,9 +179,9 @@ int main(int argc, char* argv[])
         borner(dureeMaxCommande);
         QString erreur;
         if (ecrireRapport(lieux, *choix.rapport, &erreur))
-            return 0;
+            return finCommande(0);
         QTextStream(stderr) << erreur << '\n';
-        return 1;
+        return finCommande(1);
     }
     // A computer shut down by its button, Ctrl+C, a closed terminal: the run
     // ends as "SORTIE" ends it.

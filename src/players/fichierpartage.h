@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <functional>
@@ -27,6 +28,10 @@ std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max,
 // What `travail` returns, when it returns within `ms` milliseconds; it runs
 // on a thread of its own, left to finish (or to stay stuck in a share that
 // hangs) out of everyone's way when the time is up.
+// How many of those threads are still at work: a process must not run its
+// exit handlers (a leak checker stops every thread) while one is stuck.
+inline std::atomic<int> filsEnCours{0};
+
 template <class T>
 std::optional<T> avant(int ms, std::function<T()> travail)
 {
@@ -36,8 +41,10 @@ std::optional<T> avant(int ms, std::function<T()> travail)
         std::optional<T> resultat;
     };
     const auto etat = std::make_shared<Etat>();
+    ++filsEnCours;
     std::thread([etat, travail = std::move(travail)] {
         T r = travail();
+        --filsEnCours;
         const std::lock_guard verrou(etat->m);
         etat->resultat = std::move(r);
         etat->fini.notify_all();
