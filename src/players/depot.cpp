@@ -3,8 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -84,7 +82,9 @@ std::optional<Joueur> DepotJoueurs::creer(const QString& nom) const
         return j;
     const Joueur j{cleJoueur(nom), nom};
     const QString dossier = dossierJoueur(j.cle);
-    if (!QDir().mkpath(dossier) || !ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8()))
+    // The identity first: a folder with a name is a child, and a child has one.
+    if (!QDir().mkpath(dossier) || !classe::ecrireIdentite(dossier, classe::nouvelId(QLatin1Char('e')))
+        || !ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8()))
         return std::nullopt;
     // Another computer may have created the child meanwhile: its spelling wins.
     return trouver(nom).value_or(j);
@@ -147,18 +147,4 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
         triees.append(std::move(tout.lignes[i]));
     tout.lignes = std::move(triees);
     return tout;
-}
-
-QString posteLocal(const QString& dossierLocal)
-{
-    static const QRegularExpression forme(QStringLiteral("^p[0-9a-f]{16}$"));
-    const QString chemin = QDir(dossierLocal).filePath(QStringLiteral("poste"));
-    const QString lu = QString::fromLatin1(lireDebut(chemin, 64)).trimmed();
-    if (forme.match(lu).hasMatch())
-        return lu;
-    const quint64 n = QRandomGenerator::system()->generate64();
-    const QString poste = QStringLiteral("p%1").arg(n, 16, 16, QLatin1Char('0'));
-    QDir().mkpath(dossierLocal);
-    ecrireFichier(chemin, poste.toLatin1());
-    return poste;
 }

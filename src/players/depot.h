@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "historique.h"
+#include "poste.h"
 
 struct Joueur {
     QString cle;  // folder name, from cleJoueur()
@@ -54,11 +55,6 @@ private:
     QString poste_;
     QString classe_;
 };
-
-// The id of this computer, "p" and 16 random hex digits, kept in the file
-// "poste" of the local data folder: created on the first call, then always
-// the same. Two computers never get the same one, even with the same name.
-QString posteLocal(const QString& dossierLocal);
 
 // Every answer kept under a store folder, every child and none, oldest first.
 LectureHistorique lireDepot(const QString& racine);
