@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QSet>
 #include <algorithm>
 
 #include "classe.h"
@@ -129,11 +130,17 @@ LectureHistorique lireDepot(const QString& racine)
 LectureHistorique lireHistoriques(const QStringList& chemins)
 {
     LectureHistorique tout;
+    QSet<quint64> vues;
     for (const QString& c : chemins) {
         LectureHistorique l = lireHistorique(c);
         tout.ignorees += l.ignorees;
         tout.tronque = tout.tronque || l.tronque;
-        tout.lignes += std::move(l.lignes);
+        for (LigneHistorique& ligne : l.lignes) {
+            const qsizetype avant = vues.size();
+            vues.insert(identiteReponse(ligne));
+            if (vues.size() > avant)
+                tout.lignes.append(std::move(ligne));
+        }
     }
     // Sorted on a key computed once: comparing dates with offsets is slow.
     QList<std::pair<qint64, qsizetype>> ordre;
@@ -147,4 +154,9 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
         triees.append(std::move(tout.lignes[i]));
     tout.lignes = std::move(triees);
     return tout;
+}
+
+quint64 identiteReponse(const LigneHistorique& l)
+{
+    return qHash(ecrireLigne(l));
 }

@@ -59,5 +59,8 @@ private:
 // Every answer kept under a store folder, every child and none, oldest first.
 LectureHistorique lireDepot(const QString& racine);
 
-// Several history files read as one, oldest answer first.
+// Several history files read as one, oldest answer first, each answer once
+// even when it sits in two files (a class copy and a clone's relay copy).
 LectureHistorique lireHistoriques(const QStringList& chemins);
+// What tells one answer from another, the same in every copy of its line.
+quint64 identiteReponse(const LigneHistorique& l);

@@ -46,8 +46,8 @@ bool estRetire(const QString& classe, const QString& cle, const QString& id, con
     return false;
 }
 
-// Where a child renamed in the class went: the key in the class's note,
-// following a child renamed again, as long as the folder is there.
+}  // namespace
+
 QString nouvelleCle(const QString& classe, QString cle)
 {
     const QDir c(classe);
@@ -62,6 +62,8 @@ QString nouvelleCle(const QString& classe, QString cle)
     }
     return {};
 }
+
+namespace {
 
 // Appends a file's bytes to another, then removes it: the answers of a
 // child known here under two keys end in one file.
@@ -80,6 +82,12 @@ bool suivre(const QString& local, const QString& poste, const QString& cle, cons
 {
     const QString de = dossierEnfant(local, cle);
     const QString vers = dossierEnfant(local, nouvelle);
+    // The same note here: a copy of the program writing for the old key
+    // finds where its child went.
+    const QDir l(local);
+    if (!l.mkpath(QLatin1String(dossierRenommes))
+        || !ecrireEntier(l.filePath(QStringLiteral("%1/%2").arg(QLatin1String(dossierRenommes), cle)), nouvelle.toLatin1() + '\n'))
+        return false;
     if (!QFileInfo::exists(vers))
         return QDir().rename(de, vers);
     // Known here by its new name already.
@@ -103,14 +111,14 @@ bool ecrireIdentite(const QString& dossier, const QString& id)
     return ecrireEntier(QDir(dossier).filePath(fichierIdentite), id.toLatin1() + '\n');
 }
 
-QString cleDeIdentite(const QString& racine, const QString& id)
+QString cleActuelle(const QString& racine, const QString& cle, const QString& id)
 {
     if (id.isEmpty())
-        return {};
+        return nouvelleCle(racine, cle);
     const QDir d(QDir(racine).filePath(dossierJoueurs));
-    for (const QString& cle : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (cleValide(cle) && identiteEnfant(d.filePath(cle), racine) == id)
-            return cle;
+    for (const QString& autre : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        if (cleValide(autre) && identiteEnfant(d.filePath(autre), racine) == id)
+            return autre;
     }
     return {};
 }

@@ -20,9 +20,14 @@ inline constexpr char dossierRetires[] = "retires";
 // version, or a file that is not one.
 QString identiteEnfant(const QString& dossier, const QString& racine);
 bool ecrireIdentite(const QString& dossier, const QString& id);
-// The key of the child that identity belongs to in <racine>/joueurs; empty
-// when none (a folder moved aside does not count).
-QString cleDeIdentite(const QString& racine, const QString& id);
+// The key a child known as cle (with that identity, empty for a child of an
+// older version) has now in <racine>/joueurs; empty when none (a folder put
+// aside does not count).
+QString cleActuelle(const QString& racine, const QString& cle, const QString& id);
+// Where a child renamed in that store went: the key in its note
+// (renommes/<cle>), following a child renamed again, as long as the folder
+// is there; empty when none.
+QString nouvelleCle(const QString& racine, QString cle);
 
 // The class list, as the teacher manages it.
 enum class Resultat {

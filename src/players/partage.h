@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // What goes to the share. Each computer appends its children's answers to
 // its own local store first, then copies to the class folder the bytes the

@@ -178,6 +178,12 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     attente_->setWordWrap(true);
     attente_->setStyleSheet(QStringLiteral("background:#fff3cd; color:#664d03; padding:6px;"));
     attente_->hide();
+    // What the other computers could not deliver.
+    postes_ = new QLabel;
+    postes_->setObjectName(QStringLiteral("postes"));
+    postes_->setWordWrap(true);
+    postes_->setStyleSheet(attente_->styleSheet());
+    postes_->hide();
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("eleve"));
@@ -221,6 +227,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     auto* lh = new QVBoxLayout(haut);
     lh->setContentsMargins(0, 0, 0, 0);
     lh->addWidget(attente_);
+    lh->addWidget(postes_);
     lh->addWidget(tableau_);
     auto* centre = new QSplitter(Qt::Vertical);
     centre->addWidget(haut);
@@ -301,6 +308,8 @@ void Enseignant::actualiser()
     if (suivi_.resume().ignores > 0)
         etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(suivi_.resume().ignores);
     statusBar()->showMessage(etat);
+    postes_->setText(texteEtatsPostes(suivi_.resume().postes));
+    postes_->setVisible(!postes_->text().isEmpty());
     if (!cle.isEmpty() && cle == cleMontree_)
         montrerEnfant(cle);
 }

@@ -64,6 +64,7 @@ private:
     QSortFilterProxyModel* tri_ = nullptr;
     QTableView* tableau_ = nullptr;
     QLabel* attente_ = nullptr;
+    QLabel* postes_ = nullptr;
     QLabel* titreEleve_ = nullptr;
     GraphiqueProgres* graphique_ = nullptr;
     QLabel* aTravailler_ = nullptr;

@@ -47,6 +47,7 @@ struct ResumeEnfant {
 struct ResumeClasse {
     QList<ResumeEnfant> enfants;  // in the class list's order
     int ignores = 0;              // lines, files and folders skipped
+    QList<classe::EtatPoste> postes;  // each computer's word on its sending
     Compte activite(const QString& a) const
     {
         Compte t;

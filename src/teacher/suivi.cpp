@@ -43,11 +43,16 @@ bool SuiviClasse::lire(Suivi& s)
             s.resume.activites.clear();
             s.resume.dernier = {};
             s.fichiers.clear();
+            s.vues.clear();
             return lire(s) || true;
         }
         const LectureHistorique l = lireHistorique(chemin, f.lu);
-        for (const LigneHistorique& ligne : l.lignes)
-            compter(s.resume, ligne);
+        for (const LigneHistorique& ligne : l.lignes) {
+            const qsizetype avant = s.vues.size();
+            s.vues.insert(identiteReponse(ligne));
+            if (s.vues.size() > avant)
+                compter(s.resume, ligne);
+        }
         ignoresLignes_ += int(l.ignorees);
         change = change || l.fin > f.lu;
         f.lu = std::max(f.lu, l.fin);
@@ -76,6 +81,9 @@ bool SuiviClasse::actualiser()
         gardes.insert(e.cle, std::move(s));
     }
     suivis_ = std::move(gardes);
+    QList<classe::EtatPoste> postes = classe::etatsPostes(lieux_.classe);
+    change = change || postes != resume_.postes;
+    resume_.postes = std::move(postes);
     resume_.enfants = std::move(enfants);
     resume_.ignores = ignoresLignes_ + ignoresListe_;
     return change;
@@ -122,4 +130,23 @@ bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
         return true;
     *erreur = QStringLiteral("Klepsos ne peut pas écrire le fichier « %1 ».").arg(QDir::toNativeSeparators(fichier));
     return false;
+}
+
+QString texteEtatsPostes(const QList<classe::EtatPoste>& postes)
+{
+    const QLocale fr(QLocale::French, QLocale::France);
+    QStringList lignes;
+    for (const classe::EtatPoste& p : postes) {
+        if (p.enAttente == 0 && p.refusees == 0)
+            continue;
+        QStringList quoi;
+        if (p.enAttente > 0)
+            quoi << QStringLiteral("%1 réponse(s) en attente d'envoi").arg(p.enAttente);
+        if (p.refusees > 0)
+            quoi << QStringLiteral("%1 réponse(s) que le dossier de classe refuse").arg(p.refusees);
+        lignes << QStringLiteral("Ordinateur « %1 » (%2) : %3 (le %4).")
+                      .arg(p.hote.isEmpty() ? QStringLiteral("sans nom") : p.hote, p.poste, quoi.join(QStringLiteral(", ")),
+                           fr.toString(p.quand.toLocalTime(), QStringLiteral("dd/MM/yyyy à HH:mm")));
+    }
+    return lignes.join(QLatin1Char('\n'));
 }
