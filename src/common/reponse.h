@@ -34,9 +34,13 @@ public:
     // Back to an open question: "Continuer" hidden, spinners shown.
     void ouvrir();
 
+    // The level the next answers are asked at, recorded with each of them.
+    void fixerNiveau(const QString& niveau) { niveau_ = niveau; }
+
 private:
     Routines& r_;
     QString activite_;
+    QString niveau_;
     QWidget* encore_;
     QList<QWidget*> fleches_;
     std::function<bool()> reponseSaisie_;

@@ -73,7 +73,7 @@ void HistoriqueEcrivain::enregistrer(const ReponseJugee& r)
     if (chemin_.isEmpty())
         return;
     Attente a{chemin_, ecrireLigne({maintenant_(), joueur_, r.activite, r.question, r.reponse,
-                                    r.attendue, r.juste})};
+                                    r.attendue, r.juste, r.niveau})};
     {
         std::lock_guard verrou(mutex_);
         attente_.push_back(std::move(a));
