@@ -158,5 +158,5 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
 
 quint64 identiteReponse(const LigneHistorique& l)
 {
-    return qHash(ecrireLigne(l));
+    return l.id;
 }

@@ -12,6 +12,8 @@
 #include <QtTest>
 
 #include "players/classe.h"
+#include "players/preferencesjoueur.h"
+#include "players/session.h"
 #include "players/nomjoueur.h"
 
 namespace {
@@ -289,6 +291,49 @@ private slots:
         const auto lus = lireHistoriques(classe::fichiersHistorique(c, local, poste, cle)).lignes;
         QCOMPARE(lus.size(), 1);
         QCOMPARE(lus[0].question, QStringLiteral("septembre"));
+    }
+
+    // Renamed from the teacher's computer while the child plays: the
+    // answers and choices given after the rename reach the renamed child.
+    void renommeEnJouant_data()
+    {
+        QTest::addColumn<bool>("ancien");  // a child of an older version: no identity
+        QTest::newRow("identité") << false;
+        QTest::newRow("ancienne version") << true;
+    }
+    void renommeEnJouant()
+    {
+        QFETCH(bool, ancien);
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe")), local = t.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(c));
+        const QString poste = posteLocal(local, QStringLiteral("A"));
+        QCOMPARE(classe::ajouter(c, prenoms[0]), classe::Resultat::Fait);
+        classe::synchroniser(local, c, poste);
+        const QString avant = cleJoueur(prenoms[0]), apres = cleJoueur(QStringLiteral("Léonie"));
+        if (ancien) {
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(c, avant)));
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(local, avant)));
+        }
+        DepotJoueurs depot(local, poste);
+        depot.suivreClasse(c);
+        SessionJoueurs session(depot, [] { return QDateTime::currentDateTime(); });
+        session.choisir(*depot.trouver(prenoms[0]));
+        const auto repondre = [&](const QString& q) {
+            session.registre().enregistrer({q, QStringLiteral("3 h"), QStringLiteral("3 h"), QStringLiteral("lire_horloge"), true});
+            QVERIFY(session.vider());
+        };
+        repondre(QStringLiteral("avant"));
+        QCOMPARE(classe::renommer(c, avant, QStringLiteral("Léonie")), classe::Resultat::Fait);
+        classe::synchroniser(local, c, poste);
+        repondre(QStringLiteral("après"));
+        session.preferences().ecrire(QStringLiteral("niveau"), QStringLiteral("quarts"));
+        classe::synchroniser(local, c, poste);
+        QVERIFY(!QFileInfo::exists(classe::dossierEnfant(local, avant)));
+        QCOMPARE(questions(c).keys().size(), 2);
+        QCOMPARE(lireHistoriques({QStringLiteral("%1/joueurs/%2/%3.hist").arg(c, apres, poste)}).lignes.size(), 2);
+        QCOMPARE(PreferencesJoueur(depot.fichierPreferences(apres)).lire(QStringLiteral("niveau"), {}), QStringLiteral("quarts"));
+        QCOMPARE(classe::enfants(local).enfants, classe::enfants(c).enfants);
     }
 
     // A sending that outlasts the old stale time: the lock of a copy still
