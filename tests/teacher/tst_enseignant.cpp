@@ -156,6 +156,15 @@ private slots:
         tableau->selectRow(0);
         QVERIFY(e.findChild<QLabel*>(QStringLiteral("titre_eleve"))->text().startsWith(QStringLiteral("Hugo")));
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
+        // Another computer's word: what waits there, and when it said so.
+        auto* postes = e.findChild<QLabel*>(QStringLiteral("postes"));
+        QFile etat(QStringLiteral("%1/postes/%2.etat").arg(l.classe, autre));
+        QVERIFY(QDir().mkpath(QFileInfo(etat).path()) && etat.open(QIODevice::WriteOnly));
+        etat.write("poste=p00000000000000bb\nhote=salle-3\nen_attente=12\nrefusees=0\ndate=2026-12-07T08:05:00Z\n");
+        etat.close();
+        QTRY_VERIFY_WITH_TIMEOUT(postes->isVisibleTo(&e), 5000);
+        QVERIFY2(postes->text().startsWith(QStringLiteral("Ordinateur « salle-3 » (p00000000000000bb) : 12 réponse(s) en attente d'envoi (le 07/12/2026 à ")),
+                 qPrintable(postes->text()));
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
         repondre(l.local, QStringLiteral("Hugo"), poste, 1);
