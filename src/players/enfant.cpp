@@ -218,15 +218,20 @@ Rapprochement rapprocher(const QString& local, const QString& classe, const QStr
                 ecrireEntier(QDir(la).filePath(fichierNom), nom.toUtf8() + '\n');
             }
         }
-    } else if (estRetire(classe, cle, id, poste)) {
-        // A namesake added after a removal is someone else.
-        mettreDeCote(local, cle);
-        return {Sort::MisDeCote, cle};
     }
     if (!dossierSur(la, classe))
         return {Sort::Desaccord, r.cle};
-    // One identity for the child, the class's when it has one.
     const QString idClasse = identiteEnfant(la, classe);
+    // The same child as before, at the cost of a file read: the removed
+    // children are looked at only when the identities differ, or for a
+    // child of an older version, when the class has none of our answers.
+    const bool meme = id.isEmpty() ? QFileInfo::exists(QDir(la).filePath(nomFichierHistorique(poste))) : id == idClasse;
+    if (!meme && estRetire(classe, r.cle, id, poste)) {
+        // A namesake added after a removal is someone else.
+        mettreDeCote(local, r.cle);
+        return {Sort::MisDeCote, r.cle};
+    }
+    // One identity for the child, the class's when it has one.
     if (idClasse.isEmpty() && !id.isEmpty())
         ecrireIdentite(la, id);
     else if (!idClasse.isEmpty() && idClasse != id)
