@@ -79,6 +79,14 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     f.write(octets);
 }
 
+// Children made by this version, and by an older one (no identity).
+void avecOuSansIdentite()
+{
+    QTest::addColumn<bool>("ancien");
+    QTest::newRow("identités") << false;
+    QTest::newRow("ancienne version") << true;
+}
+
 }  // namespace
 
 class TstClasse : public QObject {
@@ -261,12 +269,7 @@ private slots:
 
     // A new school year: last year's Léa removed, this year's added. This
     // computer's old answers stay aside; the new Léa gets only her own.
-    void homonymeApresRetrait_data()
-    {
-        QTest::addColumn<bool>("ancien");  // children made by an older version: no identity
-        QTest::newRow("identités") << false;
-        QTest::newRow("ancienne version") << true;
-    }
+    void homonymeApresRetrait_data() { avecOuSansIdentite(); }
     void homonymeApresRetrait()
     {
         QFETCH(bool, ancien);
@@ -295,12 +298,7 @@ private slots:
 
     // Renamed from the teacher's computer while the child plays: the
     // answers and choices given after the rename reach the renamed child.
-    void renommeEnJouant_data()
-    {
-        QTest::addColumn<bool>("ancien");  // a child of an older version: no identity
-        QTest::newRow("identité") << false;
-        QTest::newRow("ancienne version") << true;
-    }
+    void renommeEnJouant_data() { avecOuSansIdentite(); }
     void renommeEnJouant()
     {
         QFETCH(bool, ancien);
