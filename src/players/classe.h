@@ -80,6 +80,8 @@ bool enregistrerReglages(const QString& classe, const Reglages& r);
 // What this computer follows: the class's settings, or the copy kept from
 // the last time the folder was in reach.
 Reglages reglagesSuivis(const QString& classe, const QString& local);
+// The copy kept from the last time the folder was in reach.
+Reglages reglagesGardes(const QString& local);
 // Where that copy is kept in the local store.
 inline const QString copieReglages = QStringLiteral("classe.reglages");
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "classe.h"
+#include "fichierpartage.h"
 #include "nomjoueur.h"
 
 namespace {
@@ -33,8 +34,7 @@ bool ecrireFichier(const QString& chemin, const QByteArray& octets)
 
 QByteArray lireDebut(const QString& chemin, qint64 max)
 {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.read(max) : QByteArray();
+    return partage::lire(chemin, 0, max).value_or(QByteArray());
 }
 
 QStringList historiquesDans(const QString& dossier)
@@ -116,6 +116,27 @@ LectureHistorique DepotJoueurs::lireJoueur(const QString& cle) const
     if (!classe_.isEmpty())
         return lireHistoriques(classe::fichiersHistorique(classe_, racine_, poste_, cle));
     return lireHistoriques(historiquesDans(dossierJoueur(cle)));
+}
+
+LectureHistorique DepotJoueurs::lireJoueurIci(const QString& cle) const
+{
+    return classe_.isEmpty() ? lireJoueur(cle) : lireHistorique(historiqueJoueur(cle));
+}
+
+LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle) const
+{
+    if (classe_.isEmpty())
+        return {};
+    // The class copy of our own file (and a clone's relay copy) holds
+    // answers this computer has already: only those it lacks.
+    QSet<quint64> ici;
+    for (const LigneHistorique& l : lireHistorique(historiqueJoueur(cle)).lignes)
+        ici.insert(identiteReponse(l));
+    QStringList chemins = classe::fichiersHistorique(classe_, racine_, poste_, cle);
+    chemins.removeAll(historiqueJoueur(cle));
+    LectureHistorique lu = lireHistoriques(chemins);
+    lu.lignes.removeIf([&](const LigneHistorique& l) { return ici.contains(identiteReponse(l)); });
+    return lu;
 }
 
 LectureHistorique lireDepot(const QString& racine)

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "historique.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <array>
+
+#include "fichierpartage.h"
 
 namespace {
 
@@ -293,15 +294,13 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
 {
     LectureHistorique r;
     r.fin = depuis;
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(depuis))
-        return r;
-    const qint64 reste = f.size() - depuis;
+    qint64 taille = 0;
+    const std::optional<QByteArray> octets = partage::lire(chemin, depuis, tailleMaxHistorique, &taille);
+    const qint64 reste = taille - depuis;
     // A file cut shorter than what was read before reads as nothing new.
-    if (reste <= 0)
+    if (!octets || reste <= 0)
         return r;
-    const QByteArray octets = f.read(std::min(reste, tailleMaxHistorique));
-    r = lireOctetsHistorique(octets);
+    r = lireOctetsHistorique(*octets);
     r.fin += depuis;
     // Past the cap: what is left counts as one unread part, not read again.
     if (reste > tailleMaxHistorique) {

@@ -8,6 +8,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
+#include "fichierpartage.h"
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
@@ -53,9 +54,8 @@ Difference difference(QFile& local, const QString& copie)
         return {false, {}};
     if (taille > 0) {
         const qint64 n = std::min(taille, bordCompare);
-        QFile c(copie);
-        if (!fichierSur(copie, QFileInfo(copie).path(), tailleMaxHistorique) || !c.open(QIODevice::ReadOnly)
-            || !c.seek(taille - n) || !local.seek(taille - n) || c.read(n) != local.read(n))
+        const std::optional<QByteArray> bord = partage::lire(copie, taille - n, n);
+        if (!bord || !local.seek(taille - n) || *bord != local.read(n))
             return {false, {}};
     }
     if (!local.seek(taille))

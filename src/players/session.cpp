@@ -37,7 +37,7 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
     preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle), [ailleurs] {
         return ailleurs([](const DepotJoueurs& d, const QString& cle) { return d.fichierPreferences(cle); });
     });
-    return compteursDe(totaux(depot_.lireJoueur(j.cle).lignes));
+    return compteursDe(totaux(depot_.lireJoueurIci(j.cle).lignes));
 }
 
 void SessionJoueurs::sansNom()

@@ -67,6 +67,10 @@ DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
 // (answers waiting or refused), a line each; empty when all is well.
 QString texteEtatsPostes(const QList<classe::EtatPoste>& postes);
 
+// True without a class folder or when it answers; else false with a French
+// message: out of reach (not mounted, empty, gone) or not answering.
+bool classeJoignable(const Lieux& lieux, QString* erreur);
+
 // Every answer of the class, named or not (of this computer without a class folder), as
 // the history's CSV. False, with a French message, when it cannot be written.
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);

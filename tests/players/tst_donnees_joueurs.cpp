@@ -294,6 +294,31 @@ private slots:
         QVERIFY(erreur.contains("x.csv"));
     }
 
+    // A computer whose clock is wrong: its answers (or the others', when this
+    // one is behind) count in totals but in no week, and "now" bounds them.
+    void horlogeFausse_data()
+    {
+        QTest::addColumn<QDateTime>("quand");
+        QTest::addColumn<bool>("futur");
+        QTest::addColumn<bool>("semaine");
+        QTest::newRow("plus tard aujourd'hui") << midi.addSecs(11 * 3600 + 59 * 60) << false << true;
+        QTest::newRow("demain, même semaine") << midi.addSecs(12 * 3600) << true << false;
+        QTest::newRow("2031") << midi.addYears(5) << true << false;
+        QTest::newRow("lundi minuit") << midi.addDays(-5).addSecs(-12 * 3600) << false << true;
+        QTest::newRow("dimanche d'avant") << midi.addDays(-5).addSecs(-12 * 3600 - 1) << false << false;
+    }
+    void horlogeFausse()
+    {
+        QFETCH(QDateTime, quand);
+        QFETCH(bool, futur);
+        QFETCH(bool, semaine);
+        QCOMPARE(dansLeFutur(quand, midi), futur);
+        QCOMPARE(auPlusTard(quand, midi), std::min(quand, midi));
+        const BilanActivite a = faireBilan({ligne("montre", true, quand)}, midi).activites[activitesConnues().indexOf("montre")];
+        QCOMPARE(a.justesSemaine, semaine ? 1 : 0);
+        QCOMPARE(a.total(), 1);
+    }
+
     void bilan()
     {
         // Saturday 5 December 2026: the week began on Monday the 30th of November.
