@@ -9,6 +9,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
+#include "fichierpartage.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -25,6 +26,7 @@ const QString fichierChemins = QStringLiteral("chemins");
 // What an older version's store records about its last sending (partage.cpp).
 const QString fichierEnvoye = QStringLiteral("classe.envoye");
 constexpr int attenteVerrouMs = 5000;
+constexpr int attenteIdentiteMs = 1000;
 
 QByteArray lireLocal(const QString& chemin)
 {
@@ -137,7 +139,8 @@ QString magasinClasse(const QString& local, const QString& classe)
     }
     const QString provisoire = classes.filePath(QStringLiteral("chemin-") + hache16(classe.toUtf8()));
     if (id.isEmpty()) {
-        id = identiteClasse(classe);
+        // The first time only, and a share that hangs holds the start a second at most.
+        id = partage::avant<QString>(attenteIdentiteMs, [classe] { return identiteClasse(classe); }).value_or(QString());
         if (id.isEmpty())
             return provisoire;
         classes.mkpath(QStringLiteral("."));

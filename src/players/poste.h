@@ -30,8 +30,8 @@ QString identiteClasse(const QString& classe);
 // The id is remembered per folder path (<local>/classes/chemins), so the
 // class folder is read only the first time this computer meets it. An older
 // version's store, whose last sending was to this very folder, stays where
-// it is (<local> itself); a class first met with its folder away gets a
-// store of its path until its id is known.
+// it is (<local> itself); a class first met with its folder away (or not
+// answering within a second) gets a store of its path until its id is known.
 QString magasinClasse(const QString& local, const QString& classe);
 
 }  // namespace classe

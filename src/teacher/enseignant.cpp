@@ -363,7 +363,7 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     if (resume_.ignores > 0)
         etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(resume_.ignores);
     statusBar()->showMessage(etat);
-    postes_->setText(texteEtatsPostes(suivi_.resume().postes));
+    postes_->setText(texteEtatsPostes(resume_.postes));
     postes_->setVisible(!postes_->text().isEmpty());
     if (!cle.isEmpty() && cle == cleMontree_)
         montrerEnfant(cle);
