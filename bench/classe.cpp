@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include "clock/aiguilles.h"
 #include "players/historique.h"
 #include "players/nomjoueur.h"
 
@@ -37,8 +38,12 @@ LigneHistorique reponse(const QString& nom, QDateTime quand, QRandomGenerator& g
     const int m = g.bounded(12) * 5;
     const bool juste = g.generateDouble() < adresse;
     const QString attendue = QStringLiteral("%1 h %2 mn").arg(h).arg(m);
-    return {quand, nom, activites[g.bounded(int(activites.size()))], QStringLiteral("Quelle heure est-il ?"),
-            juste ? attendue : QStringLiteral("%1 h %2 mn").arg(h % 12 + 1).arg(m), attendue, juste};
+    const QString activite = activites[g.bounded(int(activites.size()))];
+    // The hands are set at the easiest level that asks that time.
+    const auto niveau = activite == aiguilles::activite ? aiguilles::niveauDuTexte(attendue) : std::nullopt;
+    return {quand, nom, activite, QStringLiteral("Quelle heure est-il ?"),
+            juste ? attendue : QStringLiteral("%1 h %2 mn").arg(h % 12 + 1).arg(m), attendue, juste,
+            niveau ? aiguilles::cle(*niveau) : QString()};
 }
 
 }  // namespace

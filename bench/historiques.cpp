@@ -17,6 +17,7 @@
 
 #include "players/bilan.h"
 #include "players/depot.h"
+#include "players/positionjoueur.h"
 #include "players/progres.h"
 
 namespace {
@@ -66,7 +67,8 @@ int progres(const QString& racine, int runs)
         QElapsedTimer t;
         t.start();
         const LectureHistorique h = depot.lireJoueur(joueurs.first().cle);
-        ecran.afficher(faireBilan(h.lignes, QDateTime::currentDateTime()), joueurs.first().nom);
+        ecran.afficher(faireBilan(h.lignes, QDateTime::currentDateTime()), programme::parcours(positionner(h.lignes), {}),
+                       joueurs.first().nom);
         ecran.render(&toile);
         ns.push_back(t.nsecsElapsed());
         lignes = h.lignes.size();

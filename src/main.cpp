@@ -112,6 +112,18 @@ int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
     return 0;
 }
 
+int exporterPositions(const QString& fichier, const std::optional<QString>& optionClasse)
+{
+    SuiviClasse suivi(lieuxDuPoste(emplacementsProgramme(), optionClasse));
+    suivi.actualiser();
+    QString erreur;
+    if (!exporterPositionnement(suivi.resume(), fichier, &erreur)) {
+        QTextStream(stderr) << erreur << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -132,10 +144,11 @@ int main(int argc, char* argv[])
         return 0;
     }
     // The export needs no display either.
-    if (choix.exporter) {
+    if (choix.exporter || choix.exporterPositionnement) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("klepsos"));
-        return exporter(*choix.exporter, choix.classe);
+        return choix.exporter ? exporter(*choix.exporter, choix.classe)
+                              : exporterPositions(*choix.exporterPositionnement, choix.classe);
     }
 
     // The report opens no window: no display is needed.
@@ -213,6 +226,8 @@ int main(int argc, char* argv[])
     // A teacher may want the hour hands to move on with the minutes, as on a real clock.
     klepsos.routines().aiguille_heures_reelle =
         reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
+    // Levels that follow the child, for this computer; a class may ask it for all.
+    klepsos.routines().niveaux_adaptes = reglages.value(QStringLiteral("niveauxAdaptes"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
         // A share that hangs at start-up: the settings last seen.
@@ -223,6 +238,8 @@ int main(int argc, char* argv[])
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
+        klepsos.routines().annees = consignes.annees;
+        klepsos.routines().niveaux_adaptes = klepsos.routines().niveaux_adaptes || consignes.niveauxAdaptes;
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);

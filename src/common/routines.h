@@ -9,6 +9,7 @@
 
 #include "calendrier.h"
 #include "clock.h"
+#include "programme/positionnement.h"
 #include "displaylayer.h"
 #include "randomsource.h"
 #include "registre.h"
@@ -80,6 +81,14 @@ public:
     // The class's settings: no sound at all; how "SORTIE" quits.
     bool sons_coupes = false;
     ModeSortie sortie = ModeSortie::Normale;
+    // The class's year(s) (none: every year), and whether the activities
+    // with levels choose the child's level from their positioning (the
+    // class's setting or this computer's).
+    QList<programme::Annee> annees;
+    bool niveaux_adaptes = false;
+    // Where the child playing stands on the programme, kept up to date with
+    // each answer by whoever knows the players.
+    const programme::Positionnement* positionnement = &positionnementVide_;
 
     // Where pictures and sounds are read, and where the score is kept.
     QString dossierDatas;
@@ -153,6 +162,7 @@ private:
     void montrerDepart(QWidget* quitte);
 
     PreferencesDuProgramme preferencesDuProgramme_;
+    programme::Positionnement positionnementVide_;
 };
 
 // The message that ends start-up when a picture cannot be read.

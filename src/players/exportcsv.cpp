@@ -61,9 +61,30 @@ QByteArray exporterCsv(const QList<LigneHistorique>& lignes)
     return o;
 }
 
+QByteArray tableCsv(const QStringList& entete, const QList<QStringList>& lignes)
+{
+    QByteArray o = QByteArrayLiteral("\xEF\xBB\xBF");
+    const auto ligne = [&o](const QStringList& champs) {
+        for (qsizetype i = 0; i < champs.size(); ++i) {
+            if (i)
+                o += ';';
+            ajouterChamp(o, champs[i]);
+        }
+        o += "\r\n";
+    };
+    ligne(entete);
+    for (const QStringList& l : lignes)
+        ligne(l);
+    return o;
+}
+
 bool exporterDepot(const QString& racine, const QString& fichier, QString* erreur)
 {
-    const QByteArray csv = exporterCsv(lireDepot(racine).lignes);
+    return ecrireCsv(fichier, exporterCsv(lireDepot(racine).lignes), erreur);
+}
+
+bool ecrireCsv(const QString& fichier, const QByteArray& csv, QString* erreur)
+{
     QSaveFile f(fichier);
     if (f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size() && f.flush() && f.commit())
         return true;

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include "ui/clickablelabel.h"
+#include "ui/etoile.h"
 #include "ui/style.h"
 
 namespace {
@@ -23,19 +24,52 @@ constexpr int xTitre = 6;
 constexpr int xBarre = 214;
 constexpr int largeurBarre = 250;
 constexpr int xEtoiles = 482;
-constexpr int hauteurPied = 44;
+constexpr int hauteurPied = 38;
 
-QPainterPath etoile(QPointF c, qreal r)
+// The path's band: a line of title and legend, then the badges, eight at
+// most to a row.
+constexpr int hauteurTitreChemin = 18;
+constexpr int badgesParRang = 8;
+// The title and legend keep clear of the background's corner pictures.
+constexpr int margeTitreChemin = 40;
+
+struct Teinte {
+    QColor fond;
+    QColor bord;
+};
+Teinte teinte(programme::Etape e)
 {
-    QPainterPath p;
-    for (int i = 0; i < 10; ++i) {
-        const qreal a = M_PI / 2 + i * M_PI / 5;
-        const qreal rr = i % 2 ? r * 0.45 : r;
-        const QPointF pt(c.x() + rr * std::cos(a), c.y() - rr * std::sin(a));
-        i ? p.lineTo(pt) : p.moveTo(pt);
+    switch (e) {
+    case programme::Etape::Reussi:
+        return {QColor(200, 230, 201), QColor(67, 160, 71)};
+    case programme::Etape::EnRoute:
+        return {QColor(255, 224, 178), QColor(245, 124, 0)};
+    case programme::Etape::PasEncore:
+        break;
     }
-    p.closeSubpath();
-    return p;
+    return {QColor(245, 245, 245), QColor(176, 176, 176)};
+}
+
+// A tick for reached, a half-filled disc on the way, an empty ring not yet.
+void symbole(QPainter& p, QPointF c, qreal r, programme::Etape e)
+{
+    const Teinte t = teinte(e);
+    p.setPen(QPen(t.bord, std::max<qreal>(1.2, r / 4)));
+    p.setBrush(Qt::white);
+    p.drawEllipse(c, r, r);
+    if (e == programme::Etape::EnRoute) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(t.bord);
+        p.drawPie(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r), 90 * 16, 180 * 16);
+    } else if (e == programme::Etape::Reussi) {
+        QPainterPath v;
+        v.moveTo(c.x() - r * 0.5, c.y());
+        v.lineTo(c.x() - r * 0.1, c.y() + r * 0.45);
+        v.lineTo(c.x() + r * 0.55, c.y() - r * 0.45);
+        p.setPen(QPen(t.bord, std::max<qreal>(1.5, r / 3), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(v);
+    }
 }
 
 void barre(QPainter& p, QRectF r, int justes, int erreurs, int echelle)
@@ -147,7 +181,7 @@ void TableauProgres::paintEvent(QPaintEvent*)
         for (int k = 0; k < 3; ++k) {
             p.setPen(QPen(k < e ? or_.darker(130) : etoileVide.darker(115), 1));
             p.setBrush(k < e ? or_ : etoileVide);
-            p.drawPath(etoile(QPointF(xEtoiles + 14 + k * 2.6 * r, ligne.center().y()), r));
+            p.drawPath(formeEtoile(QPointF(xEtoiles + 14 + k * 2.6 * r, ligne.center().y()), r));
         }
     }
 
@@ -176,12 +210,97 @@ void TableauProgres::paintEvent(QPaintEvent*)
     p.drawText(dedans, Qt::AlignCenter | Qt::TextWordWrap, texte);
 }
 
+CheminProgres::CheminProgres(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chemin"));
+    setAccessibleName(QStringLiteral("Mon chemin"));
+}
+
+void CheminProgres::afficher(const programme::Parcours& p, const QList<programme::Annee>& annees)
+{
+    parcours_ = p;
+    QStringList noms;
+    for (programme::Annee a : annees)
+        noms << programme::nomAnnee(a);
+    titre_ = noms.isEmpty() ? QStringLiteral("Mon chemin") : QStringLiteral("Mon chemin de ") + noms.join(QStringLiteral(" et "));
+    setAccessibleDescription(programme::texteParcours(p));
+    update();
+}
+
+void CheminProgres::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(couleur::bleu);
+    p.setFont(uiFont(taille::p9));
+    p.drawText(QRectF(margeTitreChemin, 0, 300, hauteurTitreChemin), Qt::AlignVCenter | Qt::AlignLeft, titre_);
+    // The legend, in the child's words.
+    qreal x = width() - margeTitreChemin;
+    p.setFont(uiFont(taille::p8, false));
+    for (programme::Etape e : {programme::Etape::Reussi, programme::Etape::EnRoute, programme::Etape::PasEncore}) {
+        const QString mot = programme::texteEtape(e);
+        x -= p.fontMetrics().horizontalAdvance(mot) + 22;
+        symbole(p, QPointF(x + 6, hauteurTitreChemin / 2.0), 5.5, e);
+        p.setPen(couleur::noir);
+        p.drawText(QRectF(x + 14, 0, 100, hauteurTitreChemin), Qt::AlignVCenter | Qt::AlignLeft, mot);
+    }
+
+    const int n = int(parcours_.etapes.size());
+    if (n == 0)
+        return;
+    const int rangs = (n + badgesParRang - 1) / badgesParRang;
+    const int parRang = (n + rangs - 1) / rangs;
+    const qreal hRang = qreal(height() - hauteurTitreChemin) / rangs;
+    const qreal lBadge = qreal(width()) / parRang;
+    // On one row: the symbol above the title; on two, beside it.
+    const bool haut = rangs == 1;
+    const qreal r = haut ? 9 : 5;
+    const auto place = [&](int i) {
+        return QRectF(lBadge * (i % parRang), hauteurTitreChemin + hRang * (i / parRang), lBadge, hRang).adjusted(3, 2, -3, -2);
+    };
+    const auto zoneTexte = [&](const QRectF& b) {
+        return haut ? b.adjusted(4, 2 * r + 6, -4, -2) : b.adjusted(2 * r + 6, 1, -2, -1);
+    };
+    const auto mots = [&](int i) { return QString::fromUtf8(programme::items()[size_t(parcours_.etapes[i].item)].court); };
+    // One size for every badge, as large as lets each title fit with its
+    // words whole.
+    int px = haut ? taille::p9 : taille::p8;
+    for (int i = 0; i < n; ++i) {
+        for (; px > 8; --px) {
+            const QFontMetricsF fm(uiFont(px));
+            const QRectF zone = zoneTexte(place(i));
+            const QStringList l = mots(i).split(QLatin1Char(' '));
+            const bool entiers = std::all_of(l.begin(), l.end(), [&](const QString& m) { return fm.horizontalAdvance(m) <= zone.width(); });
+            if (entiers && fm.boundingRect(zone, Qt::AlignCenter | Qt::TextWordWrap, mots(i)).height() <= zone.height())
+                break;
+        }
+    }
+    for (int i = 0; i < n; ++i) {
+        const programme::EtapeParcours& e = parcours_.etapes[i];
+        const QRectF badge = place(i);
+        const Teinte t = teinte(e.etape);
+        const bool prochain = e.item == parcours_.prochain;
+        p.setPen(prochain ? QPen(couleur::magenta, 3) : QPen(t.bord, 1.5));
+        p.setBrush(t.fond);
+        p.drawRoundedRect(badge, 8, 8);
+        symbole(p, haut ? QPointF(badge.center().x(), badge.top() + 4 + r) : QPointF(badge.left() + 4 + r, badge.center().y()), r,
+                e.etape);
+        p.setPen(couleur::noir);
+        p.setFont(uiFont(px));
+        p.drawText(zoneTexte(badge), Qt::AlignCenter | Qt::TextWordWrap, mots(i));
+        if (prochain)
+            peindreEtoile(p, badge.topRight() + QPointF(-3, 3), 8);
+    }
+}
+
 Progres::Progres(QWidget* parent) : Screen(parent)
 {
     setObjectName(QStringLiteral("progres"));
-    titre_ = makeLabel(this, "titre", {120, 12, 400, 40}, {uiFont(28), couleur::bleu});
+    titre_ = makeLabel(this, "titre", {120, 4, 400, 38}, {uiFont(28), couleur::bleu});
+    chemin_ = new CheminProgres(this);
+    chemin_->setGeometry(20, 42, 600, 98);
     tableau_ = new TableauProgres(this);
-    tableau_->setGeometry(20, 60, 600, 390);
+    tableau_->setGeometry(20, 142, 600, 312);
     auto* retour = makeLabel(this, "retour", {551, 459, 78, 18}, {uiFont(taille::p8), couleur::noir},
                              QStringLiteral("Retour"));
     connect(retour, &ClickableLabel::clicked, this, &Progres::retour);
@@ -189,12 +308,14 @@ Progres::Progres(QWidget* parent) : Screen(parent)
     setEscapeControl("retour");
 }
 
-void Progres::afficher(const Bilan& b, const std::optional<QString>& prenom)
+void Progres::afficher(const Bilan& b, const programme::Parcours& chemin, const std::optional<QString>& prenom,
+                       const QList<programme::Annee>& annees)
 {
     titre_->setText(prenom ? QStringLiteral("Les progrès de %1").arg(*prenom) : QStringLiteral("Mes progrès"));
+    chemin_->afficher(chemin, annees);
     tableau_->afficher(b);
-    // The screen takes the focus when shown: a screen reader says its name
-    // and the summary at once.
+    // The screen takes the focus when shown: a screen reader says its name,
+    // the path and the summary at once.
     setAccessibleName(titre_->text());
-    setAccessibleDescription(tableau_->accessibleDescription());
+    setAccessibleDescription(chemin_->accessibleDescription() + QLatin1Char(' ') + tableau_->accessibleDescription());
 }

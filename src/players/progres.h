@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "bilan.h"
+#include "programme/positionnement.h"
 #include "ui/screen.h"
 
 class ClickableLabel;
@@ -30,7 +31,25 @@ private:
     Bilan bilan_;
 };
 
-// "Mes progrès": the picture above for the child playing, and the way back.
+// The child's path through the items of their year: a badge per item,
+// "pas encore", "en route" or "réussi", the next one to work on starred.
+class CheminProgres : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CheminProgres(QWidget* parent = nullptr);
+    void afficher(const programme::Parcours& p, const QList<programme::Annee>& annees);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    programme::Parcours parcours_;
+    QString titre_;
+};
+
+// "Mes progrès": the child's path and the picture above for the child
+// playing, and the way back.
 class Progres : public Screen {
     Q_OBJECT
 
@@ -38,12 +57,14 @@ public:
     explicit Progres(QWidget* parent = nullptr);
 
     // prenom: the child's first name, or nothing for answers given with no name.
-    void afficher(const Bilan& b, const std::optional<QString>& prenom);
+    void afficher(const Bilan& b, const programme::Parcours& chemin, const std::optional<QString>& prenom,
+                  const QList<programme::Annee>& annees = {});
 
 signals:
     void retour();
 
 private:
     ClickableLabel* titre_;
+    CheminProgres* chemin_;
     TableauProgres* tableau_;
 };

@@ -9,6 +9,10 @@ namespace {
 const QString cleSons = QStringLiteral("sons_coupes");
 const QString cleSortie = QStringLiteral("sortie");
 const QString cleAiguille = QStringLiteral("aiguille_heures_reelle");
+const QString cleAnnee = QStringLiteral("annee");
+const QString cleAdaptes = QStringLiteral("niveaux_adaptes");
+// A mixed class has two years at most.
+constexpr qsizetype anneesMax = 2;
 const QString sortieNormale = QStringLiteral("normale");
 const QString sortieAppuiLong = QStringLiteral("appui_long");
 const QString sortieCachee = QStringLiteral("cachee");
@@ -39,6 +43,10 @@ Reglages lireReglages(const QString& texte, int* ignores)
             booleen(v, r.sonsCoupes);
         else if (cle == cleAiguille)
             booleen(v, r.aiguilleHeuresReelle);
+        else if (cle == cleAdaptes)
+            booleen(v, r.niveauxAdaptes);
+        else if (cle == cleAnnee && lireAnnees(v))
+            r.annees = *lireAnnees(v);
         else if (cle == cleSortie && v == sortieNormale)
             r.sortie = Sortie::Normale;
         else if (cle == cleSortie && v == sortieAppuiLong)
@@ -53,14 +61,40 @@ Reglages lireReglages(const QString& texte, int* ignores)
     return r;
 }
 
+std::optional<QList<programme::Annee>> lireAnnees(const QString& valeur)
+{
+    QList<programme::Annee> l;
+    for (const QString& nom : valeur.split(QLatin1Char(','))) {
+        const auto a = programme::anneeDepuisNom(nom.trimmed());
+        if (!a || (!l.isEmpty() && *a <= l.last()))
+            return std::nullopt;
+        l << *a;
+    }
+    if (l.size() > anneesMax)
+        return std::nullopt;
+    return l;
+}
+
+QString ecrireAnnees(const QList<programme::Annee>& annees)
+{
+    QStringList noms;
+    for (programme::Annee a : annees)
+        noms << programme::nomAnnee(a);
+    return noms.join(QLatin1Char(','));
+}
+
 QString ecrireReglages(const Reglages& r)
 {
     const QString sortie = r.sortie == Sortie::Cachee      ? sortieCachee
                            : r.sortie == Sortie::AppuiLong ? sortieAppuiLong
                                                            : sortieNormale;
-    return QStringLiteral("%1=%2\n%3=%4\n%5=%6\n")
-        .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
-             r.aiguilleHeuresReelle ? oui : non);
+    QString t = QStringLiteral("%1=%2\n%3=%4\n%5=%6\n%7=%8\n")
+                    .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
+                         r.aiguilleHeuresReelle ? oui : non, cleAdaptes, r.niveauxAdaptes ? oui : non);
+    // No year is no line: every year.
+    if (!r.annees.isEmpty())
+        t += cleAnnee + QLatin1Char('=') + ecrireAnnees(r.annees) + QLatin1Char('\n');
+    return t;
 }
 
 }  // namespace classe

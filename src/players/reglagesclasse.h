@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include "common/sortie.h"
+#include "programme/carte.h"
 
 namespace classe {
 
@@ -13,10 +15,17 @@ struct Reglages {
     bool sonsCoupes = false;
     Sortie sortie = Sortie::Normale;
     bool aiguilleHeuresReelle = false;
+    // The class's year, or two for a mixed class; none: every year.
+    QList<programme::Annee> annees;
+    // Levels that follow each child's positioning.
+    bool niveauxAdaptes = false;
     friend bool operator==(const Reglages&, const Reglages&) = default;
 };
 // key=value lines; unknown keys and bad values are skipped (counted).
 Reglages lireReglages(const QString& texte, int* ignores = nullptr);
+// "CE1,CE2": one or two years, in order, each once; nothing otherwise.
+std::optional<QList<programme::Annee>> lireAnnees(const QString& valeur);
+QString ecrireAnnees(const QList<programme::Annee>& annees);
 QString ecrireReglages(const Reglages& r);
 
 }  // namespace classe

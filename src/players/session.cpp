@@ -4,9 +4,10 @@
 #include <limits>
 
 #include "classe.h"
+#include "positionjoueur.h"
 
 SessionJoueurs::SessionJoueurs(const DepotJoueurs& depot, std::function<QDateTime()> maintenant)
-    : depot_(depot), ecrivain_(std::move(maintenant))
+    : depot_(depot), ecrivain_(maintenant), maintenant_(std::move(maintenant))
 {
     ecrivain_.diriger(depot_.historiqueAnonyme(), QString());
 }
@@ -37,7 +38,22 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
     preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle), [ailleurs] {
         return ailleurs([](const DepotJoueurs& d, const QString& cle) { return d.fichierPreferences(cle); });
     });
-    return compteursDe(totaux(depot_.lireJoueurIci(j.cle).lignes));
+    const QList<LigneHistorique> lignes = depot_.lireJoueurIci(j.cle).lignes;
+    positionnement_ = positionner(lignes);
+    return compteursDe(totaux(lignes));
+}
+
+void SessionJoueurs::ajouterAilleurs(const QList<LigneHistorique>& lignes)
+{
+    for (const LigneHistorique& l : lignes)
+        positionnerReponse(positionnement_, l);
+}
+
+void SessionJoueurs::Registre::enregistrer(const ReponseJugee& r)
+{
+    s_.ecrivain_.enregistrer(r);
+    positionnerReponse(s_.positionnement_,
+                       {s_.maintenant_(), {}, r.activite, r.question, r.reponse, r.attendue, r.juste, r.niveau, {}});
 }
 
 void SessionJoueurs::sansNom()
@@ -47,6 +63,7 @@ void SessionJoueurs::sansNom()
     ecrivain_.suivreAvec({});
     ecrivain_.diriger(depot_.historiqueAnonyme(), QString());
     preferencesJoueur_.reset();
+    positionnement_ = {};
 }
 
 Compteurs compteursDe(const TotauxHistorique& t)

@@ -11,6 +11,7 @@
 #include "depot.h"
 #include "historiqueecrivain.h"
 #include "preferencesjoueur.h"
+#include "programme/positionnement.h"
 
 // Who plays in this run: a named child, or nobody in particular. Answers go
 // to that child's history on this computer (or the anonymous one), choices
@@ -20,7 +21,10 @@ public:
     SessionJoueurs(const DepotJoueurs& depot, std::function<QDateTime()> maintenant);
 
     const DepotJoueurs& depot() const { return depot_; }
-    RegistreReponses& registre() { return ecrivain_; }
+    RegistreReponses& registre() { return registre_; }
+    // Where the child playing stands on the programme: from their history
+    // when chosen, then with each answer recorded.
+    const programme::Positionnement& positionnement() const { return positionnement_; }
     Preferences& preferences();
     const std::optional<Joueur>& joueur() const { return joueur_; }
 
@@ -29,6 +33,9 @@ public:
     // other computers' answers are read apart (DepotJoueurs::lireJoueurAilleurs),
     // off the screen's thread.
     Compteurs choisir(const Joueur& j);
+    // The child's answers given on the other computers, read apart, placed
+    // on the programme too.
+    void ajouterAilleurs(const QList<LigneHistorique>& lignes);
     // From now on nobody in particular plays.
     void sansNom();
 
@@ -36,8 +43,21 @@ public:
     bool vider(int millisecondes = HistoriqueEcrivain::attenteMs) { return ecrivain_.vider(millisecondes); }
 
 private:
+    // Each answer written to the history and placed on the programme.
+    class Registre final : public RegistreReponses {
+    public:
+        explicit Registre(SessionJoueurs& s) : s_(s) {}
+        void enregistrer(const ReponseJugee& r) override;
+
+    private:
+        SessionJoueurs& s_;
+    };
+
     DepotJoueurs depot_;
     HistoriqueEcrivain ecrivain_;
+    std::function<QDateTime()> maintenant_;
+    Registre registre_{*this};
+    programme::Positionnement positionnement_;
     std::optional<Joueur> joueur_;
     std::unique_ptr<PreferencesJoueur> preferencesJoueur_;
     PreferencesDuProgramme preferencesSansNom_;

@@ -6,10 +6,12 @@
 #include "common/routines.h"
 #include "common/texte.h"
 #include "dategames/jeuxdates.h"
+#include "day/ecranjournee.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
 #include "tips/astuces.h"
 #include "ui/clickablelabel.h"
+#include "ui/etoile.h"
 #include "ui/picturebox.h"
 #include "ui/plaque.h"
 #include "ui/style.h"
@@ -23,6 +25,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
         {QStringLiteral("placer"), QStringLiteral("Placer\nles aiguilles")},
+        {QStringLiteral("journee"), QStringLiteral("La journée,\nde minuit à minuit")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
         {QStringLiteral("joueur"), QStringLiteral(" Changer de joueur ")},
@@ -48,6 +51,8 @@ namespace {
 
 // Where the "Mes progrès" drawing sits, clear of the others.
 constexpr QRect decoupeMesProgres(522, 356, 112, 96);
+// The star of the next step, over a drawing's top right corner.
+constexpr int tailleEtoile = 34;
 
 }  // namespace
 
@@ -62,6 +67,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     auto* logiciels = zone("logiciels", {218, 234, 82, 78},
                            QStringLiteral("Auteur + Autres Logiciels"));
     auto* placer = zone("placer", {522, 252, 112, 100}, QStringLiteral("Placer les aiguilles"));
+    auto* journee = zone("journee", {302, 234, 68, 92}, QStringLiteral("La journée"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
@@ -111,6 +117,11 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.aiguilles()->CompterExercice();
         ouvrir(ecrans_.aiguilles());
     });
+    connect(journee, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.journee()->CompterExercice();
+        ouvrir(ecrans_.journee());
+    });
 
     // Who plays, top left where the background is free, and their progress
     // beside the notebook: both appear only where children are kept.
@@ -139,6 +150,9 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         r_.SonClic();
         emit mesProgres();
     });
+    etoile_ = new MarqueEtoile(this);
+    etoile_->setObjectName(QStringLiteral("etoile_prochaine"));
+    etoile_->hide();
     connect(logiciels, &ClickableLabel::clicked, this, &Depart::ouvrirAPropos);
     connect(fin, &ClickableLabel::clicked, this, &Depart::quitter);
     // The class's teacher may want no child to quit by accident.
@@ -155,7 +169,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // back from an activity, the focus is on the drawing that opened it.
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer"}, {"fin"}, {"mesprogres"}, {"joueur"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"}, {"joueur"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
@@ -170,6 +184,50 @@ void Depart::activation()
                        + texte::dateLongue(r_.maintenant().date()));
     heur_->setCaption(texte::heureExacte(r_.maintenant().time()));
     r_.DessinerMontre();
+    marquerProchaine();
+}
+
+QString Depart::dessinDe(const QString& activite)
+{
+    static const QHash<QString, QString> dessins = {
+        {QStringLiteral("minutes_dans_heures"), QStringLiteral("exos")},
+        {QStringLiteral("lire_horloge"), QStringLiteral("exos")},
+        {QStringLiteral("montre"), QStringLiteral("exos")},
+        {QStringLiteral("minutes_en_heures"), QStringLiteral("exos")},
+        {QStringLiteral("comparer_durees"), QStringLiteral("exos")},
+        {QStringLiteral("nombre_manquant"), QStringLiteral("exos")},
+        {QStringLiteral("date_naissance"), QStringLiteral("montre")},
+        {QStringLiteral("mois_en_annees"), QStringLiteral("montre")},
+        {QStringLiteral("date_anniversaire"), QStringLiteral("montre")},
+        {QStringLiteral("age_anniversaire"), QStringLiteral("montre")},
+        {aiguilles::activite, QStringLiteral("placer")},
+        {QStringLiteral("matin_apres_midi"), QStringLiteral("journee")},
+        {QStringLiteral("mots_heure"), QStringLiteral("journee")},
+        {QStringLiteral("probleme_duree"), QStringLiteral("journee")},
+    };
+    return dessins.value(activite);
+}
+
+void Depart::marquerProchaine()
+{
+    QWidget* dessin = nullptr;
+    QString etape;
+    if (r_.prenom) {
+        const int item = programme::parcours(*r_.positionnement, r_.annees).prochain;
+        if (item >= 0) {
+            dessin = findChild<QWidget*>(dessinDe(programme::activitePour(item)), Qt::FindDirectChildrenOnly);
+            etape = QString::fromUtf8(programme::items()[size_t(item)].court);
+        }
+    }
+    for (const char* nom : {"exos", "montre", "placer", "journee"})
+        if (auto* w = findChild<QWidget*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly))
+            w->setAccessibleDescription(w == dessin ? QStringLiteral("Ta prochaine étape : %1").arg(etape) : QString());
+    etoile_->setVisible(dessin);
+    if (!dessin)
+        return;
+    const QRect g = dessin->geometry();
+    etoile_->setGeometry(g.right() - tailleEtoile + 6, g.top() - 6, tailleEtoile, tailleEtoile);
+    etoile_->raise();
 }
 
 QString Depart::salutation(const std::optional<QString>& prenom)
@@ -189,6 +247,7 @@ void Depart::montrerJoueur(const std::optional<QString>& prenom)
     plaqueJoueur_->show();
     joueur_->show();
     mesprogres_->show();
+    marquerProchaine();
 }
 
 void Depart::tic()

@@ -10,7 +10,9 @@
 class APropos;
 class Astuces;
 class ClickableLabel;
+class MarqueEtoile;
 class EcranAiguilles;
+class EcranJournee;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -34,6 +36,7 @@ public:
         virtual JeuxDates* jeuxDates() = 0;
         virtual APropos* aPropos() = 0;
         virtual EcranAiguilles* aiguilles() = 0;
+        virtual EcranJournee* journee() = 0;
 
     protected:
         ~Ecrans() = default;
@@ -53,6 +56,14 @@ public:
 
     // The picture of the "Mes progrès" drawing, read when painted.
     void setDessinProgres(const PictureFile::Part& dessin);
+
+    // The drawing that opens an activity ("exos" for "lire_horloge"); empty
+    // for one no drawing opens.
+    static QString dessinDe(const QString& activite);
+
+    // A small star on the drawing of the activity that serves the next
+    // item of the child's path; none when nobody is named.
+    void marquerProchaine();
 
     // The first line of the greeting.
     static QString salutation(const std::optional<QString>& prenom);
@@ -81,4 +92,5 @@ private:
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     QTimer* timer3_;
+    MarqueEtoile* etoile_;
 };

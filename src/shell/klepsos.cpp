@@ -9,10 +9,12 @@
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
+#include "day/ecranjournee.h"
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
 #include "players/filpartage.h"
+#include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "players/quijoue.h"
 #include "players/session.h"
@@ -109,6 +111,16 @@ EcranAiguilles* Klepsos::aiguilles()
     });
 }
 
+EcranJournee* Klepsos::journee()
+{
+    return construire(journee_, "journee", [this] {
+        journee_->setMoments(PictureFile(r_.cheminDatas(QStringLiteral("moments"))));
+        // Shows the score without counting an exercise.
+        r_.nb_exercices.ajouter(-1);
+        journee_->CompterExercice();
+    });
+}
+
 void Klepsos::ecrireScoreExercices()
 {
     // Shows the score without counting an exercise.
@@ -197,7 +209,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the start screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles"})
+    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
     // The same file as the one being decoded ahead: its copies are not
@@ -250,6 +262,7 @@ void Klepsos::terminerDemarrage()
     jeuxDates();
     aPropos();
     aiguilles();
+    journee();
     if (!suiteFaite_) {
         suiteFaite_ = true;
         emit demarrageTermine();
@@ -296,6 +309,7 @@ void Klepsos::utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueu
     session_ = &session;
     demande_ = demande;
     registreJoueurs_ = registre ? registre : &session.registre();
+    r_.positionnement = &session.positionnement();
 }
 
 QuiJoue* Klepsos::quiJoue()
@@ -374,11 +388,15 @@ void Klepsos::lireAilleurs(const Joueur& j)
     if (session_->depot().classe().isEmpty())
         return;
     const DepotJoueurs depot = session_->depot();
-    lectures()->lancer([depot, cle = j.cle] { return totaux(depot.lireJoueurAilleurs(cle).lignes); },
-                       [this, choix = choix_](const TotauxHistorique& t) {
+    lectures()->lancer([depot, cle = j.cle] { return depot.lireJoueurAilleurs(cle).lignes; },
+                       [this, choix = choix_](const QList<LigneHistorique>& lignes) {
                            if (choix != choix_)
                                return;
-                           const Compteurs ailleurs = compteursDe(t);
+                           // Where the child stands, with every computer's answers.
+                           session_->ajouterAilleurs(lignes);
+                           if (depart_->isVisible())
+                               depart_->marquerProchaine();
+                           const Compteurs ailleurs = compteursDe(totaux(lignes));
                            r_.nb_exercices.ajouter(ailleurs.nb_exercices.valeur);
                            r_.nb_justes.ajouter(ailleurs.nb_justes.valeur);
                            r_.nb_erreurs += ailleurs.nb_erreurs;
@@ -411,7 +429,7 @@ void Klepsos::ouvrirProgres()
     // it when the class folder gives them, if the screen is still on view.
     const QList<LigneHistorique> ici = j ? session_->depot().lireJoueurIci(j->cle).lignes
                                          : lireHistorique(session_->depot().historiqueAnonyme()).lignes;
-    progres()->afficher(faireBilan(ici, r_.maintenant()), r_.prenom);
+    montrerProgres(ici);
     progres_->showScreen();
     depart_->hide();
     if (!j || session_->depot().classe().isEmpty())
@@ -421,6 +439,12 @@ void Klepsos::ouvrirProgres()
                        [this, ici, choix = choix_](const QList<LigneHistorique>& ailleurs) {
                            if (choix != choix_ || !progres_->isVisible() || ailleurs.isEmpty())
                                return;
-                           progres_->afficher(faireBilan(ici + ailleurs, r_.maintenant()), r_.prenom);
+                           montrerProgres(ici + ailleurs);
                        });
+}
+
+void Klepsos::montrerProgres(const QList<LigneHistorique>& lignes)
+{
+    progres()->afficher(faireBilan(lignes, r_.maintenant()), programme::parcours(positionner(lignes), r_.annees),
+                        r_.prenom, r_.annees);
 }

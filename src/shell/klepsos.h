@@ -14,6 +14,7 @@
 class APropos;
 class Astuces;
 class EcranAiguilles;
+class EcranJournee;
 class Exercices;
 class FilPartage;
 class JeuxDates;
@@ -82,6 +83,7 @@ public:
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
     EcranAiguilles* aiguilles() override;
+    EcranJournee* journee() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -102,6 +104,7 @@ public:
     // From now on nobody in particular plays: the shared score again.
     void jouerSansNom();
     void ouvrirProgres();
+    void montrerProgres(const QList<LigneHistorique>& lignes);
     // The reads of the class folder under way end within ms milliseconds;
     // false when one is stuck in a share that hangs (this object must then
     // not be destroyed).
@@ -137,6 +140,7 @@ private:
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
     EcranAiguilles* aiguilles_ = nullptr;
+    EcranJournee* journee_ = nullptr;
     QWidget* divers_ = nullptr;
     SessionJoueurs* session_ = nullptr;
     RegistreReponses* registreJoueurs_ = nullptr;

@@ -28,6 +28,10 @@ const Option optionJoueur{{QStringLiteral("joueur")},
 const Option optionExporter{{QStringLiteral("exporter")},
                             "Écrit toutes les réponses enregistrées dans ce fichier CSV et quitte.",
                             "FICHIER"};
+const Option optionPositionnement{{QStringLiteral("exporter-positionnement")},
+                                   "Écrit le positionnement de chaque élève sur le programme de l'année dans ce "
+                                   "fichier CSV et quitte.",
+                                   "FICHIER"};
 const Option optionClasse{{QStringLiteral("classe")},
                           "Garde les élèves et leurs réponses dans ce dossier de classe partagé.", "DOSSIER"};
 const Option optionEnseignant{{QStringLiteral("enseignant")},
@@ -35,7 +39,7 @@ const Option optionEnseignant{{QStringLiteral("enseignant")},
 const Option optionRapport{{QStringLiteral("rapport")},
                            "Écrit le rapport de la classe en PDF dans FICHIER et quitte.", "FICHIER"};
 const Option* const toutes[] = {&optionAide,   &optionVersion, &optionFenetre,    &optionPleinEcran, &optionJoueur,
-                                &optionExporter, &optionClasse, &optionEnseignant, &optionRapport};
+                                &optionExporter, &optionPositionnement, &optionClasse, &optionEnseignant, &optionRapport};
 
 QString enLigne(const Option& o)
 {
@@ -141,6 +145,11 @@ Choix lire(const QStringList& arguments)
         c.exporter = p.value(optionExporter.noms.first());
         if (c.exporter->isEmpty())
             c.erreur = QStringLiteral("--exporter demande le nom du fichier à écrire.");
+    }
+    if (p.isSet(optionPositionnement.noms.first())) {
+        c.exporterPositionnement = p.value(optionPositionnement.noms.first());
+        if (c.exporterPositionnement->isEmpty())
+            c.erreur = QStringLiteral("--exporter-positionnement demande le nom du fichier à écrire.");
     }
     if (p.isSet(optionClasse.noms.first()))
         c.classe = p.value(optionClasse.noms.first());

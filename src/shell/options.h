@@ -23,6 +23,9 @@ struct Choix {
     std::optional<QString> joueur;
     // --exporter: the CSV file to write every answer to, without a window.
     std::optional<QString> exporter;
+    // --exporter-positionnement: the CSV file to write each child's level on
+    // each item of the class's year to, without a window.
+    std::optional<QString> exporterPositionnement;
     // --classe: the class folder (else the setting "classe", if any).
     std::optional<QString> classe;
     // --enseignant: the teacher's view instead of the children's program.

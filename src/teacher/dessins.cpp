@@ -31,6 +31,29 @@ QColor couleurReussite(const Compte& c)
     return QColor::fromHsvF(c.part() / 3.0, 0.45, 0.97);
 }
 
+QColor couleurAcquis(programme::Acquis a)
+{
+    switch (a) {
+    case programme::Acquis::NonAtteint:
+        return QColor(244, 164, 164);
+    case programme::Acquis::PartiellementAtteint:
+        return QColor(255, 204, 128);
+    case programme::Acquis::Atteint:
+        return QColor(165, 214, 167);
+    case programme::Acquis::Depasse:
+        return QColor(144, 202, 249);
+    case programme::Acquis::PasEncoreEvalue:
+        break;
+    }
+    return QColor(224, 224, 224);
+}
+
+QString texteAcquisCompte(const programme::Position& p)
+{
+    return p.comptees == 0 ? programme::texteAcquis(p.acquis)
+                           : QStringLiteral("%1 (%2/%3)").arg(programme::texteAcquis(p.acquis)).arg(p.justes).arg(p.comptees);
+}
+
 QString texteCompte(const Compte& c)
 {
     return c.total == 0 ? QStringLiteral("–") : QStringLiteral("%1/%2").arg(c.justes).arg(c.total);

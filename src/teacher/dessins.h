@@ -15,6 +15,12 @@ class QPainter;
 // From red (nothing right) through orange to green (all right); grey for no answer.
 QColor couleurReussite(const Compte& c);
 
+// The school report's colours for a level: red, orange, green, blue; grey
+// for "pas encore évalué". Light enough for black text on them.
+QColor couleurAcquis(programme::Acquis a);
+// A level and what it rests on: "atteint (8/10)", "pas encore évalué (3/4)".
+QString texteAcquisCompte(const programme::Position& p);
+
 // "justes/total", or a dash when nothing was answered.
 QString texteCompte(const Compte& c);
 // The share of right answers, "74 %", or a dash.

@@ -23,6 +23,7 @@
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTimer>
@@ -33,6 +34,7 @@
 #include "players/bilan.h"
 #include "dessins.h"
 #include "modeleclasse.h"
+#include "modeleprogramme.h"
 #include "players/envoiclasse.h"
 #include "players/fichierpartage.h"
 #include "players/filpartage.h"
@@ -104,6 +106,28 @@ QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
 
+// A table of the class, a row per child, one selected at a time, sorted by
+// any column through a proxy on Qt::UserRole.
+QTableView* tableauDesEleves(QAbstractItemModel* modele, QSortFilterProxyModel*& tri, const char* nom,
+                             const QString& nomAccessible, QObject* parent)
+{
+    tri = new QSortFilterProxyModel(parent);
+    tri->setSourceModel(modele);
+    tri->setSortRole(Qt::UserRole);
+    auto* t = new QTableView;
+    t->setObjectName(QString::fromLatin1(nom));
+    t->setAccessibleName(nomAccessible);
+    t->setModel(tri);
+    t->setSortingEnabled(true);
+    t->sortByColumn(0, Qt::AscendingOrder);
+    t->setSelectionBehavior(QAbstractItemView::SelectRows);
+    t->setSelectionMode(QAbstractItemView::SingleSelection);
+    t->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    t->verticalHeader()->hide();
+    t->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    return t;
+}
+
 }  // namespace
 
 GraphiqueProgres::GraphiqueProgres(QWidget* parent) : QWidget(parent)
@@ -145,21 +169,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
                                       : QStringLiteral("Klepsos — Espace enseignant — %1").arg(l.classe));
 
     modele_ = new ModeleClasse(activitesConnues(), this);
-    tri_ = new QSortFilterProxyModel(this);
-    tri_->setSourceModel(modele_);
-    tri_->setSortRole(Qt::UserRole);
-
-    tableau_ = new QTableView;
-    tableau_->setObjectName(QStringLiteral("tableau"));
-    tableau_->setAccessibleName(QStringLiteral("La classe"));
-    tableau_->setModel(tri_);
-    tableau_->setSortingEnabled(true);
-    tableau_->sortByColumn(0, Qt::AscendingOrder);
-    tableau_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tableau_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tableau_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tableau_->verticalHeader()->hide();
-    tableau_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    tableau_ = tableauDesEleves(modele_, tri_, "tableau", QStringLiteral("La classe"), this);
     // Columns as wide as the longest word of a title: fitting them to their
     // contents would leave room for a sort arrow as tall as three lines.
     QHeaderView* entete = tableau_->horizontalHeader();
@@ -220,6 +230,16 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     erreurs_->horizontalHeader()->setStretchLastSection(true);
     erreurs_->setWordWrap(false);
 
+    itemsEleve_ = new QTableWidget(0, 3);
+    itemsEleve_->setObjectName(QStringLiteral("items_eleve"));
+    itemsEleve_->setAccessibleName(QStringLiteral("Son positionnement"));
+    // The level before the item's long title, so that it shows in a narrow pane.
+    itemsEleve_->setHorizontalHeaderLabels({QStringLiteral("Année"), QStringLiteral("Niveau"), QStringLiteral("Attendu")});
+    itemsEleve_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    itemsEleve_->verticalHeader()->hide();
+    itemsEleve_->horizontalHeader()->setStretchLastSection(true);
+    itemsEleve_->setWordWrap(false);
+
     auto* gauche = new QWidget;
     auto* lg = new QVBoxLayout(gauche);
     lg->setContentsMargins(0, 0, 0, 0);
@@ -228,12 +248,37 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     lg->addWidget(aTravailler_);
     auto* bas = new QSplitter(Qt::Horizontal);
     bas->addWidget(gauche);
+    bas->addWidget(itemsEleve_);
     bas->addWidget(erreurs_);
     bas->setStretchFactor(0, 2);
-    bas->setStretchFactor(1, 3);
+    bas->setStretchFactor(1, 2);
+    bas->setStretchFactor(2, 3);
     auto* lp = new QVBoxLayout(page);
     lp->setContentsMargins(0, 0, 0, 0);
     lp->addWidget(bas);
+
+    // The programme: a row per child, a column per item of the class's year.
+    modeleProgramme_ = new ModeleProgramme(this);
+    tableauProgramme_ = tableauDesEleves(modeleProgramme_, triProgramme_, "tableau_programme",
+                                         QStringLiteral("La classe sur le programme"), this);
+    tableauProgramme_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Room for the sort arrow beside "Élève".
+    tableauProgramme_->horizontalHeader()->setMinimumSectionSize(72);
+    tableauProgramme_->setWordWrap(false);
+    auto* regle = new QLabel(programme::texteRegle());
+    regle->setObjectName(QStringLiteral("regle"));
+    regle->setWordWrap(true);
+    auto* pageProgramme = new QWidget;
+    pageProgramme->setObjectName(QStringLiteral("programme"));
+    auto* lpp = new QVBoxLayout(pageProgramme);
+    lpp->setContentsMargins(0, 4, 0, 0);
+    lpp->addWidget(regle);
+    lpp->addWidget(tableauProgramme_, 1);
+
+    onglets_ = new QTabWidget;
+    onglets_->setObjectName(QStringLiteral("onglets"));
+    onglets_->addTab(tableau_, QStringLiteral("Activités"));
+    onglets_->addTab(pageProgramme, QStringLiteral("Programme"));
 
     auto* haut = new QWidget;
     auto* lh = new QVBoxLayout(haut);
@@ -241,7 +286,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     lh->addWidget(silence_);
     lh->addWidget(attente_);
     lh->addWidget(postes_);
-    lh->addWidget(tableau_);
+    lh->addWidget(onglets_);
     auto* centre = new QSplitter(Qt::Vertical);
     centre->addWidget(haut);
     centre->addWidget(page);
@@ -250,8 +295,10 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     setCentralWidget(centre);
 
     construireActions();
-    connect(tableau_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { montrerEnfant(cleChoisie()); });
+    for (QTableView* t : {tableau_, tableauProgramme_})
+        connect(t->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this] { montrerEnfant(cleChoisie()); });
+    connect(onglets_, &QTabWidget::currentChanged, this, [this] { montrerEnfant(cleChoisie()); });
 
     if (!l.classe.isEmpty()) {
         envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
@@ -306,6 +353,7 @@ void Enseignant::construireActions()
     barre->addSeparator();
     QMenu* classeMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
     for (QAction* a : {action("exporter", QStringLiteral("&Exporter en CSV…"), QKeySequence(QStringLiteral("Ctrl+E")), &Enseignant::exporterCsv),
+                       action("exporter_positionnement", QStringLiteral("Exporter le &positionnement…"), QKeySequence(QStringLiteral("Ctrl+Shift+E")), &Enseignant::exporterPositions),
                        action("rapport", QStringLiteral("Rapport à &imprimer (PDF)…"), QKeySequence::Print, &Enseignant::enregistrerRapport),
                        action("reglages", QStringLiteral("Réglages de la &classe…"), QKeySequence(QStringLiteral("Ctrl+,")), &Enseignant::reglerClasse)}) {
         classeMenu->addAction(a);
@@ -356,6 +404,7 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     resume_ = r;
     const QString cle = cleChoisie();
     modele_->setResume(resume_);
+    modeleProgramme_->setResume(resume_);
     const int n = int(resume_.enfants.size());
     QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
                           : QStringLiteral("%1 élèves").arg(n);
@@ -371,10 +420,22 @@ void Enseignant::montrerResume(const ResumeClasse& r)
 
 QString Enseignant::cleChoisie() const
 {
-    const QModelIndex i = tri_->mapToSource(tableau_->currentIndex());
+    // The child chosen in the table on view; both list the children in the
+    // class list's order.
+    const bool programme = onglets_->currentIndex() == 1;
+    const QModelIndex i = programme ? triProgramme_->mapToSource(tableauProgramme_->currentIndex())
+                                    : tri_->mapToSource(tableau_->currentIndex());
     if (!i.isValid() || i.row() >= modele_->resume().enfants.size())
         return {};
     return modele_->resume().enfants[i.row()].enfant.cle;
+}
+
+QString Enseignant::nomDe(const QString& cle) const
+{
+    for (const ResumeEnfant& e : resume_.enfants)
+        if (e.enfant.cle == cle)
+            return e.enfant.nom;
+    return {};
 }
 
 void Enseignant::montrerEnfant(const QString& cle)
@@ -386,6 +447,7 @@ void Enseignant::montrerEnfant(const QString& cle)
         graphique_->setSemaines({});
         aTravailler_->clear();
         erreurs_->setRowCount(0);
+        itemsEleve_->setRowCount(0);
         return;
     }
     lecteur_->lancer([l = lieux_, cle] { return detailEnfant(l, cle); },
@@ -398,6 +460,7 @@ void Enseignant::montrerDetail(const QString& cle, const DetailEnfant& d)
     const auto it = std::find_if(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; });
     if (cle != cleMontree_ || it == liste.end())
         return;
+    montrerItems(*it);
     const Compte t = it->total();
     titreEleve_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(it->enfant.nom).arg(t.justes).arg(t.total));
     graphique_->setSemaines(d.semaines);
@@ -416,6 +479,24 @@ void Enseignant::montrerDetail(const QString& cle, const DetailEnfant& d)
             erreurs_->setItem(i, c, new QTableWidgetItem(cases[c]));
     }
     erreurs_->resizeColumnsToContents();
+}
+
+void Enseignant::montrerItems(const ResumeEnfant& e)
+{
+    const QList<int> items = resume_.items();
+    itemsEleve_->setRowCount(int(items.size()));
+    for (int r = 0; r < items.size(); ++r) {
+        const programme::Item& item = programme::items()[size_t(items[r])];
+        const programme::Position p = e.position.position(items[r]);
+        const QStringList cases{programme::nomAnnee(item.annee), texteAcquisCompte(p), QString::fromUtf8(item.titre)};
+        for (int c = 0; c < cases.size(); ++c) {
+            auto* cas = new QTableWidgetItem(cases[c]);
+            if (c == 1)
+                cas->setBackground(couleurAcquis(p.acquis));
+            itemsEleve_->setItem(r, c, cas);
+        }
+    }
+    itemsEleve_->resizeColumnsToContents();
 }
 
 void Enseignant::montrerAttente(int lignes, bool joignable)
@@ -502,11 +583,7 @@ void Enseignant::renommerChoisi()
     const QString titre = QStringLiteral("Renommer");
     if (cle.isEmpty() || !dossierRepond(titre))
         return;
-    const QString ancien = modele_->data(tableau_->currentIndex().siblingAtColumn(0).isValid()
-                                             ? tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0))
-                                             : QModelIndex(),
-                                         Qt::DisplayRole)
-                               .toString();
+    const QString ancien = nomDe(cle);
     const auto nom = demanderPrenom(this, titre, QStringLiteral("Nouveau prénom :"), ancien);
     if (!nom || nom->trimmed() == ancien)
         return;
@@ -521,7 +598,7 @@ void Enseignant::retirerChoisi()
     const QString titre = QStringLiteral("Retirer de la classe");
     if (cle.isEmpty() || !dossierRepond(titre))
         return;
-    const QString nom = modele_->data(tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0)), Qt::DisplayRole).toString();
+    const QString nom = nomDe(cle);
     QMessageBox question(QMessageBox::Question, titre,
                          QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
                                         "de côté dans le dossier « retires » de la classe.").arg(nom),
@@ -536,24 +613,37 @@ void Enseignant::retirerChoisi()
 
 void Enseignant::exporterCsv()
 {
-    const QString titre = QStringLiteral("Exporter en CSV");
+    exporterVers(QStringLiteral("Exporter en CSV"), QStringLiteral("klepsos.csv"), QStringLiteral("Réponses exportées dans %1"),
+                 [l = lieux_](const QString& f, QString* erreur) { return exporterClasse(l, f, erreur); });
+}
+
+void Enseignant::exporterPositions()
+{
+    exporterVers(QStringLiteral("Exporter le positionnement"), QStringLiteral("positionnement-klepsos.csv"),
+                 QStringLiteral("Positionnement exporté dans %1"),
+                 [r = resume_](const QString& f, QString* erreur) { return exporterPositionnement(r, f, erreur); });
+}
+
+void Enseignant::exporterVers(const QString& titre, const QString& nom, const QString& fait,
+                              const std::function<bool(const QString&, QString*)>& ecrire)
+{
     if (!dossierRepond(titre))
         return;
-    const QString f = choisirFichier(this, titre, QStringLiteral("klepsos.csv"), QStringLiteral("CSV (*.csv)"));
+    const QString f = choisirFichier(this, titre, nom, QStringLiteral("CSV (*.csv)"));
     if (f.isEmpty())
         return;
     statusBar()->showMessage(QStringLiteral("Export en cours…"));
     lecteur_->lancer(
-        [l = lieux_, f] {
+        [ecrire, f] {
             QString erreur;
-            return exporterClasse(l, f, &erreur) ? QString() : erreur;
+            return ecrire(f, &erreur) ? QString() : erreur;
         },
-        [this, titre, f](const QString& erreur) {
+        [this, titre, fait, f](const QString& erreur) {
             if (!erreur.isEmpty()) {
                 statusBar()->clearMessage();
                 QMessageBox::warning(this, titre, erreur);
             } else {
-                statusBar()->showMessage(QStringLiteral("Réponses exportées dans %1").arg(f), 5000);
+                statusBar()->showMessage(fait.arg(f), 5000);
             }
         });
 }
@@ -617,15 +707,42 @@ void Enseignant::modifierReglages(const QString& racine, const QString& titre, c
     auto* aiguille = new QCheckBox(QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"));
     aiguille->setObjectName(QStringLiteral("aiguille_heures_reelle"));
     aiguille->setChecked(r.aiguilleHeuresReelle);
+    // The class's year, and a second one for a mixed class.
+    const auto choixAnnee = [](const char* nom, const QString& aucune, std::optional<programme::Annee> a) {
+        auto* c = new QComboBox;
+        c->setObjectName(QString::fromLatin1(nom));
+        c->addItem(aucune);
+        for (programme::Annee x : programme::annees)
+            c->addItem(programme::nomAnnee(x));
+        c->setCurrentIndex(a ? int(*a) + 1 : 0);
+        return c;
+    };
+    auto* annee = choixAnnee("annee", QStringLiteral("Toutes les années"),
+                             r.annees.isEmpty() ? std::nullopt : std::optional(r.annees.first()));
+    auto* annee2 = choixAnnee("annee2", QStringLiteral("Aucune"),
+                              r.annees.size() > 1 ? std::optional(r.annees.last()) : std::nullopt);
+    auto* adaptes = new QCheckBox(QStringLiteral("Les niveaux suivent chaque élève (plus difficiles après une série "
+                                                 "de réussites, plus faciles après des erreurs répétées)"));
+    adaptes->setObjectName(QStringLiteral("niveaux_adaptes"));
+    adaptes->setChecked(r.niveauxAdaptes);
     f->addRow(sons);
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
+    f->addRow(QStringLiteral("Année de la classe :"), annee);
+    f->addRow(QStringLiteral("Seconde année (classe à double niveau) :"), annee2);
+    f->addRow(adaptes);
     f->addRow(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
     r.sonsCoupes = sons->isChecked();
     r.sortie = classe::Sortie(sortie->currentIndex());
     r.aiguilleHeuresReelle = aiguille->isChecked();
+    r.niveauxAdaptes = adaptes->isChecked();
+    r.annees.clear();
+    for (const QComboBox* c : {annee, annee2})
+        if (c->currentIndex() > 0 && !r.annees.contains(programme::annees[size_t(c->currentIndex() - 1)]))
+            r.annees << programme::annees[size_t(c->currentIndex() - 1)];
+    std::sort(r.annees.begin(), r.annees.end());
     lecteur_->lancer([racine, r] { return classe::enregistrerReglages(racine, r); }, [this, titre](bool fait) {
         if (!fait)
             QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));

@@ -11,6 +11,8 @@
 class EnvoiEnFond;
 class FilPartage;
 class ModeleClasse;
+class ModeleProgramme;
+class QTabWidget;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
@@ -54,15 +56,22 @@ public:
 
     // Dialogs' replies for tests: a function standing for the user.
     ModeleClasse* modele() const { return modele_; }
+    ModeleProgramme* modeleProgramme() const { return modeleProgramme_; }
 
 private:
     void construireActions();
     QString cleChoisie() const;
+    QString nomDe(const QString& cle) const;
     void ajouterUn();
     void collerListe();
     void renommerChoisi();
     void retirerChoisi();
     void exporterCsv();
+    void exporterPositions();
+    // A CSV written off the screen's thread to a file the teacher chooses.
+    void exporterVers(const QString& titre, const QString& nom, const QString& fait,
+                      const std::function<bool(const QString&, QString*)>& ecrire);
+    void montrerItems(const ResumeEnfant& e);
     void enregistrerRapport();
     void reglerClasse();
     void modifierReglages(const QString& racine, const QString& titre, classe::Reglages r);
@@ -86,6 +95,11 @@ private:
     ModeleClasse* modele_ = nullptr;
     QSortFilterProxyModel* tri_ = nullptr;
     QTableView* tableau_ = nullptr;
+    ModeleProgramme* modeleProgramme_ = nullptr;
+    QSortFilterProxyModel* triProgramme_ = nullptr;
+    QTableView* tableauProgramme_ = nullptr;
+    QTabWidget* onglets_ = nullptr;
+    QTableWidget* itemsEleve_ = nullptr;
     QLabel* attente_ = nullptr;
     QLabel* postes_ = nullptr;
     QLabel* titreEleve_ = nullptr;

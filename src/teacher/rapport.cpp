@@ -20,6 +20,26 @@ constexpr qreal marge = 40;
 constexpr qreal ligneTableau = 17;
 constexpr qreal enTeteTableau = 110;
 constexpr int erreursParPage = 14;
+constexpr qreal enTeteItems = 170;
+constexpr qreal ligneItem = 15;
+
+// A level in two letters, for a page printed without colour.
+QString abrege(programme::Acquis a)
+{
+    switch (a) {
+    case programme::Acquis::NonAtteint:
+        return QStringLiteral("NA");
+    case programme::Acquis::PartiellementAtteint:
+        return QStringLiteral("PA");
+    case programme::Acquis::Atteint:
+        return QStringLiteral("A");
+    case programme::Acquis::Depasse:
+        return QStringLiteral("D");
+    case programme::Acquis::PasEncoreEvalue:
+        break;
+    }
+    return QStringLiteral("–");
+}
 
 void police(QPainter& p, qreal pixels, bool gras = false)
 {
@@ -42,6 +62,14 @@ qreal titre(QPainter& p, const QString& titre, const QString& sousTitre)
     p.drawLine(QPointF(marge, marge + 50), QPointF(largeurPage - marge, marge + 50));
     p.setPen(Qt::black);
     return marge + 62;
+}
+
+// A child's name at the head of a table's row.
+void nomDeLigne(QPainter& p, qreal y, qreal largeur, const QString& nom)
+{
+    police(p, 10);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(marge, y, largeur - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, nom);
 }
 
 // The class table from row `depuis`; returns the next row not drawn.
@@ -74,9 +102,7 @@ qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const 
     qsizetype i = depuis;
     for (; i < r.enfants.size() && y + ligneTableau <= bas; ++i, y += ligneTableau) {
         const ResumeEnfant& e = r.enfants[i];
-        police(p, 10);
-        p.setPen(Qt::black);
-        p.drawText(QRectF(marge, y, nom - 4, ligneTableau), Qt::AlignLeft | Qt::AlignVCenter, e.enfant.nom);
+        nomDeLigne(p, y, nom, e.enfant.nom);
         police(p, 8.5);
         for (qsizetype c = 0; c <= ids.size(); ++c) {
             const bool estTotal = c == ids.size();
@@ -89,7 +115,87 @@ qsizetype tableau(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, const 
     return i;
 }
 
-void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QStringList& ids, const QString& date)
+// The colours and letters of the levels, in a line; returns its height.
+qreal legende(QPainter& p, qreal y)
+{
+    police(p, 9);
+    qreal x = marge;
+    for (programme::Acquis a : {programme::Acquis::NonAtteint, programme::Acquis::PartiellementAtteint,
+                                programme::Acquis::Atteint, programme::Acquis::Depasse,
+                                programme::Acquis::PasEncoreEvalue}) {
+        const QString t = abrege(a) + QStringLiteral(" : ") + programme::texteAcquis(a);
+        const qreal w = p.fontMetrics().horizontalAdvance(t) + 20;
+        p.fillRect(QRectF(x, y + 2, 12, 12), couleurAcquis(a));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(x + 16, y, w, 16), Qt::AlignLeft | Qt::AlignVCenter, t);
+        x += w + 10;
+    }
+    return 22;
+}
+
+// The class on the items of its year(s) from row `depuis`; returns the next
+// row not drawn.
+qsizetype positionnement(QPainter& p, qreal y, qreal bas, const ResumeClasse& r, qsizetype depuis)
+{
+    const QList<int> items = r.items();
+    const qreal nom = 120;
+    const qreal colonne = (largeurPage - 2 * marge - nom) / std::max<qsizetype>(1, items.size());
+    police(p, 8);
+    p.setPen(Qt::black);
+    // Titles written upwards, on two lines when they are long.
+    for (qsizetype c = 0; c < items.size(); ++c) {
+        const programme::Item& it = programme::items()[size_t(items[c])];
+        p.save();
+        p.translate(marge + nom + c * colonne + colonne / 2, y + enTeteItems - 4);
+        p.rotate(-90);
+        p.drawText(QRectF(0, -colonne / 2, enTeteItems - 8, colonne), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+                   programme::nomAnnee(it.annee) + QStringLiteral(" · ") + QString::fromUtf8(it.titre));
+        p.restore();
+    }
+    y += enTeteItems;
+    qsizetype i = depuis;
+    for (; i < r.enfants.size() && y + ligneTableau <= bas; ++i, y += ligneTableau) {
+        const ResumeEnfant& e = r.enfants[i];
+        nomDeLigne(p, y, nom, e.enfant.nom);
+        police(p, 8);
+        for (qsizetype c = 0; c < items.size(); ++c) {
+            const programme::Position pos = e.position.position(items[c]);
+            const QRectF cas(marge + nom + c * colonne, y, colonne, ligneTableau);
+            p.fillRect(cas.adjusted(0.5, 0.5, -0.5, -0.5), couleurAcquis(pos.acquis));
+            p.drawText(cas, Qt::AlignCenter,
+                       pos.comptees ? QStringLiteral("%1 %2/%3").arg(abrege(pos.acquis)).arg(pos.justes).arg(pos.comptees)
+                                    : abrege(pos.acquis));
+        }
+    }
+    return i;
+}
+
+// A child's items and levels, a line each; returns where it ends.
+qreal itemsEnfant(QPainter& p, qreal y, const ResumeEnfant& e, const QList<int>& items)
+{
+    police(p, 12, true);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(marge, y, 500, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Positionnement sur le programme"));
+    y += 22;
+    police(p, 9);
+    const qreal colNiveau = largeurPage - marge - 170;
+    for (int i : items) {
+        const programme::Item& it = programme::items()[size_t(i)];
+        const programme::Position pos = e.position.position(i);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(marge, y, 40, ligneItem), Qt::AlignLeft | Qt::AlignVCenter, programme::nomAnnee(it.annee));
+        p.drawText(QRectF(marge + 40, y, colNiveau - marge - 46, ligneItem), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(it.titre));
+        const QRectF cas(colNiveau, y + 1, 170, ligneItem - 2);
+        p.fillRect(cas, couleurAcquis(pos.acquis));
+        p.drawText(cas, Qt::AlignCenter, texteAcquisCompte(pos));
+        y += ligneItem;
+    }
+    return y + 12;
+}
+
+void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QStringList& ids, const QString& date,
+                const QList<int>& items, qreal hauteurPage)
 {
     const QLocale fr(QLocale::French, QLocale::France);
     const Compte t = e.total();
@@ -123,7 +229,10 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
                travail.isEmpty() ? QStringLiteral("À travailler : rien de particulier")
                                  : QStringLiteral("À travailler : %1").arg(travail.join(QStringLiteral(", "))));
     y += 30;
-    if (d.erreurs.isEmpty())
+    y = itemsEnfant(p, y, e, items);
+    // The mistakes in the room left, 14 at most.
+    const qsizetype place = qsizetype((hauteurPage - marge - y - 38) / 15);
+    if (d.erreurs.isEmpty() || place <= 0)
         return;
     police(p, 12, true);
     p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ses dernières erreurs"));
@@ -135,7 +244,7 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
         p.drawText(QRectF(col[c], y, (c < 3 ? col[c + 1] : largeurPage - marge) - col[c] - 6, 14), Qt::AlignLeft | Qt::AlignVCenter, titres[c]);
     y += 16;
     police(p, 9);
-    for (qsizetype i = 0; i < std::min<qsizetype>(erreursParPage, d.erreurs.size()); ++i, y += 15) {
+    for (qsizetype i = 0; i < std::min<qsizetype>({erreursParPage, place, d.erreurs.size()}); ++i, y += 15) {
         const LigneHistorique& l = d.erreurs[i];
         const QStringList cases{fr.toString(l.quand, QStringLiteral("dd/MM/yy HH:mm")), l.question, l.reponse, l.attendue};
         for (int c = 0; c < 4; ++c) {
@@ -208,9 +317,24 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     police(p, 11);
     dessinerActivites(p, QRectF(marge, y + 24, largeurPage - 2 * marge, ids.size() * 20), parActivite);
 
+    // Each child on the items of the class's year(s).
+    const QString annees = r.annees.isEmpty() ? QStringLiteral("toutes les années") : classe::ecrireAnnees(r.annees);
+    suite = 0;
+    do {
+        nouvellePage(false);
+        y = titre(p, QStringLiteral("Positionnement"),
+                  QStringLiteral("%1 élèves sur le programme (%2) — le %3").arg(r.enfants.size()).arg(annees, date));
+        y += legende(p, y);
+        suite = positionnement(p, y, hauteurPage - marge - 70, r, suite);
+    } while (suite < r.enfants.size());
+    police(p, 9);
+    p.setPen(QColor(60, 60, 60));
+    p.drawText(QRectF(marge, hauteurPage - marge - 62, largeurPage - 2 * marge, 62), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+               programme::texteRegle());
+
     for (const ResumeEnfant& e : r.enfants) {
         nouvellePage(false);
-        pageEnfant(p, lieux, e, ids, date);
+        pageEnfant(p, lieux, e, ids, date, r.items(), hauteurPage);
     }
     if (!p.end() || !sortie.commit()) {
         *erreur = refus;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "players/classe.h"
+#include "programme/positionnement.h"
 
 // Right answers over all answers.
 struct Compte {
@@ -35,6 +36,8 @@ struct ResumeEnfant {
     Joueur enfant;
     QHash<QString, Compte> activites;
     QDateTime dernier;
+    // Where they stand on the programme, from their latest answers.
+    programme::Positionnement position;
     Compte total() const
     {
         Compte t;
@@ -48,6 +51,10 @@ struct ResumeClasse {
     QList<ResumeEnfant> enfants;  // in the class list's order
     int ignores = 0;              // lines, files and folders skipped
     QList<classe::EtatPoste> postes;  // each computer's word on its sending
+    // The class's year(s), from its settings; none: every year.
+    QList<programme::Annee> annees;
+    // The items the class is positioned on: those of its year(s).
+    QList<int> items() const { return programme::itemsDesAnnees(annees); }
     Compte activite(const QString& a) const
     {
         Compte t;

@@ -3,11 +3,11 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include "players/bilan.h"
 #include "players/exportcsv.h"
 #include "players/fichierpartage.h"
+#include "players/positionjoueur.h"
 #include <QFileInfo>
 #include <QMap>
 #include <algorithm>
@@ -21,6 +21,7 @@ constexpr int maxSemaines = 104;
 void compter(ResumeEnfant& r, const LigneHistorique& l)
 {
     r.activites[l.activite].ajouter(l.juste);
+    positionnerReponse(r.position, l);
     const QDateTime quand = auPlusTard(l.quand, QDateTime::currentDateTime());
     if (!r.dernier.isValid() || quand > r.dernier)
         r.dernier = quand;
@@ -44,6 +45,7 @@ bool SuiviClasse::lire(Suivi& s)
             // child again from nothing.
             s.resume.activites.clear();
             s.resume.dernier = {};
+            s.resume.position = {};
             s.fichiers.clear();
             s.vues.clear();
             return lire(s) || true;
@@ -87,6 +89,12 @@ bool SuiviClasse::actualiser()
     change = change || postes != resume_.postes;
     resume_.postes = std::move(postes);
     resume_.enfants = std::move(enfants);
+    // The class's year, a few bytes read with the list.
+    if (!lieux_.classe.isEmpty()) {
+        const QList<programme::Annee> annees = classe::reglagesClasse(lieux_.classe).annees;
+        change = change || annees != resume_.annees;
+        resume_.annees = annees;
+    }
     resume_.ignores = ignoresLignes_ + ignoresListe_;
     return change;
 }
@@ -149,12 +157,31 @@ bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
     QStringList chemins = classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste);
     for (const Joueur& j : classe::enfants(lieux.classe).enfants)
         chemins << classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle);
-    const QByteArray csv = exporterCsv(lireHistoriques(chemins).lignes);
-    QSaveFile f(fichier);
-    if (f.open(QIODevice::WriteOnly) && f.write(csv) == csv.size() && f.commit())
-        return true;
-    *erreur = QStringLiteral("Klepsos ne peut pas écrire le fichier « %1 ».").arg(QDir::toNativeSeparators(fichier));
-    return false;
+    return ecrireCsv(fichier, exporterCsv(lireHistoriques(chemins).lignes), erreur);
+}
+
+QList<QStringList> lignesPositionnement(const ResumeClasse& r)
+{
+    QList<QStringList> lignes;
+    const QList<int> items = r.items();
+    for (const ResumeEnfant& e : r.enfants) {
+        for (int i : items) {
+            const programme::Item& item = programme::items()[size_t(i)];
+            const programme::Position p = e.position.position(i);
+            lignes << QStringList{e.enfant.nom, programme::nomAnnee(item.annee), QString::fromUtf8(item.titre),
+                                  programme::texteAcquis(p.acquis), QString::number(p.comptees),
+                                  QString::number(p.justes)};
+        }
+    }
+    return lignes;
+}
+
+bool exporterPositionnement(const ResumeClasse& r, const QString& fichier, QString* erreur)
+{
+    static const QStringList entete{QStringLiteral("eleve"),   QStringLiteral("annee"),
+                                    QStringLiteral("attendu"), QStringLiteral("niveau"),
+                                    QStringLiteral("reponses_comptees"), QStringLiteral("justes")};
+    return ecrireCsv(fichier, tableCsv(entete, lignesPositionnement(r)), erreur);
 }
 
 QString texteEtatsPostes(const QList<classe::EtatPoste>& postes)

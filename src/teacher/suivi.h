@@ -74,3 +74,8 @@ bool classeJoignable(const Lieux& lieux, QString* erreur);
 // Every answer of the class, named or not (of this computer without a class folder), as
 // the history's CSV. False, with a French message, when it cannot be written.
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);
+
+// Each child on each item of the class's year(s): child, year, item, level,
+// answers counted, right ones; as CSV in the same conventions.
+QList<QStringList> lignesPositionnement(const ResumeClasse& r);
+bool exporterPositionnement(const ResumeClasse& r, const QString& fichier, QString* erreur);

@@ -487,12 +487,18 @@ private slots:
         QTest::addColumn<int>("sortie");
         QTest::addColumn<bool>("aiguille");
         QTest::addColumn<int>("ignores");
-        QTest::newRow("vide") << QString() << false << int(ModeSortie::Normale) << false << 0;
-        QTest::newRow("tout") << "sons_coupes=oui\nsortie=appui_long\naiguille_heures_reelle=oui\n" << true
-                              << int(ModeSortie::AppuiLong) << true << 0;
-        QTest::newRow("blancs et notes") << "# la classe\n  sortie = cachee \r\n" << false << int(ModeSortie::Cachee) << false << 0;
+        QTest::addColumn<QString>("annees");
+        QTest::addColumn<bool>("adaptes");
+        QTest::newRow("vide") << QString() << false << int(ModeSortie::Normale) << false << 0 << QString() << false;
+        QTest::newRow("tout") << "sons_coupes=oui\nsortie=appui_long\naiguille_heures_reelle=oui\nannee=CE1,CE2\nniveaux_adaptes=oui\n"
+                              << true << int(ModeSortie::AppuiLong) << true << 0 << "CE1,CE2" << true;
+        QTest::newRow("blancs et notes") << "# la classe\n  sortie = cachee \r\n annee = CM2\n" << false
+                                         << int(ModeSortie::Cachee) << false << 0 << "CM2" << false;
         QTest::newRow("mauvais") << "sons_coupes=1\nsortie=porte\ncouleur=bleu\nsans egal\n=oui" << false
-                                 << int(ModeSortie::Normale) << false << 5;
+                                 << int(ModeSortie::Normale) << false << 5 << QString() << false;
+        // Years out of order, repeated, three, unknown or empty.
+        QTest::newRow("mauvaises années") << "annee=CE2,CE1\nannee=CP,CP\nannee=CP,CE1,CE2\nannee=ce1\nannee=\nniveaux_adaptes=1"
+                                          << false << int(ModeSortie::Normale) << false << 6 << QString() << false;
     }
     void reglagesLus()
     {
@@ -503,6 +509,8 @@ private slots:
         QTEST(int(r.sortie), "sortie");
         QTEST(r.aiguilleHeuresReelle, "aiguille");
         QTEST(ignores, "ignores");
+        QTEST(classe::ecrireAnnees(r.annees), "annees");
+        QTEST(r.niveauxAdaptes, "adaptes");
         QCOMPARE(classe::lireReglages(classe::ecrireReglages(r)), r);
     }
 

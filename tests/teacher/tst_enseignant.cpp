@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,6 +14,7 @@
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
 #include "players/fichierpartage.h"
+#include "teacher/modeleprogramme.h"
 #include "teacher/rapport.h"
 
 namespace {
@@ -43,9 +45,9 @@ private slots:
     {
         ModeleClasse m({QStringLiteral("lire_horloge"), QStringLiteral("montre")});
         ResumeClasse r;
-        r.enfants = {{{QStringLiteral("j1"), QStringLiteral("Zoé")}, {{QStringLiteral("lire_horloge"), {3, 4}}}, {}},
-                     {{QStringLiteral("j2"), QStringLiteral("anna")}, {{QStringLiteral("lire_horloge"), {1, 4}}, {QStringLiteral("montre"), {2, 2}}}, {}},
-                     {{QStringLiteral("j3"), QStringLiteral("Bob")}, {}, {}}};
+        r.enfants = {{{QStringLiteral("j1"), QStringLiteral("Zoé")}, {{QStringLiteral("lire_horloge"), {3, 4}}}, {}, {}},
+                     {{QStringLiteral("j2"), QStringLiteral("anna")}, {{QStringLiteral("lire_horloge"), {1, 4}}, {QStringLiteral("montre"), {2, 2}}}, {}, {}},
+                     {{QStringLiteral("j3"), QStringLiteral("Bob")}, {}, {}, {}}};
         m.setResume(r);
         QCOMPARE(m.columnCount(), 5);  // name, two activities, total, last time
         QCOMPARE(m.index(1, 1).data().toString(), QStringLiteral("1/4"));
@@ -153,6 +155,9 @@ private slots:
         for (const QString& n : QStringList{QStringLiteral("Léa"), QStringLiteral("Hugo")})
             QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
         repondre(l.classe, QStringLiteral("Hugo"), autre, 4);
+        classe::Reglages reglages;
+        reglages.annees = {programme::Annee::CE2};
+        QVERIFY(classe::enregistrerReglages(l.classe, reglages));
         Enseignant e(l);
         QCOMPARE(e.objectName(), QStringLiteral("enseignant"));
         auto* tableau = e.findChild<QTableView*>(QStringLiteral("tableau"));
@@ -163,6 +168,17 @@ private slots:
                                   QStringLiteral("5/6"), 5000);
         tableau->selectRow(0);
         QTRY_VERIFY_WITH_TIMEOUT(e.findChild<QLabel*>(QStringLiteral("titre_eleve"))->text().startsWith(QStringLiteral("Hugo")), 5000);
+        // The programme: the class's year only; the clock read to the minute
+        // is a CE2 item: Hugo, 5 right of his 6 answers, has reached it.
+        const ModeleProgramme* mp = e.modeleProgramme();
+        QCOMPARE(mp->columnCount(), 1 + programme::itemsDesAnnees({programme::Annee::CE2}).size());
+        const int lire = programme::indexItem(QStringLiteral("ce2_lire_placer"));
+        const int colonne = int(programme::itemsDesAnnees({programme::Annee::CE2}).indexOf(lire)) + 1;
+        QCOMPARE(mp->index(0, colonne).data().toString(), QStringLiteral("atteint (5/6)"));
+        QCOMPARE(mp->index(1, colonne).data().toString(), QStringLiteral("pas encore évalué"));
+        auto* items = e.findChild<QTableWidget*>(QStringLiteral("items_eleve"));
+        QCOMPARE(items->rowCount(), mp->columnCount() - 1);
+        QCOMPARE(items->item(colonne - 1, 1)->text(), QStringLiteral("atteint (5/6)"));
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
         // Another computer's word: what waits there, and when it said so.
         auto* postes = e.findChild<QLabel*>(QStringLiteral("postes"));
@@ -192,6 +208,9 @@ private slots:
             QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
             repondre(l.classe, n, autre, 10);
         }
+        classe::Reglages reglages;
+        reglages.annees = {programme::Annee::CE1, programme::Annee::CE2};
+        QVERIFY(classe::enregistrerReglages(l.classe, reglages));
         QFile anonyme(QStringLiteral("%1/anonyme/%2.hist").arg(l.classe, autre));
         QVERIFY(QDir().mkpath(QFileInfo(anonyme).path()) && anonyme.open(QIODevice::WriteOnly));
         anonyme.write(ecrireLigne({QDateTime::currentDateTime(), {}, QStringLiteral("montre"), {}, {}, {}, false}));
@@ -204,9 +223,15 @@ private slots:
         if (!p.waitForFinished() || p.exitCode() != 0)
             QSKIP("pdftotext (poppler-utils) is needed");
         const QString texte = QString::fromUtf8(p.readAllStandardOutput());
-        QCOMPARE(texte.count(QLatin1Char('\f')), 1 + noms.size());
+        QCOMPARE(texte.count(QLatin1Char('\f')), 2 + noms.size());
         for (const QString& n : noms)
-            QVERIFY2(texte.count(n) >= 2, qPrintable(n));  // in the table and on their page
+            QVERIFY2(texte.count(n) >= 3, qPrintable(n));  // in both tables and on their page
+        // The positioning page and each child's items: both years, no other.
+        QVERIFY(texte.contains(QStringLiteral("Positionnement\n")));
+        QVERIFY(texte.contains(QStringLiteral("PA 7/10")));
+        QCOMPARE(texte.count(QStringLiteral("partiellement atteint (7/10)")), noms.size());
+        QVERIFY(texte.count(QStringLiteral("Lire les demi-heures et les quarts d'heure")) >= noms.size());
+        QVERIFY(!texte.contains(QStringLiteral("CM1")));
         QVERIFY(texte.contains(QStringLiteral("7 réponses justes sur 10")));
         QVERIFY(!ecrireRapport(l, t.filePath(QStringLiteral("absent/r.pdf")), &erreur));
         QVERIFY(erreur.contains(QStringLiteral("absent/r.pdf")));
@@ -228,6 +253,14 @@ private slots:
         QFile csv(t.filePath(QStringLiteral("x.csv")));
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll().count('\n'), 1 + 3 * 10 + 1);
+        QCOMPARE(lancer({QStringLiteral("--exporter-positionnement"), t.filePath(QStringLiteral("p.csv")), QStringLiteral("--classe"), l.classe}), 0);
+        QFile positions(t.filePath(QStringLiteral("p.csv")));
+        QVERIFY(positions.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lignes = positions.readAll().split('\n');
+        QCOMPARE(lignes.size(), 1 + noms.size() * programme::itemsDesAnnees(reglages.annees).size() + 1);
+        QCOMPARE(lignes[0], QByteArray("\xEF\xBB\xBF" "eleve;annee;attendu;niveau;reponses_comptees;justes\r"));
+        QVERIFY(lignes.contains(QStringLiteral("Léa;CE2;Lire et placer l'heure à la minute près;partiellement atteint;10;7\r").toUtf8()));
+        QVERIFY(lignes.contains(QStringLiteral("Ambre;CE1;Calculer une durée dans la journée;pas encore évalué;0;0\r").toUtf8()));
     }
 };
 

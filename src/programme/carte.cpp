@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "carte.h"
+
+#include <QHash>
+
+namespace programme {
+
+namespace {
+
+// The programme for the time (cycle 2 of 2024, cycle 3 of 2025), as far as
+// Klepsos asks it, year by year.
+constexpr Item tableItems[] = {
+    {"cp_heures", Annee::CP, "Lire l'heure entière sur une horloge à aiguilles", "Les heures pile", "ce1_demi_quarts"},
+    {"cp_moments", Annee::CP, "Relier une heure à un moment de la journée", "Les moments du jour", "ce1_matin_apres_midi"},
+    {"ce1_demi_quarts", Annee::CE1, "Lire les demi-heures et les quarts d'heure", "Demies et quarts", "ce2_mots_heure"},
+    {"ce1_heures_minutes", Annee::CE1, "Lire l'heure en heures et minutes (de 5 en 5)", "De 5 en 5 minutes", "ce2_lire_placer"},
+    {"ce1_matin_apres_midi", Annee::CE1, "Heures du matin et de l'après-midi (13 h à 24 h)", "Matin ou après-midi", nullptr},
+    {"ce1_durees", Annee::CE1, "Calculer une durée dans la journée", "Les durées", "ce2_problemes"},
+    {"ce2_lire_placer", Annee::CE2, "Lire et placer l'heure à la minute près", "À la minute près", "cm2_secondes"},
+    {"ce2_mots_heure", Annee::CE2, "Dire l'heure avec les mots (et quart, moins le quart, et demie)", "Les mots de l'heure", nullptr},
+    {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures", "Heures et minutes", "cm1_durees"},
+    {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes", "Problèmes de durées", "cm1_durees"},
+    {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "Mois et années", "cm1_dates"},
+    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "Grandes durées", "cm2_problemes"},
+    {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", "Dates et âges", nullptr},
+    {"cm2_secondes", Annee::CM2, "Lire l'heure avec les secondes", "Les secondes", nullptr},
+    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", "Problèmes à étapes", nullptr},
+};
+
+// Every kind of question. An activity's levels are listed from the
+// easiest up: the first is where an answer without its level counts.
+constexpr Placement tablePlacements[] = {
+    {"placer_aiguilles", "heures", "cp_heures"},
+    {"placer_aiguilles", "demi_heures", "ce1_demi_quarts"},
+    {"placer_aiguilles", "quarts", "ce1_demi_quarts"},
+    {"placer_aiguilles", "cinq_minutes", "ce1_heures_minutes"},
+    {"placer_aiguilles", "minutes", "ce2_lire_placer"},
+    {"placer_aiguilles", "apres_midi", "ce1_matin_apres_midi"},
+    {"placer_aiguilles", "secondes", "cm2_secondes"},
+    {"lire_horloge", sansNiveau, "ce2_lire_placer"},
+    {"matin_apres_midi", "heures_pile", "cp_moments"},
+    {"matin_apres_midi", toutNiveau, "ce1_matin_apres_midi"},
+    {"mots_heure", toutNiveau, "ce2_mots_heure"},
+    {"montre", sansNiveau, "ce1_durees"},
+    {"probleme_duree", "heures_entieres", "ce1_durees"},
+    {"probleme_duree", "sans_passer_heure", "ce1_durees"},
+    {"probleme_duree", "passer_heure", "ce2_problemes"},
+    {"probleme_duree", "deux_etapes", "ce2_problemes"},
+    {"minutes_dans_heures", sansNiveau, "ce2_conversions"},
+    {"minutes_en_heures", sansNiveau, "ce2_conversions"},
+    {"nombre_manquant", sansNiveau, "cm1_durees"},
+    {"comparer_durees", sansNiveau, "cm2_problemes"},
+    {"mois_en_annees", sansNiveau, "ce2_mois_annees"},
+    {"date_naissance", sansNiveau, "cm1_dates"},
+    {"date_anniversaire", sansNiveau, "cm1_dates"},
+    {"age_anniversaire", sansNiveau, "cm1_dates"},
+};
+
+struct NiveauItem {
+    QString niveau;
+    int item;
+};
+
+// The table by activity, its levels in order, for a lookup per answer.
+const QHash<QString, QList<NiveauItem>>& parActivite()
+{
+    static const QHash<QString, QList<NiveauItem>> h = [] {
+        QHash<QString, QList<NiveauItem>> t;
+        for (const Placement& p : tablePlacements)
+            t[QString::fromLatin1(p.activite)].append(
+                {QString::fromLatin1(p.niveau), indexItem(QString::fromLatin1(p.item))});
+        return t;
+    }();
+    return h;
+}
+
+}  // namespace
+
+QString nomAnnee(Annee a)
+{
+    static const char* const noms[] = {"CP", "CE1", "CE2", "CM1", "CM2"};
+    return QString::fromLatin1(noms[int(a)]);
+}
+
+std::optional<Annee> anneeDepuisNom(const QString& nom)
+{
+    for (Annee a : annees)
+        if (nomAnnee(a) == nom)
+            return a;
+    return std::nullopt;
+}
+
+std::span<const Item> items()
+{
+    return tableItems;
+}
+
+std::span<const Placement> placements()
+{
+    return tablePlacements;
+}
+
+int indexItem(const QString& id)
+{
+    for (int i = 0; i < int(std::size(tableItems)); ++i)
+        if (id == QLatin1String(tableItems[i].id))
+            return i;
+    return -1;
+}
+
+int itemDe(const QString& activite, const QString& niveau)
+{
+    const auto it = parActivite().constFind(activite);
+    if (it == parActivite().cend())
+        return -1;
+    const QList<NiveauItem>& niveaux = *it;
+    for (const NiveauItem& n : niveaux)
+        if (n.niveau == niveau)
+            return n.item;
+    for (const NiveauItem& n : niveaux)
+        if (n.niveau == QLatin1String(toutNiveau))
+            return n.item;
+    return niveaux.first().item;
+}
+
+int suite(int item)
+{
+    const char* s = tableItems[item].suite;
+    return s ? indexItem(QString::fromLatin1(s)) : -1;
+}
+
+QList<int> itemsDesAnnees(const QList<Annee>& choisies)
+{
+    QList<int> l;
+    for (int i = 0; i < int(std::size(tableItems)); ++i)
+        if (choisies.isEmpty() || choisies.contains(tableItems[i].annee))
+            l << i;
+    return l;
+}
+
+QString activitePour(int item)
+{
+    for (const Placement& p : tablePlacements)
+        if (indexItem(QString::fromLatin1(p.item)) == item)
+            return QString::fromLatin1(p.activite);
+    return {};
+}
+
+QStringList niveauxDe(const QString& activite)
+{
+    QStringList l;
+    for (const NiveauItem& n : parActivite().value(activite))
+        l << n.niveau;
+    return l;
+}
+
+}  // namespace programme
