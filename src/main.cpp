@@ -63,9 +63,12 @@ QString racineJoueurs(const Emplacements& ou)
 // else the setting's).
 Lieux lieuxDuPoste(const Emplacements& ou, const std::optional<QString>& optionClasse)
 {
-    const QString local = racineJoueurs(ou);
+    const QString racine = racineJoueurs(ou);
     const QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
-    return {classe::dossierClasse(optionClasse, reglages), local, posteLocal(local)};
+    const QString dossier = classe::dossierClasse(optionClasse, reglages);
+    // Each class its own store, so that one computer serves several.
+    const QString local = dossier.isEmpty() ? racine : classe::magasinClasse(racine, dossier);
+    return {dossier, local, posteLocal(racine)};
 }
 
 // Ends the process at once with that status, skipping every destructor: a

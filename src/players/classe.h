@@ -12,18 +12,29 @@
 class QSettings;
 
 // A class folder on a school's file server, shared by every computer of the
-// class. Each computer appends its children's answers to its own local store
-// first, then copies to the class folder the bytes the class copy lacks: only
-// this computer writes its own files there, so nothing needs a lock over the
-// network and no answer arrives twice.
+// class: its layout, and the rules for trusting what another computer, an
+// older version or a person put there. Who this computer is lives in
+// poste.h, who a child is in enfant.h, what goes to the share in partage.h.
 namespace classe {
+
+inline const QString dossierJoueurs = QStringLiteral("joueurs");
+inline const QString dossierAnonyme = QStringLiteral("anonyme");
+inline const QString fichierNom = QStringLiteral("nom");
+// A name, settings, an identity: a few hundred bytes at most.
+inline constexpr qint64 maxTexteCourt = 64 * 1024;
 
 // Folder and file names the program itself makes: a child's folder is "j" and
 // 16 hex digits, a computer's history "p" and 16 hex digits and ".hist".
 bool cleValide(const QString& nom);
 bool posteValide(const QString& nom);
+// "<initiale>" and 16 lower-case hex digits.
+bool idValide(const QString& nom, QChar initiale);
+// A new such id, from the system's random source.
+QString nouvelId(QChar initiale);
 // The history file a computer keeps for a child: "<poste>.hist".
 QString nomFichierHistorique(const QString& poste);
+// <racine>/joueurs/<cle>
+QString dossierEnfant(const QString& racine, const QString& cle);
 
 // The class folder for this run: the command line's, else the setting
 // "classe" (the user's own file, else the system-wide one); empty for none.
@@ -36,6 +47,12 @@ bool fichierSur(const QString& chemin, const QString& racine, qint64 max);
 bool dossierSur(const QString& chemin, const QString& racine);
 // A short text file read that way (a name, settings); null when refused.
 QString lireTexteCourt(const QString& chemin, const QString& racine);
+// A small file written whole, then renamed over the old one.
+bool ecrireEntier(const QString& chemin, const QByteArray& octets);
+
+// The child's name in their folder, when it is a name whose key is the
+// folder's own; empty otherwise.
+QString nomDansLeDossier(const QString& dossier, const QString& racine);
 
 struct ListeEnfants {
     QList<Joueur> enfants;  // sorted by name
@@ -46,47 +63,16 @@ struct ListeEnfants {
 // counting what is skipped and following no link out of the folder.
 ListeEnfants enfants(const QString& racine);
 
-// Every history file of a child in class mode: the class's copies from the
-// other computers, and this computer's own from the local store (which holds
-// at least what the class has of it). Without a class folder, the local ones.
+// Every history file of a child in class mode: every computer's copy in the
+// class folder, and this computer's own from the local store (which holds at
+// least what the class has of it). A copy may hold what another file holds
+// too (a cloned computer's answers sent again under a new name): readers
+// count each answer once. Without a class folder, the local one.
 QStringList fichiersHistorique(const QString& classe, const QString& local, const QString& poste,
                                const QString& cle);
 
 // The same for the answers given with no name.
 QStringList fichiersAnonymes(const QString& classe, const QString& local, const QString& poste);
-
-// What one pass of sending left.
-struct Envoi {
-    bool joignable = false;   // the class folder was there and took what it was given
-    qint64 lignesEnvoyees = 0;
-    qint64 lignesEnAttente = 0;  // answers of this computer not in the class folder yet
-    QStringList desaccords;   // class copies that are not a beginning of ours: left alone
-};
-// Copies this computer's new answers to the class folder (children and the
-// unnamed player), makes the class's children known locally (for "Qui joue ?"
-// when the folder is out of reach) and puts aside locally those the teacher
-// removed. Safe to call from several processes of this computer at once.
-Envoi synchroniser(const QString& local, const QString& classe, const QString& poste);
-// The console line for answers still waiting; empty when none wait.
-QString ligneAttente(const Envoi& e, const QString& classe);
-
-// The class list, as the teacher manages it.
-enum class Resultat {
-    Fait,
-    NomRefuse,   // not a valid first name
-    DejaLa,      // another child has that name (letter case aside)
-    Inconnu,     // no such child
-    Echec,       // the folder refused
-};
-Resultat ajouter(const QString& classe, const QString& nom);
-// The child's folder takes the new name's key; a note in <classe>/renommes/
-// tells the computers where their answers for the old key now go.
-Resultat renommer(const QString& classe, const QString& cle, const QString& nouveauNom);
-inline constexpr char dossierRenommes[] = "renommes";
-// Moves the child's folder to <classe>/retires/, never deleting it.
-Resultat retirer(const QString& classe, const QString& cle);
-// The folder of removed children.
-inline constexpr char dossierRetires[] = "retires";
 
 // <classe>/reglages; the defaults when absent or unreadable.
 Reglages reglagesClasse(const QString& classe);
@@ -96,5 +82,11 @@ bool enregistrerReglages(const QString& classe, const Reglages& r);
 Reglages reglagesSuivis(const QString& classe, const QString& local);
 // The copy kept from the last time the folder was in reach.
 Reglages reglagesGardes(const QString& local);
+// Where that copy is kept in the local store.
+inline const QString copieReglages = QStringLiteral("classe.reglages");
 
 }  // namespace classe
+
+#include "enfant.h"
+#include "partage.h"
+#include "poste.h"

@@ -3,9 +3,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <algorithm>
 
 #include "classe.h"
@@ -84,7 +83,9 @@ std::optional<Joueur> DepotJoueurs::creer(const QString& nom) const
         return j;
     const Joueur j{cleJoueur(nom), nom};
     const QString dossier = dossierJoueur(j.cle);
-    if (!QDir().mkpath(dossier) || !ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8()))
+    // The identity first: a folder with a name is a child, and a child has one.
+    if (!QDir().mkpath(dossier) || !classe::ecrireIdentite(dossier, classe::nouvelId(QLatin1Char('e')))
+        || !ecrireFichier(QDir(dossier).filePath(fichierNom), nom.toUtf8()))
         return std::nullopt;
     // Another computer may have created the child meanwhile: its spelling wins.
     return trouver(nom).value_or(j);
@@ -126,9 +127,16 @@ LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle) const
 {
     if (classe_.isEmpty())
         return {};
+    // The class copy of our own file (and a clone's relay copy) holds
+    // answers this computer has already: only those it lacks.
+    QSet<quint64> ici;
+    for (const LigneHistorique& l : lireHistorique(historiqueJoueur(cle)).lignes)
+        ici.insert(identiteReponse(l));
     QStringList chemins = classe::fichiersHistorique(classe_, racine_, poste_, cle);
     chemins.removeAll(historiqueJoueur(cle));
-    return lireHistoriques(chemins);
+    LectureHistorique lu = lireHistoriques(chemins);
+    lu.lignes.removeIf([&](const LigneHistorique& l) { return ici.contains(identiteReponse(l)); });
+    return lu;
 }
 
 LectureHistorique lireDepot(const QString& racine)
@@ -143,11 +151,17 @@ LectureHistorique lireDepot(const QString& racine)
 LectureHistorique lireHistoriques(const QStringList& chemins)
 {
     LectureHistorique tout;
+    QSet<quint64> vues;
     for (const QString& c : chemins) {
         LectureHistorique l = lireHistorique(c);
         tout.ignorees += l.ignorees;
         tout.tronque = tout.tronque || l.tronque;
-        tout.lignes += std::move(l.lignes);
+        for (LigneHistorique& ligne : l.lignes) {
+            const qsizetype avant = vues.size();
+            vues.insert(identiteReponse(ligne));
+            if (vues.size() > avant)
+                tout.lignes.append(std::move(ligne));
+        }
     }
     // Sorted on a key computed once: comparing dates with offsets is slow.
     QList<std::pair<qint64, qsizetype>> ordre;
@@ -163,16 +177,7 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
     return tout;
 }
 
-QString posteLocal(const QString& dossierLocal)
+quint64 identiteReponse(const LigneHistorique& l)
 {
-    static const QRegularExpression forme(QStringLiteral("^p[0-9a-f]{16}$"));
-    const QString chemin = QDir(dossierLocal).filePath(QStringLiteral("poste"));
-    const QString lu = QString::fromLatin1(lireDebut(chemin, 64)).trimmed();
-    if (forme.match(lu).hasMatch())
-        return lu;
-    const quint64 n = QRandomGenerator::system()->generate64();
-    const QString poste = QStringLiteral("p%1").arg(n, 16, 16, QLatin1Char('0'));
-    QDir().mkpath(dossierLocal);
-    ecrireFichier(chemin, poste.toLatin1());
-    return poste;
+    return l.id;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "historique.h"
+#include "poste.h"
 
 struct Joueur {
     QString cle;  // folder name, from cleJoueur()
@@ -61,13 +62,11 @@ private:
     QString classe_;
 };
 
-// The id of this computer, "p" and 16 random hex digits, kept in the file
-// "poste" of the local data folder: created on the first call, then always
-// the same. Two computers never get the same one, even with the same name.
-QString posteLocal(const QString& dossierLocal);
-
 // Every answer kept under a store folder, every child and none, oldest first.
 LectureHistorique lireDepot(const QString& racine);
 
-// Several history files read as one, oldest answer first.
+// Several history files read as one, oldest answer first, each answer once
+// even when it sits in two files (a class copy and a clone's relay copy).
 LectureHistorique lireHistoriques(const QStringList& chemins);
+// What tells one answer from another, the same in every copy of its line.
+quint64 identiteReponse(const LigneHistorique& l);

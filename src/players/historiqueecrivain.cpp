@@ -107,10 +107,27 @@ bool HistoriqueEcrivain::vider(int millisecondes)
                            [&] { return faites_ >= but; });
 }
 
-bool HistoriqueEcrivain::ecrire(const Attente& a)
+void HistoriqueEcrivain::suivreAvec(std::function<QString(const QString&)> retrouver)
+{
+    std::lock_guard verrou(mutex_);
+    retrouver_ = std::move(retrouver);
+}
+
+bool HistoriqueEcrivain::ecrire(Attente& a)
 {
     if (ajouter(a.chemin, a.ligne))
         return true;
+    // The child's folder moved with a new name: the answer follows the child.
+    if (!QFileInfo::exists(QFileInfo(a.chemin).absolutePath())) {
+        std::unique_lock verrou(mutex_);
+        const auto retrouver = retrouver_;
+        verrou.unlock();
+        const QString ailleurs = retrouver ? retrouver(a.chemin) : QString();
+        if (!ailleurs.isEmpty()) {
+            a.chemin = ailleurs;
+            return ajouter(a.chemin, a.ligne);
+        }
+    }
     // The child's folder may not exist yet, or was removed meanwhile.
     return QDir().mkpath(QFileInfo(a.chemin).absolutePath()) && ajouter(a.chemin, a.ligne);
 }
@@ -122,7 +139,7 @@ void HistoriqueEcrivain::boucle()
         reveil_.wait(verrou, [this] { return arret_ || !attente_.empty(); });
         if (attente_.empty())
             return;
-        const Attente a = attente_.front();
+        Attente a = attente_.front();
         verrou.unlock();
         const bool ok = ecrire(a);
         verrou.lock();

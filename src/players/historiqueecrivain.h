@@ -27,6 +27,9 @@ public:
     // Where the next answers go, and the child named in them (empty when
     // none is named).
     void diriger(const QString& chemin, const QString& joueur);
+    // Where a history file whose folder has gone now is (a child renamed
+    // while playing): asked on the writer's thread; empty when nowhere.
+    void suivreAvec(std::function<QString(const QString&)> retrouver);
 
     void enregistrer(const ReponseJugee& reponse) override;
 
@@ -43,9 +46,10 @@ private:
         QByteArray ligne;
     };
     void boucle();
-    bool ecrire(const Attente& a);
+    bool ecrire(Attente& a);
 
     std::function<QDateTime()> maintenant_;
+    std::function<QString(const QString&)> retrouver_;
     QString chemin_;
     QString joueur_;
 

@@ -2,6 +2,7 @@
 #include "preferencesjoueur.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
 
@@ -14,7 +15,8 @@ const QByteArray lisibles = QByteArrayLiteral("/ .-_");
 
 }  // namespace
 
-PreferencesJoueur::PreferencesJoueur(const QString& chemin) : chemin_(chemin)
+PreferencesJoueur::PreferencesJoueur(const QString& chemin, std::function<QString()> retrouver)
+    : chemin_(chemin), retrouver_(std::move(retrouver))
 {
     QFile f(chemin_);
     if (f.open(QIODevice::ReadOnly))
@@ -29,6 +31,11 @@ QString PreferencesJoueur::lire(const QString& cle, const QString& defaut) const
 void PreferencesJoueur::ecrire(const QString& cle, const QString& valeur)
 {
     valeurs_[cle] = valeur;
+    if (retrouver_ && !QFileInfo::exists(QFileInfo(chemin_).absolutePath())) {
+        const QString ailleurs = retrouver_();
+        if (!ailleurs.isEmpty())
+            chemin_ = ailleurs;
+    }
     QSaveFile f(chemin_);
     const QByteArray o = encoder(valeurs_);
     if (!f.open(QIODevice::WriteOnly) || f.write(o) != o.size() || !f.flush()) {

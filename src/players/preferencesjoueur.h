@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <functional>
 
 #include "common/registre.h"
 
@@ -10,7 +11,9 @@
 // percent-encoded, the file replaced whole on each change.
 class PreferencesJoueur final : public Preferences {
 public:
-    explicit PreferencesJoueur(const QString& chemin);
+    // retrouver: where the file is now when its folder has gone (a child
+    // renamed while playing); empty when nowhere.
+    explicit PreferencesJoueur(const QString& chemin, std::function<QString()> retrouver = {});
 
     QString lire(const QString& cle, const QString& defaut) const override;
     void ecrire(const QString& cle, const QString& valeur) override;
@@ -20,5 +23,6 @@ public:
 
 private:
     QString chemin_;
+    std::function<QString()> retrouver_;
     QHash<QString, QString> valeurs_;
 };

@@ -3,6 +3,7 @@
 
 #include <limits>
 
+#include "classe.h"
 #include "positionjoueur.h"
 
 SessionJoueurs::SessionJoueurs(const DepotJoueurs& depot, std::function<QDateTime()> maintenant)
@@ -24,7 +25,19 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
     ecrivain_.vider();
     joueur_ = j;
     ecrivain_.diriger(depot_.historiqueJoueur(j.cle), j.nom);
-    preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle));
+    // Renamed while playing (the folder moves with the new name): answers
+    // and choices follow the child's identity.
+    const QString id = classe::identiteEnfant(depot_.dossierJoueur(j.cle), depot_.racine());
+    const auto ailleurs = [depot = depot_, id, ancienne = j.cle](const auto& fichier) {
+        const QString cle = classe::cleActuelle(depot.racine(), ancienne, id);
+        return cle.isEmpty() ? QString() : fichier(depot, cle);
+    };
+    ecrivain_.suivreAvec([ailleurs](const QString&) {
+        return ailleurs([](const DepotJoueurs& d, const QString& cle) { return d.historiqueJoueur(cle); });
+    });
+    preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle), [ailleurs] {
+        return ailleurs([](const DepotJoueurs& d, const QString& cle) { return d.fichierPreferences(cle); });
+    });
     const QList<LigneHistorique> lignes = depot_.lireJoueurIci(j.cle).lignes;
     positionnement_ = positionner(lignes);
     return compteursDe(totaux(lignes));
@@ -47,6 +60,7 @@ void SessionJoueurs::sansNom()
 {
     ecrivain_.vider();
     joueur_.reset();
+    ecrivain_.suivreAvec({});
     ecrivain_.diriger(depot_.historiqueAnonyme(), QString());
     preferencesJoueur_.reset();
     positionnement_ = {};

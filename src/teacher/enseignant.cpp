@@ -193,6 +193,12 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     attente_->setWordWrap(true);
     attente_->setStyleSheet(QStringLiteral("background:#fff3cd; color:#664d03; padding:6px;"));
     attente_->hide();
+    // What the other computers could not deliver.
+    postes_ = new QLabel;
+    postes_->setObjectName(QStringLiteral("postes"));
+    postes_->setWordWrap(true);
+    postes_->setStyleSheet(attente_->styleSheet());
+    postes_->hide();
     silence_ = new QLabel(QStringLiteral("Le dossier de la classe ne répond pas (%1) : le tableau montre ce qui a été "
                                          "lu avant. Les réponses des élèves attendent sur chaque ordinateur.")
                               .arg(QDir::toNativeSeparators(l.classe)));
@@ -279,6 +285,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     lh->setContentsMargins(0, 0, 0, 0);
     lh->addWidget(silence_);
     lh->addWidget(attente_);
+    lh->addWidget(postes_);
     lh->addWidget(onglets_);
     auto* centre = new QSplitter(Qt::Vertical);
     centre->addWidget(haut);
@@ -405,6 +412,8 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     if (resume_.ignores > 0)
         etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(resume_.ignores);
     statusBar()->showMessage(etat);
+    postes_->setText(texteEtatsPostes(resume_.postes));
+    postes_->setVisible(!postes_->text().isEmpty());
     if (!cle.isEmpty() && cle == cleMontree_)
         montrerEnfant(cle);
 }

@@ -101,6 +101,7 @@ private:
     QTabWidget* onglets_ = nullptr;
     QTableWidget* itemsEleve_ = nullptr;
     QLabel* attente_ = nullptr;
+    QLabel* postes_ = nullptr;
     QLabel* titreEleve_ = nullptr;
     GraphiqueProgres* graphique_ = nullptr;
     QLabel* aTravailler_ = nullptr;

@@ -50,6 +50,7 @@ struct ResumeEnfant {
 struct ResumeClasse {
     QList<ResumeEnfant> enfants;  // in the class list's order
     int ignores = 0;              // lines, files and folders skipped
+    QList<classe::EtatPoste> postes;  // each computer's word on its sending
     // The class's year(s), from its settings; none: every year.
     QList<programme::Annee> annees;
     // The items the class is positioned on: those of its year(s).

@@ -47,11 +47,16 @@ bool SuiviClasse::lire(Suivi& s)
             s.resume.dernier = {};
             s.resume.position = {};
             s.fichiers.clear();
+            s.vues.clear();
             return lire(s) || true;
         }
         const LectureHistorique l = lireHistorique(chemin, f.lu);
-        for (const LigneHistorique& ligne : l.lignes)
-            compter(s.resume, ligne);
+        for (const LigneHistorique& ligne : l.lignes) {
+            const qsizetype avant = s.vues.size();
+            s.vues.insert(identiteReponse(ligne));
+            if (s.vues.size() > avant)
+                compter(s.resume, ligne);
+        }
         ignoresLignes_ += int(l.ignorees);
         change = change || l.fin > f.lu;
         f.lu = std::max(f.lu, l.fin);
@@ -80,6 +85,9 @@ bool SuiviClasse::actualiser()
         gardes.insert(e.cle, std::move(s));
     }
     suivis_ = std::move(gardes);
+    QList<classe::EtatPoste> postes = classe::etatsPostes(lieux_.classe);
+    change = change || postes != resume_.postes;
+    resume_.postes = std::move(postes);
     resume_.enfants = std::move(enfants);
     // The class's year, a few bytes read with the list.
     if (!lieux_.classe.isEmpty()) {
@@ -174,4 +182,23 @@ bool exporterPositionnement(const ResumeClasse& r, const QString& fichier, QStri
                                     QStringLiteral("attendu"), QStringLiteral("niveau"),
                                     QStringLiteral("reponses_comptees"), QStringLiteral("justes")};
     return ecrireCsv(fichier, tableCsv(entete, lignesPositionnement(r)), erreur);
+}
+
+QString texteEtatsPostes(const QList<classe::EtatPoste>& postes)
+{
+    const QLocale fr(QLocale::French, QLocale::France);
+    QStringList lignes;
+    for (const classe::EtatPoste& p : postes) {
+        if (p.enAttente == 0 && p.refusees == 0)
+            continue;
+        QStringList quoi;
+        if (p.enAttente > 0)
+            quoi << QStringLiteral("%1 réponse(s) en attente d'envoi").arg(p.enAttente);
+        if (p.refusees > 0)
+            quoi << QStringLiteral("%1 réponse(s) que le dossier de classe refuse").arg(p.refusees);
+        lignes << QStringLiteral("Ordinateur « %1 » (%2) : %3 (le %4).")
+                      .arg(p.hote.isEmpty() ? QStringLiteral("sans nom") : p.hote, p.poste, quoi.join(QStringLiteral(", ")),
+                           fr.toString(p.quand.toLocalTime(), QStringLiteral("dd/MM/yyyy à HH:mm")));
+    }
+    return lignes.join(QLatin1Char('\n'));
 }

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -39,6 +40,7 @@ private:
     struct Suivi {
         ResumeEnfant resume;
         QHash<QString, Fichier> fichiers;
+        QSet<quint64> vues;  // answers counted, each once whatever file holds it
     };
     // Reads a child's files from where it stopped; false when nothing new.
     bool lire(Suivi& s);
@@ -60,6 +62,10 @@ struct DetailEnfant {
     int ignorees = 0;
 };
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
+
+// What the computers said of their sendings that the teacher should know
+// (answers waiting or refused), a line each; empty when all is well.
+QString texteEtatsPostes(const QList<classe::EtatPoste>& postes);
 
 // True without a class folder or when it answers; else false with a French
 // message: out of reach (not mounted, empty, gone) or not answering.

@@ -95,7 +95,9 @@ lines() { { cat "$@" 2>/dev/null || true; } | wc -l; }
 start --classe "$mnt" --joueur Léa
 answer; sleep 3; kill -TERM "$PID"; ends_within "$PID" "the first run"
 cle=$(ls "$serveur/joueurs")
-own=$(basename "$(ls "$local/joueurs/$cle/"p*.hist)")
+# The class's own store on this computer.
+ici=$(ls -d "$local"/classes/c[0-9a-f]*)
+own=$(basename "$(ls "$ici/joueurs/$cle/"p*.hist)")
 [ "$(lines "$serveur/joueurs/$cle/$own")" = 1 ] || die "the first answer did not reach the class"
 
 # The child's screens on a share that hangs, then on one holding a pipe where another
@@ -104,14 +106,14 @@ pipe=$serveur/joueurs/$cle/p0123456789abcdef.hist
 for s in bloque tube; do
     [ "$s" = tube ] && mkfifo "$pipe"
     situation "${s/tube/normal}"
-    avant=$(lines "$local/joueurs/$cle/$own")
+    avant=$(lines "$ici/joueurs/$cle/$own")
     start --classe "$mnt"
     reacts "$s: choosing a name" click 66 97
     reacts "$s: Mes progrès" click 578 404
     reacts "$s: back from Mes progrès" xdotool key Escape
     answer; sleep 0.5
     click 590 468; ends_within "$PID" "$s: SORTIE"
-    [ "$(lines "$local/joueurs/$cle/$own")" = $((avant + 1)) ] || die "$s: the answer is not kept here"
+    [ "$(lines "$ici/joueurs/$cle/$own")" = $((avant + 1)) ] || die "$s: the answer is not kept here"
 done
 rm -f "$pipe"
 
@@ -119,7 +121,7 @@ rm -f "$pipe"
 start --classe "$mnt" --joueur Léa
 for _ in $(seq 40); do [ "$(lines "$serveur/joueurs/$cle/$own")" = 3 ] && break; sleep 0.25; done
 kill -TERM "$PID"; ends_within "$PID" "the run that sends"
-cmp -s "$serveur/joueurs/$cle/$own" "$local/joueurs/$cle/$own" || die "the class copy is not the local one: $(lines "$serveur/joueurs/$cle/$own") lines"
+cmp -s "$serveur/joueurs/$cle/$own" "$ici/joueurs/$cle/$own" || die "the class copy is not the local one: $(lines "$serveur/joueurs/$cle/$own") lines"
 
 # The teacher's view: the band while the share hangs, none for a pipe; each signal ends it.
 band() { import -window root "$work/vue.png"; convert "$work/vue.png" -fill black +opaque "#f8d7da" -fill white -opaque "#f8d7da" -format "%[fx:mean>0.002]" info:; }

@@ -2,6 +2,7 @@
 // The class folder shared by several computers: each "computer" here is a
 // process of this very test with its own local store.
 #include <QDir>
+#include <QLockFile>
 #include <QFile>
 #include <QProcess>
 #include <QSet>
@@ -13,6 +14,8 @@
 
 #include "players/classe.h"
 #include "players/fichierpartage.h"
+#include "players/preferencesjoueur.h"
+#include "players/session.h"
 #include "players/nomjoueur.h"
 
 namespace {
@@ -76,6 +79,14 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     QFile f(chemin);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(octets);
+}
+
+// Children made by this version, and by an older one (no identity).
+void avecOuSansIdentite()
+{
+    QTest::addColumn<bool>("ancien");
+    QTest::newRow("identités") << false;
+    QTest::newRow("ancienne version") << true;
 }
 
 }  // namespace
@@ -156,9 +167,214 @@ private slots:
         c.close();
         ajouterReponse(local, poste, prenoms[0], QStringLiteral("4"));
         e = classe::synchroniser(local, classeDossier, poste);
-        QCOMPARE(e.desaccords, QStringList{copie});
+        QVERIFY(e.desaccords.isEmpty());
         QCOMPARE(QFileInfo(copie).size(), avant);
+        // Never a dead end: every answer arrives under a relay id, and counts once.
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("5"));
+        classe::synchroniser(local, classeDossier, poste);
+        QCOMPARE(questions(classeDossier).size(), 5);
+        const QStringList f = classe::fichiersHistorique(classeDossier, local, poste, cleJoueur(prenoms[0]));
+        QCOMPARE(f.size(), 3);  // ours, its spoiled class copy, the relay
+        QCOMPARE(lireHistoriques(f).lignes.size(), 5);
+        // A relay that is not ours either: refused, said, counted.
+        ecrire(f.last(), "autre\n");
+        e = classe::synchroniser(local, classeDossier, poste);
+        QCOMPARE(e.lignesRefusees, 5);
         QVERIFY(classe::ligneAttente(e, classeDossier).contains(QStringLiteral("rien n'y est ajouté")));
+        const auto etats = classe::etatsPostes(classeDossier);
+        QCOMPARE(etats.size(), 1);
+        QCOMPARE(etats[0].refusees, 5);
+        QCOMPARE(classe::lireEtat(QString::fromUtf8(classe::ecrireEtat(etats[0]))), etats[0]);
+    }
+
+    // Disks cloned by this version or an older one (both computers then
+    // answered under one id), a home folder on the server used from one
+    // computer and then another: every answer reaches the class, and every
+    // reader, on either computer, counts it once.
+    void clonesEtProfilItinerant_data()
+    {
+        QTest::addColumn<bool>("ancien");   // cloned by an older version: no fingerprints known
+        QTest::addColumn<bool>("itinerant");  // one store, not a copy
+        QTest::newRow("clone") << false << false;
+        QTest::newRow("clone d'une ancienne version") << true << false;
+        QTest::newRow("profil itinérant") << false << true;
+    }
+    void clonesEtProfilItinerant()
+    {
+        QFETCH(bool, ancien);
+        QFETCH(bool, itinerant);
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        const QString a = t.filePath(QStringLiteral("a"));
+        const QString b = itinerant ? a : t.filePath(QStringLiteral("b"));
+        QVERIFY(QDir().mkpath(c));
+        const QString pa = posteLocal(a, QStringLiteral("A"));
+        ajouterReponse(a, pa, prenoms[0], QStringLiteral("avant"));
+        classe::synchroniser(a, c, pa);
+        if (!itinerant) {
+            if (ancien)
+                QVERIFY(QFile::remove(a + QStringLiteral("/postes")));
+            QCOMPARE(QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-a"), a, b}), 0);
+        }
+        const QString pb = posteLocal(b, QStringLiteral("B"));
+        QCOMPARE(pb == pa, ancien);
+        QCOMPARE(posteLocal(a, QStringLiteral("A")), pa);  // each machine keeps its own
+        for (int i = 0; i < 3; ++i) {
+            ajouterReponse(a, pa, prenoms[0], QStringLiteral("a%1").arg(i));
+            ajouterReponse(b, pb, prenoms[0], QStringLiteral("b%1").arg(i));
+            ajouterReponse(b, pb, QString(), QStringLiteral("sans nom b%1").arg(i));
+            classe::synchroniser(b, c, pb);
+            classe::synchroniser(a, c, pa);
+        }
+        const QHash<QString, int> vus = questions(c);
+        QCOMPARE(vus.size(), 10);
+        for (const QString& local : {a, b}) {
+            const QString poste = local == a ? pa : pb;
+            const auto lus = lireHistoriques(classe::fichiersHistorique(c, local, poste, cleJoueur(prenoms[0]))).lignes;
+            QCOMPARE(lus.size(), 7);
+            QCOMPARE(lireHistoriques(classe::fichiersAnonymes(c, local, poste)).lignes.size(), 3);
+        }
+    }
+
+    // One computer, two classes: each its own store, children and answers;
+    // a removal in one leaves the other alone. No folder, no identity made.
+    void deuxClassesSurUnOrdinateur()
+    {
+        QTemporaryDir t;
+        const QString racine = t.filePath(QStringLiteral("local"));
+        const QString ce1 = t.filePath(QStringLiteral("ce1")), cm2 = t.filePath(QStringLiteral("cm2"));
+        QVERIFY(QDir().mkpath(ce1) && QDir().mkpath(cm2));
+        const QString absente = t.filePath(QStringLiteral("absente"));
+        const QString provisoire = classe::magasinClasse(racine, absente);
+        QVERIFY(!QFileInfo::exists(absente));
+        QCOMPARE(classe::magasinClasse(racine, absente), provisoire);
+        const QString poste = posteLocal(racine, QStringLiteral("A"));
+        const QString l1 = classe::magasinClasse(racine, ce1), l2 = classe::magasinClasse(racine, cm2);
+        QVERIFY(l1 != l2 && l1 != racine && l2 != racine);
+        QCOMPARE(classe::magasinClasse(racine, ce1), l1);
+        // The same class under another mount point: the same store.
+        QVERIFY(QFile::link(ce1, t.filePath(QStringLiteral("ailleurs"))));
+        QCOMPARE(classe::magasinClasse(racine, t.filePath(QStringLiteral("ailleurs"))), l1);
+        ajouterReponse(l1, poste, prenoms[0], QStringLiteral("ce1"));
+        ajouterReponse(l2, poste, prenoms[1], QStringLiteral("cm2"));
+        classe::synchroniser(l1, ce1, poste);
+        classe::synchroniser(l2, cm2, poste);
+        QCOMPARE(classe::enfants(cm2).enfants.size(), 1);
+        QCOMPARE(classe::enfants(l2).enfants.size(), 1);
+        QCOMPARE(classe::retirer(cm2, cleJoueur(prenoms[1])), classe::Resultat::Fait);
+        classe::synchroniser(l2, cm2, poste);
+        classe::synchroniser(l1, ce1, poste);
+        QCOMPARE(questions(ce1).keys(), QStringList{QStringLiteral("ce1")});
+        QCOMPARE(classe::enfants(l1).enfants.size(), 1);
+        QCOMPARE(classe::enfants(l2).enfants.size(), 0);
+    }
+
+    // A new school year: last year's Léa removed, this year's added. This
+    // computer's old answers stay aside; the new Léa gets only her own.
+    void homonymeApresRetrait_data() { avecOuSansIdentite(); }
+    void homonymeApresRetrait()
+    {
+        QFETCH(bool, ancien);
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe")), local = t.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(c));
+        const QString poste = posteLocal(local, QStringLiteral("A"));
+        const QString cle = cleJoueur(prenoms[0]);
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("l'an dernier"));
+        classe::synchroniser(local, c, poste);
+        if (ancien) {
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(c, cle)));
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(local, cle)));
+        }
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("juin"));  // never sent before the removal
+        QCOMPARE(classe::retirer(c, cle), classe::Resultat::Fait);
+        QCOMPARE(classe::ajouter(c, prenoms[0]), classe::Resultat::Fait);
+        classe::synchroniser(local, c, poste);
+        QVERIFY(!QFileInfo::exists(QStringLiteral("%1/joueurs/%2/%3.hist").arg(c, cle, poste)));
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("septembre"));
+        classe::synchroniser(local, c, poste);
+        const auto lus = lireHistoriques(classe::fichiersHistorique(c, local, poste, cle)).lignes;
+        QCOMPARE(lus.size(), 1);
+        QCOMPARE(lus[0].question, QStringLiteral("septembre"));
+    }
+
+    // Renamed from the teacher's computer while the child plays: the
+    // answers and choices given after the rename reach the renamed child.
+    void renommeEnJouant_data() { avecOuSansIdentite(); }
+    void renommeEnJouant()
+    {
+        QFETCH(bool, ancien);
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe")), local = t.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(c));
+        const QString poste = posteLocal(local, QStringLiteral("A"));
+        QCOMPARE(classe::ajouter(c, prenoms[0]), classe::Resultat::Fait);
+        classe::synchroniser(local, c, poste);
+        const QString avant = cleJoueur(prenoms[0]), apres = cleJoueur(QStringLiteral("Léonie"));
+        if (ancien) {
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(c, avant)));
+            QVERIFY(QFile::remove(QStringLiteral("%1/joueurs/%2/identite").arg(local, avant)));
+        }
+        DepotJoueurs depot(local, poste);
+        depot.suivreClasse(c);
+        SessionJoueurs session(depot, [] { return QDateTime::currentDateTime(); });
+        session.choisir(*depot.trouver(prenoms[0]));
+        const auto repondre = [&](const QString& q) {
+            session.registre().enregistrer({q, QStringLiteral("3 h"), QStringLiteral("3 h"), QStringLiteral("lire_horloge"), true});
+            QVERIFY(session.vider());
+        };
+        repondre(QStringLiteral("avant"));
+        QCOMPARE(classe::renommer(c, avant, QStringLiteral("Léonie")), classe::Resultat::Fait);
+        classe::synchroniser(local, c, poste);
+        repondre(QStringLiteral("après"));
+        session.preferences().ecrire(QStringLiteral("niveau"), QStringLiteral("quarts"));
+        classe::synchroniser(local, c, poste);
+        QVERIFY(!QFileInfo::exists(classe::dossierEnfant(local, avant)));
+        QCOMPARE(questions(c).keys().size(), 2);
+        QCOMPARE(lireHistoriques({QStringLiteral("%1/joueurs/%2/%3.hist").arg(c, apres, poste)}).lignes.size(), 2);
+        QCOMPARE(PreferencesJoueur(depot.fichierPreferences(apres)).lire(QStringLiteral("niveau"), {}), QStringLiteral("quarts"));
+        QCOMPARE(classe::enfants(local).enfants, classe::enfants(c).enfants);
+    }
+
+    // A sending that outlasts the old stale time: the lock of a copy still
+    // running is never taken, however old it looks.
+    void verrouDUneCopieVivante()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe")), local = t.filePath(QStringLiteral("local"));
+        QVERIFY(QDir().mkpath(c));
+        const QString poste = posteLocal(local, QStringLiteral("A"));
+        ajouterReponse(local, poste, prenoms[0], QStringLiteral("1"));
+        QProcess tenant;
+        tenant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--tenir"), QStringLiteral("%1/%2.verrou").arg(local, poste)});
+        QVERIFY(tenant.waitForReadyRead(10000));
+        QCOMPARE(QProcess::execute(QStringLiteral("touch"), {QStringLiteral("-d"), QStringLiteral("-1 hour"), QStringLiteral("%1/%2.verrou").arg(local, poste)}), 0);
+        QCOMPARE(classe::synchroniser(local, c, poste).lignesEnvoyees, 0);
+        tenant.kill();
+        tenant.waitForFinished();
+        QCOMPARE(classe::synchroniser(local, c, poste).lignesEnvoyees, 1);
+    }
+
+    // A share whose sync and close fail (quota, EIO) after taking the bytes:
+    // each answer is there once.
+    void partageQuiRefuseFsync()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        QVERIFY(QDir().mkpath(c));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LD_PRELOAD"), QString::fromUtf8(KLEPSOS_FSYNC_EIO));
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("verify_asan_link_order=0"));
+        p.setProcessEnvironment(env);
+        p.setProcessChannelMode(QProcess::ForwardedChannels);
+        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--ordinateur"), t.filePath(QStringLiteral("A")), c, QStringLiteral("A"), QStringLiteral("40")});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QHash<QString, int> vus = questions(c);
+        QCOMPARE(vus.size(), 40);
+        for (auto it = vus.cbegin(); it != vus.cend(); ++it)
+            QVERIFY2(it.value() == 1, qPrintable(it.key()));
     }
 
     // The teacher's list: names checked, case-blind, renamed and removed
@@ -329,6 +545,14 @@ int main(int argc, char* argv[])
     const QStringList a = app.arguments();
     if (a.value(1) == QStringLiteral("--ordinateur"))
         return ordinateur(a.value(2), a.value(3), a.value(4), a.value(5).toInt());
+    if (a.value(1) == QStringLiteral("--tenir")) {
+        QLockFile verrou(a.value(2));
+        if (!verrou.tryLock())
+            return 1;
+        QTextStream(stdout) << "tenu" << Qt::endl;
+        QThread::sleep(60);
+        return 0;
+    }
     if (a.value(1) == QStringLiteral("--dossier")) {
         QTextStream(stdout) << classe::dossierClasse(a.value(2).isEmpty() ? std::nullopt : std::optional(a.value(2)), QSettings(QStringLiteral("klepsos"), QStringLiteral("klepsos"))) << '\n';
         return 0;

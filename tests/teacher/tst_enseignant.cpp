@@ -90,7 +90,13 @@ private slots:
         QCOMPARE(classe::ajouter(l.classe, QStringLiteral("Léa")), classe::Resultat::Fait);
         repondre(l.classe, QStringLiteral("Léa"), autre, 3);
         repondre(l.local, QStringLiteral("Léa"), poste, 2);  // this computer's own, from the local store
-        repondre(l.classe, QStringLiteral("Léa"), poste, 1);  // its class copy, not counted twice
+        // Its class copy (a beginning of it), not counted twice.
+        QFile propre(QStringLiteral("%1/joueurs/%2/%3.hist").arg(l.local, cleJoueur(QStringLiteral("Léa")), poste));
+        QVERIFY(propre.open(QIODevice::ReadOnly));
+        QFile copie(propre.fileName().replace(l.local, l.classe));
+        QVERIFY(copie.open(QIODevice::WriteOnly));
+        copie.write(propre.readLine());
+        copie.close();
         SuiviClasse s(l);
         QVERIFY(s.actualiser());
         QCOMPARE(s.resume().enfants.size(), 1);
@@ -174,6 +180,15 @@ private slots:
         QCOMPARE(items->rowCount(), mp->columnCount() - 1);
         QCOMPARE(items->item(colonne - 1, 1)->text(), QStringLiteral("atteint (5/6)"));
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
+        // Another computer's word: what waits there, and when it said so.
+        auto* postes = e.findChild<QLabel*>(QStringLiteral("postes"));
+        QFile etat(QStringLiteral("%1/postes/%2.etat").arg(l.classe, autre));
+        QVERIFY(QDir().mkpath(QFileInfo(etat).path()) && etat.open(QIODevice::WriteOnly));
+        etat.write("poste=p00000000000000bb\nhote=salle-3\nen_attente=12\nrefusees=0\ndate=2026-12-07T08:05:00Z\n");
+        etat.close();
+        QTRY_VERIFY_WITH_TIMEOUT(postes->isVisibleTo(&e), 5000);
+        QVERIFY2(postes->text().startsWith(QStringLiteral("Ordinateur « salle-3 » (p00000000000000bb) : 12 réponse(s) en attente d'envoi (le 07/12/2026 à ")),
+                 qPrintable(postes->text()));
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
         repondre(l.local, QStringLiteral("Hugo"), poste, 1);
