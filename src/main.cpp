@@ -21,6 +21,7 @@
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
 #include "ui/modulesoundplayer.h"
+#include "voice/modulevoix.h"
 
 namespace {
 
@@ -138,6 +139,8 @@ int main(int argc, char* argv[])
                               QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
                                              "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
+    // The voice that reads the statements aloud, opened after the first paint as the sounds are.
+    ModuleVoix voix(ou.voix);
 
     // The children and their answers live beside the score; with a class
     // folder, a child's history is the class's.
@@ -167,6 +170,9 @@ int main(int argc, char* argv[])
     // A teacher may want the hour hands to move on with the minutes, as on a real clock.
     klepsos.routines().aiguille_heures_reelle =
         reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
+    klepsos.routines().voix = &voix;
+    // A computer for children who cannot read yet may read everything aloud.
+    klepsos.routines().lecture_auto_poste = reglages.value(QStringLiteral("lectureAuto"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
         const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
@@ -174,6 +180,8 @@ int main(int argc, char* argv[])
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
+        klepsos.routines().voix_coupee = consignes.voixCoupee;
+        klepsos.routines().lecture_auto_classe = consignes.lectureAuto;
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);
@@ -186,6 +194,8 @@ int main(int argc, char* argv[])
     QObject::connect(&klepsos, &Klepsos::demarrageTermine, [] {
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
     });
+    // Nor does the voice: its engine may take seconds to answer, on a thread of its own.
+    QObject::connect(&klepsos, &Klepsos::demarrageTermine, &voix, &Voix::charger);
     // However the run ends (the session closing included), save the score.
     QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
     QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);

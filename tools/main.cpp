@@ -115,7 +115,8 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("anim"), gen::pictureSheet)
         && writePictures(dir, QStringLiteral("quijoue"), gen::playersScreen)
         && writePictures(dir, QStringLiteral("progres"), gen::progressScreen)
-        && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing);
+        && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing)
+        && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));
     ok = ok && writeFile(dir, QStringLiteral("18"), emptyScore());

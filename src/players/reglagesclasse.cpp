@@ -9,6 +9,8 @@ namespace {
 const QString cleSons = QStringLiteral("sons_coupes");
 const QString cleSortie = QStringLiteral("sortie");
 const QString cleAiguille = QStringLiteral("aiguille_heures_reelle");
+const QString cleVoix = QStringLiteral("voix_coupee");
+const QString cleLecture = QStringLiteral("lecture_auto");
 const QString sortieNormale = QStringLiteral("normale");
 const QString sortieAppuiLong = QStringLiteral("appui_long");
 const QString sortieCachee = QStringLiteral("cachee");
@@ -39,6 +41,10 @@ Reglages lireReglages(const QString& texte, int* ignores)
             booleen(v, r.sonsCoupes);
         else if (cle == cleAiguille)
             booleen(v, r.aiguilleHeuresReelle);
+        else if (cle == cleVoix)
+            booleen(v, r.voixCoupee);
+        else if (cle == cleLecture)
+            booleen(v, r.lectureAuto);
         else if (cle == cleSortie && v == sortieNormale)
             r.sortie = Sortie::Normale;
         else if (cle == cleSortie && v == sortieAppuiLong)
@@ -58,9 +64,11 @@ QString ecrireReglages(const Reglages& r)
     const QString sortie = r.sortie == Sortie::Cachee      ? sortieCachee
                            : r.sortie == Sortie::AppuiLong ? sortieAppuiLong
                                                            : sortieNormale;
-    return QStringLiteral("%1=%2\n%3=%4\n%5=%6\n")
-        .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
-             r.aiguilleHeuresReelle ? oui : non);
+    const auto booleen = [](bool b) { return b ? oui : non; };
+    return QStringLiteral("%1=%2\n%3=%4\n%5=%6\n%7=%8\n%9=%10\n")
+        .arg(cleSons, booleen(r.sonsCoupes), cleSortie, sortie, cleAiguille,
+             booleen(r.aiguilleHeuresReelle), cleVoix, booleen(r.voixCoupee), cleLecture)
+        .arg(booleen(r.lectureAuto));
 }
 
 }  // namespace classe

@@ -13,6 +13,9 @@ struct Reglages {
     bool sonsCoupes = false;
     Sortie sortie = Sortie::Normale;
     bool aiguilleHeuresReelle = false;
+    // No voice at all; every statement and verdict said as it appears.
+    bool voixCoupee = false;
+    bool lectureAuto = false;
     friend bool operator==(const Reglages&, const Reglages&) = default;
 };
 // key=value lines; unknown keys and bad values are skipped (counted).

@@ -494,15 +494,26 @@ void Enseignant::reglerClasse()
     auto* aiguille = new QCheckBox(QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"));
     aiguille->setObjectName(QStringLiteral("aiguille_heures_reelle"));
     aiguille->setChecked(r.aiguilleHeuresReelle);
+    // The voice is apart from the sounds: a class may want one without the other.
+    auto* voix = new QCheckBox(QStringLiteral("Couper la voix qui lit les consignes"));
+    voix->setObjectName(QStringLiteral("voix_coupee"));
+    voix->setChecked(r.voixCoupee);
+    auto* lecture = new QCheckBox(QStringLiteral("Lire à voix haute chaque consigne et chaque correction"));
+    lecture->setObjectName(QStringLiteral("lecture_auto"));
+    lecture->setChecked(r.lectureAuto);
     f->addRow(sons);
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
+    f->addRow(voix);
+    f->addRow(lecture);
     f->addRow(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
     r.sonsCoupes = sons->isChecked();
     r.sortie = classe::Sortie(sortie->currentIndex());
     r.aiguilleHeuresReelle = aiguille->isChecked();
+    r.voixCoupee = voix->isChecked();
+    r.lectureAuto = lecture->isChecked();
     if (!classe::enregistrerReglages(racine, r))
         QMessageBox::warning(this, QStringLiteral("Réglages de la classe"), texteResultat(classe::Resultat::Echec, {}));
     else

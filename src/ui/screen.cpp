@@ -103,8 +103,42 @@ void Screen::setFocusOrder(const QList<QStringList>& groups)
             groupOf_.append(g);
         }
     }
+    for (QWidget* c : std::as_const(added_))
+        insertNearest(c);
     if (!ring_)
         ring_ = new FocusRing(this);
+}
+
+void Screen::addToFocusOrder(QWidget* control)
+{
+    added_.append(control);
+    control->installEventFilter(this);
+    if (!order_.isEmpty())
+        insertNearest(control);
+}
+
+void Screen::insertNearest(QWidget* control)
+{
+    const QPointF here = QRectF(control->geometry()).center();
+    qsizetype nearest = -1;
+    qreal best = 0;
+    for (qsizetype i = 0; i < order_.size(); ++i) {
+        if (added_.contains(order_[i]))
+            continue;
+        const QPointF d = QRectF(order_[i]->geometry()).center() - here;
+        const qreal distance = QPointF::dotProduct(d, d);
+        if (nearest < 0 || distance < best) {
+            nearest = i;
+            best = distance;
+        }
+    }
+    if (nearest < 0) {
+        order_.append(control);
+        groupOf_.append(groupOf_.isEmpty() ? 0 : groupOf_.back() + 1);
+        return;
+    }
+    order_.insert(nearest, control);
+    groupOf_.insert(nearest, groupOf_[nearest]);
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* e)
