@@ -88,7 +88,7 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
     protocole_ = std::make_unique<ProtocoleReponse>(
         r_, QStringLiteral("placer_aiguilles"), encore_, QList<QWidget*>{verifier_},
         std::function<bool()>(), [this] { CompterExercice(); });
-    Ecouter::attacher(r_, *protocole_, {24, 20}, {enonce_}, enonce_);
+    Ecouter::attacher(r_, *protocole_, {30, 36}, {enonce_}, enonce_);
 
     connect(verifier_, &ClickableLabel::clicked, this, &EcranAiguilles::juger);
     connect(encore_, &ClickableLabel::clicked, this, [this] {

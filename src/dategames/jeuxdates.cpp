@@ -20,7 +20,7 @@ const SectionJeu::Plan planDate{
     "mois_dates", {98, 158}, "an_dates", {167, 158},
     {"fleche7", {112, 174}, 1, 12, 1, true}, {"fleche8", {167, 174}, 1900, 2100, 2000, false},
     "clic", 3, {299, 41}, 192, 174,
-    "encore_date", {221, 213}, true, {2, 96}};
+    "encore_date", {221, 213}, true, {103, 112}};
 
 const SectionJeu::Plan planNbMois{
     "mois_en_annees", "enonce8", {380, 114, 219, 13}, 0,

@@ -78,7 +78,7 @@ SectionNombreManquant::SectionNombreManquant(Exercices& ecran, Routines& r) : Se
     protocole_ = protocole("nombre_manquant", encore_, {fleche6_},
                            [this] { return aQuitteAttente(chiffre3_, attente::minutes); });
     // The missing number is asked for, whatever the spinner shows meanwhile.
-    Ecouter::attacher(r_, *protocole_, {239, 241}, [this] {
+    Ecouter::attacher(r_, *protocole_, {236, 312}, [this] {
         return QStringList{enonce6_->text(), chiffre2_->text() + QLatin1Char(' ') + attente::minutes
                                                  + QLatin1Char(' ') + chiffre4_->text()};
     }, enonce6_);
