@@ -321,6 +321,12 @@ QuiJoue* Klepsos::quiJoue()
             versDepart();
         });
         connect(joueurs_, &QuiJoue::retour, this, versDepart);
+        // A child who cannot read hears the names as the keys go through them.
+        connect(joueurs_, &Screen::controlFocused, this, [this](QWidget* c) {
+            if (c)
+                r_.direSiLectureAuto(c->accessibleName().isEmpty() ? c->property("text").toString()
+                                                                   : c->accessibleName());
+        });
     }
     return joueurs_;
 }

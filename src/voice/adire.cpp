@@ -32,9 +32,13 @@ QString remplacer(const QString& texte, const QRegularExpression& motif,
 
 // The lines of the labels as one text: a line that ends without punctuation
 // and is followed by a capital starts a new sentence ("Aujourd'hui 5
-// Décembre 2026⏎Léa a..."); otherwise the sentence goes on.
+// Décembre 2026⏎Léa a..."); otherwise, or after a word such as "avec", the
+// sentence goes on.
 QString joindre(const QStringList& textes)
 {
+    // Words no sentence ends on: "Jouer avec⏎Klepsos" goes on.
+    static const QStringList motsDeLiaison{"à", "au", "aux", "avec", "de", "des", "du", "en", "et",
+                                           "la", "le", "les", "ou", "par", "pour", "sur", "un", "une"};
     QString sortie;
     for (const QString& texte : textes) {
         for (const QString& brute : texte.split(QLatin1Char('\n'))) {
@@ -44,7 +48,9 @@ QString joindre(const QStringList& textes)
             if (!sortie.isEmpty()) {
                 const QChar fin = sortie.back();
                 const bool ponctuee = QStringLiteral(".!?:;,»").contains(fin);
-                sortie += !ponctuee && ligne.front().isUpper() ? QStringLiteral(". ") : QStringLiteral(" ");
+                const bool suite = motsDeLiaison.contains(sortie.section(QLatin1Char(' '), -1).toLower());
+                sortie += !ponctuee && !suite && ligne.front().isUpper() ? QStringLiteral(". ")
+                                                                         : QStringLiteral(" ");
             }
             sortie += ligne;
         }

@@ -81,7 +81,9 @@ private slots:
     void plusieursLabels()
     {
         QCOMPARE(voix::aDire(QStringList{"Léa a donc vu le jour le", "", "Entrez votre réponse"}),
-                 QStringLiteral("Léa a donc vu le jour le. Entrez votre réponse"));
+                 QStringLiteral("Léa a donc vu le jour le Entrez votre réponse"));
+        QCOMPARE(voix::aDire(QStringList{"Aujourd'hui 5 Décembre 2026", "Léa", " Jouer avec \nKlepsos"}),
+                 QStringLiteral("Aujourd'hui samedi 5 décembre 2026. Léa. Jouer avec Klepsos"));
     }
 
     void feminin()

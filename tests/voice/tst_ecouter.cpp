@@ -104,6 +104,22 @@ private slots:
         QCOMPARE(p.voix.dits.size(), 4);
     }
 
+    void ecranDeDepart()
+    {
+        Programme p(true);
+        QVERIFY(p.visible("lecture_auto"));
+        p.taper("Tab");
+        QVERIFY(p.voix.dits.isEmpty());  // the captions are not read unasked
+        p.clic("lecture_auto");
+        QCOMPARE(p.voix.dits, QStringList{"Je lis tout à voix haute."});
+        QCOMPARE(p.w("lecture_auto")->accessibleName(), QStringLiteral("Tout lire à voix haute : oui"));
+        p.taper("Tab");
+        QCOMPARE(p.voix.dits.last(), QStringLiteral("Jouer avec Klepsos"));
+        p.clic("lecture_auto");
+        QCOMPARE(p.voix.dits.size(), 2);
+        QVERIFY(!p.r().lectureAuto());
+    }
+
     void choixDeLEnfantEtDeLaClasse()
     {
         Programme p(true);
