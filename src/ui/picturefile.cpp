@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
 #include <stdexcept>
 #include <cmath>
@@ -183,6 +184,25 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
                 }
             }
         });
+}
+
+bool PictureFile::decodingAhead(qreal scale, const QRect& part) const
+{
+    for (const Ahead& a : ahead())
+        if (a.file == path_ && a.part == part && std::abs(a.scale - scale) < sameScale)
+            return a.decoded.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    return false;
+}
+
+void PictureFile::whenDecoded(QObject* context, qreal scale, const QRect& part, const std::function<void()>& done) const
+{
+    // Looked at again every millisecond: the decoding thread knows nothing
+    // of Qt's event loops, and the wait is a few tens of milliseconds.
+    if (!decodingAhead(scale, part))
+        return done();
+    QTimer::singleShot(1, context, [file = *this, context, scale, part, done] {
+        file.whenDecoded(context, scale, part, done);
+    });
 }
 
 QPixmap PictureFile::read(qreal scale, const QRect& part) const

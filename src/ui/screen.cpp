@@ -45,6 +45,21 @@ QPixmap Screen::background(qreal scale) const
     return background_;
 }
 
+QPixmap Screen::backgroundNow(qreal scale)
+{
+    scale = std::max<qreal>(scale, 1);
+    if (backgroundFile_.isNull() || scale <= 1 || scale <= backgroundScale_ || !backgroundFile_.decodingAhead(scale))
+        return background(scale);
+    // The sharp picture is still being decoded (the start-up's first
+    // frame): the plain one stands in, enlarged, until it is there.
+    if (background_.isNull()) {
+        background_ = backgroundFile_.read(1);
+        const QRect tout(QPoint(0, 0), background_.size());
+        backgroundFile_.whenDecoded(this, scale, tout, [this] { update(); });
+    }
+    return background_;
+}
+
 void Screen::addLine(QLineF line, const QColor& color, qreal width)
 {
     lines_.append({line, color, width});
@@ -243,7 +258,7 @@ void Screen::paintEvent(QPaintEvent*)
 {
     {
         QPainter p(this);
-        const QPixmap fond = background(deviceScale(p));
+        const QPixmap fond = backgroundNow(deviceScale(p));
         if (fond.isNull()) {
             p.fillRect(rect(), palette().window());
         } else {

@@ -87,6 +87,9 @@ private:
     // the order, going round; -1 starts from the ends.
     QWidget* neighbour(int i, bool next) const;
     void holdFocusForGroup(int i);
+    // The background to paint now: while the sharp one is decoded ahead,
+    // the plain picture, so that the first frame need not wait for it.
+    QPixmap backgroundNow(qreal scale);
     void focusInGroup(int group);
     void focusChanged(QWidget* now);
     void insertNearest(QWidget* control);
