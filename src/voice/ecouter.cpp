@@ -139,6 +139,9 @@ Ecouter* Ecouter::celuiDeF5() const
 
 bool Ecouter::eventFilter(QObject* o, QEvent* e)
 {
+    // Leaving the screen silences what it was saying.
+    if (e->type() == QEvent::Hide && o == parentWidget() && r_.voix && r_.voix->parle())
+        r_.voix->arreter();
     if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F5
         && celuiDeF5() == this) {
         click();

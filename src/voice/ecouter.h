@@ -15,7 +15,8 @@ class Screen;
 // "Écouter": a small loudspeaker beside a statement. A click, a tap, Enter
 // or Space on it, or F5 anywhere on its screen, says the statement shown,
 // then its verdict and explanation once the answer is judged; a new click
-// cuts the voice and starts again. When reading aloud is on, each new
+// cuts the voice and starts again; leaving the screen stops it. When
+// reading aloud is on, each new
 // statement and each verdict is said as it appears. Shown only while the
 // computer's voice can speak; in the screen's Tab order, before the answers
 // nearest to it.

@@ -96,8 +96,10 @@ private slots:
         p.clic("encore_aiguilles");
         QTRY_COMPARE(p.voix.dits.size(), 3);
         QVERIFY(p.voix.dits[2].startsWith(placer));
-        // Six statements appear at once: the first is said, not six cut short.
+        // Leaving stops the voice; six statements appear at once: the first is said, not six cut short.
+        const int arrets = p.voix.arrets;
         p.clic("retour");
+        QCOMPARE(p.voix.arrets, arrets + 1);
         p.ecran = "depart";
         p.ouvrir("exos", "exercices");
         QTest::qWait(20);
