@@ -127,7 +127,8 @@ bool Klepsos::demarrer(QString* erreur)
     // The picture sheet, needed before the window is shown, and the start
     // screen's pictures at the size the display will show them are decoded
     // on two other threads while its widgets are built. Of the latter the
-    // background goes first: it is the longest, and the first painted.
+    // background goes first: it is the longest, and the first painted (a
+    // plain copy of it before, for the first frame).
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const QRect toutePlanche(QPoint(0, 0), r_.planche.size());
     PictureFile::decodeAhead({{r_.planche, toutePlanche}}, 1);
@@ -147,7 +148,12 @@ bool Klepsos::demarrer(QString* erreur)
     const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
     if (session_)
         parts.append({dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())});
-    PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
+    // Scaled up, the plain background comes first, for the first frame to
+    // show while the sharp one is decoded (the screen swaps it in then).
+    QList<PictureFile::Part> premierCadre;
+    if (echelle > 1)
+        premierCadre.append(parts.first());
+    PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1), premierCadre);
 
     depart_ = new Depart(r_, *this, fenetre_.get());
     if (session_)

@@ -148,7 +148,7 @@ void PictureFile::abandonAhead()
     ahead().clear();
 }
 
-void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
+void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList<Part>& standIns)
 {
     // Whatever way the run ends, no decoding thread outlives the
     // application it reads pictures with.
@@ -159,19 +159,28 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
     Q_UNUSED(cleanup);
     auto worker = std::make_shared<std::future<void>>();
     auto stop = std::make_shared<std::atomic_bool>(false);
-    std::vector<std::pair<Part, std::promise<Decoded>>> work;
-    for (const auto& [file, part] : parts) {
-        if (file.isNull() || part.isEmpty())
-            continue;
+    struct Job {
+        Part part;
+        qreal scale;
         std::promise<Decoded> promise;
-        ahead().push_back({file.path_, part, scale, promise.get_future(), worker, stop});
-        // A copy of its own: the variants found by the thread are not the
-        // shared ones of the main thread's copies.
-        work.emplace_back(Part{PictureFile(file.path_), part}, std::move(promise));
-    }
+    };
+    std::vector<Job> work;
+    const auto add = [&](const QList<Part>& list, qreal at) {
+        for (const auto& [file, part] : list) {
+            if (file.isNull() || part.isEmpty())
+                continue;
+            std::promise<Decoded> promise;
+            ahead().push_back({file.path_, part, at, promise.get_future(), worker, stop});
+            // A copy of its own: the variants found by the thread are not the
+            // shared ones of the main thread's copies.
+            work.push_back({Part{PictureFile(file.path_), part}, at, std::move(promise)});
+        }
+    };
+    add(standIns, standInScale);
+    add(parts, scale);
     if (!work.empty())
-        *worker = std::async(std::launch::async, [work = std::move(work), scale, stop]() mutable {
-            for (auto& [job, promise] : work) {
+        *worker = std::async(std::launch::async, [work = std::move(work), stop]() mutable {
+            for (auto& [job, scale, promise] : work) {
                 const auto& [file, part] = job;
                 // A failure (out of memory) goes to whoever reads the part.
                 try {

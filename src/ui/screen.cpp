@@ -51,10 +51,11 @@ QPixmap Screen::backgroundNow(qreal scale)
     if (backgroundFile_.isNull() || scale <= 1 || scale <= backgroundScale_ || !backgroundFile_.decodingAhead(scale))
         return background(scale);
     // The sharp picture is still being decoded (the start-up's first
-    // frame): the plain one stands in, enlarged, until it is there.
+    // frame): the plain one, decoded before it, stands in, enlarged, until
+    // it is there.
     if (background_.isNull()) {
-        background_ = backgroundFile_.read(1);
-        const QRect tout(QPoint(0, 0), background_.size());
+        background_ = backgroundFile_.read(PictureFile::standInScale);
+        const QRect tout(QPoint(0, 0), backgroundFile_.size());
         backgroundFile_.whenDecoded(this, scale, tout, [this] { update(); });
     }
     return background_;
