@@ -5,12 +5,17 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
 
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
 #include "players/classe.h"
 #include "players/envoiclasse.h"
+#include "players/fichierpartage.h"
 #include "players/session.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"
@@ -64,8 +69,39 @@ Lieux lieuxDuPoste(const Emplacements& ou, const std::optional<QString>& optionC
     return {classe::dossierClasse(optionClasse, reglages), local, posteLocal(local)};
 }
 
+// Ends the process at once with that status, skipping every destructor: a
+// thread stuck in a call to a share that hangs can be neither joined nor
+// destroyed, and would keep the process alive. Called only once everything
+// of value is on the local disk (the score saved, the answers written).
+[[noreturn]] void terminerAussitot(int statut)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(statut);
+}
+
+// How long start-up waits for the class's settings.
+constexpr int attenteReglagesMs = 1000;
+// How long the end of a run waits for a read of the class folder, then
+// for its last sending: within two seconds in all.
+constexpr int attenteLecturesMs = 300;
+constexpr int attenteFinMs = 1000;
+
+// A command without a window reading a share that stops answering half-way
+// gives up after this, with a French message and no file written.
+constexpr int dureeMaxCommande = 120;
+void borner(int secondes)
+{
+    std::thread([secondes] {
+        std::this_thread::sleep_for(std::chrono::seconds(secondes));
+        QTextStream(stderr) << QStringLiteral("Klepsos : le dossier de la classe ne répond plus ; rien n'a été écrit.\n");
+        terminerAussitot(1);
+    }).detach();
+}
+
 int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
 {
+    borner(dureeMaxCommande);
     QString erreur;
     if (!exporterClasse(lieuxDuPoste(emplacementsProgramme(), optionClasse), fichier, &erreur)) {
         QTextStream(stderr) << erreur << '\n';
@@ -104,9 +140,6 @@ int main(int argc, char* argv[])
     if (choix.rapport)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    // A computer shut down by its button, Ctrl+C, a closed terminal: the run
-    // ends as "SORTIE" ends it.
-    ArretParSignal arret;
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));
     // Lets the desktop match the window with its menu entry and icon.
@@ -121,16 +154,26 @@ int main(int argc, char* argv[])
     // folder, when there is one, gets a copy of its answers.
     const Lieux lieux = lieuxDuPoste(ou, choix.classe);
     if (choix.rapport) {
+        // No event loop: a signal ends the report as it ends any command.
+        borner(dureeMaxCommande);
         QString erreur;
         if (ecrireRapport(lieux, *choix.rapport, &erreur))
             return 0;
         QTextStream(stderr) << erreur << '\n';
         return 1;
     }
+    // A computer shut down by its button, Ctrl+C, a closed terminal: the run
+    // ends as "SORTIE" ends it.
+    ArretParSignal arret;
     if (choix.enseignant) {
         Enseignant vue(lieux);
+        QObject::connect(&arret, &ArretParSignal::arretDemande, &vue, &QWidget::close);
+        QObject::connect(&arret, &ArretParSignal::arretDemande, &app, &QApplication::quit, Qt::QueuedConnection);
         vue.show();
-        return app.exec();
+        const int fin = app.exec();
+        if (!vue.finir(attenteFinMs))
+            terminerAussitot(fin);
+        return fin;
     }
     SystemClock clock;
     SystemRandom random;
@@ -175,7 +218,10 @@ int main(int argc, char* argv[])
     klepsos.routines().lecture_auto_poste = reglages.value(QStringLiteral("lectureAuto"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
-        const classe::Reglages consignes = classe::reglagesSuivis(lieux.classe, lieux.local);
+        // A share that hangs at start-up: the settings last seen.
+        const classe::Reglages consignes =
+            partage::avant<classe::Reglages>(attenteReglagesMs, [lieux] { return classe::reglagesSuivis(lieux.classe, lieux.local); })
+                .value_or(classe::reglagesGardes(lieux.local));
         klepsos.routines().sons_coupes = consignes.sonsCoupes;
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
@@ -205,10 +251,9 @@ int main(int argc, char* argv[])
         return 1;
     }
     const int fin = app.exec();
-    // The last answers, written, then sent if the folder is there.
-    if (envoi) {
-        joueurs.vider();
-        envoi->maintenant();
-    }
+    // The last answers, written (quitting waited for them), then sent if the
+    // folder answers in time; else they wait in the local store for the next run.
+    if (!klepsos.finirLectures(attenteLecturesMs) || (envoi && !(joueurs.vider(0) && envoi->finir(attenteFinMs))))
+        terminerAussitot(fin);
     return fin;
 }

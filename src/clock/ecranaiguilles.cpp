@@ -134,6 +134,7 @@ void EcranAiguilles::nouvelleQuestion()
     horloge_->cacherSolution();
     horloge_->setReglable(true);
     question_ = aiguilles::tirer(r_.hasard, niveau(), horloge_->minutes());
+    protocole_->fixerNiveau(aiguilles::cle(niveau()));
     enonce_->setCaption(placer::enonce(question_));
     setTextColor(enonce_, couleur::bleu);
 }

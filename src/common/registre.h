@@ -14,6 +14,7 @@ struct ReponseJugee {
     // Set by the answer protocol.
     QString activite{};  // the activity's identifier: "lire_horloge", "date_naissance"...
     bool juste = false;
+    QString niveau{};  // the level the question was asked at; empty where there are none
     friend bool operator==(const ReponseJugee&, const ReponseJugee&) = default;
 };
 

@@ -30,6 +30,7 @@ bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
     const bool juste = juger();
     ReponseJugee trace = decrire();
     trace.activite = activite_;
+    trace.niveau = niveau_;
     trace.juste = juste;
     r_.compterReponse(juste);
     for (TemoinReponse* t : std::as_const(temoins_))

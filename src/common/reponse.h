@@ -50,9 +50,13 @@ public:
     // protocol or go with it.
     void suivre(TemoinReponse* temoin) { temoins_.append(temoin); }
 
+    // The level the next answers are asked at, recorded with each of them.
+    void fixerNiveau(const QString& niveau) { niveau_ = niveau; }
+
 private:
     Routines& r_;
     QString activite_;
+    QString niveau_;
     QWidget* encore_;
     QList<QWidget*> fleches_;
     std::function<bool()> reponseSaisie_;

@@ -63,6 +63,18 @@ QDateTime debutSemaine(const QDateTime& maintenant)
                      maintenant.offsetFromUtc());
 }
 
+bool dansLeFutur(const QDateTime& quand, const QDateTime& maintenant)
+{
+    return quand.toSecsSinceEpoch() >= QDateTime(maintenant.date().addDays(1), QTime(0, 0), maintenant.timeSpec(),
+                                                 maintenant.offsetFromUtc())
+                                           .toSecsSinceEpoch();
+}
+
+QDateTime auPlusTard(const QDateTime& quand, const QDateTime& maintenant)
+{
+    return quand > maintenant ? maintenant : quand;
+}
+
 Bilan faireBilan(const QList<LigneHistorique>& lignes, const QDateTime& maintenant)
 {
     Bilan b;
@@ -79,7 +91,7 @@ Bilan faireBilan(const QList<LigneHistorique>& lignes, const QDateTime& maintena
             b.activites.append({l.activite, titreActivite(l.activite)});
         }
         BilanActivite& a = b.activites[*it];
-        const bool recente = l.quand.toSecsSinceEpoch() >= semaine;
+        const bool recente = l.quand.toSecsSinceEpoch() >= semaine && !dansLeFutur(l.quand, maintenant);
         ++(recente ? (l.juste ? a.justesSemaine : a.erreursSemaine)
                    : (l.juste ? a.justesAvant : a.erreursAvant));
     }

@@ -30,6 +30,15 @@ struct Bilan {
 // The week starts on Monday at midnight, local time.
 QDateTime debutSemaine(const QDateTime& maintenant);
 
+// An answer dated after the end of today by this computer's clock (another
+// computer's clock ahead, or this one's behind): kept and counted in every
+// total, but in no week (never "this week", never stretching a chart), and
+// its date taken as now wherever "the last time" is shown.
+bool dansLeFutur(const QDateTime& quand, const QDateTime& maintenant);
+QDateTime auPlusTard(const QDateTime& quand, const QDateTime& maintenant);
+
+// This week's answers are those from Monday to the end of today; the
+// others (before, or dated in the future) are "before".
 // An activity is to be worked on when, over this week's answers (or all of
 // them when this week has fewer than reponsesMinimum), at least
 // reponsesMinimum answers were given and at least a quarter are wrong; the

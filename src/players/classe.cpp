@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStringDecoder>
 
+#include "fichierpartage.h"
 #include "nomjoueur.h"
 
 namespace classe {
@@ -104,9 +105,8 @@ Difference difference(QFile& local, const QString& copie)
     }
     if (taille > 0) {
         const qint64 n = std::min(taille, bordCompare);
-        QFile c(copie);
-        if (!c.open(QIODevice::ReadOnly) || !c.seek(taille - n) || !local.seek(taille - n)
-            || c.read(n) != local.read(n)) {
+        const std::optional<QByteArray> bord = partage::lire(copie, taille - n, n);
+        if (!bord || !local.seek(taille - n) || *bord != local.read(n)) {
             d.accord = false;
             return d;
         }
@@ -242,7 +242,7 @@ QString dossierClasse(const std::optional<QString>& option, const QSettings& reg
 bool fichierSur(const QString& chemin, const QString& racine, qint64 max)
 {
     const QFileInfo fi(chemin);
-    return fi.isFile() && dansRacine(fi, racine) && fi.size() <= max;
+    return partage::estRegulier(chemin) && dansRacine(fi, racine) && fi.size() <= max;
 }
 
 bool dossierSur(const QString& chemin, const QString& racine)
@@ -255,12 +255,11 @@ QString lireTexteCourt(const QString& chemin, const QString& racine)
 {
     if (!fichierSur(chemin, racine, maxTexteCourt))
         return {};
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> octets = partage::lire(chemin, 0, maxTexteCourt);
+    if (!octets)
         return {};
-    const QByteArray octets = f.read(maxTexteCourt);
     auto decodeur = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString t = decodeur(octets);
+    QString t = decodeur(*octets);
     if (decodeur.hasError())
         return {};
     while (t.endsWith(QLatin1Char('\n')) || t.endsWith(QLatin1Char('\r')))
@@ -523,6 +522,11 @@ Reglages reglagesSuivis(const QString& classe, const QString& local)
         return {};
     if (QFileInfo(classe).isDir())
         return reglagesClasse(classe);
+    return reglagesGardes(local);
+}
+
+Reglages reglagesGardes(const QString& local)
+{
     return lireReglages(lireTexteCourt(QDir(local).filePath(copieReglages), local));
 }
 

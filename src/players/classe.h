@@ -94,5 +94,7 @@ bool enregistrerReglages(const QString& classe, const Reglages& r);
 // What this computer follows: the class's settings, or the copy kept from
 // the last time the folder was in reach.
 Reglages reglagesSuivis(const QString& classe, const QString& local);
+// The copy kept from the last time the folder was in reach.
+Reglages reglagesGardes(const QString& local);
 
 }  // namespace classe

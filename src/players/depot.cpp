@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "classe.h"
+#include "fichierpartage.h"
 #include "nomjoueur.h"
 
 namespace {
@@ -34,8 +35,7 @@ bool ecrireFichier(const QString& chemin, const QByteArray& octets)
 
 QByteArray lireDebut(const QString& chemin, qint64 max)
 {
-    QFile f(chemin);
-    return f.open(QIODevice::ReadOnly) ? f.read(max) : QByteArray();
+    return partage::lire(chemin, 0, max).value_or(QByteArray());
 }
 
 QStringList historiquesDans(const QString& dossier)
@@ -115,6 +115,20 @@ LectureHistorique DepotJoueurs::lireJoueur(const QString& cle) const
     if (!classe_.isEmpty())
         return lireHistoriques(classe::fichiersHistorique(classe_, racine_, poste_, cle));
     return lireHistoriques(historiquesDans(dossierJoueur(cle)));
+}
+
+LectureHistorique DepotJoueurs::lireJoueurIci(const QString& cle) const
+{
+    return classe_.isEmpty() ? lireJoueur(cle) : lireHistorique(historiqueJoueur(cle));
+}
+
+LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle) const
+{
+    if (classe_.isEmpty())
+        return {};
+    QStringList chemins = classe::fichiersHistorique(classe_, racine_, poste_, cle);
+    chemins.removeAll(historiqueJoueur(cle));
+    return lireHistoriques(chemins);
 }
 
 LectureHistorique lireDepot(const QString& racine)

@@ -30,6 +30,7 @@ public:
     // A class folder whose copies of the children's histories are read too
     // (this computer's own from here, which holds at least as much).
     void suivreClasse(const QString& classe) { classe_ = classe; }
+    const QString& classe() const { return classe_; }
     const QString& poste() const { return poste_; }
 
     // Every child with a readable name, in alphabetical order.
@@ -48,6 +49,11 @@ public:
 
     // Every answer of that child, from every computer, oldest first.
     LectureHistorique lireJoueur(const QString& cle) const;
+    // The same in two parts: what this computer's store holds, read at once,
+    // and what the class folder adds (the other computers' answers, none
+    // without a class), to be read off the screen's thread.
+    LectureHistorique lireJoueurIci(const QString& cle) const;
+    LectureHistorique lireJoueurAilleurs(const QString& cle) const;
 
 private:
     QString racine_;

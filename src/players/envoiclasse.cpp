@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "envoiclasse.h"
 
+#include <QDeadlineTimer>
 #include <QTextStream>
 #include <QThread>
+
+#include "fichierpartage.h"
 
 EnvoiEnFond::EnvoiEnFond(QString local, QString classe, QString poste, QObject* parent)
     : QObject(parent), local_(std::move(local)), classe_(std::move(classe)), poste_(std::move(poste))
@@ -27,12 +30,19 @@ void EnvoiEnFond::demander()
         delai_.start();
 }
 
-classe::Envoi EnvoiEnFond::maintenant()
+bool EnvoiEnFond::finir(int ms)
 {
-    if (fil_)
-        fil_->wait();
-    fini(classe::synchroniser(local_, classe_, poste_));
-    return dernier_;
+    delai_.stop();
+    reprise_.stop();
+    const QDeadlineTimer echeance(ms);
+    if (fil_ && !fil_->wait(echeance))
+        return false;
+    const auto e = partage::avant<classe::Envoi>(int(echeance.remainingTime()), [l = local_, c = classe_, p = poste_] {
+        return classe::synchroniser(l, c, p);
+    });
+    if (e)
+        fini(*e);
+    return e.has_value();
 }
 
 void EnvoiEnFond::lancer()

@@ -26,8 +26,11 @@ public:
     void demander();
     // A pass at once, on its thread (start-up).
     void lancer();
-    // A pass now, on this thread (start-up, end of the run).
-    classe::Envoi maintenant();
+    // The last pass, at the end of the run, within `ms` milliseconds. False
+    // when a pass is still stuck in a share that hangs: this object must then
+    // not be destroyed (the program ends without waiting, its answers kept in
+    // the local store for the next run).
+    bool finir(int ms);
     const classe::Envoi& dernier() const { return dernier_; }
 
     static constexpr int delaiMs = 1500;

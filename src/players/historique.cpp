@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "historique.h"
 
-#include <QFile>
+#include <QRandomGenerator>
 #include <array>
+
+#include "fichierpartage.h"
 
 namespace {
 
-constexpr QByteArrayView entete = "K1";
-constexpr int nbChamps = 9;
+constexpr QByteArrayView entete = "K2";
+constexpr QByteArrayView enteteK1 = "K1";
+constexpr int nbChamps = 11;
+constexpr int nbChampsK1 = 9;
 
 constexpr std::array<quint32, 256> tableCrc = [] {
     std::array<quint32, 256> t{};
@@ -119,16 +123,108 @@ QByteArray ecrireDate(const QDateTime& quand)
          + QByteArray::number(a / 60 % 60).rightJustified(2, '0');
 }
 
+QByteArray hex16(quint64 v)
+{
+    return QByteArray::number(v, 16).rightJustified(16, '0');
+}
+
+// 16 lower-case hex digits, as written: nothing else reads as an identity.
+std::optional<quint64> lireId(QByteArrayView v)
+{
+    if (v.size() != 16)
+        return std::nullopt;
+    quint64 r = 0;
+    for (char c : v) {
+        const int d = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+        if (d < 0)
+            return std::nullopt;
+        r = r << 4 | quint64(d);
+    }
+    if (r == sansIdentifiant)
+        return std::nullopt;
+    return r;
+}
+
+// A first-version line has no identity of its own: its bytes give one (FNV-1a),
+// the same wherever the line was copied.
+quint64 idDesOctets(QByteArrayView o)
+{
+    quint64 h = 0xcbf29ce484222325ull;
+    for (char b : o)
+        h = (h ^ quint8(b)) * 0x100000001b3ull;
+    return h == sansIdentifiant ? 1 : h;
+}
+
+// Splits a line into exactly n tab-separated fields.
+template <std::size_t N>
+bool decouper(QByteArrayView ligne, std::array<QByteArrayView, N>& champs)
+{
+    qsizetype debut = 0;
+    for (std::size_t i = 0; i < N; ++i) {
+        const qsizetype tab = i + 1 < N ? ligne.indexOf('\t', debut) : ligne.size();
+        if (tab < 0)
+            return false;
+        champs[i] = ligne.sliced(debut, tab - debut);
+        debut = tab + 1;
+    }
+    return true;
+}
+
+bool crcJuste(QByteArrayView ligne, QByteArrayView champCrc)
+{
+    if (champCrc.size() != 8)
+        return false;
+    bool ok = false;
+    const quint32 crc = champCrc.toUInt(&ok, 16);
+    return ok && crc == crc32(ligne.first(ligne.size() - 9))
+        && QByteArray::number(crc, 16).rightJustified(8, '0') == champCrc;
+}
+
+// The fields from the date to the verdict, in the order both versions share
+// but for the level, which only the second has.
+bool lireChamps(LigneHistorique& l, QByteArrayView date, std::initializer_list<std::pair<QString*, QByteArrayView>> textes,
+                QByteArrayView verdict)
+{
+    if (verdict != "1" && verdict != "0")
+        return false;
+    l.quand = lireDate(date);
+    if (!l.quand.isValid())
+        return false;
+    for (const auto& [champ, octets] : textes) {
+        auto t = desechapper(octets);
+        if (!t)
+            return false;
+        *champ = std::move(*t);
+    }
+    l.juste = verdict == "1";
+    return true;
+}
+
+std::optional<LigneHistorique> lireLigneK1(QByteArrayView ligne)
+{
+    std::array<QByteArrayView, nbChampsK1> c;
+    if (!decouper(ligne, c) || c[0] != enteteK1 || !crcJuste(ligne, c[8]))
+        return std::nullopt;
+    LigneHistorique l;
+    if (!lireChamps(l, c[1], {{&l.joueur, c[2]}, {&l.activite, c[3]}, {&l.question, c[4]}, {&l.reponse, c[5]}, {&l.attendue, c[6]}},
+                    c[7]))
+        return std::nullopt;
+    l.id = idDesOctets(ligne);
+    return l;
+}
+
 }  // namespace
 
 QByteArray ecrireLigne(const LigneHistorique& l)
 {
     QByteArray o;
-    o.reserve(160);
+    o.reserve(200);
     o += entete;
     o += '\t';
+    o += hex16(l.id != sansIdentifiant ? l.id : QRandomGenerator::global()->generate64() | 1);
+    o += '\t';
     o += ecrireDate(l.quand);
-    for (const QString* champ : {&l.joueur, &l.activite, &l.question, &l.reponse, &l.attendue}) {
+    for (const QString* champ : {&l.joueur, &l.activite, &l.niveau, &l.question, &l.reponse, &l.attendue}) {
         o += '\t';
         ajouterEchappe(o, *champ);
     }
@@ -142,37 +238,22 @@ QByteArray ecrireLigne(const LigneHistorique& l)
 
 std::optional<LigneHistorique> lireLigne(QByteArrayView ligne)
 {
-    if (ligne.size() > longueurMaxLigne || !ligne.startsWith(entete))
+    if (ligne.size() > longueurMaxLigne)
         return std::nullopt;
-    std::array<QByteArrayView, nbChamps> champs;
-    qsizetype debut = 0;
-    for (int i = 0; i < nbChamps; ++i) {
-        const qsizetype tab = i + 1 < nbChamps ? ligne.indexOf('\t', debut) : ligne.size();
-        if (tab < 0)
-            return std::nullopt;
-        champs[i] = ligne.sliced(debut, tab - debut);
-        debut = tab + 1;
-    }
-    if (champs[0] != entete || champs[8].size() != 8 || (champs[7] != "1" && champs[7] != "0"))
+    if (ligne.startsWith(enteteK1))
+        return lireLigneK1(ligne);
+    std::array<QByteArrayView, nbChamps> c;
+    if (!ligne.startsWith(entete) || !decouper(ligne, c) || c[0] != entete || !crcJuste(ligne, c[10]))
         return std::nullopt;
-    bool ok = false;
-    const quint32 crc = champs[8].toUInt(&ok, 16);
-    const QByteArrayView signe = ligne.first(ligne.size() - 9);
-    if (!ok || crc != crc32(signe) || QByteArray::number(crc, 16).rightJustified(8, '0') != champs[8])
-        return std::nullopt;
-
     LigneHistorique l;
-    l.quand = lireDate(champs[1]);
-    if (!l.quand.isValid())
+    const auto id = lireId(c[1]);
+    if (!id
+        || !lireChamps(l, c[2],
+                       {{&l.joueur, c[3]}, {&l.activite, c[4]}, {&l.niveau, c[5]}, {&l.question, c[6]}, {&l.reponse, c[7]},
+                        {&l.attendue, c[8]}},
+                       c[9]))
         return std::nullopt;
-    QString* textes[] = {&l.joueur, &l.activite, &l.question, &l.reponse, &l.attendue};
-    for (int i = 0; i < 5; ++i) {
-        auto t = desechapper(champs[2 + i]);
-        if (!t)
-            return std::nullopt;
-        *textes[i] = std::move(*t);
-    }
-    l.juste = champs[7] == "1";
+    l.id = *id;
     return l;
 }
 
@@ -184,7 +265,7 @@ std::optional<LigneHistorique> lireLigneRecalee(QByteArrayView ligne, qint64& ig
 {
     if (auto l = lireLigne(ligne))
         return l;
-    const qsizetype k = ligne.lastIndexOf("K1\t");
+    const qsizetype k = std::max(ligne.lastIndexOf("K1\t"), ligne.lastIndexOf("K2\t"));
     auto suite = k > 0 ? lireLigne(ligne.sliced(k)) : std::nullopt;
     // The damaged part counts as skipped either way.
     ++ignorees;
@@ -213,15 +294,13 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
 {
     LectureHistorique r;
     r.fin = depuis;
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(depuis))
-        return r;
-    const qint64 reste = f.size() - depuis;
+    qint64 taille = 0;
+    const std::optional<QByteArray> octets = partage::lire(chemin, depuis, tailleMaxHistorique, &taille);
+    const qint64 reste = taille - depuis;
     // A file cut shorter than what was read before reads as nothing new.
-    if (reste <= 0)
+    if (!octets || reste <= 0)
         return r;
-    const QByteArray octets = f.read(std::min(reste, tailleMaxHistorique));
-    r = lireOctetsHistorique(octets);
+    r = lireOctetsHistorique(*octets);
     r.fin += depuis;
     // Past the cap: what is left counts as one unread part, not read again.
     if (reste > tailleMaxHistorique) {

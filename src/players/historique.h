@@ -17,15 +17,25 @@ struct LigneHistorique {
     QString reponse;
     QString attendue;
     bool juste = false;
+    QString niveau{};  // the level the question was asked at; empty where there are none
+    // The answer's identity, the same in every copy of its line, so that an
+    // answer found in two files counts once.
+    quint64 id{};
     friend bool operator==(const LigneHistorique&, const LigneHistorique&) = default;
 };
 
+// An answer that has no identity yet: it gets a random one when written.
+inline constexpr quint64 sansIdentifiant = 0;
+
 // One line of a history file, UTF-8, ending with '\n':
+//   K2 \t id \t date-time \t joueur \t activite \t niveau \t question \t reponse \t attendue \t 1|0 \t crc
+// id is 16 lower-case hex digits. Backslash, tab, line feed and carriage
+// return are escaped in the fields; crc is the CRC-32, 8 lower-case hex
+// digits, of every byte before its tab, so a line cut short or mixed with
+// another is recognised and skipped. Text fields are shortened so that a line
+// stays under longueurMaxLigne. Lines of the first version,
 //   K1 \t date-time \t joueur \t activite \t question \t reponse \t attendue \t 1|0 \t crc
-// Backslash, tab, line feed and carriage return are escaped in the fields;
-// crc is the CRC-32, 8 lower-case hex digits, of every byte before its tab,
-// so a line cut short or mixed with another is recognised and skipped.
-// Text fields are shortened so that a line stays under longueurMaxLigne.
+// are still read: no level, and an identity drawn from their own bytes.
 QByteArray ecrireLigne(const LigneHistorique& l);
 
 // The line without its '\n'; nothing unless whole and intact.

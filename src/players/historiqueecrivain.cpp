@@ -4,12 +4,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <chrono>
 
 #include "historique.h"
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -20,19 +22,34 @@ namespace {
 constexpr std::chrono::seconds delaiReessai(1);
 
 #ifdef Q_OS_UNIX
+// True once the whole line is in the file: what write() said, whatever
+// fsync or close say afterwards. A disk or a home that refuses the sync
+// (a quota, EIO) must not have the same answer appended again and again.
 bool ajouter(const QString& chemin, const QByteArray& ligne)
 {
     const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
     // One write for the whole line: with O_APPEND it lands whole at the end
-    // of a local file whatever other writers do.
-    ssize_t n;
-    do
-        n = ::write(fd, ligne.constData(), size_t(ligne.size()));
-    while (n < 0 && errno == EINTR);
-    const bool ok = n == ligne.size() && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
+    // of a local file whatever other writers do. Should the kernel take only
+    // part of it, the rest follows; a part left torn is skipped by readers,
+    // and the whole line written again after it is read.
+    qsizetype ecrits = 0;
+    while (ecrits < ligne.size()) {
+        const ssize_t n = ::write(fd, ligne.constData() + ecrits, size_t(ligne.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        ecrits += n;
+    }
+    const bool ecrite = ecrits == ligne.size();
+    // Said once a run: the answers are in the file all the same.
+    static std::atomic_bool dit{false};
+    if (ecrite && ::fsync(fd) != 0 && !dit.exchange(true))
+        qWarning("Klepsos : le disque n'a pas confirmé l'écriture des réponses (%s).", std::strerror(errno));
+    ::close(fd);
+    return ecrite;
 }
 #else
 bool ajouter(const QString& chemin, const QByteArray& ligne)
@@ -40,7 +57,7 @@ bool ajouter(const QString& chemin, const QByteArray& ligne)
     QFile f(chemin);
     if (!f.open(QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    return f.write(ligne) == ligne.size() && f.flush();
+    return f.write(ligne) == ligne.size();
 }
 #endif
 
@@ -73,7 +90,7 @@ void HistoriqueEcrivain::enregistrer(const ReponseJugee& r)
     if (chemin_.isEmpty())
         return;
     Attente a{chemin_, ecrireLigne({maintenant_(), joueur_, r.activite, r.question, r.reponse,
-                                    r.attendue, r.juste})};
+                                    r.attendue, r.juste, r.niveau})};
     {
         std::lock_guard verrou(mutex_);
         attente_.push_back(std::move(a));

@@ -33,7 +33,9 @@ public:
     // Waits until every answer recorded so far is written and synced, or
     // until the time given has passed (a share gone away must not hang the
     // program). True when everything is written.
-    bool vider(int millisecondes = 3000);
+    bool vider(int millisecondes = attenteMs);
+    // A second, then the screen goes on (the program quits) whatever the disk does.
+    static constexpr int attenteMs = 1000;
 
 private:
     struct Attente {

@@ -23,7 +23,7 @@ Compteurs SessionJoueurs::choisir(const Joueur& j)
     joueur_ = j;
     ecrivain_.diriger(depot_.historiqueJoueur(j.cle), j.nom);
     preferencesJoueur_ = std::make_unique<PreferencesJoueur>(depot_.fichierPreferences(j.cle));
-    return compteursDe(totaux(depot_.lireJoueur(j.cle).lignes));
+    return compteursDe(totaux(depot_.lireJoueurIci(j.cle).lignes));
 }
 
 void SessionJoueurs::sansNom()

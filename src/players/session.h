@@ -25,13 +25,15 @@ public:
     const std::optional<Joueur>& joueur() const { return joueur_; }
 
     // From now on that child plays. Their counters, from every answer in
-    // their history (every computer's), this run's included.
+    // this computer's store, this run's included; with a class folder, the
+    // other computers' answers are read apart (DepotJoueurs::lireJoueurAilleurs),
+    // off the screen's thread.
     Compteurs choisir(const Joueur& j);
     // From now on nobody in particular plays.
     void sansNom();
 
     // Every answer recorded so far written to the disk (at quit).
-    bool vider(int millisecondes = 3000) { return ecrivain_.vider(millisecondes); }
+    bool vider(int millisecondes = HistoriqueEcrivain::attenteMs) { return ecrivain_.vider(millisecondes); }
 
 private:
     DepotJoueurs depot_;

@@ -12,6 +12,7 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "players/filpartage.h"
 #include "players/progres.h"
 #include "players/quijoue.h"
 #include "players/session.h"
@@ -358,12 +359,44 @@ void Klepsos::jouerComme(const Joueur& j)
     else
         session_->vider();
     static_cast<Compteurs&>(r_) = session_->choisir(j);
+    ++choix_;
     r_.prenom = j.nom;
     r_.preferences = &session_->preferences();
     if (depart_)
         depart_->montrerJoueur(r_.prenom);
     if (exercices_)
         ecrireScoreExercices();
+    lireAilleurs(j);
+}
+
+FilPartage* Klepsos::lectures()
+{
+    if (!lectures_)
+        lectures_ = new FilPartage(this);
+    return lectures_;
+}
+
+bool Klepsos::finirLectures(int ms)
+{
+    return !lectures_ || lectures_->finir(ms);
+}
+
+void Klepsos::lireAilleurs(const Joueur& j)
+{
+    if (session_->depot().classe().isEmpty())
+        return;
+    const DepotJoueurs depot = session_->depot();
+    lectures()->lancer([depot, cle = j.cle] { return totaux(depot.lireJoueurAilleurs(cle).lignes); },
+                       [this, choix = choix_](const TotauxHistorique& t) {
+                           if (choix != choix_)
+                               return;
+                           const Compteurs ailleurs = compteursDe(t);
+                           r_.nb_exercices.ajouter(ailleurs.nb_exercices.valeur);
+                           r_.nb_justes.ajouter(ailleurs.nb_justes.valeur);
+                           r_.nb_erreurs += ailleurs.nb_erreurs;
+                           if (exercices_)
+                               ecrireScoreExercices();
+                       });
 }
 
 void Klepsos::jouerSansNom()
@@ -371,6 +404,7 @@ void Klepsos::jouerSansNom()
     if (!session_ || !r_.prenom)
         return;
     session_->sansNom();
+    ++choix_;
     static_cast<Compteurs&>(r_) = partage_;
     r_.prenom.reset();
     r_.preferences = &session_->preferences();
@@ -385,9 +419,20 @@ void Klepsos::ouvrirProgres()
         return;
     session_->vider();
     const auto& j = session_->joueur();
-    const LectureHistorique h = j ? session_->depot().lireJoueur(j->cle)
-                                  : lireHistorique(session_->depot().historiqueAnonyme());
-    progres()->afficher(faireBilan(h.lignes, r_.maintenant()), r_.prenom);
+    // What this computer holds at once; the other computers' answers join
+    // it when the class folder gives them, if the screen is still on view.
+    const QList<LigneHistorique> ici = j ? session_->depot().lireJoueurIci(j->cle).lignes
+                                         : lireHistorique(session_->depot().historiqueAnonyme()).lignes;
+    progres()->afficher(faireBilan(ici, r_.maintenant()), r_.prenom);
     progres_->showScreen();
     depart_->hide();
+    if (!j || session_->depot().classe().isEmpty())
+        return;
+    const DepotJoueurs depot = session_->depot();
+    lectures()->lancer([depot, cle = j->cle] { return depot.lireJoueurAilleurs(cle).lignes; },
+                       [this, ici, choix = choix_](const QList<LigneHistorique>& ailleurs) {
+                           if (choix != choix_ || !progres_->isVisible() || ailleurs.isEmpty())
+                               return;
+                           progres_->afficher(faireBilan(ici + ailleurs, r_.maintenant()), r_.prenom);
+                       });
 }

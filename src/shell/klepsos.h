@@ -15,6 +15,7 @@ class APropos;
 class Astuces;
 class EcranAiguilles;
 class Exercices;
+class FilPartage;
 class JeuxDates;
 class Lecon;
 class PictureBox;
@@ -101,6 +102,10 @@ public:
     // From now on nobody in particular plays: the shared score again.
     void jouerSansNom();
     void ouvrirProgres();
+    // The reads of the class folder under way end within ms milliseconds;
+    // false when one is stuck in a share that hangs (this object must then
+    // not be destroyed).
+    bool finirLectures(int ms);
 
 signals:
     void finished();
@@ -116,6 +121,10 @@ private:
     template <class T, class Suite>
     T* construire(T*& ecran, const char* fond, Suite suite);
     void ecrireScoreExercices();
+    FilPartage* lectures();
+    // The other computers' answers of the child now playing, added to their
+    // counters when the class folder gives them.
+    void lireAilleurs(const Joueur& j);
 
     Routines r_;
     // Declared first so that it goes last: the design it shows goes before it.
@@ -134,6 +143,11 @@ private:
     std::optional<Joueur> demande_;
     QuiJoue* joueurs_ = nullptr;
     Progres* progres_ = nullptr;
+    // The class folder's reads, made lazily: not every run has a class.
+    FilPartage* lectures_ = nullptr;
+    // One more at every change of player: a read that comes back for an
+    // earlier choice is dropped.
+    quint64 choix_ = 0;
     // The shared score while a child plays: only answers given with no name
     // change its file.
     Compteurs partage_;

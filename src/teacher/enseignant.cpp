@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -33,6 +34,8 @@
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "players/envoiclasse.h"
+#include "players/fichierpartage.h"
+#include "players/filpartage.h"
 #include "rapport.h"
 
 namespace {
@@ -132,10 +135,12 @@ void GraphiqueProgres::paintEvent(QPaintEvent*)
     dessinerProgres(p, QRectF(rect()).adjusted(4, 4, -4, -4), semaines_);
 }
 
-Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suivi_(std::move(lieux))
+Enseignant::Enseignant(Lieux lieux, QWidget* parent)
+    : QMainWindow(parent), lieux_(std::move(lieux)), suivi_(std::make_shared<SuiviClasse>(lieux_))
 {
     setObjectName(QStringLiteral("enseignant"));
-    const Lieux& l = suivi_.lieux();
+    const Lieux& l = lieux_;
+    lecteur_ = new FilPartage(this);
     setWindowTitle(l.classe.isEmpty() ? QStringLiteral("Klepsos — Espace enseignant")
                                       : QStringLiteral("Klepsos — Espace enseignant — %1").arg(l.classe));
 
@@ -178,6 +183,13 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     attente_->setWordWrap(true);
     attente_->setStyleSheet(QStringLiteral("background:#fff3cd; color:#664d03; padding:6px;"));
     attente_->hide();
+    silence_ = new QLabel(QStringLiteral("Le dossier de la classe ne répond pas (%1) : le tableau montre ce qui a été "
+                                         "lu avant. Les réponses des élèves attendent sur chaque ordinateur.")
+                              .arg(QDir::toNativeSeparators(l.classe)));
+    silence_->setObjectName(QStringLiteral("silence"));
+    silence_->setWordWrap(true);
+    silence_->setStyleSheet(QStringLiteral("background:#f8d7da; color:#58151c; padding:6px; font-weight:bold;"));
+    silence_->hide();
 
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("eleve"));
@@ -220,6 +232,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     auto* haut = new QWidget;
     auto* lh = new QVBoxLayout(haut);
     lh->setContentsMargins(0, 0, 0, 0);
+    lh->addWidget(silence_);
     lh->addWidget(attente_);
     lh->addWidget(tableau_);
     auto* centre = new QSplitter(Qt::Vertical);
@@ -247,7 +260,19 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent) : QMainWindow(parent), suiv
     resize(1200, 760);
 }
 
-Enseignant::~Enseignant() = default;
+Enseignant::~Enseignant()
+{
+    // The reader goes first: its results are for this window.
+    delete lecteur_;
+}
+
+bool Enseignant::finir(int ms)
+{
+    minuterie_->stop();
+    const QDeadlineTimer echeance(ms);
+    const bool lu = lecteur_->finir(int(echeance.remainingTime()));
+    return (!envoi_ || envoi_->finir(int(echeance.remainingTime()))) && lu;
+}
 
 void Enseignant::construireActions()
 {
@@ -290,16 +315,46 @@ void Enseignant::actualiser()
     // This computer's own answers, and whether the folder is in reach.
     if (envoi_)
         envoi_->demander();
-    if (!suivi_.actualiser())
+    // One read at a time: a share that hangs holds the first one.
+    if (lecteur_->attend()) {
+        if (lecteur_->occupeDepuis() >= partage::attenteSondeMs)
+            montrerSilence(true);
         return;
+    }
+    lecteur_->lancer([suivi = suivi_] { return suivi->actualiser() ? std::optional(suivi->resume()) : std::nullopt; },
+                     [this](const std::optional<ResumeClasse>& r) {
+                         montrerSilence(false);
+                         if (r)
+                             montrerResume(*r);
+                     });
+}
+
+void Enseignant::montrerSilence(bool muet)
+{
+    if (!lieux_.classe.isEmpty())
+        silence_->setVisible(muet);
+}
+
+bool Enseignant::dossierRepond(const QString& titre)
+{
+    if (!silence_->isVisible())
+        return true;
+    QMessageBox::warning(this, titre, QStringLiteral("Le dossier de la classe ne répond pas (%1). Réessayez quand il répondra.")
+                                          .arg(QDir::toNativeSeparators(lieux_.classe)));
+    return false;
+}
+
+void Enseignant::montrerResume(const ResumeClasse& r)
+{
+    resume_ = r;
     const QString cle = cleChoisie();
-    modele_->setResume(suivi_.resume());
-    const int n = int(suivi_.resume().enfants.size());
+    modele_->setResume(resume_);
+    const int n = int(resume_.enfants.size());
     QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
                           : QStringLiteral("%1 élèves").arg(n);
     // What the folder holds that is not ours or is damaged, read past.
-    if (suivi_.resume().ignores > 0)
-        etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(suivi_.resume().ignores);
+    if (resume_.ignores > 0)
+        etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(resume_.ignores);
     statusBar()->showMessage(etat);
     if (!cle.isEmpty() && cle == cleMontree_)
         montrerEnfant(cle);
@@ -316,16 +371,24 @@ QString Enseignant::cleChoisie() const
 void Enseignant::montrerEnfant(const QString& cle)
 {
     cleMontree_ = cle;
-    const auto& liste = suivi_.resume().enfants;
-    const auto it = std::find_if(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; });
-    if (it == liste.end()) {
+    const auto& liste = resume_.enfants;
+    if (std::none_of(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; })) {
         titreEleve_->setText(QStringLiteral("Choisissez un élève dans le tableau."));
         graphique_->setSemaines({});
         aTravailler_->clear();
         erreurs_->setRowCount(0);
         return;
     }
-    const DetailEnfant d = detailEnfant(suivi_.lieux(), cle);
+    lecteur_->lancer([l = lieux_, cle] { return detailEnfant(l, cle); },
+                     [this, cle](const DetailEnfant& d) { montrerDetail(cle, d); });
+}
+
+void Enseignant::montrerDetail(const QString& cle, const DetailEnfant& d)
+{
+    const auto& liste = resume_.enfants;
+    const auto it = std::find_if(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; });
+    if (cle != cleMontree_ || it == liste.end())
+        return;
     const Compte t = it->total();
     titreEleve_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(it->enfant.nom).arg(t.justes).arg(t.total));
     graphique_->setSemaines(d.semaines);
@@ -351,7 +414,7 @@ void Enseignant::montrerAttente(int lignes, bool joignable)
     QString t;
     if (!joignable)
         t = QStringLiteral("Le dossier de la classe est hors d'atteinte (%1) : le tableau montre ce qui a été lu avant.")
-                .arg(suivi_.lieux().classe);
+                .arg(lieux_.classe);
     if (lignes > 0)
         t += (t.isEmpty() ? QString() : QStringLiteral(" "))
              + QStringLiteral("%1 réponse(s) de cet ordinateur en attente d'envoi.").arg(lignes);
@@ -359,21 +422,35 @@ void Enseignant::montrerAttente(int lignes, bool joignable)
     attente_->setVisible(!t.isEmpty());
 }
 
+void Enseignant::changerListe(const QString& titre, std::function<QString()> changement)
+{
+    lecteur_->lancer(changement, [this, titre](const QString& erreur) {
+        if (!erreur.isEmpty())
+            QMessageBox::warning(this, titre, erreur);
+        actualiser();
+    });
+}
+
 void Enseignant::ajouterUn()
 {
-    const auto nom = demanderPrenom(this, QStringLiteral("Ajouter un élève"), QStringLiteral("Prénom :"), {});
+    const QString titre = QStringLiteral("Ajouter un élève");
+    if (!dossierRepond(titre))
+        return;
+    const auto nom = demanderPrenom(this, titre, QStringLiteral("Prénom :"), {});
     if (!nom)
         return;
-    const QString erreur = texteResultat(classe::ajouter(suivi_.lieux().racine(), *nom), nom->trimmed());
-    if (!erreur.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Ajouter un élève"), erreur);
-    actualiser();
+    changerListe(titre, [racine = lieux_.racine(), nom = *nom] {
+        return texteResultat(classe::ajouter(racine, nom), nom.trimmed());
+    });
 }
 
 void Enseignant::collerListe()
 {
+    const QString titre = QStringLiteral("Ajouter une liste d'élèves");
+    if (!dossierRepond(titre))
+        return;
     QDialog d(this);
-    d.setWindowTitle(QStringLiteral("Ajouter une liste d'élèves"));
+    d.setWindowTitle(titre);
     auto* l = new QVBoxLayout(&d);
     l->addWidget(new QLabel(QStringLiteral("Un prénom par ligne (collez la liste de la classe) :")));
     auto* texte = new QPlainTextEdit;
@@ -383,49 +460,60 @@ void Enseignant::collerListe()
     l->addWidget(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
-    QStringList refus;
-    int ajoutes = 0;
-    for (const QString& ligne : texte->toPlainText().split(QLatin1Char('\n'))) {
-        if (ligne.trimmed().isEmpty())
-            continue;
-        const classe::Resultat r = classe::ajouter(suivi_.lieux().racine(), ligne);
-        if (r == classe::Resultat::Fait)
-            ++ajoutes;
-        else
-            refus << texteResultat(r, ligne.trimmed());
-    }
-    actualiser();
-    statusBar()->showMessage(QStringLiteral("%1 élève(s) ajouté(s)").arg(ajoutes), 5000);
-    if (!refus.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Ajouter une liste d'élèves"), refus.join(QLatin1Char('\n')));
+    const QStringList lignes = texte->toPlainText().split(QLatin1Char('\n'));
+    struct Bilan {
+        int ajoutes = 0;
+        QStringList refus;
+    };
+    lecteur_->lancer(
+        [racine = lieux_.racine(), lignes] {
+            Bilan b;
+            for (const QString& ligne : lignes) {
+                if (ligne.trimmed().isEmpty())
+                    continue;
+                const classe::Resultat r = classe::ajouter(racine, ligne);
+                if (r == classe::Resultat::Fait)
+                    ++b.ajoutes;
+                else
+                    b.refus << texteResultat(r, ligne.trimmed());
+            }
+            return b;
+        },
+        [this, titre](const Bilan& b) {
+            actualiser();
+            statusBar()->showMessage(QStringLiteral("%1 élève(s) ajouté(s)").arg(b.ajoutes), 5000);
+            if (!b.refus.isEmpty())
+                QMessageBox::warning(this, titre, b.refus.join(QLatin1Char('\n')));
+        });
 }
 
 void Enseignant::renommerChoisi()
 {
     const QString cle = cleChoisie();
-    if (cle.isEmpty())
+    const QString titre = QStringLiteral("Renommer");
+    if (cle.isEmpty() || !dossierRepond(titre))
         return;
     const QString ancien = modele_->data(tableau_->currentIndex().siblingAtColumn(0).isValid()
                                              ? tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0))
                                              : QModelIndex(),
                                          Qt::DisplayRole)
                                .toString();
-    const auto nom = demanderPrenom(this, QStringLiteral("Renommer"), QStringLiteral("Nouveau prénom :"), ancien);
+    const auto nom = demanderPrenom(this, titre, QStringLiteral("Nouveau prénom :"), ancien);
     if (!nom || nom->trimmed() == ancien)
         return;
-    const QString erreur = texteResultat(classe::renommer(suivi_.lieux().racine(), cle, *nom), nom->trimmed());
-    if (!erreur.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Renommer"), erreur);
-    actualiser();
+    changerListe(titre, [racine = lieux_.racine(), cle, nom = *nom] {
+        return texteResultat(classe::renommer(racine, cle, nom), nom.trimmed());
+    });
 }
 
 void Enseignant::retirerChoisi()
 {
     const QString cle = cleChoisie();
-    if (cle.isEmpty())
+    const QString titre = QStringLiteral("Retirer de la classe");
+    if (cle.isEmpty() || !dossierRepond(titre))
         return;
     const QString nom = modele_->data(tri_->mapToSource(tableau_->currentIndex().siblingAtColumn(0)), Qt::DisplayRole).toString();
-    QMessageBox question(QMessageBox::Question, QStringLiteral("Retirer de la classe"),
+    QMessageBox question(QMessageBox::Question, titre,
                          QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
                                         "de côté dans le dossier « retires » de la classe.").arg(nom),
                          QMessageBox::NoButton, this);
@@ -434,43 +522,61 @@ void Enseignant::retirerChoisi()
     question.exec();
     if (question.clickedButton() != oui)
         return;
-    const QString erreur = texteResultat(classe::retirer(suivi_.lieux().racine(), cle), nom);
-    if (!erreur.isEmpty())
-        QMessageBox::warning(this, QStringLiteral("Retirer de la classe"), erreur);
-    actualiser();
+    changerListe(titre, [racine = lieux_.racine(), cle, nom] { return texteResultat(classe::retirer(racine, cle), nom); });
 }
 
 void Enseignant::exporterCsv()
 {
-    const QString f = choisirFichier(this, QStringLiteral("Exporter en CSV"), QStringLiteral("klepsos.csv"),
-                                     QStringLiteral("CSV (*.csv)"));
+    const QString titre = QStringLiteral("Exporter en CSV");
+    if (!dossierRepond(titre))
+        return;
+    const QString f = choisirFichier(this, titre, QStringLiteral("klepsos.csv"), QStringLiteral("CSV (*.csv)"));
     if (f.isEmpty())
         return;
-    QString erreur;
-    if (!exporterClasse(suivi_.lieux(), f, &erreur))
-        QMessageBox::warning(this, QStringLiteral("Exporter en CSV"), erreur);
-    else
-        statusBar()->showMessage(QStringLiteral("Réponses exportées dans %1").arg(f), 5000);
+    statusBar()->showMessage(QStringLiteral("Export en cours…"));
+    lecteur_->lancer(
+        [l = lieux_, f] {
+            QString erreur;
+            return exporterClasse(l, f, &erreur) ? QString() : erreur;
+        },
+        [this, titre, f](const QString& erreur) {
+            if (!erreur.isEmpty()) {
+                statusBar()->clearMessage();
+                QMessageBox::warning(this, titre, erreur);
+            } else {
+                statusBar()->showMessage(QStringLiteral("Réponses exportées dans %1").arg(f), 5000);
+            }
+        });
 }
 
 void Enseignant::enregistrerRapport()
 {
-    const QString f = choisirFichier(this, QStringLiteral("Rapport à imprimer"), QStringLiteral("rapport-klepsos.pdf"),
-                                     QStringLiteral("PDF (*.pdf)"));
+    const QString titre = QStringLiteral("Rapport à imprimer");
+    if (!dossierRepond(titre))
+        return;
+    const QString f = choisirFichier(this, titre, QStringLiteral("rapport-klepsos.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (f.isEmpty())
         return;
-    QString erreur;
-    if (!ecrireRapport(suivi_.lieux(), f, &erreur)) {
-        QMessageBox::warning(this, QStringLiteral("Rapport à imprimer"), erreur);
-        return;
-    }
-    // The PDF reader prints it.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(f));
+    statusBar()->showMessage(QStringLiteral("Rapport en cours…"));
+    lecteur_->lancer(
+        [l = lieux_, f] {
+            QString erreur;
+            return ecrireRapport(l, f, &erreur) ? QString() : erreur;
+        },
+        [this, titre, f](const QString& erreur) {
+            statusBar()->clearMessage();
+            if (!erreur.isEmpty()) {
+                QMessageBox::warning(this, titre, erreur);
+                return;
+            }
+            // The PDF reader prints it.
+            QDesktopServices::openUrl(QUrl::fromLocalFile(f));
+        });
 }
 
 void Enseignant::reglerClasse()
 {
-    const QString racine = suivi_.lieux().classe;
+    const QString racine = lieux_.classe;
     if (racine.isEmpty()) {
         QMessageBox::information(this, QStringLiteral("Réglages de la classe"),
                                  QStringLiteral("Ces réglages se gardent dans un dossier de classe : "
@@ -478,10 +584,18 @@ void Enseignant::reglerClasse()
                                                 "dans klepsos.conf."));
         return;
     }
-    classe::Reglages r = classe::reglagesClasse(racine);
+    const QString titre = QStringLiteral("Réglages de la classe");
+    if (!dossierRepond(titre))
+        return;
+    lecteur_->lancer([racine] { return classe::reglagesClasse(racine); },
+                     [this, racine, titre](const classe::Reglages& lus) { modifierReglages(racine, titre, lus); });
+}
+
+void Enseignant::modifierReglages(const QString& racine, const QString& titre, classe::Reglages r)
+{
     QDialog d(this);
     d.setObjectName(QStringLiteral("reglages_classe"));
-    d.setWindowTitle(QStringLiteral("Réglages de la classe"));
+    d.setWindowTitle(titre);
     auto* f = new QFormLayout(&d);
     auto* sons = new QCheckBox(QStringLiteral("Couper les sons sur tous les ordinateurs"));
     sons->setObjectName(QStringLiteral("sons_coupes"));
@@ -514,8 +628,10 @@ void Enseignant::reglerClasse()
     r.aiguilleHeuresReelle = aiguille->isChecked();
     r.voixCoupee = voix->isChecked();
     r.lectureAuto = lecture->isChecked();
-    if (!classe::enregistrerReglages(racine, r))
-        QMessageBox::warning(this, QStringLiteral("Réglages de la classe"), texteResultat(classe::Resultat::Echec, {}));
-    else
-        statusBar()->showMessage(QStringLiteral("Réglages enregistrés : chaque ordinateur les suit à son prochain démarrage."), 5000);
+    lecteur_->lancer([racine, r] { return classe::enregistrerReglages(racine, r); }, [this, titre](bool fait) {
+        if (!fait)
+            QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));
+        else
+            statusBar()->showMessage(QStringLiteral("Réglages enregistrés : chaque ordinateur les suit à son prochain démarrage."), 5000);
+    });
 }

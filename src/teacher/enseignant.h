@@ -3,11 +3,13 @@
 
 #include <QMainWindow>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "suivi.h"
 
 class EnvoiEnFond;
+class FilPartage;
 class ModeleClasse;
 class QLabel;
 class QSortFilterProxyModel;
@@ -39,8 +41,14 @@ public:
     explicit Enseignant(Lieux lieux, QWidget* parent = nullptr);
     ~Enseignant() override;
 
-    // Reads what is new and shows it; the timer calls it every two seconds.
+    // Asks for what is new, read off the screen's thread, and shows it when
+    // it comes; the timer calls it every two seconds. A read still under way
+    // past partage::attenteSondeMs shows that the folder does not answer.
     void actualiser();
+    // The reads and the sending under way end within ms milliseconds; false
+    // when one is stuck in a share that hangs (the window must then not be
+    // destroyed: the program ends without waiting).
+    bool finir(int ms);
     // Shows that child's page (empty: none).
     void montrerEnfant(const QString& cle);
 
@@ -57,9 +65,24 @@ private:
     void exporterCsv();
     void enregistrerRapport();
     void reglerClasse();
+    void modifierReglages(const QString& racine, const QString& titre, classe::Reglages r);
     void montrerAttente(int lignes, bool joignable);
+    void montrerResume(const ResumeClasse& r);
+    void montrerDetail(const QString& cle, const DetailEnfant& d);
+    // The folder answers again, or not.
+    void montrerSilence(bool muet);
+    // False, with a message box titled so, while the folder does not answer.
+    bool dossierRepond(const QString& titre);
+    // Runs a change of the class list on the reader's thread; its message
+    // (empty when done) in a box titled so, then a new read.
+    void changerListe(const QString& titre, std::function<QString()> changement);
 
-    SuiviClasse suivi_;
+    Lieux lieux_;
+    // Used on the reader's thread only.
+    std::shared_ptr<SuiviClasse> suivi_;
+    ResumeClasse resume_;
+    FilPartage* lecteur_ = nullptr;
+    QLabel* silence_ = nullptr;
     ModeleClasse* modele_ = nullptr;
     QSortFilterProxyModel* tri_ = nullptr;
     QTableView* tableau_ = nullptr;

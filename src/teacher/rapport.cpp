@@ -6,6 +6,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 
 #include "players/bilan.h"
 #include "dessins.h"
@@ -149,12 +150,21 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
 
 bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
 {
+    if (!classeJoignable(lieux, erreur))
+        return false;
     SuiviClasse suivi(lieux);
     suivi.actualiser();
     const ResumeClasse& r = suivi.resume();
     const QStringList ids = activitesConnues();
 
-    QPdfWriter pdf(fichier);
+    // Written aside, then renamed: a report cut short leaves no file behind.
+    QSaveFile sortie(fichier);
+    const QString refus = QStringLiteral("Impossible d'écrire le rapport dans %1.").arg(fichier);
+    if (!sortie.open(QIODevice::WriteOnly)) {
+        *erreur = refus;
+        return false;
+    }
+    QPdfWriter pdf(&sortie);
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setResolution(300);
@@ -162,7 +172,7 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     pdf.setCreator(QStringLiteral("Klepsos"));
     QPainter p;
     if (!p.begin(&pdf)) {
-        *erreur = QStringLiteral("Impossible d'écrire le rapport dans %1.").arg(fichier);
+        *erreur = refus;
         return false;
     }
     const qreal hauteurPage = largeurPage * pdf.height() / pdf.width();
@@ -202,8 +212,8 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
         nouvellePage(false);
         pageEnfant(p, lieux, e, ids, date);
     }
-    if (!p.end()) {
-        *erreur = QStringLiteral("Impossible d'écrire le rapport dans %1.").arg(fichier);
+    if (!p.end() || !sortie.commit()) {
+        *erreur = refus;
         return false;
     }
     return true;

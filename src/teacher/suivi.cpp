@@ -7,6 +7,7 @@
 
 #include "players/bilan.h"
 #include "players/exportcsv.h"
+#include "players/fichierpartage.h"
 #include <QFileInfo>
 #include <QMap>
 #include <algorithm>
@@ -20,8 +21,9 @@ constexpr int maxSemaines = 104;
 void compter(ResumeEnfant& r, const LigneHistorique& l)
 {
     r.activites[l.activite].ajouter(l.juste);
-    if (!r.dernier.isValid() || l.quand > r.dernier)
-        r.dernier = l.quand;
+    const QDateTime quand = auPlusTard(l.quand, QDateTime::currentDateTime());
+    if (!r.dernier.isValid() || quand > r.dernier)
+        r.dernier = quand;
 }
 
 }  // namespace
@@ -89,8 +91,10 @@ DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
     const QList<LigneHistorique>& lignes = lu.lignes;
     d.ignorees = int(lu.ignorees);
     QMap<QDate, Compte> parSemaine;
+    const QDateTime maintenant = QDateTime::currentDateTime();
     for (const LigneHistorique& l : lignes) {
-        parSemaine[lundiDe(l.quand.date())].ajouter(l.juste);
+        if (!dansLeFutur(l.quand, maintenant))
+            parSemaine[lundiDe(l.quand.date())].ajouter(l.juste);
         d.activites[l.activite].ajouter(l.juste);
     }
     // Every week from the first to the last, the empty ones too: a holiday shows.
@@ -105,12 +109,33 @@ DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
         if (!lignes[i].juste)
             d.erreurs << lignes[i];
     }
-    d.aTravailler = faireBilan(lignes, QDateTime::currentDateTime()).aTravailler;
+    d.aTravailler = faireBilan(lignes, maintenant).aTravailler;
     return d;
+}
+
+bool classeJoignable(const Lieux& lieux, QString* erreur)
+{
+    if (lieux.classe.isEmpty())
+        return true;
+    switch (partage::sonder(lieux.classe, partage::attenteSondeMs)) {
+    case partage::Etat::Joignable:
+        return true;
+    case partage::Etat::Absent:
+        *erreur = QStringLiteral("Le dossier de la classe est hors d'atteinte (%1) : pas monté, vide ou disparu. "
+                                 "Rien n'a été écrit.").arg(QDir::toNativeSeparators(lieux.classe));
+        break;
+    case partage::Etat::Muet:
+        *erreur = QStringLiteral("Le dossier de la classe ne répond pas (%1). Rien n'a été écrit.")
+                      .arg(QDir::toNativeSeparators(lieux.classe));
+        break;
+    }
+    return false;
 }
 
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
 {
+    if (!classeJoignable(lieux, erreur))
+        return false;
     if (lieux.classe.isEmpty())
         return exporterDepot(lieux.local, fichier, erreur);
     QStringList chemins = classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste);

@@ -61,6 +61,10 @@ struct DetailEnfant {
 };
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
 
+// True without a class folder or when it answers; else false with a French
+// message: out of reach (not mounted, empty, gone) or not answering.
+bool classeJoignable(const Lieux& lieux, QString* erreur);
+
 // Every answer of the class, named or not (of this computer without a class folder), as
 // the history's CSV. False, with a French message, when it cannot be written.
 bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur);

@@ -145,7 +145,7 @@ private slots:
         QCOMPARE(e.sons.played.last(), "1.vic");
         QVERIFY(e.visible("encore_aiguilles") && !e.visible("verifier_aiguilles"));
         QVERIFY(!e.horloge()->solution());
-        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles|Placer 3 h 0 mn|3 h 0 mn|3 h 0 mn|oui"});
+        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles@heures|Placer 3 h 0 mn|3 h 0 mn|3 h 0 mn|oui"});
         e.verifierCompte(1, 1, 0);
         QCOMPARE(e.texte("score"), Banc::ligneScore(1, 1, 0));
         // The hands stay while the verdict is on view.
@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(e.couleur("enonce_aiguilles"), QColor(255, 0, 0));
         QCOMPARE(e.sons.played.last(), "1.def");
         QCOMPARE(e.horloge()->solution(), std::optional<int>(180));
-        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles|Placer 3 h 0 mn|12 h 15 mn|3 h 0 mn|non"});
+        QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles@heures|Placer 3 h 0 mn|12 h 15 mn|3 h 0 mn|non"});
         e.verifierCompte(1, 0, 1);
         // The next question, at quarters, the clock left where it was.
         e.taperDoigt("encore_aiguilles");

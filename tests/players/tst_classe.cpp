@@ -9,8 +9,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <sys/stat.h>
 
 #include "players/classe.h"
+#include "players/fichierpartage.h"
 #include "players/nomjoueur.h"
 
 namespace {
@@ -231,6 +233,35 @@ private slots:
         QCOMPARE(lireHistoriques(f).ignorees, 2);
         // Settings that are not UTF-8: all defaults.
         QCOMPARE(classe::reglagesClasse(c), classe::Reglages{});
+    }
+
+    // A pipe wherever the class folder has a file to read blocks no reader,
+    // and reads as nothing.
+    void tubes()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        QVERIFY(QDir().mkpath(c));
+        QCOMPARE(classe::ajouter(c, QStringLiteral("Léa")), classe::Resultat::Fait);
+        const QString lea = QStringLiteral("%1/joueurs/%2").arg(c, cleJoueur(QStringLiteral("Léa")));
+        const QString tube = lea + QStringLiteral("/p0000000000000003.hist");
+        const QString nomTube = QStringLiteral("%1/joueurs/%2/nom").arg(c, cleJoueur(QStringLiteral("Tube")));
+        QVERIFY(QDir().mkpath(QFileInfo(nomTube).path()));
+        for (const QString& f : {tube, nomTube, c + QStringLiteral("/reglages")})
+            QCOMPARE(::mkfifo(QFile::encodeName(f).constData(), 0644), 0);
+        const auto lu = partage::avant<QString>(2000, [&] {
+            return QStringLiteral("%1 %2 %3 %4 %5")
+                .arg(lireHistorique(tube).lignes.size())
+                .arg(classe::lireTexteCourt(nomTube, c).isNull())
+                .arg(classe::enfants(c).ignores)
+                .arg(classe::reglagesClasse(c) == classe::Reglages{})
+                .arg(partage::lire(tube, 0, 10).has_value());
+        });
+        QVERIFY2(lu, "a reader waits on a pipe");
+        QCOMPARE(*lu, QStringLiteral("0 1 1 1 0"));
+        ecrire(lea + QStringLiteral("/p0000000000000004.hist"), "0123456789");
+        QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 3, 4), QByteArray("3456"));
+        QCOMPARE(partage::lire(lea, 0, 4), std::nullopt);
     }
 
     void reglagesLus_data()

@@ -133,10 +133,24 @@ private slots:
         l.question = "1 h\t20\\n + 40 mn\r\n= ?";
         l.reponse = "=SOMME(A1)";
         l.joueur.clear();
+        l.niveau = "deux_etapes";
+        l.id = 0x00ab'cdef'0123'4567ull;
         const QByteArray o = ecrireLigne(l);
-        QVERIFY(o.startsWith("K1\t2026-01-02T03:04:05-03:30\t\tcomparer_durees\t1 h\\t20\\\\n + 40 mn\\r\\n= ?\t"));
+        QVERIFY(o.startsWith("K2\t00abcdef01234567\t2026-01-02T03:04:05-03:30\t\tcomparer_durees\tdeux_etapes\t1 h\\t20\\\\n + 40 mn\\r\\n= ?\t"));
         QCOMPARE(o.count('\n'), 1);
         QCOMPARE(lireLigne(QByteArrayView(o).chopped(1)), l);
+        // An answer written without an identity gets one of its own.
+        l.id = sansIdentifiant;
+        const auto a = lireLigne(QByteArrayView(ecrireLigne(l)).chopped(1)), b = lireLigne(QByteArrayView(ecrireLigne(l)).chopped(1));
+        QVERIFY(a && b && a->id != sansIdentifiant && b->id != sansIdentifiant && a->id != b->id);
+        // A line of the first version, as older Klepsos wrote it, is still read:
+        // no level, and the same identity wherever it was copied.
+        const QByteArray k1 = "K1\t2026-12-05T09:05:07+01:00\tL\xc3\xa9" "a\tlire_horloge\tQuelle heure est-il ?\t3 h 50 mn\t3 h 50 mn\t1\tcbe69adf";
+        const auto vieux = lireLigne(k1), copie = lireLigne(QByteArray(k1));
+        QVERIFY(vieux && vieux->juste && vieux->niveau.isEmpty() && vieux->joueur == "Léa");
+        QVERIFY(vieux->id != sansIdentifiant && vieux->id == copie->id);
+        QVERIFY(lireLigne(QByteArray(k1).replace("3 h 50 mn\t1", "3 h 50 mn\t0")) == std::nullopt);
+        l.id = 0x00ab'cdef'0123'4567ull;
         QCOMPARE(lireLigne(QByteArrayView(o).chopped(1))->quand.offsetFromUtc(), -12600);
         // Huge fields are shortened so that the line stays readable.
         l.question = QString(5000, QChar(0x00e9));
@@ -163,7 +177,7 @@ private slots:
             {"somme fausse", crc + b, 1, 1},
             {"déchets", QByteArray("\x00\xff\xfe\n\n", 5) + a + "K1\t\t\t\n", 1, 3},
             {"trop longue", horsLimite + b, 1, 1},
-            {"autre version", "K2" + a.mid(2) + b, 1, 1},
+            {"autre version", "K3" + a.mid(2) + b, 1, 1},
         };
         for (const auto& c : cas) {
             const LectureHistorique l = lireOctetsHistorique(c.octets);
@@ -278,6 +292,31 @@ private slots:
         QString erreur;
         QVERIFY(!exporterDepot(d.path(), d.filePath("absent/x.csv"), &erreur));
         QVERIFY(erreur.contains("x.csv"));
+    }
+
+    // A computer whose clock is wrong: its answers (or the others', when this
+    // one is behind) count in totals but in no week, and "now" bounds them.
+    void horlogeFausse_data()
+    {
+        QTest::addColumn<QDateTime>("quand");
+        QTest::addColumn<bool>("futur");
+        QTest::addColumn<bool>("semaine");
+        QTest::newRow("plus tard aujourd'hui") << midi.addSecs(11 * 3600 + 59 * 60) << false << true;
+        QTest::newRow("demain, même semaine") << midi.addSecs(12 * 3600) << true << false;
+        QTest::newRow("2031") << midi.addYears(5) << true << false;
+        QTest::newRow("lundi minuit") << midi.addDays(-5).addSecs(-12 * 3600) << false << true;
+        QTest::newRow("dimanche d'avant") << midi.addDays(-5).addSecs(-12 * 3600 - 1) << false << false;
+    }
+    void horlogeFausse()
+    {
+        QFETCH(QDateTime, quand);
+        QFETCH(bool, futur);
+        QFETCH(bool, semaine);
+        QCOMPARE(dansLeFutur(quand, midi), futur);
+        QCOMPARE(auPlusTard(quand, midi), std::min(quand, midi));
+        const BilanActivite a = faireBilan({ligne("montre", true, quand)}, midi).activites[activitesConnues().indexOf("montre")];
+        QCOMPARE(a.justesSemaine, semaine ? 1 : 0);
+        QCOMPARE(a.total(), 1);
     }
 
     void bilan()

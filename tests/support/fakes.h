@@ -57,7 +57,9 @@ class RecordingRegistre final : public RegistreReponses {
 public:
     void enregistrer(const ReponseJugee& r) override
     {
-        lignes << QStringList{r.activite, r.question, r.reponse, r.attendue,
+        // The level, where there is one, follows the activity: "placer_aiguilles@heures".
+        const QString activite = r.niveau.isEmpty() ? r.activite : r.activite + QLatin1Char('@') + r.niveau;
+        lignes << QStringList{activite, r.question, r.reponse, r.attendue,
                               r.juste ? QStringLiteral("oui") : QStringLiteral("non")}
                       .join(QLatin1Char('|'));
     }

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+// The one way a file of a folder nobody vouches for (a class share, a store
+// copied from elsewhere) is opened: without blocking, and only when it is a
+// regular file. A named pipe, a device or a socket given a history's or a
+// name's file name would otherwise hold the reader until someone writes to it.
+namespace partage {
+
+// Whether the path names a regular file (a link to one counts).
+bool estRegulier(const QString& chemin);
+
+// Up to `max` bytes of the file from byte `depuis` on; nothing when it is
+// not a regular file or cannot be read. `taille` receives the file's size.
+std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille = nullptr);
+
+// What `travail` returns, when it returns within `ms` milliseconds; it runs
+// on a thread of its own, left to finish (or to stay stuck in a share that
+// hangs) out of everyone's way when the time is up.
+template <class T>
+std::optional<T> avant(int ms, std::function<T()> travail)
+{
+    struct Etat {
+        std::mutex m;
+        std::condition_variable fini;
+        std::optional<T> resultat;
+    };
+    const auto etat = std::make_shared<Etat>();
+    std::thread([etat, travail = std::move(travail)] {
+        T r = travail();
+        const std::lock_guard verrou(etat->m);
+        etat->resultat = std::move(r);
+        etat->fini.notify_all();
+    }).detach();
+    std::unique_lock verrou(etat->m);
+    etat->fini.wait_for(verrou, std::chrono::milliseconds(ms), [&] { return etat->resultat.has_value(); });
+    return etat->resultat;
+}
+
+// A class folder as a look at it finds it.
+enum class Etat {
+    Joignable,
+    Absent,  // not there, or never used by a class (a share not mounted leaves an empty folder)
+    Muet,    // no answer within the time given: the share hangs
+};
+Etat sonder(const QString& dossier, int ms);
+// How long a look at a share may take before it is taken for hung.
+inline constexpr int attenteSondeMs = 3000;
+
+}  // namespace partage
