@@ -142,6 +142,27 @@ void mesurer(const Jeu& j, bool enregistre = false)
     std::fflush(stdout);
 }
 
+// A screen opened by a click on its drawing, painted, then left by its
+// "RETOUR" (not timed), as many times.
+void mesurerOuverture(const char* nom, const char* dessin, const char* ecran)
+{
+    Banc b;
+    if (!b.demarrer())
+        echec("start-up failed", 0);
+    QWidget* ouverture = b.trouver<QWidget>("depart", dessin);
+    Etape ouvrir;
+    for (int i = 0; i < std::min(tours, 2000); ++i) {
+        ouvrir.mesurer(ouverture);
+        QWidget* retour = b.trouver<QWidget>(ecran, "retour");
+        if (!b.ecranNomme(ecran)->isVisible() || !retour)
+            echec("the screen did not open", i);
+        Banc::cliquer(retour);
+        QCoreApplication::processEvents();
+    }
+    ouvrir.imprimer(QByteArray(nom) + ", opened from the start screen");
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -162,5 +183,8 @@ int main(int argc, char* argv[])
              "encore_date"});
     mesurer({"exercise: read the clock", "exercices", "exos", {"flech_heures", "flech_minutes"},
              "heure", "encore_heure"}, true);
+    mesurer({"\"La journée\": duration problem", "journee", "journee",
+             {"fleche_heure_duree", "fleche_minute_duree"}, "verifier_duree", "encore_duree"});
+    mesurerOuverture("\"La journée\"", "journee", "journee");
     return 0;
 }

@@ -19,10 +19,12 @@ RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev
 # Packages the tests need on top: a real X server for the end-to-end run,
 # fixed dates, and screenshots; the desktop-entry and AppStream validators, an
 # SVG renderer to compare the icons, dpkg-shlibdeps and file for cpack's .deb,
-# and Debian's own checker of packages; FUSE and its Python binding for the
-# class share that hangs, fails or vanishes on demand.
+# Debian's own checker of packages; FUSE and its Python binding for the
+# class share that hangs, fails or vanishes on demand; a session bus, the
+# accessibility bus and its Python bindings to hear the clock as a screen
+# reader does.
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick faketime desktop-file-utils appstream librsvg2-bin dpkg-dev file
-               lintian fuse3 python3-fusepy)
+               lintian fuse3 python3-fusepy dbus at-spi2-core python3-pyatspi)
 # Packages for the hardening checks that follow the tests: clang and its
 # sanitizer runtimes for the fuzzer, the mingw-w64 cross compiler for the
 # Windows display code.

@@ -9,6 +9,17 @@
 
 namespace gen {
 
+QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p)
+{
+    QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(fill);
+    p.begin(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p.scale(scale, scale);
+    return image;
+}
+
+
 QFont boldFont(qreal pixelSize)
 {
     QFont font;

@@ -31,6 +31,10 @@ private:
 // Bold sans-serif at an exact pixel size, so pictures do not depend on DPI.
 QFont boldFont(qreal pixelSize);
 
+// A fresh picture of `size` screen pixels at `scale`, filled, with `p`
+// begun on it (antialiased) and scaled: the drawing stays in screen pixels.
+QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p);
+
 // Writes text centred on a point.
 void drawCentredText(QPainter &p, QPointF centre, const QString &text, const QFont &font, QColor colour);
 

@@ -2,6 +2,7 @@
 // Writes every picture, sound and the starting score file into the program's datas folder.
 // Run at build time: klepsos_gendatas <datas folder>
 
+#include "daypictures.h"
 #include "pictures.h"
 #include "playerpictures.h"
 #include "sounds.h"
@@ -116,6 +117,8 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("quijoue"), gen::playersScreen)
         && writePictures(dir, QStringLiteral("progres"), gen::progressScreen)
         && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing)
+        && writePictures(dir, QStringLiteral("journee"), gen::dayScreen)
+        && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet)
         && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "daypictures.h"
 #include "drawing.h"
 
 #include <QFontMetricsF>
@@ -498,6 +499,7 @@ QImage startScreen(qreal scale)
     drawPencil(p);
     drawComputer(p);
     drawSettingClock(p);
+    drawDayDrawing(p);
 
     // The strap around the watch box, which the program fills with the watch face.
     const qreal strapLeft = kStartWatchBox.x() + kWatchCentre.x() - 30;

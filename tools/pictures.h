@@ -21,8 +21,8 @@ inline constexpr QRect kStartWatchBox{13, 309, 136, 128}; // where the start scr
 inline constexpr QRect kSettingClockDrawing{522, 252, 112, 100}; // on the start screen
 // The screen where the hands are set: the program's clock, its level list and its two labels.
 inline constexpr QRect kSettingClockBox{60, 92, 290, 290};
-inline constexpr QRect kSettingLevels{410, 92, 200, 180};
-inline constexpr QRect kSettingCheck{420, 290, 180, 30}; // "Vérifier", then "Continuer"
+inline constexpr QRect kSettingLevels{410, 92, 200, 214};
+inline constexpr QRect kSettingCheck{420, 326, 180, 30}; // "Vérifier", then "Continuer"
 
 // Ground colours that the pictures share with the faces laid over them.
 inline constexpr QColor kStartGround{247, 235, 211};

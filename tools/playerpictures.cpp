@@ -11,16 +11,6 @@ namespace {
 const QColor kOutline(96, 64, 40);
 const QColor kGold(255, 200, 60);
 
-QImage canvas(QSizeF size, qreal scale, QColor fill, QPainter &p)
-{
-    QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(fill);
-    p.begin(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    p.scale(scale, scale);
-    return image;
-}
-
 void bar(QPainter &p, const QRectF &r, QColor fill)
 {
     p.save();

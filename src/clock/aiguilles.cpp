@@ -29,7 +29,11 @@ constexpr Fiche fiches[] = {
     {Niveau::QuartsDHeure, 15, "Quarts d'heure", "quarts"},
     {Niveau::CinqMinutes, 5, "5 minutes", "cinq_minutes"},
     {Niveau::ToutesLesMinutes, 1, "Toutes les minutes", "minutes"},
+    {Niveau::ApresMidi, 5, "Après-midi", "apres_midi"},
+    {Niveau::AvecSecondes, 1, "Avec les secondes", "secondes"},
 };
+constexpr int secondesParMinute = 60;
+constexpr int pasSecondes = 5;
 
 const Fiche& fiche(Niveau n)
 {
@@ -64,9 +68,24 @@ QString texte(int minutes)
     return texte::heuresMinutes(heure(minutes), minute(minutes));
 }
 
+QString texteSecondes(int minutes, int secondes)
+{
+    return texte(minutes) + QStringLiteral(" %1 s").arg(secondes);
+}
+
 double angleMinutes(int minutes)
 {
     return minute(minutes) * 6.0;
+}
+
+double angleSecondes(int secondes)
+{
+    return secondes * 6.0;
+}
+
+double angleMinutes(int minutes, int secondes)
+{
+    return angleMinutes(minutes) + secondes * 0.1;
 }
 
 double angleHeures(int minutes)
@@ -86,15 +105,43 @@ Aiguille plusProche(int minutes, double angle)
     return heures ? Aiguille::Heures : Aiguille::Minutes;
 }
 
-int tournerMinutes(int minutes, double angle)
+namespace {
+// From `actuel` (0 to 59) to the mark nearest that direction, the shorter way.
+int versLaMarque(int actuel, double angle)
 {
     const int visee = int(std::lround(normaliser(angle) / 6)) % 60;
-    int d = visee - minute(minutes);
+    int d = visee - actuel;
     if (d > 30)
         d -= 60;
     else if (d < -30)
         d += 60;
-    return surCadran(minutes + d);
+    return d;
+}
+}  // namespace
+
+int tournerMinutes(int minutes, double angle)
+{
+    return surCadran(minutes + versLaMarque(minute(minutes), angle));
+}
+
+int tournerSecondes(int secondesDuCadran, double angle)
+{
+    return avancerSecondes(secondesDuCadran, versLaMarque(secondesDuCadran % secondesParMinute, angle));
+}
+
+int avancerSecondes(int secondesDuCadran, int pas)
+{
+    return ((secondesDuCadran + pas) % tourSecondes + tourSecondes) % tourSecondes;
+}
+
+Aiguille plusProche(int minutes, int secondes, double angle)
+{
+    const double s = ecart(angle, angleSecondes(secondes));
+    const double m = ecart(angle, angleMinutes(minutes, secondes));
+    const double h = ecart(angle, angleHeures(minutes));
+    if (s < m && s < h)
+        return Aiguille::Secondes;
+    return h < m ? Aiguille::Heures : Aiguille::Minutes;
 }
 
 int tournerHeures(int minutes, double angle)
@@ -107,6 +154,27 @@ int tournerHeures(int minutes, double angle)
 int avancer(int minutes, int pas)
 {
     return surCadran(minutes + pas);
+}
+
+int inverser(int minutes)
+{
+    return depuis(minute(minutes) / 5, heure(minutes) % 12 * 5);
+}
+
+bool aiguillesInversees(int donnee, int attendue)
+{
+    const int d = surCadran(donnee);
+    const int a = surCadran(attendue);
+    if (d == a || heure(d) % 12 != minute(a) / 5)
+        return false;
+    const int lu = heure(a) % 12 * 5;
+    return minute(d) == lu || (minute(a) >= 30 && minute(d) == (lu + 5) % 60);
+}
+
+QString phraseInversion()
+{
+    return QStringLiteral(
+        "Attention : la petite aiguille montre les heures, la grande aiguille montre les minutes.");
 }
 
 int pas(Niveau n)
@@ -135,10 +203,17 @@ Niveau depuisCle(const QString& c)
 int tirer(RandomSource& hasard, Niveau n, int affichee)
 {
     QList<int> possibles;
-    for (int t = 0; t < tour; t += pas(n))
+    // The afternoon's hours are 13 h to 23 h: 1 h to 11 h on the dial.
+    const int premiere = n == Niveau::ApresMidi ? 60 : 0;
+    for (int t = premiere; t < tour; t += pas(n))
         if (t != surCadran(affichee))
             possibles.append(t);
     return possibles[tirage(hasard, int(possibles.size()), 0)];
+}
+
+int tirerSecondes(RandomSource& hasard)
+{
+    return pasSecondes * tirage(hasard, secondesParMinute / pasSecondes, 0);
 }
 
 }  // namespace aiguilles

@@ -23,20 +23,27 @@ int depuis(int heure, int minute);
 
 // "4 h 45 mn", "12 h 5 mn".
 QString texte(int minutes);
+// "4 h 45 mn 30 s".
+QString texteSecondes(int minutes, int secondes);
 
 // The minute hand, and the hour hand as on a real clock: a twelfth of its
 // way between two hours for each full turn of the minute hand.
 double angleMinutes(int minutes);
 double angleHeures(int minutes);
+// The seconds hand; the minute hand moved on a sixtieth of a minute's
+// division for each second.
+double angleSecondes(int secondes);
+double angleMinutes(int minutes, int secondes);
 
 // Shortest way between two directions, 0 to 180.
 double ecart(double a, double b);
 
-enum class Aiguille { Minutes, Heures };
+enum class Aiguille { Minutes, Heures, Secondes };
 
 // The hand a press in that direction takes: the nearer one, the minute hand
-// when both are as near.
+// when both are as near. With seconds, their hand when it is the nearest.
 Aiguille plusProche(int minutes, double angle);
+Aiguille plusProche(int minutes, int secondes, double angle);
 
 // The minute hand taken to that direction, by whole minutes, the shorter way
 // round: past the 12 clockwise the hour goes on, anticlockwise it goes back.
@@ -48,10 +55,31 @@ int tournerHeures(int minutes, double angle);
 // Turned by so many minutes (keys): the hour carries both ways.
 int avancer(int minutes, int pas);
 
+// A time with its seconds: seconds round the dial, 0 to 43199.
+constexpr int tourSecondes = tour * 60;
+// The seconds hand taken to that direction, by whole seconds, the shorter
+// way round: past the 12 the minutes go on or back.
+int tournerSecondes(int secondesDuCadran, double angle);
+// Turned by so many seconds (keys): the minutes carry both ways.
+int avancerSecondes(int secondesDuCadran, int pas);
+
+// The time the hands swapped say: the hour read off the minute hand, the
+// minutes off the hour hand (3 h 45 gives 9 h 15).
+int inverser(int minutes);
+// Whether a child's time is the right one with the hands swapped. Past the
+// half hour the hour hand is nearer the next number, which may be read too
+// (3 h 45: 9 h 15 or 9 h 20). A time that is its own swap is no mistake.
+bool aiguillesInversees(int donnee, int attendue);
+// What the explanation of such a mistake adds.
+QString phraseInversion();
+
 // The levels, from the youngest up.
-enum class Niveau { Heures, DemiHeures, QuartsDHeure, CinqMinutes, ToutesLesMinutes };
-constexpr std::array<Niveau, 5> niveaux{Niveau::Heures, Niveau::DemiHeures, Niveau::QuartsDHeure,
-                                        Niveau::CinqMinutes, Niveau::ToutesLesMinutes};
+// The afternoon's: a time from 13 h to 23 h 55 to set on the dial;
+// with the seconds: any minute, and seconds by fives.
+enum class Niveau { Heures, DemiHeures, QuartsDHeure, CinqMinutes, ToutesLesMinutes, ApresMidi, AvecSecondes };
+constexpr std::array<Niveau, 7> niveaux{Niveau::Heures,      Niveau::DemiHeures,       Niveau::QuartsDHeure,
+                                        Niveau::CinqMinutes, Niveau::ToutesLesMinutes, Niveau::ApresMidi,
+                                        Niveau::AvecSecondes};
 // Minutes between two times a level may ask.
 int pas(Niveau n);
 // Its name on screen.
@@ -62,5 +90,7 @@ Niveau depuisCle(const QString& cle);
 
 // A time of that level, other than the one the clock shows now.
 int tirer(RandomSource& hasard, Niveau n, int affichee);
+// The seconds a question with seconds asks: 0 to 55, by fives.
+int tirerSecondes(RandomSource& hasard);
 
 }  // namespace aiguilles

@@ -2,43 +2,44 @@
 #include "ecranaiguilles.h"
 
 #include "common/routines.h"
+#include "day/heures.h"
 #include "horlogeaiguilles.h"
 #include "ui/clickablelabel.h"
+#include "ui/niveaux.h"
 #include "ui/style.h"
 #include "voice/ecouter.h"
 
 namespace placer {
 
-QString question(int minutes)
+QString question(const QString& demande)
 {
-    return QStringLiteral("Placer ") + aiguilles::texte(minutes);
+    return QStringLiteral("Placer ") + demande;
 }
 
-QString enonce(int minutes)
+QString enonce(const QString& demande)
 {
-    return QStringLiteral("Placez les aiguilles sur ") + aiguilles::texte(minutes)
-         + QStringLiteral(",\npuis cliquez sur Vérifier.");
+    return QStringLiteral("Placez les aiguilles sur ") + demande + QStringLiteral(",\npuis cliquez sur Vérifier.");
 }
 
-QString reussite(int minutes)
+QString reussite(const QString& cadran, const QString& demande)
 {
-    return QStringLiteral("Bravo ! L'horloge indique bien ") + aiguilles::texte(minutes)
+    const QString apresMidi = demande == cadran ? QString() : QStringLiteral(", soit ") + demande;
+    return QStringLiteral("Bravo ! L'horloge indique bien ") + cadran + apresMidi
          + QStringLiteral(".\nCliquez sur Continuer pour une autre heure.");
 }
 
-QString erreur(int minutes)
+QString erreur(const QString& cadran, const QString& demande, bool inversees)
 {
-    return QStringLiteral("Erreur, il fallait ") + aiguilles::texte(minutes)
-         + QStringLiteral(" !\nLes bonnes aiguilles sont dessinées en clair.");
+    const QString apresMidi = demande == cadran ? QString() : QStringLiteral(" (") + demande + QStringLiteral(" − 12 h)");
+    return QStringLiteral("Erreur, il fallait ") + cadran + apresMidi
+         + QStringLiteral(" !\nLes bonnes aiguilles sont dessinées en clair.")
+         + (inversees ? QLatin1Char('\n') + aiguilles::phraseInversion() : QString());
 }
 
 }  // namespace placer
 
 namespace {
 const QString cleNiveau = QStringLiteral("aiguilles/niveau");
-// The chosen level is marked, the others offered.
-const QString marqueChoisi = QStringLiteral("\u25CF ");
-const QString marqueOffert = QStringLiteral("\u25CB ");
 }  // namespace
 
 EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r_(r)
@@ -54,25 +55,20 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
 
     makeLabel(this, "titre_niveaux", {410, 92, 200, 22}, {uiFont(taille::p12), couleur::violet},
               QStringLiteral("Niveau"));
-    QStringList nomsNiveaux;
+    QStringList cles, noms;
     for (aiguilles::Niveau n : aiguilles::niveaux) {
-        const QString cle = aiguilles::cle(n);
-        const QByteArray nom = "niveau_" + cle.toLatin1();
-        auto* l = makeLabel(this, nom.constData(), {420, 122 + 30 * int(niveaux_.size()), 190, 24},
-                            {uiFont(taille::p12), couleur::noir, Qt::AlignLeft});
-        l->setAccessibleName(aiguilles::nom(n));
-        l->setCursor(Qt::PointingHandCursor);
-        connect(l, &ClickableLabel::clicked, this, [this, n] { choisir(n); });
-        niveaux_.append(l);
-        nomsNiveaux.append(QString::fromLatin1(nom));
+        cles << aiguilles::cle(n);
+        noms << aiguilles::nom(n);
     }
+    niveaux_ = std::make_unique<ListeNiveaux>(this, "niveau_", cles, noms, QRect(420, 120, 190, 24), 26,
+                                              taille::p12, [this](int i) { choisir(aiguilles::niveaux[size_t(i)]); });
 
-    verifier_ = makeLabel(this, "verifier_aiguilles", {420, 290, 180, 30},
+    verifier_ = makeLabel(this, "verifier_aiguilles", {420, 326, 180, 30},
                           {uiFont(taille::p13), couleur::bleu, Qt::AlignHCenter | Qt::AlignVCenter},
                           QStringLiteral("Vérifier"));
     verifier_->setCursor(Qt::PointingHandCursor);
     // In the place of "Vérifier", which it replaces once the answer is judged.
-    encore_ = makeLabel(this, "encore_aiguilles", {420, 290, 180, 30},
+    encore_ = makeLabel(this, "encore_aiguilles", {420, 326, 180, 30},
                         {uiFont(taille::p13), couleur::violet, Qt::AlignHCenter | Qt::AlignVCenter},
                         QStringLiteral("Continuer"));
     encore_->setCursor(Qt::PointingHandCursor);
@@ -102,7 +98,7 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
 
     // The clock, then its answer, then the levels; "RETOUR" last. When
     // "Vérifier" gives way to "Continuer" the focus follows.
-    setFocusOrder({{"horloge_aiguilles"}, {"verifier_aiguilles", "encore_aiguilles"}, nomsNiveaux,
+    setFocusOrder({{"horloge_aiguilles"}, {"verifier_aiguilles", "encore_aiguilles"}, niveaux_->nomsObjets(),
                    {"retour"}});
     setEscapeControl("retour");
     montrerNiveau();
@@ -128,35 +124,55 @@ void EcranAiguilles::activation()
     nouvelleQuestion();
 }
 
+QString EcranAiguilles::cadran() const
+{
+    return horloge_->avecSecondes() ? aiguilles::texteSecondes(question_, secondesQuestion_)
+                                    : aiguilles::texte(question_);
+}
+
+QString EcranAiguilles::demande() const
+{
+    // The afternoon's time, as a digital clock shows it.
+    return niveauQuestion_ == aiguilles::Niveau::ApresMidi ? journee::numerique(question_ + journee::midi) : cadran();
+}
+
 void EcranAiguilles::nouvelleQuestion()
 {
     protocole_->ouvrir();
     horloge_->cacherSolution();
     horloge_->setReglable(true);
-    question_ = aiguilles::tirer(r_.hasard, niveau(), horloge_->minutes());
-    protocole_->fixerNiveau(aiguilles::cle(niveau()));
-    enonce_->setCaption(placer::enonce(question_));
+    niveauQuestion_ = niveau();
+    const bool secondes = niveauQuestion_ == aiguilles::Niveau::AvecSecondes;
+    horloge_->setAvecSecondes(secondes);
+    question_ = aiguilles::tirer(r_.hasard, niveauQuestion_, horloge_->minutes());
+    protocole_->fixerNiveau(aiguilles::cle(niveauQuestion_));
+    secondesQuestion_ = secondes ? aiguilles::tirerSecondes(r_.hasard) : 0;
+    enonce_->setFont(uiFont(taille::p13));
+    enonce_->setCaption(placer::enonce(demande()));
     setTextColor(enonce_, couleur::bleu);
 }
 
 void EcranAiguilles::juger()
 {
+    const bool juste = horloge_->minutes() == question_ && horloge_->secondes() == secondesQuestion_;
     protocole_->soumettre(
-        [this] { return horloge_->minutes() == question_; },
+        [juste] { return juste; },
         [this](bool juste) {
             horloge_->setReglable(false);
             if (juste) {
-                enonce_->setCaption(placer::reussite(question_));
+                enonce_->setCaption(placer::reussite(cadran(), demande()));
             } else {
-                enonce_->setCaption(placer::erreur(question_));
+                const bool inversees = aiguilles::aiguillesInversees(horloge_->minutes(), question_);
+                // The warning takes two more lines.
+                if (inversees)
+                    enonce_->setFont(uiFont(taille::p9));
+                enonce_->setCaption(placer::erreur(cadran(), demande(), inversees));
                 setTextColor(enonce_, couleur::rouge);
-                horloge_->montrerSolution(question_);
+                horloge_->montrerSolution(question_, secondesQuestion_);
             }
         },
         [this] {
-            return ReponseJugee{.question = placer::question(question_),
-                                .reponse = horloge_->texte(),
-                                .attendue = aiguilles::texte(question_)};
+            return ReponseJugee{.question = placer::question(demande()), .reponse = horloge_->texte(), .attendue = cadran()};
         });
 }
 
@@ -169,10 +185,5 @@ void EcranAiguilles::choisir(aiguilles::Niveau n)
 
 void EcranAiguilles::montrerNiveau()
 {
-    const aiguilles::Niveau choisi = niveau();
-    for (int i = 0; i < niveaux_.size(); ++i) {
-        const aiguilles::Niveau n = aiguilles::niveaux[size_t(i)];
-        niveaux_[i]->setCaption((n == choisi ? marqueChoisi : marqueOffert) + aiguilles::nom(n));
-        setTextColor(niveaux_[i], n == choisi ? couleur::magenta : couleur::noir);
-    }
+    niveaux_->marquer(int(niveau()));
 }

@@ -9,15 +9,19 @@
 #include "ui/screen.h"
 
 class ClickableLabel;
+class ListeNiveaux;
 class HorlogeAiguilles;
 class Routines;
 
 // The texts of the screen.
 namespace placer {
-QString question(int minutes);  // "Placer 4 h 45 mn", on one line
-QString enonce(int minutes);
-QString reussite(int minutes);
-QString erreur(int minutes);    // "Erreur, il fallait 4 h 45 mn ! ..."
+// `demande` is the time asked ("15 h 45" in the afternoon), `cadran` the
+// same time as the dial shows it ("3 h 45 mn", "4 h 45 mn 30 s").
+QString question(const QString& demande);  // "Placer 4 h 45 mn", on one line
+QString enonce(const QString& demande);
+QString reussite(const QString& cadran, const QString& demande);
+// "Erreur, il fallait 4 h 45 mn ! ...", warned of hands swapped.
+QString erreur(const QString& cadran, const QString& demande, bool inversees);
 }  // namespace placer
 
 // A time to set on a clock by hand, judged like the exercises; the level
@@ -42,6 +46,8 @@ private:
     void juger();
     void choisir(aiguilles::Niveau n);
     void montrerNiveau();
+    QString cadran() const;
+    QString demande() const;
 
     Routines& r_;
     HorlogeAiguilles* horloge_;
@@ -50,7 +56,9 @@ private:
     ClickableLabel* encore_;
     ClickableLabel* score_;
     ClickableLabel* retour_;
-    QList<ClickableLabel*> niveaux_;
+    std::unique_ptr<ListeNiveaux> niveaux_;
     std::unique_ptr<ProtocoleReponse> protocole_;
     int question_ = 0;
+    int secondesQuestion_ = 0;
+    aiguilles::Niveau niveauQuestion_ = aiguilles::Niveau::Heures;
 };

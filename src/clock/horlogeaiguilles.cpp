@@ -19,15 +19,19 @@ const QColor bordFonce(44, 100, 150);
 const QColor encre(40, 40, 70);
 const QColor aiguilleHeures(30, 50, 200);
 const QColor aiguilleMinutes(220, 40, 40);
+const QColor aiguilleSecondes(30, 140, 70);
 // The right hands, lighter, over the child's.
 const QColor solutionHeures(120, 170, 255, 200);
 const QColor solutionMinutes(255, 150, 150, 200);
+const QColor solutionSecondes(130, 210, 150, 200);
 
 // Lengths and widths, as parts of the radius.
 constexpr double longueurHeures = 0.50;
 constexpr double longueurMinutes = 0.78;
 constexpr double largeurHeures = 0.075;
 constexpr double largeurMinutes = 0.045;
+constexpr double longueurSecondes = 0.86;
+constexpr double largeurSecondes = 0.016;
 // A press this near the centre points nowhere.
 constexpr double centreMort = 0.06;
 
@@ -35,9 +39,11 @@ class AccessibleHorloge final : public QAccessibleWidget {
 public:
     explicit AccessibleHorloge(HorlogeAiguilles* h) : QAccessibleWidget(h, QAccessible::Dial) {}
 
+    // The time in the value, and in the description too: the AT-SPI bridge
+    // passes no dial's text value on, a description it does.
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
+        if (t == QAccessible::Value || t == QAccessible::Description)
             return static_cast<HorlogeAiguilles*>(widget())->texte();
         return QAccessibleWidget::text(t);
     }
@@ -84,14 +90,53 @@ void HorlogeAiguilles::setMinutes(int minutes)
         return;
     minutes_ = m;
     update();
-    QAccessibleValueChangeEvent ev(this, texte());
-    QAccessible::updateAccessibility(&ev);
+    annoncer();
     emit minutesChanged(m);
 }
 
-void HorlogeAiguilles::montrerSolution(int minutes)
+void HorlogeAiguilles::setSecondes(int secondes)
+{
+    const int s = ((secondes % 60) + 60) % 60;
+    if (s == secondes_)
+        return;
+    secondes_ = s;
+    update();
+    annoncer();
+}
+
+void HorlogeAiguilles::setAvecSecondes(bool on)
+{
+    avecSecondes_ = on;
+    if (!on)
+        secondes_ = 0;
+    update();
+    annoncer();
+}
+
+void HorlogeAiguilles::regler(int secondesDuCadran)
+{
+    setSecondes(secondesDuCadran % 60);
+    setMinutes(secondesDuCadran / 60);
+}
+
+void HorlogeAiguilles::annoncer()
+{
+    QAccessibleValueChangeEvent valeur(this, texte());
+    QAccessible::updateAccessibility(&valeur);
+    QAccessibleEvent description(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&description);
+}
+
+void HorlogeAiguilles::setChoisie(bool on)
+{
+    choisie_ = on;
+    update();
+}
+
+void HorlogeAiguilles::montrerSolution(int minutes, int secondes)
 {
     solution_ = aiguilles::surCadran(minutes);
+    secondesSolution_ = secondes;
     update();
 }
 
@@ -147,17 +192,25 @@ void HorlogeAiguilles::paintEvent(QPaintEvent*)
                    QString::number(h));
     }
 
-    const auto dessiner = [&](int t, const QColor& heures, const QColor& minutes) {
+    const auto dessiner = [&](int t, int s, const QColor& heures, const QColor& minutes, const QColor& secondes) {
         aiguille(p, c, point(aiguilles::angleHeures(t), r * longueurHeures), r * largeurHeures,
                  heures);
-        aiguille(p, c, point(aiguilles::angleMinutes(t), r * longueurMinutes), r * largeurMinutes,
-                 minutes);
+        aiguille(p, c, point(aiguilles::angleMinutes(t, avecSecondes_ ? s : 0), r * longueurMinutes),
+                 r * largeurMinutes, minutes);
+        if (avecSecondes_)
+            aiguille(p, c, point(aiguilles::angleSecondes(s), r * longueurSecondes), r * largeurSecondes,
+                     secondes);
     };
-    dessiner(minutes_, aiguilleHeures, aiguilleMinutes);
+    dessiner(minutes_, secondes_, aiguilleHeures, aiguilleMinutes, aiguilleSecondes);
     if (solution_)
-        dessiner(*solution_, solutionHeures, solutionMinutes);
+        dessiner(*solution_, secondesSolution_, solutionHeures, solutionMinutes, solutionSecondes);
 
     // The pivot.
+    if (choisie_) {
+        p.setPen(QPen(couleur::magenta, r * 0.06));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, r - r * 0.03, r - r * 0.03);
+    }
     p.setPen(QPen(encre, 1.5));
     p.setBrush(QColor(255, 214, 90));
     p.drawEllipse(c, r * 0.055, r * 0.055);
@@ -171,9 +224,16 @@ void HorlogeAiguilles::suivre(QPointF at)
     // Clockwise from the 12, y growing downwards.
     const double angle = qRadiansToDegrees(std::atan2(v.x(), -v.y()));
     if (!tenue_)
-        tenue_ = aiguilles::plusProche(minutes_, angle);
-    setMinutes(*tenue_ == aiguilles::Aiguille::Minutes ? aiguilles::tournerMinutes(minutes_, angle)
-                                                       : aiguilles::tournerHeures(minutes_, angle));
+        tenue_ = avecSecondes_ ? aiguilles::plusProche(minutes_, secondes_, angle) : aiguilles::plusProche(minutes_, angle);
+    switch (*tenue_) {
+    case aiguilles::Aiguille::Secondes:
+        return regler(aiguilles::tournerSecondes(minutes_ * 60 + secondes_, angle));
+    case aiguilles::Aiguille::Heures:
+        return setMinutes(aiguilles::tournerHeures(minutes_, angle));
+    case aiguilles::Aiguille::Minutes:
+        break;
+    }
+    setMinutes(aiguilles::tournerMinutes(minutes_, angle));
 }
 
 void HorlogeAiguilles::mousePressEvent(QMouseEvent* e)
@@ -181,6 +241,7 @@ void HorlogeAiguilles::mousePressEvent(QMouseEvent* e)
     e->accept();
     tenue_.reset();
     const QPointF v = e->position() - centre();
+    choix_ = !reglable_ && e->button() == Qt::LeftButton;
     appuye_ = reglable_ && e->button() == Qt::LeftButton && std::hypot(v.x(), v.y()) <= rayon();
     if (!appuye_)
         return;
@@ -203,6 +264,9 @@ void HorlogeAiguilles::mouseReleaseEvent(QMouseEvent* e)
     appuye_ = false;
     tenue_.reset();
     setCursor(Qt::OpenHandCursor);
+    if (choix_ && !reglable_ && rect().contains(e->position().toPoint()))
+        emit clicked();
+    choix_ = false;
 }
 
 void HorlogeAiguilles::keyPressEvent(QKeyEvent* e)
@@ -221,6 +285,22 @@ void HorlogeAiguilles::keyPressEvent(QKeyEvent* e)
     case Qt::Key_PageDown:
         pas = -60;
         break;
+    case Qt::Key_Right:
+    case Qt::Key_Left:
+        if (!avecSecondes_)
+            return QWidget::keyPressEvent(e);
+        e->accept();
+        if (reglable_)
+            regler(aiguilles::avancerSecondes(minutes_ * 60 + secondes_, e->key() == Qt::Key_Right ? 1 : -1));
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (reglable_)
+            return QWidget::keyPressEvent(e);
+        e->accept();
+        emit clicked();
+        return;
     default:
         return QWidget::keyPressEvent(e);
     }

@@ -21,17 +21,33 @@ public:
     // The time shown, in minutes round the dial (0: 12 h 0 mn).
     int minutes() const { return minutes_; }
     void setMinutes(int minutes);
-    // "4 h 45 mn": also what screen readers read as its value.
-    QString texte() const { return aiguilles::texte(minutes_); }
+    // The seconds (0 to 59), shown with their hand once asked for; with the
+    // focus, Right and Left then turn them.
+    int secondes() const { return secondes_; }
+    void setSecondes(int secondes);
+    void setAvecSecondes(bool on);
+    bool avecSecondes() const { return avecSecondes_; }
 
-    // While false the hands stay as they are (a verdict on view).
+    // "4 h 45 mn", or "4 h 45 mn 30 s" with the seconds: also what screen
+    // readers read as its value and its description.
+    QString texte() const
+    {
+        return avecSecondes_ ? aiguilles::texteSecondes(minutes_, secondes_) : aiguilles::texte(minutes_);
+    }
+
+    // While false the hands stay as they are (a verdict on view, a clock
+    // only read); a click, Return or Space then chooses the clock.
     void setReglable(bool on) { reglable_ = on; }
     bool reglable() const { return reglable_; }
+    // A clock chosen among others, ringed.
+    void setChoisie(bool on);
+    bool choisie() const { return choisie_; }
 
     // The right hands, drawn lighter over the child's; none by default.
-    void montrerSolution(int minutes);
+    void montrerSolution(int minutes, int secondes = 0);
     void cacherSolution();
     std::optional<int> solution() const { return solution_; }
+    int secondesSolution() const { return secondesSolution_; }
 
     // The dial in the widget's coordinates.
     QPointF centre() const { return QRectF(rect()).center(); }
@@ -41,6 +57,8 @@ public:
 
 signals:
     void minutesChanged(int minutes);
+    // Clicked (or pressed from the keyboard) while it cannot be set.
+    void clicked();
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -54,11 +72,21 @@ protected:
 
 private:
     void suivre(QPointF at);
+    // Tells screen readers the time now shown.
+    void annoncer();
+
+    // The time shown, a count of seconds round the dial.
+    void regler(int secondesDuCadran);
 
     int minutes_ = 0;
+    int secondes_ = 0;
+    bool avecSecondes_ = false;
+    int secondesSolution_ = 0;
     bool reglable_ = true;
+    bool choisie_ = false;
     std::optional<int> solution_;
     bool appuye_ = false;
+    bool choix_ = false;  // pressed while it cannot be set: a click to come
     // The hand taken by the press, once it points somewhere.
     std::optional<aiguilles::Aiguille> tenue_;
 };

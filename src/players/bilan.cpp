@@ -25,6 +25,9 @@ const QList<Connue>& connues()
         {QStringLiteral("date_anniversaire"), QStringLiteral("Date d'anniversaire")},
         {QStringLiteral("age_anniversaire"), QStringLiteral("Âge à un anniversaire")},
         {QStringLiteral("placer_aiguilles"), QStringLiteral("Placer les aiguilles")},
+        {QStringLiteral("matin_apres_midi"), QStringLiteral("Matin ou après-midi ?")},
+        {QStringLiteral("mots_heure"), QStringLiteral("Les mots de l'heure")},
+        {QStringLiteral("probleme_duree"), QStringLiteral("Problèmes de durées")},
     };
     return liste;
 }

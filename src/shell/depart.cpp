@@ -7,6 +7,7 @@
 #include "common/texte.h"
 #include "common/voix.h"
 #include "dategames/jeuxdates.h"
+#include "day/ecranjournee.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
 #include "tips/astuces.h"
@@ -24,6 +25,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("montre"), QStringLiteral("Le temps\n qui passe... ")},
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
         {QStringLiteral("placer"), QStringLiteral("Placer\nles aiguilles")},
+        {QStringLiteral("journee"), QStringLiteral("La journée,\nde minuit à minuit")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
         {QStringLiteral("joueur"), QStringLiteral(" Changer de joueur ")},
@@ -63,6 +65,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     auto* logiciels = zone("logiciels", {218, 234, 82, 78},
                            QStringLiteral("Auteur + Autres Logiciels"));
     auto* placer = zone("placer", {522, 252, 112, 100}, QStringLiteral("Placer les aiguilles"));
+    auto* journee = zone("journee", {302, 234, 68, 92}, QStringLiteral("La journée"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
@@ -112,6 +115,11 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         ecrans_.aiguilles()->CompterExercice();
         ouvrir(ecrans_.aiguilles());
     });
+    connect(journee, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.journee()->CompterExercice();
+        ouvrir(ecrans_.journee());
+    });
 
     // Who plays, top left where the background is free, and their progress
     // beside the notebook: both appear only where children are kept.
@@ -157,8 +165,8 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
     construireLectureAuto();
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer"}, {"fin"}, {"mesprogres"}, {"joueur"},
-                   {"lecture_auto"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"},
+                   {"joueur"}, {"lecture_auto"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,

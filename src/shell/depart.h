@@ -11,6 +11,7 @@ class APropos;
 class Astuces;
 class ClickableLabel;
 class EcranAiguilles;
+class EcranJournee;
 class Exercices;
 class JeuxDates;
 class Lecon;
@@ -34,6 +35,7 @@ public:
         virtual JeuxDates* jeuxDates() = 0;
         virtual APropos* aPropos() = 0;
         virtual EcranAiguilles* aiguilles() = 0;
+        virtual EcranJournee* journee() = 0;
 
     protected:
         ~Ecrans() = default;

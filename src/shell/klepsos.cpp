@@ -9,6 +9,7 @@
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
+#include "day/ecranjournee.h"
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
@@ -109,6 +110,16 @@ EcranAiguilles* Klepsos::aiguilles()
     });
 }
 
+EcranJournee* Klepsos::journee()
+{
+    return construire(journee_, "journee", [this] {
+        journee_->setMoments(PictureFile(r_.cheminDatas(QStringLiteral("moments"))));
+        // Shows the score without counting an exercise.
+        r_.nb_exercices.ajouter(-1);
+        journee_->CompterExercice();
+    });
+}
+
 void Klepsos::ecrireScoreExercices()
 {
     // Shows the score without counting an exercise.
@@ -203,7 +214,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the start screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles"})
+    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
     // The same file as the one being decoded ahead: its copies are not
@@ -256,6 +267,7 @@ void Klepsos::terminerDemarrage()
     jeuxDates();
     aPropos();
     aiguilles();
+    journee();
     if (!suiteFaite_) {
         suiteFaite_ = true;
         emit demarrageTermine();

@@ -14,6 +14,7 @@
 class APropos;
 class Astuces;
 class EcranAiguilles;
+class EcranJournee;
 class Exercices;
 class FilPartage;
 class JeuxDates;
@@ -82,6 +83,7 @@ public:
     JeuxDates* jeuxDates() override;
     APropos* aPropos() override;
     EcranAiguilles* aiguilles() override;
+    EcranJournee* journee() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -137,6 +139,7 @@ private:
     JeuxDates* jeux_dates_ = nullptr;
     APropos* auteur_softs_ = nullptr;
     EcranAiguilles* aiguilles_ = nullptr;
+    EcranJournee* journee_ = nullptr;
     QWidget* divers_ = nullptr;
     SessionJoueurs* session_ = nullptr;
     RegistreReponses* registreJoueurs_ = nullptr;

@@ -98,6 +98,21 @@ private slots:
         for (const auto& p : presses)
             QCOMPARE(plusProche(depuis(4, 30), p.angle), p.prise);
         QCOMPARE(plusProche(0, 90), Aiguille::Minutes);
+        // Seconds: the minute hand a sixtieth of a division on for each,
+        // the seconds hand led across the 12 carries into the minutes.
+        QCOMPARE(texteSecondes(depuis(4, 45), 30), "4 h 45 mn 30 s");
+        QCOMPARE(angleMinutes(depuis(4, 45), 30), 273.0);
+        QCOMPARE(angleSecondes(30), 180.0);
+        const struct { int h, m, s; double vers; int h2, m2, s2; } secondes[] = {
+            {4, 59, 58, 12, 5, 0, 2}, {5, 0, 3, 354, 4, 59, 59}, {12, 0, 0, 354, 11, 59, 59}, {4, 10, 20, 90, 4, 10, 15}};
+        for (const auto& c : secondes)
+            QCOMPARE(tournerSecondes(depuis(c.h, c.m) * 60 + c.s, c.vers), depuis(c.h2, c.m2) * 60 + c.s2);
+        QCOMPARE(avancerSecondes(0, -1), tourSecondes - 1);
+        QCOMPARE(avancerSecondes(depuis(3, 59) * 60 + 59, 1), depuis(4, 0) * 60);
+        // At 4 h 30 mn 40 s (hour 135, minutes 184, seconds 240).
+        QCOMPARE(plusProche(depuis(4, 30), 40, 235), Aiguille::Secondes);
+        QCOMPARE(plusProche(depuis(4, 30), 40, 190), Aiguille::Minutes);
+        QCOMPARE(plusProche(depuis(4, 30), 40, 140), Aiguille::Heures);
     }
 
     void tiragesDesNiveaux()
@@ -115,12 +130,16 @@ private slots:
             QCOMPARE(tirer(hasard, t.n, t.affichee), t.attendue);
         }
         SystemRandom hasard;
-        const int pasAttendus[] = {60, 30, 15, 5, 1};
+        const int pasAttendus[] = {60, 30, 15, 5, 1, 5, 1};
         for (Niveau n : aiguilles::niveaux) {
             QCOMPARE(depuisCle(cle(n)), n);
             for (int i = 0; i < 300; ++i) {
                 const int t = tirer(hasard, n, 0);
                 QVERIFY(t > 0 && t < 720 && t % pasAttendus[int(n)] == 0);
+                // The afternoon's 13 h to 23 h 55: never 12 h on the dial.
+                QVERIFY(n != Niveau::ApresMidi || t >= 60);
+                const int s = tirerSecondes(hasard);
+                QVERIFY(s >= 0 && s < 60 && s % 5 == 0);
             }
         }
         QCOMPARE(depuisCle("n'importe"), Niveau::Heures);
@@ -170,6 +189,9 @@ private slots:
         QCOMPARE(e.couleur("enonce_aiguilles"), QColor(255, 0, 0));
         QCOMPARE(e.sons.played.last(), "1.def");
         QCOMPARE(e.horloge()->solution(), std::optional<int>(180));
+        // 12 h 15 for 3 h: the hands swapped.
+        QVERIFY(e.texte("enonce_aiguilles").endsWith(
+            "en clair.\nAttention : la petite aiguille montre les heures, la grande aiguille montre les minutes."));
         QCOMPARE(e.registre.lignes, QStringList{"placer_aiguilles@heures|Placer 3 h 0 mn|12 h 15 mn|3 h 0 mn|non"});
         e.verifierCompte(1, 0, 1);
         // The next question, at quarters, the clock left where it was.
@@ -203,6 +225,37 @@ private slots:
         QCOMPARE(a->role(), QAccessible::Dial);
         e.taper("Tab Return");
         QVERIFY(e.visible("encore_aiguilles"));
+    }
+
+    void apresMidiEtSecondes()
+    {
+        // 15 h 45 asked in the afternoon, then 4 h 45 mn 30 s with the seconds.
+        Ecran e({0, pour(33, 132, 0), pour(284, 719, 0), pour(6, 12, 0)});
+        e.clic("niveau_apres_midi");
+        e.taper("Esc");
+        e.ouvrir("placer", "aiguilles");
+        QCOMPARE(e.texte("enonce_aiguilles"), "Placez les aiguilles sur 15 h 45,\npuis cliquez sur Vérifier.");
+        QVERIFY(!e.horloge()->avecSecondes());
+        e.taper("Tab PgUp*3 Up*45");
+        e.clic("verifier_aiguilles");
+        QCOMPARE(e.texte("enonce_aiguilles"), "Bravo ! L'horloge indique bien 3 h 45 mn, soit 15 h 45.\n"
+                                              "Cliquez sur Continuer pour une autre heure.");
+        e.clic("niveau_secondes");
+        e.clic("encore_aiguilles");
+        QCOMPARE(e.texte("enonce_aiguilles").section('\n', 0, 0), "Placez les aiguilles sur 4 h 45 mn 30 s,");
+        QVERIFY(e.horloge()->avecSecondes());
+        e.taper("Tab");
+        QCOMPARE(e.app->fenetre()->focusWidget(), e.horloge());
+        e.taper("PgUp Left");
+        QCOMPARE(e.horloge()->texte(), "4 h 44 mn 59 s");
+        // The seconds hand, taken at its place (354), led round past the 12 to 30 s.
+        e.glisser({354, 60, 120, 180});
+        QCOMPARE(e.horloge()->texte(), "4 h 45 mn 30 s");
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(e.horloge());
+        QCOMPARE(a->text(QAccessible::Description), "4 h 45 mn 30 s");
+        e.clic("verifier_aiguilles");
+        QVERIFY(e.texte("enonce_aiguilles").startsWith("Bravo ! L'horloge indique bien 4 h 45 mn 30 s."));
+        QCOMPARE(e.registre.lignes.last(), "placer_aiguilles@secondes|Placer 4 h 45 mn 30 s|4 h 45 mn 30 s|4 h 45 mn 30 s|oui");
     }
 
     void legendeAuDoigt()

@@ -27,7 +27,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     touch -d @978307200 "$work/app/datas/18"
     rm -rf "$shots"
     mkdir -p "$shots"
-    X_SCREEN=1920x1080 rerun_in_x "$work" 150 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
+    X_SCREEN=1920x1080 rerun_in_x "$work" 210 "$0" "$work/app/klepsos" "$work/app/datas" "$shots"
     cmp "$work/app/datas/18" "$work/expected-score" \
         || die "the score file changed: $(od -An -tx1 "$work/app/datas/18")"
     [ "$(stat -c %Y "$work/app/datas/18")" != 978307200 ] || die "the score was not saved on quitting"
@@ -35,7 +35,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     exit 0
 fi
 
-pictures=("$datas"/21 "$datas"/23 "$datas"/25 "$datas"/26 "$datas"/28 "$datas"/aiguilles)
+pictures=("$datas"/21 "$datas"/23 "$datas"/25 "$datas"/26 "$datas"/28 "$datas"/aiguilles "$datas"/journee)
 
 faketime -f '@2026-12-05 09:05:07' "$program" > "$shots/klepsos.log" 2>&1 &
 pid=$!
@@ -71,6 +71,7 @@ astuces 107 150 21 590 468
 exercices 437 360 25 591 470
 jeux_dates 80 370 28 590 468
 aiguilles 578 302 aiguilles 590 468
+journee 336 270 journee 590 468
 STEPS
 
 # The about window lies over the start screen, centred on the scene at 23,69;
@@ -84,7 +85,7 @@ alive "$pid" "after closing the about window"
 expect_screen "$shots/$(printf %02d $((step + 1)))-depart-after-auteur_softs.png" "$scene" 640x480 23 10 "${pictures[@]}"
 
 # Keys only: open the exercises, one step up (1 mn: never the answer), judge it,
-# Escape (the focus is back on the drawing), then past "Placer les aiguilles"
+# Escape (the focus is back on the drawing), then past "Placer les aiguilles" and "La journée"
 # to "SORTIE" and quit.
 xdotool key --delay 150 Tab Tab Tab Tab Tab Return
 expect_screen "$shots/$(printf %02d $((step + 2)))-exercices-clavier.png" "$scene" 640x480 25 10 "${pictures[@]}"
@@ -92,5 +93,5 @@ xdotool key --delay 150 Tab Up Tab Return
 alive "$pid" "after answering from the keyboard"
 xdotool key --delay 150 Escape
 expect_screen "$shots/$(printf %02d $((step + 3)))-depart-clavier.png" "$scene" 640x480 23 10 "${pictures[@]}"
-xdotool key --delay 150 Tab Tab Return
+xdotool key --delay 150 Tab Tab Tab Return
 wait_exit "$pid" 15

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "durees.h"
+
+#include "common/randomsource.h"
+#include "heures.h"
+
+namespace durees {
+
+namespace {
+
+struct Fiche {
+    Niveau niveau;
+    const char* nom;
+    const char* cle;
+};
+constexpr Fiche fiches[] = {
+    {Niveau::HeuresEntieres, "Heures entières", "heures_entieres"},
+    {Niveau::SansPasserLHeure, "Minutes, sans passer l'heure", "sans_passer_heure"},
+    {Niveau::PasserLHeure, "En passant l'heure", "passer_heure"},
+    {Niveau::DeuxEtapes, "Deux étapes", "deux_etapes"},
+};
+
+// Something of a child's day that lasts, and the hours it may begin at.
+struct Scene {
+    const char* sujet;   // "Le film"
+    const char* pronom;  // "il"
+    int premiere;        // first hour it may begin at
+    int heures;          // how many hours after it it may begin at
+};
+constexpr Scene scenes[] = {
+    {"Le film", "il", 14, 5},
+    {"Le match de football", "il", 9, 7},
+    {"La sortie au musée", "elle", 9, 5},
+    {"La fête de l'école", "elle", 14, 3},
+    {"Le voyage en train", "il", 7, 10},
+};
+
+// Two things one after the other.
+struct Suite {
+    const char* texte;  // %1 the start, %2 and %3 the durations
+    int premiere;
+    int heures;
+};
+constexpr Suite suites[] = {
+    {"Léa part de chez elle à %1. Elle marche %2 jusqu'à la gare, puis son train roule %3. "
+     "À quelle heure arrive-t-elle ?", 7, 7},
+    {"Tom commence ses devoirs à %1. Il travaille %2, puis il joue %3. "
+     "À quelle heure a-t-il fini de jouer ?", 16, 3},
+    {"La classe part en sortie à %1. Le car roule %2, puis la visite dure %3. "
+     "À quelle heure finit la visite ?", 8, 5},
+};
+
+constexpr int nombreCherche = 3;
+
+QString utf8(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+// One time plus (or minus) a duration, through the whole hour when it is
+// passed: "14 h 35 + 25 mn = 15 h ; 15 h + 1 h 15 = 16 h 15".
+QString ajout(int depuis, int d, int signe)
+{
+    using journee::numerique;
+    const QString op = signe > 0 ? QStringLiteral(" + ") : QStringLiteral(" − ");
+    const int vers = depuis + signe * d;
+    const int m = depuis % 60;
+    const int jusquALHeure = signe > 0 ? (60 - m) % 60 : m;
+    const bool passe = d % 60 > jusquALHeure && jusquALHeure > 0;
+    if (!passe)
+        return numerique(depuis) + op + duree(d) + QStringLiteral(" = ") + numerique(vers);
+    const int pile = depuis + signe * jusquALHeure;
+    return numerique(depuis) + op + duree(jusquALHeure) + QStringLiteral(" = ") + numerique(pile)
+         + QStringLiteral(" ; ") + numerique(pile) + op + duree(d - jusquALHeure)
+         + QStringLiteral(" = ") + numerique(vers);
+}
+
+}  // namespace
+
+QString nom(Niveau n)
+{
+    return utf8(fiches[int(n)].nom);
+}
+
+QString cle(Niveau n)
+{
+    return QString::fromLatin1(fiches[int(n)].cle);
+}
+
+Niveau depuisCle(const QString& c)
+{
+    for (const Fiche& f : fiches)
+        if (c == QLatin1String(f.cle))
+            return f.niveau;
+    return Niveau::HeuresEntieres;
+}
+
+int Probleme::reponse() const
+{
+    switch (cherche) {
+    case Cherche::Debut:
+        return debut;
+    case Cherche::Duree:
+        return duree + duree2;
+    case Cherche::Fin:
+        break;
+    }
+    return fin();
+}
+
+Probleme tirer(RandomSource& hasard, Niveau n)
+{
+    Probleme p;
+    p.niveau = n;
+    const int cinq = 5;
+    int premiere = 0, heures = 0;
+    if (n == Niveau::DeuxEtapes) {
+        p.scene = tirage(hasard, int(std::size(suites)), 0);
+        premiere = suites[p.scene].premiere;
+        heures = suites[p.scene].heures;
+    } else {
+        p.scene = tirage(hasard, int(std::size(scenes)), 0);
+        p.cherche = Cherche(tirage(hasard, nombreCherche, 0));
+        premiere = scenes[p.scene].premiere;
+        heures = scenes[p.scene].heures;
+    }
+    const int heure = (premiere + tirage(hasard, heures, 0)) * 60;
+    switch (n) {
+    case Niveau::HeuresEntieres:
+        p.debut = heure + cinq * tirage(hasard, 12, 0);
+        p.duree = 60 * tirage(hasard, 4, 1);
+        break;
+    case Niveau::SansPasserLHeure: {
+        // Begins and ends within the same hour.
+        const int m = cinq * tirage(hasard, 11, 0);
+        p.debut = heure + m;
+        p.duree = cinq * tirage(hasard, (55 - m) / cinq, 1);
+        break;
+    }
+    case Niveau::PasserLHeure: {
+        // The minutes added go past the next hour.
+        const int m = cinq * tirage(hasard, 10, 2);
+        p.debut = heure + m;
+        const int minutes = 60 - m + cinq * tirage(hasard, (m - 5) / cinq, 1);
+        p.duree = 60 * tirage(hasard, 3, 0) + minutes;
+        break;
+    }
+    case Niveau::DeuxEtapes:
+        p.debut = heure + cinq * tirage(hasard, 12, 0);
+        p.duree = cinq * tirage(hasard, 11, 1);
+        p.duree2 = 60 * tirage(hasard, 2, 0) + cinq * tirage(hasard, 11, 1);
+        break;
+    }
+    // Within the day, whatever the draw.
+    while (p.fin() >= journee::jour)
+        p.debut -= 60;
+    return p;
+}
+
+QString duree(int minutes)
+{
+    if (minutes < 60)
+        return QStringLiteral("%1 mn").arg(minutes);
+    const QString h = QStringLiteral("%1 h").arg(minutes / 60);
+    return minutes % 60 == 0 ? h : h + QStringLiteral(" %1").arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString enonce(const Probleme& p)
+{
+    using journee::numerique;
+    if (p.duree2 > 0)
+        return utf8(suites[p.scene].texte).arg(numerique(p.debut), duree(p.duree), duree(p.duree2));
+    const Scene& s = scenes[p.scene];
+    const QString sujet = utf8(s.sujet);
+    const QString pronom = utf8(s.pronom);
+    switch (p.cherche) {
+    case Cherche::Debut:
+        return QStringLiteral("%1 finit à %2. %3 a duré %4. À quelle heure a-t-%5 commencé ?")
+            .arg(sujet, numerique(p.fin()), pronom.at(0).toUpper() + pronom.mid(1), duree(p.duree), pronom);
+    case Cherche::Duree:
+        return QStringLiteral("%1 commence à %2 et finit à %3. Combien de temps dure-t-%4 ?")
+            .arg(sujet, numerique(p.debut), numerique(p.fin()), pronom);
+    case Cherche::Fin:
+        break;
+    }
+    return QStringLiteral("%1 commence à %2 et dure %3. À quelle heure finit-%4 ?")
+        .arg(sujet, numerique(p.debut), duree(p.duree), pronom);
+}
+
+QString ecrireReponse(const Probleme& p, int heures, int minutes)
+{
+    const int t = heures * 60 + minutes;
+    return p.cherche == Cherche::Duree ? duree(t) : journee::numerique(t);
+}
+
+QString attendue(const Probleme& p)
+{
+    return ecrireReponse(p, p.reponse() / 60, p.reponse() % 60);
+}
+
+QString etapes(const Probleme& p)
+{
+    switch (p.cherche) {
+    case Cherche::Debut:
+        return ajout(p.fin(), p.duree, -1);
+    case Cherche::Duree: {
+        // When the minutes cannot be taken away: up to the next whole hour,
+        // then the rest.
+        const int pile = (p.debut / 60 + 1) * 60;
+        if (p.fin() % 60 >= p.debut % 60)
+            return journee::numerique(p.fin()) + QStringLiteral(" − ") + journee::numerique(p.debut)
+                 + QStringLiteral(" = ") + duree(p.duree);
+        return QStringLiteral("de %1 à %2 : %3 ; de %2 à %4 : %5 ; %3 + %5 = %6")
+            .arg(journee::numerique(p.debut), journee::numerique(pile), duree(pile - p.debut),
+                 journee::numerique(p.fin()), duree(p.fin() - pile), duree(p.duree));
+    }
+    case Cherche::Fin:
+        break;
+    }
+    QString s = ajout(p.debut, p.duree, 1);
+    if (p.duree2 > 0)
+        s += QStringLiteral(" ; puis ") + ajout(p.debut + p.duree, p.duree2, 1);
+    return s;
+}
+
+}  // namespace durees

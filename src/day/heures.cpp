@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "heures.h"
+
+#include <algorithm>
+#include <array>
+
+#include "clock/aiguilles.h"
+#include "common/randomsource.h"
+
+namespace journee {
+
+namespace {
+
+// What follows the hour, for each five minutes from the hour on; from the
+// half hour on, the next hour is named.
+constexpr std::array<const char*, 12> apresLHeure{
+    "",       " cinq",  " dix",           " et quart",          " vingt",
+    " vingt-cinq",      " et demie",      " moins vingt-cinq",  " moins vingt",
+    " moins le quart",  " moins dix",     " moins cinq"};
+constexpr int premierMoins = 7;  // " moins vingt-cinq"
+constexpr int demie = 6;
+// Midi and minuit are masculine: "midi et demi".
+const QString demiMasculin = QStringLiteral(" et demi");
+
+const QString motMidi = QStringLiteral("midi");
+const QString motMinuit = QStringLiteral("minuit");
+
+// The hour named, 0 to 23 (0 and 24 are minuit).
+QString nomHeure(int h)
+{
+    if (h % 24 == 0)
+        return motMinuit;
+    if (h == 12)
+        return motMidi;
+    const int cadran = h % 12;
+    return cadran == 1 ? QStringLiteral("1 heure") : QStringLiteral("%1 heures").arg(cadran);
+}
+
+// The first two times that differ from the answer, and from each other, on
+// the dial.
+QList<int> deuxAutres(int reponse, const QList<int>& candidats)
+{
+    QList<int> choisis;
+    const int cadranReponse = aiguilles::surCadran(reponse);
+    for (int c : candidats) {
+        const int t = dansLaJournee(c);
+        const auto memeCadran = [t](int autre) {
+            return aiguilles::surCadran(autre) == aiguilles::surCadran(t);
+        };
+        if (memeCadran(cadranReponse) || std::any_of(choisis.begin(), choisis.end(), memeCadran))
+            continue;
+        choisis.append(t);
+        if (choisis.size() == 2)
+            break;
+    }
+    return choisis;
+}
+
+// The dial's time the hands swapped give, in the same half of the day.
+int inverseeDansLaJournee(int t)
+{
+    return t - aiguilles::surCadran(t) + aiguilles::inverser(t);
+}
+
+}  // namespace
+
+int dansLaJournee(int minutes)
+{
+    return (minutes % jour + jour) % jour;
+}
+
+QString numerique(int t)
+{
+    t = dansLaJournee(t);
+    const QString h = QString::number(t / 60) + QStringLiteral(" h");
+    return t % 60 == 0 ? h : h + QStringLiteral(" %1").arg(t % 60, 2, 10, QLatin1Char('0'));
+}
+
+Moment moment(int t)
+{
+    const int h = dansLaJournee(t) / 60;
+    if (h < 6 || h >= 22)
+        return Moment::Nuit;
+    if (h < 12)
+        return Moment::Matin;
+    if (h < 13)
+        return Moment::Midi;
+    return h < 18 ? Moment::ApresMidi : Moment::Soir;
+}
+
+QString nomMoment(Moment m)
+{
+    switch (m) {
+    case Moment::Nuit:
+        return QStringLiteral("la nuit");
+    case Moment::Matin:
+        return QStringLiteral("le matin");
+    case Moment::Midi:
+        return QStringLiteral("à midi");
+    case Moment::ApresMidi:
+        return QStringLiteral("l'après-midi");
+    case Moment::Soir:
+        break;
+    }
+    return QStringLiteral("le soir");
+}
+
+QString explicationConversion(int t)
+{
+    t = dansLaJournee(t);
+    const int h = t / 60;
+    const QString cadran = numerique(aiguilles::surCadran(t) < 60 ? aiguilles::surCadran(t) + midi
+                                                                   : aiguilles::surCadran(t));
+    const QString fleche = QStringLiteral(" : ") + cadran + QStringLiteral(" → ") + numerique(t);
+    if (h == 0)
+        return QStringLiteral("de minuit à 1 heure, on écrit 0") + fleche;
+    if (h < 12)
+        return QStringLiteral("avant midi, on garde l'heure") + fleche;
+    if (h == 12)
+        return QStringLiteral("de midi à 1 heure, on garde 12") + fleche;
+    return nomMoment(moment(t)) + QStringLiteral(", on ajoute 12") + fleche;
+}
+
+QList<int> cadransVoisins(int t)
+{
+    t = dansLaJournee(t);
+    QList<int> candidats;
+    if (t / 60 >= 13)
+        candidats << t - 10 * 60;
+    candidats << inverseeDansLaJournee(t) << t + 60 << t - 60 << t + 120;
+    QList<int> cadrans;
+    for (int c : deuxAutres(t, candidats))
+        cadrans << aiguilles::surCadran(c);
+    return cadrans;
+}
+
+QString enMots(int t)
+{
+    t = dansLaJournee(t);
+    const int cinq = t % 60 / 5;
+    const int h = t / 60 + (cinq >= premierMoins ? 1 : 0);
+    const QString heure = nomHeure(h);
+    if (cinq == demie && (heure == motMidi || heure == motMinuit))
+        return heure + demiMasculin;
+    return heure + QLatin1String(apresLHeure[size_t(cinq)]);
+}
+
+std::optional<int> depuisMots(const QString& mots)
+{
+    for (int cinq = 0; cinq < int(apresLHeure.size()); ++cinq) {
+        const QString suite = QLatin1String(apresLHeure[size_t(cinq)]);
+        const int decalage = cinq * 5 - (cinq >= premierMoins ? 60 : 0);
+        const auto dit = [&](const QString& heure, int h) -> std::optional<int> {
+            const bool masculin = heure == motMidi || heure == motMinuit;
+            const QString fin = masculin && cinq == demie ? demiMasculin : suite;
+            if (mots != heure + fin)
+                return std::nullopt;
+            return aiguilles::surCadran(h * 60 + decalage);
+        };
+        for (int h = 1; h <= 12; ++h) {
+            if (auto t = dit(nomHeure(h), h))
+                return t;
+        }
+        if (auto t = dit(motMinuit, 0))
+            return t;
+    }
+    return std::nullopt;
+}
+
+QString explicationMots(int t)
+{
+    t = dansLaJournee(t - t % 5);
+    const int m = t % 60;
+    const QString dit = QStringLiteral(" : on dit « ") + enMots(t) + QStringLiteral(" ».");
+    if (m == 0)
+        return QStringLiteral("la grande aiguille est sur le 12") + dit;
+    if (m <= 30)
+        return QStringLiteral("%1 minutes après %2").arg(m).arg(nomHeure(t / 60)) + dit;
+    return QStringLiteral("%1 minutes avant %2").arg(60 - m).arg(nomHeure(t / 60 + 1)) + dit;
+}
+
+QList<int> confusionsDeMots(int t)
+{
+    t = dansLaJournee(t - t % 5);
+    const int h = t / 60;
+    const int m = t % 60;
+    QList<int> candidats;
+    if (m == 0)
+        candidats << inverseeDansLaJournee(t) << t + 60;
+    else if (m < 30)
+        candidats << h * 60 - m << h * 60 + 60 - m;
+    else if (m == 30)
+        candidats << t + 60 << t - 60;
+    else
+        candidats << h * 60 + 60 - m << t - 60;
+    candidats << t - 60 << t + 60 << t + 120;
+    return deuxAutres(t, candidats);
+}
+
+const QList<Niveau> niveauxMatin{{"heures_pile", "Heures pile", 60},
+                                  {"quarts", "Quarts et demies", 15},
+                                  {"cinq_minutes", "Toutes les 5 minutes", 5}};
+const QList<Niveau> niveauxMots{{"quarts", "Quarts et demies", 15},
+                                {"cinq_minutes", "Toutes les 5 minutes", 5}};
+
+int indexNiveau(const QList<Niveau>& niveaux, const QString& cle)
+{
+    for (int i = 0; i < niveaux.size(); ++i)
+        if (cle == QLatin1String(niveaux[i].cle))
+            return i;
+    return 0;
+}
+
+int tirer(RandomSource& hasard, int pas, int sauf)
+{
+    QList<int> possibles;
+    for (int t = 0; t < jour; t += pas)
+        if (aiguilles::surCadran(t) != aiguilles::surCadran(sauf))
+            possibles.append(t);
+    return possibles[tirage(hasard, int(possibles.size()), 0)];
+}
+
+}  // namespace journee

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "niveaux.h"
+
+#include "clickablelabel.h"
+#include "style.h"
+
+namespace {
+// The chosen level is marked, the others offered.
+const QString marqueChoisi = QStringLiteral("\u25CF ");
+const QString marqueOffert = QStringLiteral("\u25CB ");
+}  // namespace
+
+ListeNiveaux::ListeNiveaux(QWidget* parent, const QByteArray& prefixe, const QStringList& cles,
+                           const QStringList& noms, QRect premier, int pas, int taillePolice,
+                           std::function<void(int)> choisir)
+    : noms_(noms)
+{
+    for (int i = 0; i < cles.size(); ++i) {
+        const QByteArray nom = prefixe + cles[i].toLatin1();
+        auto* l = makeLabel(parent, nom.constData(), premier.translated(0, pas * i),
+                            {uiFont(taillePolice), couleur::noir, Qt::AlignLeft});
+        l->setAccessibleName(noms[i]);
+        l->setCursor(Qt::PointingHandCursor);
+        QObject::connect(l, &ClickableLabel::clicked, parent, [choisir, i] { choisir(i); });
+        labels_.append(l);
+    }
+}
+
+void ListeNiveaux::marquer(int choisi)
+{
+    for (int i = 0; i < labels_.size(); ++i) {
+        labels_[i]->setCaption((i == choisi ? marqueChoisi : marqueOffert) + noms_[i]);
+        setTextColor(labels_[i], i == choisi ? couleur::magenta : couleur::noir);
+    }
+}
+
+QStringList ListeNiveaux::nomsObjets() const
+{
+    QStringList l;
+    for (const ClickableLabel* c : labels_)
+        l << c->objectName();
+    return l;
+}

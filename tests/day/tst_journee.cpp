@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rules of "La journée": the afternoon's hours, the words of the time
+// for every five minutes of the day, the wrong choices offered, the swapped
+// hands, and the problems of durations, against plain sums of minutes.
+#include <QRegularExpression>
+#include <QTest>
+
+#include "clock/aiguilles.h"
+#include "day/durees.h"
+#include "day/heures.h"
+#include "clock/horlogeaiguilles.h"
+#include "day/ecranjournee.h"
+#include "support/banc.h"
+
+using namespace journee;
+
+namespace {
+
+int hm(int h, int m)
+{
+    return h * 60 + m;
+}
+
+// "15 h 45", "15 h" back into minutes since midnight (or a duration: "1 h 40", "25 mn").
+int minutesDe(const QString& s)
+{
+    static const QRegularExpression re(QStringLiteral("^(?:(\\d+) h)? ?(?:(\\d+)(?: mn)?)?$"));
+    const auto m = re.match(s.trimmed());
+    return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
+}
+
+}  // namespace
+
+class TstJournee : public QObject {
+    Q_OBJECT
+
+private slots:
+    void apresMidi()
+    {
+        const struct { int t; QString numerique, explication; Moment moment; } cas[] = {
+            {hm(15, 45), "15 h 45", "l'après-midi, on ajoute 12 : 3 h 45 → 15 h 45", Moment::ApresMidi},
+            {hm(14, 5), "14 h 05", "l'après-midi, on ajoute 12 : 2 h 05 → 14 h 05", Moment::ApresMidi},
+            {hm(12, 0), "12 h", "de midi à 1 heure, on garde 12 : 12 h → 12 h", Moment::Midi},
+            {hm(12, 30), "12 h 30", "de midi à 1 heure, on garde 12 : 12 h 30 → 12 h 30", Moment::Midi},
+            {hm(0, 0), "0 h", "de minuit à 1 heure, on écrit 0 : 12 h → 0 h", Moment::Nuit},
+            {hm(0, 30), "0 h 30", "de minuit à 1 heure, on écrit 0 : 12 h 30 → 0 h 30", Moment::Nuit},
+            {hm(9, 15), "9 h 15", "avant midi, on garde l'heure : 9 h 15 → 9 h 15", Moment::Matin},
+            {hm(5, 55), "5 h 55", "avant midi, on garde l'heure : 5 h 55 → 5 h 55", Moment::Nuit},
+            {hm(18, 0), "18 h", "le soir, on ajoute 12 : 6 h → 18 h", Moment::Soir},
+            {hm(23, 55), "23 h 55", "la nuit, on ajoute 12 : 11 h 55 → 23 h 55", Moment::Nuit},
+            {hm(13, 0), "13 h", "l'après-midi, on ajoute 12 : 1 h → 13 h", Moment::ApresMidi},
+            {hm(24, 10), "0 h 10", "de minuit à 1 heure, on écrit 0 : 12 h 10 → 0 h 10", Moment::Nuit}};
+        for (const auto& c : cas) {
+            QCOMPARE(numerique(c.t), c.numerique);
+            QCOMPARE(explicationConversion(c.t), c.explication);
+            QCOMPARE(moment(c.t), c.moment);
+        }
+        QCOMPARE(moment(hm(6, 0)), Moment::Matin);
+        QCOMPARE(moment(hm(21, 59)), Moment::Soir);
+        QCOMPARE(moment(hm(22, 0)), Moment::Nuit);
+        // The dials offered: "15 h" read "5 h", the hands swapped.
+        QCOMPARE(cadransVoisins(hm(15, 45)), (QList<int>{hm(5, 45), hm(9, 15)}));
+        QCOMPARE(cadransVoisins(hm(9, 15)), (QList<int>{hm(3, 45), hm(10, 15)}));
+        // Noon's hands swapped are noon: the hour after and before instead.
+        QCOMPARE(cadransVoisins(hm(12, 0)), (QList<int>{hm(1, 0), hm(11, 0)}));
+    }
+
+    void motsDeLHeure()
+    {
+        const struct { int t; QString mots; } cas[] = {
+            {hm(3, 0), "3 heures"},           {hm(15, 5), "3 heures cinq"},
+            {hm(3, 15), "3 heures et quart"}, {hm(3, 30), "3 heures et demie"},
+            {hm(3, 40), "4 heures moins vingt"}, {hm(15, 45), "4 heures moins le quart"},
+            {hm(3, 55), "4 heures moins cinq"}, {hm(12, 0), "midi"}, {hm(0, 0), "minuit"},
+            {hm(12, 30), "midi et demi"},     {hm(0, 30), "minuit et demi"},
+            {hm(23, 45), "minuit moins le quart"}, {hm(11, 35), "midi moins vingt-cinq"},
+            {hm(1, 0), "1 heure"},            {hm(12, 50), "1 heure moins dix"},
+            {hm(0, 25), "minuit vingt-cinq"}, {hm(10, 20), "10 heures vingt"},
+            {hm(22, 10), "10 heures dix"},    {hm(3, 17), "3 heures et quart"}};
+        for (const auto& c : cas)
+            QCOMPARE(enMots(c.t), c.mots);
+        // Every five minutes of the day, both ways, and the hour named: the
+        // next one from the half hour on.
+        for (int t = 0; t < jour; t += 5) {
+            const QString mots = enMots(t);
+            QCOMPARE(depuisMots(mots), std::optional<int>(t % 720));
+            const int m = t % 60;
+            const int nommee = (t / 60 + (m > 30 ? 1 : 0)) % 24;
+            const QString heure = nommee == 0 ? "minuit" : nommee == 12 ? "midi"
+                                : QString::number(nommee % 12) + (nommee % 12 == 1 ? " heure" : " heures");
+            QVERIFY2(mots.startsWith(heure + (m == 0 ? "" : " ")) && (m != 0 || mots == heure), qPrintable(mots));
+            QCOMPARE(mots.contains(" moins "), m > 30);
+            QCOMPARE(mots.endsWith(" et demie"), m == 30 && nommee % 12 != 0);
+            // The wrong choices: two usual ones, never the answer.
+            const QList<int> mauvais = confusionsDeMots(t);
+            QCOMPARE(mauvais.size(), 2);
+            QVERIFY(enMots(mauvais[0]) != mots && enMots(mauvais[1]) != mots);
+            QVERIFY(enMots(mauvais[0]) != enMots(mauvais[1]));
+            const QList<int> cadrans = cadransVoisins(t);
+            QCOMPARE(cadrans.size(), 2);
+            QVERIFY(!cadrans.contains(t % 720) && cadrans[0] != cadrans[1]);
+        }
+        QCOMPARE(explicationMots(hm(15, 45)), "15 minutes avant 4 heures : on dit « 4 heures moins le quart ».");
+        QCOMPARE(explicationMots(hm(12, 30)), "30 minutes après midi : on dit « midi et demi ».");
+        QCOMPARE(explicationMots(hm(23, 35)), "25 minutes avant minuit : on dit « minuit moins vingt-cinq ».");
+        QCOMPARE(explicationMots(hm(1, 0)), "la grande aiguille est sur le 12 : on dit « 1 heure ».");
+        for (const char* faux : {"3 heure", "1 heures", "13 heures", "midi et demie", "3 heures et demi",
+                                 "0 heures", "", "4 heures moins quart", "12 heures"})
+            QCOMPARE(depuisMots(faux), std::nullopt);
+        // The confusions of the lesson: quarter past and quarter to, the hour before.
+        const auto enMotsDe = [](const QList<int>& ts) {
+            QStringList l;
+            for (int t : ts)
+                l << enMots(t);
+            return l;
+        };
+        QCOMPARE(enMotsDe(confusionsDeMots(hm(3, 45))), (QStringList{"3 heures et quart", "3 heures moins le quart"}));
+        QCOMPARE(enMotsDe(confusionsDeMots(hm(3, 15))), (QStringList{"3 heures moins le quart", "4 heures moins le quart"}));
+        QCOMPARE(enMotsDe(confusionsDeMots(hm(3, 30))), (QStringList{"4 heures et demie", "2 heures et demie"}));
+        QCOMPARE(enMotsDe(confusionsDeMots(hm(15, 0))), (QStringList{"midi et quart", "4 heures"}));
+        QCOMPARE(enMotsDe(confusionsDeMots(hm(0, 0))), (QStringList{"1 heure", "11 heures"}));
+    }
+
+    void aiguillesInversees()
+    {
+        using aiguilles::depuis;
+        const struct { int dh, dm, ah, am; bool inversees; } cas[] = {
+            {9, 15, 3, 45, true},  {9, 20, 3, 45, true},  {9, 25, 3, 45, false}, {12, 15, 3, 0, true},
+            {3, 0, 12, 15, true},  {4, 20, 4, 20, false}, {9, 20, 3, 15, false}, {3, 15, 3, 15, false},
+            {6, 30, 6, 30, false}, {7, 10, 2, 35, true},  {12, 0, 12, 0, false}, {1, 0, 12, 5, true}};
+        for (const auto& c : cas)
+            QVERIFY2(aiguilles::aiguillesInversees(depuis(c.dh, c.dm), depuis(c.ah, c.am)) == c.inversees,
+                     qPrintable(QStringLiteral("%1 h %2 pour %3 h %4").arg(c.dh).arg(c.dm).arg(c.ah).arg(c.am)));
+        for (int a = 0; a < aiguilles::tour; ++a)
+            QVERIFY(aiguilles::inverser(a) == a || aiguilles::aiguillesInversees(aiguilles::inverser(a), a));
+    }
+
+    void problemesDeDurees()
+    {
+        using durees::Cherche;
+        using durees::Niveau;
+        using durees::Probleme;
+        using durees::tirer;
+        using durees::enonce;
+        using durees::etapes;
+        using durees::attendue;
+        const struct { Probleme p; QString enonce, etapes, attendue; } cas[] = {
+            {{Niveau::PasserLHeure, Cherche::Fin, 0, hm(14, 35), 100},
+             "Le film commence à 14 h 35 et dure 1 h 40. À quelle heure finit-il ?",
+             "14 h 35 + 25 mn = 15 h ; 15 h + 1 h 15 = 16 h 15", "16 h 15"},
+            {{Niveau::PasserLHeure, Cherche::Debut, 2, hm(15, 45), 25},
+             "La sortie au musée finit à 16 h 10. Elle a duré 25 mn. À quelle heure a-t-elle commencé ?",
+             "16 h 10 − 10 mn = 16 h ; 16 h − 15 mn = 15 h 45", "15 h 45"},
+            {{Niveau::PasserLHeure, Cherche::Duree, 1, hm(10, 45), 80},
+             "Le match de football commence à 10 h 45 et finit à 12 h 05. Combien de temps dure-t-il ?",
+             "de 10 h 45 à 11 h : 15 mn ; de 11 h à 12 h 05 : 1 h 05 ; 15 mn + 1 h 05 = 1 h 20", "1 h 20"},
+            {{Niveau::SansPasserLHeure, Cherche::Duree, 1, hm(10, 15), 80},
+             "Le match de football commence à 10 h 15 et finit à 11 h 35. Combien de temps dure-t-il ?",
+             "11 h 35 − 10 h 15 = 1 h 20", "1 h 20"},
+            {{Niveau::SansPasserLHeure, Cherche::Fin, 4, hm(9, 5), 40},
+             "Le voyage en train commence à 9 h 05 et dure 40 mn. À quelle heure finit-il ?",
+             "9 h 05 + 40 mn = 9 h 45", "9 h 45"},
+            {{Niveau::HeuresEntieres, Cherche::Duree, 0, hm(14, 0), 120},
+             "Le film commence à 14 h et finit à 16 h. Combien de temps dure-t-il ?", "16 h − 14 h = 2 h", "2 h"},
+            {{Niveau::DeuxEtapes, Cherche::Fin, 1, hm(17, 15), 35, 80},
+             "Tom commence ses devoirs à 17 h 15. Il travaille 35 mn, puis il joue 1 h 20. "
+             "À quelle heure a-t-il fini de jouer ?",
+             "17 h 15 + 35 mn = 17 h 50 ; puis 17 h 50 + 10 mn = 18 h ; 18 h + 1 h 10 = 19 h 10", "19 h 10"}};
+        for (const auto& c : cas) {
+            QCOMPARE(enonce(c.p), c.enonce);
+            QCOMPARE(etapes(c.p), c.etapes);
+            QCOMPARE(attendue(c.p), c.attendue);
+        }
+        // Many draws of every level, against sums of minutes.
+        SystemRandom hasard;
+        for (Niveau n : durees::niveaux) {
+            QCOMPARE(durees::depuisCle(durees::cle(n)), n);
+            for (int i = 0; i < 400; ++i) {
+                const Probleme p = tirer(hasard, n);
+                const int fin = p.debut + p.duree + p.duree2;
+                QVERIFY(p.debut >= 0 && fin < jour && p.duree > 0 && p.debut % 5 == 0 && p.duree % 5 == 0);
+                const int reponse = p.cherche == Cherche::Fin ? fin : p.cherche == Cherche::Debut ? p.debut : fin - p.debut;
+                QCOMPARE(minutesDe(attendue(p)), reponse);
+                QCOMPARE(minutesDe(etapes(p).section(" = ", -1)), reponse);
+                switch (n) {
+                case Niveau::HeuresEntieres:
+                    QVERIFY(p.duree % 60 == 0 && p.duree2 == 0);
+                    break;
+                case Niveau::SansPasserLHeure:
+                    QVERIFY(p.duree < 60 && p.debut / 60 == fin / 60 && p.duree2 == 0);
+                    break;
+                case Niveau::PasserLHeure:
+                    QVERIFY(p.debut % 60 + p.duree % 60 > 60 && p.duree2 == 0);
+                    break;
+                case Niveau::DeuxEtapes:
+                    QVERIFY(p.duree2 > 0 && p.cherche == Cherche::Fin);
+                    break;
+                }
+            }
+        }
+        QCOMPARE(durees::depuisCle("rien"), Niveau::HeuresEntieres);
+        QCOMPARE(indexNiveau(niveauxMots, "cinq_minutes"), 1);
+        QCOMPARE(indexNiveau(niveauxMatin, "?"), 0);
+    }
+
+    void ecran()
+    {
+        // The program opened on "La journée", quarters asked in the first
+        // section; the draws give 15 h 45 and its dial to find, then 15 h 45
+        // in words, then a film of 1 h from 14 h 35; after them every draw is 0.
+        Banc b;
+        // The screen keeps a time whole on its line (no-break spaces).
+        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' '); };
+        b.random.push({pour(61, 94, 0), pour(1, 2, 0), pour(0, 3, 0),
+                       pour(61, 94, 0), pour(0, 2, 0), pour(1, 3, 0),
+                       pour(0, 5, 0), pour(0, 3, 0), pour(0, 5, 0), pour(7, 12, 0), pour(1, 4, 1)});
+        QVERIFY(b.demarrer());
+        RecordingRegistre registre;
+        b.r().registre = &registre;
+        b.r().preferences->ecrire("matin_apres_midi/niveau", "quarts");
+        b.ouvrir("journee", "journee");
+        QVERIFY(b.app->journee()->isVisible());
+        QVERIFY(!b.app->depart()->isVisible());
+        QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre cette heure ?");
+        QCOMPARE(b.couleur("niveau_matin_quarts"), QColor(255, 0, 255));
+        QVERIFY(!b.visible("horloge_matin") && !b.visible("fleche_heure_matin"));
+        // The hands swapped: 9 h 15.
+        b.clic("cadran_2_matin");
+        QVERIFY(b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
+        b.clic("verifier_matin");
+        QCOMPARE(texte("verdict_matin"), "Erreur ! L'après-midi, on ajoute 12 : 3 h 45 → 15 h 45. La bonne horloge est "
+                                           "entourée.\nAttention : la petite aiguille montre les heures, la grande "
+                                           "aiguille montre les minutes.");
+        QCOMPARE(b.couleur("verdict_matin"), QColor(255, 0, 0));
+        QVERIFY(b.w<HorlogeAiguilles>("cadran_0_matin")->choisie() && !b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
+        QCOMPARE(b.sons.played.last(), "1.def");
+        QVERIFY(b.visible("encore_matin") && !b.visible("verifier_matin"));
+
+        QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure de l'après-midi.\nComment la dit-on ?");
+        QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45 mn");
+        QCOMPARE(texte("phrase_0_mots") + "|" + texte("phrase_1_mots") + "|" + texte("phrase_2_mots"),
+                 "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
+        b.clic("verifier_mots");  // nothing chosen: nothing judged
+        QVERIFY(!b.visible("encore_mots"));
+        b.clic("phrase_1_mots");
+        b.clic("verifier_mots");
+        QCOMPARE(texte("verdict_mots"), "Bravo ! 15 minutes avant 4 heures : on dit « 4 heures moins le quart ».");
+        QCOMPARE(b.sons.played.last(), "1.vic");
+
+        QCOMPARE(texte("enonce_duree"), "Le film commence à 14 h 35 et dure 1 h. À quelle heure finit-il ?");
+        b.regler(b.fleche("fleche_heure_duree"), 15);
+        b.regler(b.fleche("fleche_minute_duree"), 35);
+        QCOMPARE(b.texte("minute_duree"), "35");
+        b.clic("verifier_duree");
+        QCOMPARE(texte("verdict_duree"), "Bravo ! 14 h 35 + 1 h = 15 h 35.");
+
+        // Second round, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
+        for (const char* s : {"encore_matin", "encore_mots", "encore_duree"})
+            b.clic(s);
+        QCOMPARE(texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
+        QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
+        b.clic("verifier_matin");  // the spinners not moved: nothing judged
+        QVERIFY(!b.visible("encore_matin"));
+        for (const char* f : {"fleche_heure_matin", "fleche_minute_matin"}) {
+            b.pas(f, 1);
+            b.pas(f, -1);
+        }
+        b.clic("verifier_matin");
+        QCOMPARE(texte("verdict_matin"), "Bravo ! De minuit à 1 heure, on écrit 0 : 12 h → 0 h.");
+        b.clic("phrase_1_mots");
+        b.clic("verifier_mots");
+        QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
+        b.regler(b.fleche("fleche_heure_duree"), 14);
+        b.regler(b.fleche("fleche_minute_duree"), 5);
+        b.clic("verifier_duree");
+        QCOMPARE(texte("verdict_duree"), "Erreur, c'est 15 h : 14 h + 1 h = 15 h.");
+        QCOMPARE(registre.lignes, (QStringList{
+            "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
+            "mots_heure@quarts|Horloge 3 h 45 mn en mots|4 heures moins le quart|4 heures moins le quart|oui",
+            "probleme_duree@heures_entieres|Le film commence à 14 h 35 et dure 1 h. À quelle heure finit-il ?|15 h 35|15 h 35|oui",
+            "matin_apres_midi@quarts|Horloge 12 h 0 mn de la nuit|0 h|0 h|oui",
+            "mots_heure@quarts|Horloge 12 h 0 mn en mots|1 heure|minuit|non",
+            "probleme_duree@heures_entieres|Le film commence à 14 h et dure 1 h. À quelle heure finit-il ?|14 h 05|15 h|non"}));
+        b.verifierCompte(6, 3, 3);
+
+        // A level chosen by a finger's tap or a click is remembered.
+        b.clic("niveau_duree_deux_etapes");
+        QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "deux_etapes");
+        QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
+        b.taper("Esc");
+        QVERIFY(b.app->depart()->isVisible());
+    }
+};
+
+QTEST_MAIN(TstJournee)
+#include "tst_journee.moc"
