@@ -119,7 +119,7 @@ done
 # Thirty children known: "Qui joue ?" is the first screen. A copy of the
 # program and its datas, the children written beside them.
 cp "$KLEPSOS" "$copie/klepsos"
-cp "$(dirname "$KLEPSOS")"/klepsos-sons* "$copie/" 2>/dev/null || true
+cp "$(dirname "$KLEPSOS")"/klepsos-sons* "$(dirname "$KLEPSOS")"/klepsos-voix* "$copie/" 2>/dev/null || true
 cp -r "$(dirname "$KLEPSOS")/datas" "$copie/datas"
 rm -rf "$copie/datas/joueurs" "$copie/datas/anonyme"
 "$HISTORIQUES" remplir "$copie/datas" 30 100 2>/dev/null
@@ -205,7 +205,7 @@ echo "| --exporter, 30 children, $(($(wc -l <"$copie/export.csv") - 1)) answers 
 classe=$copie/classe poste=$copie/poste
 "$BUILD_DIR/bench/bench_classe" "$classe" 30 10000
 mkdir -p "$poste"
-cp "$KLEPSOS" "$copie"/klepsos-sons* "$poste/" 2>/dev/null || cp "$KLEPSOS" "$poste/"
+cp "$KLEPSOS" "$copie"/klepsos-sons* "$copie"/klepsos-voix* "$poste/" 2>/dev/null || cp "$KLEPSOS" "$poste/"
 cp -r "$(dirname "$KLEPSOS")/datas" "$poste/datas"
 rm -rf "$poste/datas/joueurs" "$poste/datas/anonyme"
 enfant=("$poste/klepsos" --classe "$classe" "${options_fenetre[@]}")

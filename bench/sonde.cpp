@@ -125,6 +125,10 @@ struct Chargement {
         const char* chemin = std::getenv("KLEPSOS_SONDE");
         if (!chemin || !(sortie = std::fopen(chemin, "w")))
             return;
+        // Not in the programs this one starts (Speech Dispatcher, spawned by
+        // the voice): each would empty the notes again.
+        unsetenv("KLEPSOS_SONDE");
+        unsetenv("LD_PRELOAD");
         qAddPreRoutine(installer);
     }
 } chargement;

@@ -10,9 +10,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR=${BUILD_DIR:-build}
 
-# Packages for building and running the program.
+# Packages for building and running the program; Qt TextToSpeech with its
+# Speech Dispatcher plugin, and Speech Dispatcher with espeak-ng, read the
+# statements aloud in French.
 RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev
-              fonts-dejavu-core fonts-liberation2)
+              fonts-dejavu-core fonts-liberation2
+              qt6-speech-dev qt6-speech-speechd-plugin speech-dispatcher speech-dispatcher-espeak-ng)
 # Packages the tests need on top: a real X server for the end-to-end run,
 # fixed dates, and screenshots; the desktop-entry and AppStream validators, an
 # SVG renderer to compare the icons, dpkg-shlibdeps and file for cpack's .deb,

@@ -26,6 +26,7 @@
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
 #include "ui/modulesoundplayer.h"
+#include "voice/modulevoix.h"
 
 namespace {
 
@@ -206,6 +207,8 @@ int main(int argc, char* argv[])
                               QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
                                              "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
+    // The voice that reads the statements aloud, opened after the first paint as the sounds are.
+    ModuleVoix voix(ou.voix);
 
     // The children and their answers live beside the score; with a class
     // folder, a child's history is the class's.
@@ -237,6 +240,9 @@ int main(int argc, char* argv[])
         reglages.value(QStringLiteral("aiguilleHeuresReelle"), false).toBool();
     // Levels that follow the child, for this computer; a class may ask it for all.
     klepsos.routines().niveaux_adaptes = reglages.value(QStringLiteral("niveauxAdaptes"), false).toBool();
+    klepsos.routines().voix = &voix;
+    // A computer for children who cannot read yet may read everything aloud.
+    klepsos.routines().lecture_auto_poste = reglages.value(QStringLiteral("lectureAuto"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
         // A share that hangs at start-up: the settings last seen.
@@ -249,6 +255,8 @@ int main(int argc, char* argv[])
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
         klepsos.routines().annees = consignes.annees;
         klepsos.routines().niveaux_adaptes = klepsos.routines().niveaux_adaptes || consignes.niveauxAdaptes;
+        klepsos.routines().voix_coupee = consignes.voixCoupee;
+        klepsos.routines().lecture_auto_classe = consignes.lectureAuto;
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);
@@ -261,6 +269,8 @@ int main(int argc, char* argv[])
     QObject::connect(&klepsos, &Klepsos::demarrageTermine, [] {
         QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
     });
+    // Nor does the voice: its engine may take seconds to answer, on a thread of its own.
+    QObject::connect(&klepsos, &Klepsos::demarrageTermine, &voix, &Voix::charger);
     // However the run ends (the session closing included), save the score.
     QObject::connect(&app, &QApplication::aboutToQuit, &klepsos, &Klepsos::quitter);
     QObject::connect(&arret, &ArretParSignal::arretDemande, &klepsos, &Klepsos::quitter);

@@ -118,7 +118,8 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("progres"), gen::progressScreen)
         && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing)
         && writePictures(dir, QStringLiteral("journee"), gen::dayScreen)
-        && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet);
+        && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet)
+        && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));
     ok = ok && writeFile(dir, QStringLiteral("18"), emptyScore());

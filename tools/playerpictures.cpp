@@ -118,4 +118,33 @@ QImage progressDrawing(qreal scale)
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
+QImage speakerDrawing(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(24, 20), scale, Qt::transparent, p);
+    // A round plate, so that the loudspeaker reads as a button on any ground.
+    p.setPen(QPen(kOutline, 1));
+    p.setBrush(QColor(255, 250, 236));
+    p.drawRoundedRect(QRectF(0.5, 0.5, 23, 19), 6, 6);
+    // The loudspeaker: a box and its cone.
+    QPainterPath hautParleur;
+    hautParleur.moveTo(4, 7.5);
+    hautParleur.lineTo(7.5, 7.5);
+    hautParleur.lineTo(12, 3.5);
+    hautParleur.lineTo(12, 16.5);
+    hautParleur.lineTo(7.5, 12.5);
+    hautParleur.lineTo(4, 12.5);
+    hautParleur.closeSubpath();
+    p.setPen(QPen(kOutline, 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(QColor(255, 170, 60));
+    p.drawPath(hautParleur);
+    // Two waves of sound.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(60, 120, 220), 1.6, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(QRectF(9, 6, 8, 8), -50 * 16, 100 * 16);
+    p.drawArc(QRectF(8, 3, 14, 14), -50 * 16, 100 * 16);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
 } // namespace gen

@@ -9,5 +9,6 @@ namespace gen {
 QImage playersScreen(qreal scale);    // quijoue: background of "Qui joue ?"
 QImage progressScreen(qreal scale);   // progres: background of "Mes progrès"
 QImage progressDrawing(qreal scale);  // mesprogres: the start screen's drawing, 112 x 96
+QImage speakerDrawing(qreal scale);   // ecouter: the loudspeaker beside each statement, 24 x 20
 
 } // namespace gen

@@ -7,6 +7,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/niveaux.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 namespace placer {
 
@@ -83,6 +84,7 @@ EcranAiguilles::EcranAiguilles(Routines& r, QWidget* parent) : Screen(parent), r
     protocole_ = std::make_unique<ProtocoleReponse>(
         r_, aiguilles::activite, encore_, QList<QWidget*>{verifier_},
         std::function<bool()>(), [this] { CompterExercice(); });
+    Ecouter::attacher(r_, *protocole_, {30, 36}, {enonce_}, enonce_);
 
     connect(verifier_, &ClickableLabel::clicked, this, &EcranAiguilles::juger);
     connect(encore_, &ClickableLabel::clicked, this, [this] {

@@ -33,7 +33,11 @@ bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
     trace.niveau = niveau_;
     trace.juste = juste;
     r_.compterReponse(juste);
+    for (TemoinReponse* t : std::as_const(temoins_))
+        t->avantVerdict();
     ecrire(juste);
+    for (TemoinReponse* t : std::as_const(temoins_))
+        t->apresVerdict();
     r_.registre->enregistrer(trace);
     compterExercice_();
     return true;
@@ -44,6 +48,8 @@ void ProtocoleReponse::ouvrir()
     encore_->hide();
     for (QWidget* f : fleches_)
         f->show();
+    for (TemoinReponse* t : std::as_const(temoins_))
+        t->ouverte();
 }
 
 bool aQuitteAttente(const QLabel* label, const QString& attente)

@@ -10,6 +10,18 @@
 class QLabel;
 class Routines;
 
+// Follows one question of the answer protocol (a loudspeaker that reads it).
+class TemoinReponse {
+public:
+    virtual ~TemoinReponse() = default;
+    // A new question is open; its texts are written right after.
+    virtual void ouverte() = 0;
+    // The answer is judged: the statement is still on screen...
+    virtual void avantVerdict() = 0;
+    // ... and now the verdict is written.
+    virtual void apresVerdict() = 0;
+};
+
 // The path of one judged answer, the same for every exercise and every date
 // game: the click is taken only while the question is open ("Continuer"
 // hidden) and an answer has been entered; then the spinners hide,
@@ -34,6 +46,10 @@ public:
     // Back to an open question: "Continuer" hidden, spinners shown.
     void ouvrir();
 
+    // Told of every question and verdict from now on; it must outlive the
+    // protocol or go with it.
+    void suivre(TemoinReponse* temoin) { temoins_.append(temoin); }
+
     // The level the next answers are asked at, recorded with each of them.
     void fixerNiveau(const QString& niveau) { niveau_ = niveau; }
 
@@ -45,6 +61,7 @@ private:
     QList<QWidget*> fleches_;
     std::function<bool()> reponseSaisie_;
     std::function<void()> compterExercice_;
+    QList<TemoinReponse*> temoins_;
 };
 
 // Whether an answer label has left its placeholder ("? h", "?? mn"...).

@@ -13,6 +13,8 @@
 #include "ui/soundplayer.h"
 #include "ui/style.h"
 #include "texte.h"
+#include "voice/adire.h"
+#include "voix.h"
 
 const QStringList Routines::noms_mois = {
     QString(),
@@ -164,4 +166,30 @@ void Routines::montrerDepart(QWidget* quitte)
     if (depart)
         depart->showScreen();
     quitte->hide();
+}
+
+namespace {
+const QString cleLectureAuto = QStringLiteral("voix/lecture_auto");
+const QString oui = QStringLiteral("oui");
+}  // namespace
+
+Voix* Routines::voixParlante() const
+{
+    return voix && !voix_coupee && voix->disponible() ? voix : nullptr;
+}
+
+bool Routines::lectureAuto() const
+{
+    return lecture_auto_poste || lecture_auto_classe || preferences->lire(cleLectureAuto, {}) == oui;
+}
+
+void Routines::choisirLectureAuto(bool choix)
+{
+    preferences->ecrire(cleLectureAuto, choix ? oui : QStringLiteral("non"));
+}
+
+void Routines::direSiLectureAuto(const QString& texteEcran)
+{
+    if (Voix* v = voixParlante(); v && lectureAuto())
+        v->dire(voix::aDire(texteEcran));
 }

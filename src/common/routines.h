@@ -22,6 +22,7 @@ class QLabel;
 class QWidget;
 class Screen;
 class SoundPlayer;
+class Voix;
 
 // The program-wide state and the procedures every screen shares. One
 // instance lives for the whole run; the screens hold a reference to it.
@@ -89,6 +90,21 @@ public:
     // Where the child playing stands on the programme, kept up to date with
     // each answer by whoever knows the players.
     const programme::Positionnement* positionnement = &positionnementVide_;
+
+    // The computer's voice (none: nothing is read aloud), and the class's
+    // setting that silences it ("sons coupés" leaves it).
+    Voix* voix = nullptr;
+    bool voix_coupee = false;
+    // The voice when it can speak now; nullptr otherwise.
+    Voix* voixParlante() const;
+    // Each new statement and verdict said as it appears: asked for by the
+    // computer's setting, the class's, or the child's own choice.
+    bool lecture_auto_poste = false;
+    bool lecture_auto_classe = false;
+    bool lectureAuto() const;
+    void choisirLectureAuto(bool oui);
+    // Says a text as it is written on screen, when reading aloud is on.
+    void direSiLectureAuto(const QString& texteEcran);
 
     // Where pictures and sounds are read, and where the score is kept.
     QString dossierDatas;

@@ -20,28 +20,28 @@ const SectionJeu::Plan planDate{
     "mois_dates", {98, 158}, "an_dates", {167, 158},
     {"fleche7", {112, 174}, 1, 12, 1, true}, {"fleche8", {167, 174}, 1900, 2100, 2000, false},
     "clic", 3, {299, 41}, 192, 174,
-    "encore_date", {221, 213}, true};
+    "encore_date", {221, 213}, true, {103, 112}};
 
 const SectionJeu::Plan planNbMois{
     "mois_en_annees", "enonce8", {380, 114, 219, 13}, 0,
     "nans", {429, 130}, "nmois", {508, 130},
     {"fleche9", {452, 146}, 0, 50, 0, false}, {"fleche10", {508, 146}, 0, 11, 0, false},
     "clic2", 358, {272, 49}, 167, 146,
-    "encore_nbmois", {555, 192}, false};
+    "encore_nbmois", {555, 192}, false, {354, 110}};
 
 const SectionJeu::Plan planAge{
     "date_anniversaire", "enonce9", {179, 249, 257, 31}, 0,
     "mmois", {260, 283}, "mans", {324, 283},
     {"fleche11", {269, 299}, 1, 12, 1, true}, {"fleche12", {324, 299}, 2000, 2100, 2000, false},
     "clic3", 150, {325, 33}, 320, 299,
-    "encore_age", {380, 331}, true};
+    "encore_age", {380, 331}, true, {153, 251}};
 
 const SectionJeu::Plan planAnniversaire{
     "age_anniversaire", "enonce10", {6, 367, 257, 31}, 0,
     "ani_ans", {97, 396}, "ani_mois", {155, 396},
     {"fleche13", {109, 412}, 0, 99, 0, false}, {"fleche14", {160, 412}, 0, 11, 0, false},
     "clic4", 2, {291, 37}, 433, 412,
-    "encore_anniversaire", {221, 451}, true};
+    "encore_anniversaire", {221, 451}, true, {262, 369}};
 
 QString annee(int v)
 {

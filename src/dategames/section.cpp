@@ -8,6 +8,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 namespace {
 
@@ -60,6 +61,10 @@ SectionJeu::SectionJeu(Routines& r, QWidget* ecran, const Plan& plan,
       plan_(plan),
       protocole_(r, QString::fromLatin1(plan.activite), encore, {fleche1, fleche2}, std::move(reponseSaisie), std::move(compter))
 {
+    // The statement runs on into the answers: it is asked as a question.
+    Ecouter::attacher(r_, protocole_, plan.ecouter, [this] {
+        return QStringList{enonce->text() + QStringLiteral(" ?"), jeuxdates::consigne()};
+    }, clic);
 }
 
 void SectionJeu::ecrire(ClickableLabel* label, const QString& texte)

@@ -47,6 +47,7 @@ public:
         const char* encore;
         QPoint encorePlace;
         bool rougirReponses;  // a wrong answer also turns the answer labels red
+        QPoint ecouter;       // the loudspeaker that reads the statement aloud
     };
 
     // reponseSaisie: whether an answer has been entered; compter: counts the

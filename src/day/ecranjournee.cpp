@@ -13,6 +13,7 @@
 #include "ui/niveaux.h"
 #include "ui/picturebox.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 namespace {
 
@@ -112,6 +113,7 @@ struct EcranJournee::Section {
         fleches.prepend(verifier);
         protocole = std::make_unique<ProtocoleReponse>(ecran->r_, activite, encore, std::move(fleches),
                                                        std::move(saisie), [this] { ecran->CompterExercice(); });
+        Ecouter::attacher(ecran->r_, *protocole, {x + largeur - 24, hautEnonce - 22}, {enonce}, verdict);
         QObject::connect(verifier, &ClickableLabel::clicked, ecran, juger);
         QObject::connect(encore, &ClickableLabel::clicked, ecran, [this, question] {
             ecran->r_.SonClic();

@@ -9,6 +9,7 @@
 #include "sections.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::F;
 using texte::n;
@@ -82,6 +83,7 @@ SectionComparaison::SectionComparaison(Exercices& ecran, Routines& r) : Section(
     encore_ = continuer("encore_estimation", {566, 407, 66, 16});
     // No spinner: the choice of label is the answer.
     protocole_ = protocole("comparer_durees", encore_, {}, {});
+    Ecouter::attacher(r_, *protocole_, {548, 356}, {enonce5_}, enonce5_);
 
     for (Choix c : {Choix::PlusPetit, Choix::PlusGrand, Choix::Egal})
         QObject::connect(label(c), &ClickableLabel::clicked, e, [this, c] { juger(c); });

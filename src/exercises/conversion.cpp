@@ -9,6 +9,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::F;
 using texte::n;
@@ -73,6 +74,7 @@ SectionConversion::SectionConversion(Exercices& ecran, Routines& r) : Section(ec
     encore_ = continuer("encore_conversion", {566, 322, 66, 16});
     protocole_ = protocole("minutes_en_heures", encore_, {fleche4_, fleche5_},
                            [this] { return heuresMinutesSaisies(heure3_, minute3_); });
+    Ecouter::attacher(r_, *protocole_, {533, 303}, {enonce4_}, enonce4_);
 
     for (ClickableLabel* l : {heure3_, minute3_})
         QObject::connect(l, &ClickableLabel::clicked, e, [this] { juger(); });

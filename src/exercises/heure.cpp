@@ -11,6 +11,7 @@
 #include "ui/clickablelabel.h"
 #include "ui/picturebox.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::n;
 
@@ -84,6 +85,7 @@ SectionHeure::SectionHeure(Exercices& ecran, Routines& r) : Section(ecran, r)
     encore_ = continuer("encore_heure", {566, 192, 66, 16});
     protocole_ = protocole("lire_horloge", encore_, {flechHeures_, flechMinutes_},
                            [this] { return heuresMinutesSaisies(heure_, minu_); });
+    Ecouter::attacher(r_, *protocole_, {488, 172}, {enonce2_}, enonce2_);
 
     for (ClickableLabel* l : {heure_, minu_})
         QObject::connect(l, &ClickableLabel::clicked, e, [this] { juger(); });

@@ -12,6 +12,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::F;
 using texte::n;
@@ -113,6 +114,7 @@ SectionMinutes::SectionMinutes(Exercices& ecran, Routines& r) : Section(ecran, r
     // The tick box and its caption go with the spinner while the answer stands.
     protocole_ = protocole("minutes_dans_heures", encore_, {fleche1_, par10_, label4_},
                            [this] { return aQuitteAttente(chiffre1_, attenteMinutes); });
+    Ecouter::attacher(r_, *protocole_, {236, 97}, {enonce1_}, enonce1_);
 
     QObject::connect(fleche1_, &ArrowSpinner::valueChanged, e, [this] {
         if (r_.rendre_focus == 0)

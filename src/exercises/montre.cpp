@@ -9,6 +9,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::n;
 
@@ -86,6 +87,7 @@ SectionMontre::SectionMontre(Exercices& ecran, Routines& r) : Section(ecran, r)
     encore_ = continuer("encore_retarde", {196, 225, 66, 16});
     protocole_ = protocole("montre", encore_, {fleche2_, fleche3_},
                            [this] { return heuresMinutesSaisies(heure2_, minute2_); });
+    Ecouter::attacher(r_, *protocole_, {170, 206}, {enonce3_}, enonce3_);
 
     for (ClickableLabel* l : {heure2_, minute2_})
         QObject::connect(l, &ClickableLabel::clicked, e, [this] { juger(); });

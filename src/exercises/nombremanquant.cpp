@@ -10,6 +10,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 using texte::F;
 using texte::n;
@@ -76,6 +77,11 @@ SectionNombreManquant::SectionNombreManquant(Exercices& ecran, Routines& r) : Se
     encore_ = continuer("encore_operations", {196, 336, 66, 16});
     protocole_ = protocole("nombre_manquant", encore_, {fleche6_},
                            [this] { return aQuitteAttente(chiffre3_, attente::minutes); });
+    // The missing number is asked for, whatever the spinner shows meanwhile.
+    Ecouter::attacher(r_, *protocole_, {236, 312}, [this] {
+        return QStringList{enonce6_->text(), chiffre2_->text() + QLatin1Char(' ') + attente::minutes
+                                                 + QLatin1Char(' ') + chiffre4_->text()};
+    }, enonce6_);
 
     QObject::connect(chiffre3_, &ClickableLabel::clicked, e, [this] { juger(); });
     QObject::connect(encore_, &ClickableLabel::clicked, e, [this] {

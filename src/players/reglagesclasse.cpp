@@ -13,6 +13,8 @@ const QString cleAnnee = QStringLiteral("annee");
 const QString cleAdaptes = QStringLiteral("niveaux_adaptes");
 // A mixed class has two years at most.
 constexpr qsizetype anneesMax = 2;
+const QString cleVoix = QStringLiteral("voix_coupee");
+const QString cleLecture = QStringLiteral("lecture_auto");
 const QString sortieNormale = QStringLiteral("normale");
 const QString sortieAppuiLong = QStringLiteral("appui_long");
 const QString sortieCachee = QStringLiteral("cachee");
@@ -47,6 +49,10 @@ Reglages lireReglages(const QString& texte, int* ignores)
             booleen(v, r.niveauxAdaptes);
         else if (cle == cleAnnee && lireAnnees(v))
             r.annees = *lireAnnees(v);
+        else if (cle == cleVoix)
+            booleen(v, r.voixCoupee);
+        else if (cle == cleLecture)
+            booleen(v, r.lectureAuto);
         else if (cle == cleSortie && v == sortieNormale)
             r.sortie = Sortie::Normale;
         else if (cle == cleSortie && v == sortieAppuiLong)
@@ -88,9 +94,13 @@ QString ecrireReglages(const Reglages& r)
     const QString sortie = r.sortie == Sortie::Cachee      ? sortieCachee
                            : r.sortie == Sortie::AppuiLong ? sortieAppuiLong
                                                            : sortieNormale;
-    QString t = QStringLiteral("%1=%2\n%3=%4\n%5=%6\n%7=%8\n")
-                    .arg(cleSons, r.sonsCoupes ? oui : non, cleSortie, sortie, cleAiguille,
-                         r.aiguilleHeuresReelle ? oui : non, cleAdaptes, r.niveauxAdaptes ? oui : non);
+    const auto booleen = [](bool b) { return b ? oui : non; };
+    QString t;
+    for (const auto& [cle, valeur] : {std::pair{cleSons, booleen(r.sonsCoupes)}, std::pair{cleSortie, sortie},
+                                      std::pair{cleAiguille, booleen(r.aiguilleHeuresReelle)},
+                                      std::pair{cleAdaptes, booleen(r.niveauxAdaptes)},
+                                      std::pair{cleVoix, booleen(r.voixCoupee)}, std::pair{cleLecture, booleen(r.lectureAuto)}})
+        t += cle + QLatin1Char('=') + valeur + QLatin1Char('\n');
     // No year is no line: every year.
     if (!r.annees.isEmpty())
         t += cleAnnee + QLatin1Char('=') + ecrireAnnees(r.annees) + QLatin1Char('\n');

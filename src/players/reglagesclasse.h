@@ -19,6 +19,9 @@ struct Reglages {
     QList<programme::Annee> annees;
     // Levels that follow each child's positioning.
     bool niveauxAdaptes = false;
+    // No voice at all; every statement and verdict said as it appears.
+    bool voixCoupee = false;
+    bool lectureAuto = false;
     friend bool operator==(const Reglages&, const Reglages&) = default;
 };
 // key=value lines; unknown keys and bad values are skipped (counted).

@@ -11,6 +11,7 @@ namespace {
 
 const QString nomScore = QStringLiteral("18");
 const QString nomModuleSons = QStringLiteral("klepsos-sons");
+const QString nomModuleVoix = QStringLiteral("klepsos-voix");
 
 bool estDossierDatas(const QString& dossier)
 {
@@ -23,7 +24,8 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
 {
     const QDir programme(dossierProgramme);
     const QString voisin = programme.filePath(QStringLiteral("datas"));
-    const Emplacements aCote{voisin, QDir(voisin).filePath(nomScore), programme.filePath(nomModuleSons)};
+    const Emplacements aCote{voisin, QDir(voisin).filePath(nomScore), programme.filePath(nomModuleSons),
+                             programme.filePath(nomModuleVoix)};
     if (estDossierDatas(voisin))
         return aCote;
 
@@ -41,7 +43,7 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
                                          | QFile::ReadOther);
     }
     const QString modules = QDir::cleanPath(programme.filePath(QStringLiteral("../" KLEPSOS_MODULE_DIR)));
-    return {installe, score, QDir(modules).filePath(nomModuleSons)};
+    return {installe, score, QDir(modules).filePath(nomModuleSons), QDir(modules).filePath(nomModuleVoix)};
 }
 
 Emplacements emplacementsProgramme()

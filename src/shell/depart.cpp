@@ -5,6 +5,7 @@
 #include "clock/ecranaiguilles.h"
 #include "common/routines.h"
 #include "common/texte.h"
+#include "common/voix.h"
 #include "dategames/jeuxdates.h"
 #include "day/ecranjournee.h"
 #include "exercises/exercices.h"
@@ -169,15 +170,49 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // back from an activity, the focus is on the drawing that opened it.
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"}, {"joueur"}});
+    construireLectureAuto();
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"},
+                   {"joueur"}, {"lecture_auto"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
             [this](QWidget* c) { survol(c ? c->objectName() : QString()); });
 }
 
+void Depart::construireLectureAuto()
+{
+    // Top right, where the background is free between the title and the sun.
+    constexpr QRect place(404, 6, 176, 28);
+    plaqueLecture_ = new Plaque(this, place, QColor(255, 255, 255, 235), QColor(240, 170, 60));
+    lectureAuto_ = makeLabel(this, "lecture_auto", place, {uiFont(taille::p9), couleur::violet, Qt::AlignCenter});
+    lectureAuto_->setCursor(Qt::PointingHandCursor);
+    connect(lectureAuto_, &ClickableLabel::clicked, this, [this] {
+        r_.SonClic();
+        r_.choisirLectureAuto(!r_.lectureAuto());
+        montrerLectureAuto();
+        r_.direSiLectureAuto(QStringLiteral("Je lis tout à voix haute."));
+    });
+    if (r_.voix)
+        connect(r_.voix, &Voix::disponibiliteChangee, this, &Depart::montrerLectureAuto);
+    montrerLectureAuto();
+}
+
+void Depart::montrerLectureAuto()
+{
+    const bool voix = r_.voixParlante() != nullptr;
+    plaqueLecture_->setVisible(voix);
+    lectureAuto_->setVisible(voix);
+    const bool oui = r_.lectureAuto();
+    lectureAuto_->setText((oui ? QStringLiteral("\u25CF ") : QStringLiteral("\u25CB "))
+                          + QStringLiteral("Tout lire à voix haute"));
+    lectureAuto_->setAccessibleName(oui ? QStringLiteral("Tout lire à voix haute : oui")
+                                        : QStringLiteral("Tout lire à voix haute : non"));
+}
+
 void Depart::activation()
 {
+    // Another child may have come to play.
+    montrerLectureAuto();
     texte_->setCaption(legende(QStringLiteral("dates")));
     timer3_->start();
     dates_->setCaption(salutation(r_.prenom) + QStringLiteral("\nNous sommes le \n")
@@ -260,7 +295,12 @@ void Depart::tic()
 
 void Depart::survol(const QString& controle)
 {
-    texte_->setCaption(legende(controle));
+    const QString texte = legende(controle);
+    // A drawing's caption, said once as it appears (pointed at, held, or
+    // reached with the keys) for a child who reads everything aloud.
+    if (!controle.isEmpty() && texte != texte_->text())
+        r_.direSiLectureAuto(texte);
+    texte_->setCaption(texte);
 }
 
 void Depart::ouvrir(Screen* ecran)

@@ -81,6 +81,10 @@ private:
     void ouvrir(Screen* ecran);
     void ouvrirAPropos();
     void survol(const QString& controle);
+    // The child's own choice to hear everything read aloud, shown while
+    // the computer has a voice.
+    void construireLectureAuto();
+    void montrerLectureAuto();
     ClickableLabel* zone(const char* name, const QRect& place, const QString& nomAccessible);
 
     Routines& r_;
@@ -91,6 +95,8 @@ private:
     Plaque* plaqueJoueur_;
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
+    Plaque* plaqueLecture_;
+    ClickableLabel* lectureAuto_;
     QTimer* timer3_;
     MarqueEtoile* etoile_;
 };

@@ -140,7 +140,8 @@ bool Klepsos::demarrer(QString* erreur)
     // The picture sheet, needed before the window is shown, and the start
     // screen's pictures at the size the display will show them are decoded
     // on two other threads while its widgets are built. Of the latter the
-    // background goes first: it is the longest, and the first painted.
+    // background goes first: it is the longest, and the first painted (a
+    // plain copy of it before, for the first frame).
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const QRect toutePlanche(QPoint(0, 0), r_.planche.size());
     PictureFile::decodeAhead({{r_.planche, toutePlanche}}, 1);
@@ -160,7 +161,12 @@ bool Klepsos::demarrer(QString* erreur)
     const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
     if (session_)
         parts.append({dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())});
-    PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1));
+    // Scaled up, the plain background comes first, for the first frame to
+    // show while the sharp one is decoded (the screen swaps it in then).
+    QList<PictureFile::Part> premierCadre;
+    if (echelle > 1)
+        premierCadre.append(parts.first());
+    PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1), premierCadre);
 
     depart_ = new Depart(r_, *this, fenetre_.get());
     if (session_)
@@ -336,6 +342,12 @@ QuiJoue* Klepsos::quiJoue()
             versDepart();
         });
         connect(joueurs_, &QuiJoue::retour, this, versDepart);
+        // A child who cannot read hears the names as the keys go through them.
+        connect(joueurs_, &Screen::controlFocused, this, [this](QWidget* c) {
+            if (c)
+                r_.direSiLectureAuto(c->accessibleName().isEmpty() ? c->property("text").toString()
+                                                                   : c->accessibleName());
+        });
     }
     return joueurs_;
 }

@@ -725,12 +725,21 @@ void Enseignant::modifierReglages(const QString& racine, const QString& titre, c
                                                  "de réussites, plus faciles après des erreurs répétées)"));
     adaptes->setObjectName(QStringLiteral("niveaux_adaptes"));
     adaptes->setChecked(r.niveauxAdaptes);
+    // The voice is apart from the sounds: a class may want one without the other.
+    auto* voix = new QCheckBox(QStringLiteral("Couper la voix qui lit les consignes"));
+    voix->setObjectName(QStringLiteral("voix_coupee"));
+    voix->setChecked(r.voixCoupee);
+    auto* lecture = new QCheckBox(QStringLiteral("Lire à voix haute chaque consigne et chaque correction"));
+    lecture->setObjectName(QStringLiteral("lecture_auto"));
+    lecture->setChecked(r.lectureAuto);
     f->addRow(sons);
     f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
     f->addRow(aiguille);
     f->addRow(QStringLiteral("Année de la classe :"), annee);
     f->addRow(QStringLiteral("Seconde année (classe à double niveau) :"), annee2);
     f->addRow(adaptes);
+    f->addRow(voix);
+    f->addRow(lecture);
     f->addRow(boutonsOkAnnuler(d));
     if (d.exec() != QDialog::Accepted)
         return;
@@ -743,6 +752,8 @@ void Enseignant::modifierReglages(const QString& racine, const QString& titre, c
         if (c->currentIndex() > 0 && !r.annees.contains(programme::annees[size_t(c->currentIndex() - 1)]))
             r.annees << programme::annees[size_t(c->currentIndex() - 1)];
     std::sort(r.annees.begin(), r.annees.end());
+    r.voixCoupee = voix->isChecked();
+    r.lectureAuto = lecture->isChecked();
     lecteur_->lancer([racine, r] { return classe::enregistrerReglages(racine, r); }, [this, titre](bool fait) {
         if (!fait)
             QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));

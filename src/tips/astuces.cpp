@@ -13,6 +13,7 @@
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ Astuces::Astuces(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     construireFetes();
     construireHorloge();
     construireLecture();
+    construireEcouter();
 
     addLine(QLineF(20, 216, 316, 216), couleurLignes);  // Line1
     addLine(QLineF(20, 366, 316, 366), couleurLignes);  // Line3
@@ -151,9 +153,32 @@ void Astuces::construireEcoule()
     connect(Timer1_, &QTimer::timeout, this, &Astuces::tic);
 }
 
+void Astuces::construireEcouter()
+{
+    // Each tool's instruction, and what it has shown since, said on demand.
+    const auto visibles = [](const auto& labels) {
+        QStringList textes;
+        for (const QLabel* l : labels)
+            if (l->isVisible())
+                textes << l->text();
+        return textes;
+    };
+    new Ecouter(r_, this, {296, 104}, [this, visibles] {
+        return visibles(QList<QLabel*>{Label2_, Label3_} + QList<QLabel*>(Label1_.begin(), Label1_.end()));
+    }, QStringLiteral("ecoule"));
+    new Ecouter(r_, this, {292, 246}, [this, visibles] {
+        return QStringList{Label9_->text(), QStringLiteral("En ") + date_paques_->text() + QLatin1Char(':')}
+             + visibles(QList<QLabel*>(fetes_.begin(), fetes_.end()));
+    }, QStringLiteral("fetes"));
+    new Ecouter(r_, this, {596, 104}, [this] {
+        return QStringList{Label5_->text(),
+                           QStringLiteral("Il est %1 h %2 mn.").arg(heure_->text(), minut_->text())};
+    }, QStringLiteral("horloge"));
+}
+
 void Astuces::construireFetes()
 {
-    makeLabel(this, "Label9", {20, 222, 296, 44}, consigneBleue,
+    Label9_ = makeLabel(this, "Label9", {20, 222, 296, 44}, consigneBleue,
               QStringLiteral("Certaines fêtes religieuses ne tombent pas à date fixe selon les "
                              "années. Choisissez l'année désirée pour connaître ces dates."));
     date_paques_ = makeLabel(this, "date_paques", {24, 268, 52, 20}, valeurChoisie,
@@ -183,7 +208,7 @@ void Astuces::construireFetes()
 
 void Astuces::construireHorloge()
 {
-    makeLabel(this, "Label5", {472, 44, 148, 58}, consigneBleue,
+    Label5_ = makeLabel(this, "Label5", {472, 44, 148, 58}, consigneBleue,
               QStringLiteral("Entrez l'heure désirée pour la visualiser sur l'horloge"));
     heure_ = makeLabel(this, "heure", {474, 104, 30, 20}, valeurChoisie, QStringLiteral("0"));
     makeLabel(this, "Label6", {505, 104, 16, 20}, {uiFont(taille::p12), couleur::noir},

@@ -40,6 +40,7 @@ private:
     void construireFetes();
     void construireHorloge();
     void construireLecture();
+    void construireEcouter();
 
     // Time elapsed since a date.
     void PreparerSaisieDate();
@@ -65,6 +66,8 @@ private:
 
     // Time elapsed since a date.
     ClickableLabel* Label2_;
+    ClickableLabel* Label9_;  // the feasts' instruction
+    ClickableLabel* Label5_;  // the clock's instruction
     ClickableLabel* jour_;
     ClickableLabel* mois_;
     ClickableLabel* an_;

@@ -60,7 +60,18 @@ void PictureBox::paintEvent(QPaintEvent*)
         QPainter p(this);
         const qreal scale = deviceScale(p);
         // A box given only its file reads it at any scale.
-        if (!file_.isNull() && (scale > 1 || picture_.isNull())) {
+        if (!file_.isNull() && scale > sharpScale_ && file_.decodingAhead(scale, part_)) {
+            // Still being decoded ahead (the start-up's first frame): the
+            // plain picture, or nothing, until it is there.
+            if (!waiting_) {
+                waiting_ = true;
+                file_.whenDecoded(this, scale, part_, [this] {
+                    waiting_ = false;
+                    update();
+                });
+            }
+            p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(part_.size())), picture_, QRectF(picture_.rect()));
+        } else if (!file_.isNull() && (scale > 1 || picture_.isNull())) {
             if (scale > sharpScale_) {
                 sharp_ = file_.read(scale, part_);
                 sharpScale_ = scale;

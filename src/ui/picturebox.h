@@ -63,6 +63,7 @@ private:
     qreal sharpScale_ = 0;
     QList<Line> lines_;
     bool pressed_ = false;
+    bool waiting_ = false;  // for the part decoded ahead
 };
 
 // Paints lines with antialiasing; shared by the picture box and the screens.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QCoreApplication>
+#include <QTimer>
 #include <algorithm>
 #include <stdexcept>
 #include <cmath>
@@ -147,7 +148,7 @@ void PictureFile::abandonAhead()
     ahead().clear();
 }
 
-void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
+void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList<Part>& standIns)
 {
     // Whatever way the run ends, no decoding thread outlives the
     // application it reads pictures with.
@@ -158,19 +159,28 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
     Q_UNUSED(cleanup);
     auto worker = std::make_shared<std::future<void>>();
     auto stop = std::make_shared<std::atomic_bool>(false);
-    std::vector<std::pair<Part, std::promise<Decoded>>> work;
-    for (const auto& [file, part] : parts) {
-        if (file.isNull() || part.isEmpty())
-            continue;
+    struct Job {
+        Part part;
+        qreal scale;
         std::promise<Decoded> promise;
-        ahead().push_back({file.path_, part, scale, promise.get_future(), worker, stop});
-        // A copy of its own: the variants found by the thread are not the
-        // shared ones of the main thread's copies.
-        work.emplace_back(Part{PictureFile(file.path_), part}, std::move(promise));
-    }
+    };
+    std::vector<Job> work;
+    const auto add = [&](const QList<Part>& list, qreal at) {
+        for (const auto& [file, part] : list) {
+            if (file.isNull() || part.isEmpty())
+                continue;
+            std::promise<Decoded> promise;
+            ahead().push_back({file.path_, part, at, promise.get_future(), worker, stop});
+            // A copy of its own: the variants found by the thread are not the
+            // shared ones of the main thread's copies.
+            work.push_back({Part{PictureFile(file.path_), part}, at, std::move(promise)});
+        }
+    };
+    add(standIns, standInScale);
+    add(parts, scale);
     if (!work.empty())
-        *worker = std::async(std::launch::async, [work = std::move(work), scale, stop]() mutable {
-            for (auto& [job, promise] : work) {
+        *worker = std::async(std::launch::async, [work = std::move(work), stop]() mutable {
+            for (auto& [job, scale, promise] : work) {
                 const auto& [file, part] = job;
                 // A failure (out of memory) goes to whoever reads the part.
                 try {
@@ -183,6 +193,25 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale)
                 }
             }
         });
+}
+
+bool PictureFile::decodingAhead(qreal scale, const QRect& part) const
+{
+    for (const Ahead& a : ahead())
+        if (a.file == path_ && a.part == part && std::abs(a.scale - scale) < sameScale)
+            return a.decoded.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    return false;
+}
+
+void PictureFile::whenDecoded(QObject* context, qreal scale, const QRect& part, const std::function<void()>& done) const
+{
+    // Looked at again every millisecond: the decoding thread knows nothing
+    // of Qt's event loops, and the wait is a few tens of milliseconds.
+    if (!decodingAhead(scale, part))
+        return done();
+    QTimer::singleShot(1, context, [file = *this, context, scale, part, done] {
+        file.whenDecoded(context, scale, part, done);
+    });
 }
 
 QPixmap PictureFile::read(qreal scale, const QRect& part) const

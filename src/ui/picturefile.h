@@ -6,6 +6,7 @@
 #include <QRect>
 #include <QString>
 #include <atomic>
+#include <functional>
 #include <future>
 #include <memory>
 #include <optional>
@@ -13,6 +14,7 @@
 #include <vector>
 
 class QImageReader;
+class QObject;
 
 // A picture file and its sharper variants beside it: "name@2x",
 // "name@2.25x"... drawn at that many times the plain file's size (a sheet's
@@ -46,7 +48,18 @@ public:
     using Part = std::pair<PictureFile, QRect>;
     // A part that fails to decode on that thread (out of memory) is read
     // as an unreadable one.
-    static void decodeAhead(const QList<Part>& parts, qreal scale);
+    // `standIns` are decoded first, at half their size (standInScale):
+    // cheap pictures that a first frame shows while the sharp ones are
+    // decoded, for a quarter of the memory.
+    static constexpr qreal standInScale = 0.5;
+    static void decodeAhead(const QList<Part>& parts, qreal scale, const QList<Part>& standIns = {});
+    // Whether that part for that scale is still being decoded ahead, so
+    // that reading it now would wait.
+    bool decodingAhead(qreal scale, const QRect& part) const;
+    bool decodingAhead(qreal scale) const { return decodingAhead(scale, QRect(QPoint(0, 0), size())); }
+    // Runs `done` in `context`'s thread once that part is decoded (at once if it is).
+    void whenDecoded(QObject* context, qreal scale, const QRect& part, const std::function<void()>& done) const;
+
     // Stops the decoding threads after their current part and waits for
     // them. Runs by itself when the application object goes.
     static void abandonAhead();

@@ -45,6 +45,22 @@ QPixmap Screen::background(qreal scale) const
     return background_;
 }
 
+QPixmap Screen::backgroundNow(qreal scale)
+{
+    scale = std::max<qreal>(scale, 1);
+    if (backgroundFile_.isNull() || scale <= 1 || scale <= backgroundScale_ || !backgroundFile_.decodingAhead(scale))
+        return background(scale);
+    // The sharp picture is still being decoded (the start-up's first
+    // frame): the plain one, decoded before it, stands in, enlarged, until
+    // it is there.
+    if (background_.isNull()) {
+        background_ = backgroundFile_.read(PictureFile::standInScale);
+        const QRect tout(QPoint(0, 0), backgroundFile_.size());
+        backgroundFile_.whenDecoded(this, scale, tout, [this] { update(); });
+    }
+    return background_;
+}
+
 void Screen::addLine(QLineF line, const QColor& color, qreal width)
 {
     lines_.append({line, color, width});
@@ -103,8 +119,42 @@ void Screen::setFocusOrder(const QList<QStringList>& groups)
             groupOf_.append(g);
         }
     }
+    for (QWidget* c : std::as_const(added_))
+        insertNearest(c);
     if (!ring_)
         ring_ = new FocusRing(this);
+}
+
+void Screen::addToFocusOrder(QWidget* control)
+{
+    added_.append(control);
+    control->installEventFilter(this);
+    if (!order_.isEmpty())
+        insertNearest(control);
+}
+
+void Screen::insertNearest(QWidget* control)
+{
+    const QPointF here = QRectF(control->geometry()).center();
+    qsizetype nearest = -1;
+    qreal best = 0;
+    for (qsizetype i = 0; i < order_.size(); ++i) {
+        if (added_.contains(order_[i]))
+            continue;
+        const QPointF d = QRectF(order_[i]->geometry()).center() - here;
+        const qreal distance = QPointF::dotProduct(d, d);
+        if (nearest < 0 || distance < best) {
+            nearest = i;
+            best = distance;
+        }
+    }
+    if (nearest < 0) {
+        order_.append(control);
+        groupOf_.append(groupOf_.isEmpty() ? 0 : groupOf_.back() + 1);
+        return;
+    }
+    order_.insert(nearest, control);
+    groupOf_.insert(nearest, groupOf_[nearest]);
 }
 
 bool Screen::eventFilter(QObject* watched, QEvent* e)
@@ -209,7 +259,7 @@ void Screen::paintEvent(QPaintEvent*)
 {
     {
         QPainter p(this);
-        const QPixmap fond = background(deviceScale(p));
+        const QPixmap fond = backgroundNow(deviceScale(p));
         if (fond.isNull()) {
             p.fillRect(rect(), palette().window());
         } else {

@@ -49,6 +49,11 @@ public:
     // its group that is there once the change is over.
     void setFocusOrder(const QList<QStringList>& groups);
     QList<QWidget*> focusOrder() const { return order_; }
+    // One more control of the screen, reached just before the control of
+    // the order nearest to it, in that control's group (a loudspeaker
+    // beside a statement comes before its section's answers). It keeps its
+    // place when the order is set again.
+    void addToFocusOrder(QWidget* control);
 
     // The control Escape presses (the return label).
     void setEscapeControl(const char* name);
@@ -82,8 +87,12 @@ private:
     // the order, going round; -1 starts from the ends.
     QWidget* neighbour(int i, bool next) const;
     void holdFocusForGroup(int i);
+    // The background to paint now: while the sharp one is decoded ahead,
+    // the plain picture, so that the first frame need not wait for it.
+    QPixmap backgroundNow(qreal scale);
     void focusInGroup(int group);
     void focusChanged(QWidget* now);
+    void insertNearest(QWidget* control);
 
     mutable QPixmap background_;
     PictureFile backgroundFile_;
@@ -91,6 +100,7 @@ private:
     QList<PictureBox::Line> lines_;
     QList<QWidget*> order_;
     QList<int> groupOf_;  // the group of each control of order_
+    QList<QWidget*> added_;  // by addToFocusOrder
     QPointer<ClickableLabel> escape_;
     QPointer<QWidget> lastFocus_;
     FocusRing* ring_ = nullptr;

@@ -514,6 +514,16 @@ private slots:
         QCOMPARE(classe::lireReglages(classe::ecrireReglages(r)), r);
     }
 
+    void reglagesDeLaVoix()
+    {
+        int ignores = -1;
+        const classe::Reglages r =
+            classe::lireReglages("voix_coupee=oui\nlecture_auto=oui\nsons_coupes=non\nlecture_auto=peut-etre\n", &ignores);
+        QVERIFY(r.voixCoupee && r.lectureAuto && !r.sonsCoupes);
+        QCOMPARE(ignores, 1);
+        QCOMPARE(classe::lireReglages(classe::ecrireReglages(r)), r);
+    }
+
     // The command line wins over the user's setting, which wins over the
     // system-wide one (asked of a child process with its own settings folders).
     void dossierDeLaCommandeOuDesReglages()

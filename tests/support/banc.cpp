@@ -29,6 +29,7 @@ Banc::Banc(const QDateTime& maintenant, const QByteArray& scoreInitial) : clock(
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         f.write(scoreInitial.isNull() ? ::octetsScore(0, 0, 0) : scoreInitial);
     app = std::make_unique<Klepsos>(clock, random, sons, affichage, datas);
+    app->routines().voix = &voix;
 }
 
 Banc::~Banc() = default;
@@ -69,7 +70,8 @@ void Banc::taper(const QString& touches)
     static const QHash<QString, Qt::Key> noms = {
         {"Tab", Qt::Key_Tab}, {"S-Tab", Qt::Key_Backtab}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down},
         {"PgUp", Qt::Key_PageUp}, {"PgDown", Qt::Key_PageDown}, {"Return", Qt::Key_Return},
-        {"Space", Qt::Key_Space}, {"Esc", Qt::Key_Escape}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right}};
+        {"Space", Qt::Key_Space}, {"Esc", Qt::Key_Escape}, {"Left", Qt::Key_Left}, {"Right", Qt::Key_Right},
+        {"F5", Qt::Key_F5}};
     QVERIFY(QTest::qWaitForWindowActive(app->presentation()));
     for (const QString& mot : touches.split(' ', Qt::SkipEmptyParts)) {
         const QStringList fois = mot.split('*');

@@ -29,6 +29,7 @@ public:
     ScriptedRandom random;
     RecordingSoundPlayer sons;
     RecordingDisplay affichage;
+    FakeVoix voix;
     QTemporaryDir dossier;
     QString datas;
     std::unique_ptr<Klepsos> app;

@@ -8,6 +8,7 @@
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
 #include "common/registre.h"
+#include "common/voix.h"
 #include "ui/soundplayer.h"
 
 // A clock that shows the instant it is given.
@@ -89,4 +90,33 @@ public:
         calls << QStringLiteral("change %1 %2x%3").arg(fields, 0, 16).arg(width).arg(height);
     }
     void setTaskbarPos(unsigned flags) override { calls << QStringLiteral("taskbar %1").arg(flags); }
+};
+
+// A voice that keeps what it was asked to say; unavailable, as on a
+// computer without speech, until it is made available.
+class FakeVoix final : public Voix {
+public:
+    void dire(const QString& texte) override
+    {
+        dits << texte;
+        parle_ = true;
+    }
+    void arreter() override
+    {
+        ++arrets;
+        parle_ = false;
+    }
+    bool disponible() const override { return disponible_; }
+    bool parle() const override { return parle_; }
+    void rendreDisponible()
+    {
+        disponible_ = true;
+        emit disponibiliteChangee(true);
+    }
+    QStringList dits;
+    int arrets = 0;
+
+private:
+    bool disponible_ = false;
+    bool parle_ = false;
 };

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <functional>
+
+// What the voice module offers the program: plain calls, no QObject, so
+// that nothing of Qt's meta-objects has to match across the module's edge.
+class Parole {
+public:
+    virtual ~Parole() = default;
+    // Says the text, cutting what was being said.
+    virtual void dire(const QString& texte) = 0;
+    virtual void arreter() = 0;
+};
+
+// What the module tells the program, always on the program's own thread:
+// once, whether a French voice is there (with its name, or why not in
+// French); then each time it starts or stops speaking.
+struct RappelsParole {
+    std::function<void(bool disponible, const QString& voixOuRaison)> pret;
+    std::function<void(bool parle)> parle;
+};
+
+// What the module exports, under this name: a new voice, owned by the
+// caller, which starts getting ready at once on a thread of its own.
+using FabriqueParole = Parole* (*)(const RappelsParole& rappels);
+inline constexpr const char* SymboleFabriqueParole = "klepsos_make_voice";

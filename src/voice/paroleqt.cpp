@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The voice module: the computer's own voice through Qt TextToSpeech
+// (Speech Dispatcher on Linux, SAPI on Windows), in French, with the best
+// French voice the engine offers. The engine lives on a thread of its own:
+// Speech Dispatcher may take seconds to start, or never answer, and the
+// screens must not wait for it.
+#include <QLocale>
+#include <QPointer>
+#include <QTextToSpeech>
+#include <QThread>
+#include <QVoice>
+#include <type_traits>
+
+#include "adire.h"
+#include "parole.h"
+
+namespace {
+
+// On the voice's thread: the engine, its voice, and what it says.
+class MoteurParole final : public QObject {
+    Q_OBJECT
+
+public:
+    void demarrer()
+    {
+        if (QTextToSpeech::availableEngines().isEmpty())
+            return emit pret(false, QStringLiteral("aucun moteur de synthèse vocale n'est installé"));
+        tts_ = new QTextToSpeech(this);
+        if (tts_->state() == QTextToSpeech::Error)
+            return emit pret(false, QStringLiteral("le moteur de synthèse vocale est en erreur (%1)")
+                                        .arg(tts_->errorString()));
+        const QList<QLocale> langues = tts_->availableLocales();
+        const auto francaise = [](const QLocale& l) { return l.language() == QLocale::French; };
+        auto choisie = std::find_if(langues.begin(), langues.end(), [&](const QLocale& l) {
+            return francaise(l) && l.territory() == QLocale::France;
+        });
+        if (choisie == langues.end())
+            choisie = std::find_if(langues.begin(), langues.end(), francaise);
+        if (choisie == langues.end())
+            return emit pret(false, QStringLiteral("aucune voix française n'a été trouvée"));
+        tts_->setLocale(*choisie);
+        const QList<QVoice> voix = tts_->availableVoices();
+        QStringList noms;
+        for (const QVoice& v : voix)
+            noms << v.name();
+        if (const qsizetype meilleure = voix::meilleureVoix(noms); meilleure >= 0)
+            tts_->setVoice(voix[meilleure]);
+        // A little slower than the engine's own pace: the listeners are six.
+        tts_->setRate(-0.1);
+        connect(tts_, &QTextToSpeech::stateChanged, this,
+                [this](QTextToSpeech::State etat) { emit parle(etat == QTextToSpeech::Speaking); });
+        emit pret(true, tts_->voice().name());
+    }
+
+    void dire(const QString& texte)
+    {
+        if (!tts_)
+            return;
+        tts_->stop();
+        tts_->say(texte);
+    }
+
+    void arreter()
+    {
+        if (tts_)
+            tts_->stop();
+    }
+
+signals:
+    void pret(bool disponible, const QString& voixOuRaison);
+    void parle(bool oui);
+
+private:
+    QTextToSpeech* tts_ = nullptr;
+};
+
+class ParoleQt final : public Parole {
+public:
+    explicit ParoleQt(const RappelsParole& rappels)
+    {
+        fil_.setObjectName(QStringLiteral("voix"));
+        moteur_ = new MoteurParole;
+        moteur_->moveToThread(&fil_);
+        QObject::connect(&fil_, &QThread::finished, moteur_, &QObject::deleteLater);
+        QObject::connect(&fil_, &QThread::started, moteur_, &MoteurParole::demarrer);
+        // Queued to the program's thread through relais_, which lives there.
+        QObject::connect(moteur_, &MoteurParole::pret, &relais_, rappels.pret);
+        QObject::connect(moteur_, &MoteurParole::parle, &relais_, rappels.parle);
+        fil_.start(QThread::LowPriority);
+    }
+
+    ~ParoleQt() override
+    {
+        fil_.quit();
+        fil_.wait();
+    }
+
+    void dire(const QString& texte) override
+    {
+        QMetaObject::invokeMethod(moteur_, [m = moteur_, texte] { m->dire(texte); }, Qt::QueuedConnection);
+    }
+
+    void arreter() override
+    {
+        QMetaObject::invokeMethod(moteur_, [m = moteur_] { m->arreter(); }, Qt::QueuedConnection);
+    }
+
+private:
+    QObject relais_;
+    QThread fil_;
+    MoteurParole* moteur_;
+};
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT Parole* klepsos_make_voice(const RappelsParole& rappels)
+{
+    return new ParoleQt(rappels);
+}
+
+static_assert(std::is_same_v<decltype(&klepsos_make_voice), FabriqueParole>);
+
+#include "paroleqt.moc"
