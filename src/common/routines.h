@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <cmath>
@@ -93,7 +94,7 @@ public:
 
     // The computer's voice (none: nothing is read aloud), and the class's
     // setting that silences it ("sons coupés" leaves it).
-    Voix* voix = nullptr;
+    QPointer<Voix> voix;
     bool voix_coupee = false;
     // The voice when it can speak now; nullptr otherwise.
     Voix* voixParlante() const;

@@ -34,8 +34,8 @@ private slots:
 
     void ecouterJusquAuMoteur()
     {
-        Banc b;
         ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
+        Banc b;
         b.r().voix = &voix;
         QVERIFY(b.demarrer());
         voix.charger();
