@@ -3,11 +3,13 @@
 
 #include <QRegularExpression>
 #include <QSignalBlocker>
+#include <optional>
 
 #include "clock/aiguilles.h"
 #include "clock/horlogeaiguilles.h"
 #include "common/routines.h"
 #include "common/texte.h"
+#include "programme/adaptation.h"
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/niveaux.h"
@@ -199,7 +201,30 @@ struct EcranJournee::Section {
     {
         ecran->r_.SonClic();
         ecran->r_.preferences->ecrire(cleNiveau(), clesNiveaux[i]);
+        if (suivi)
+            suivi->choisir(i);
         niveaux->marquer(i);
+    }
+
+    // Levels that follow the child, when the class or this computer asks
+    // for it: chosen afresh each time the screen opens.
+    void suivreLeNiveau()
+    {
+        suivi.reset();
+        const Routines& r = ecran->r_;
+        if (r.niveaux_adaptes) {
+            suivi = programme::NiveauQuiSuit::pour(activite, clesNiveaux, *r.positionnement, r.annees);
+            ecran->r_.preferences->ecrire(cleNiveau(), clesNiveaux[suivi->niveau()]);
+        }
+        niveaux->marquer(niveau());
+    }
+    // The next question at the level the answers lead to, shown at once.
+    void apresReponse(bool juste)
+    {
+        if (suivi && suivi->repondre(juste)) {
+            ecran->r_.preferences->ecrire(cleNiveau(), clesNiveaux[suivi->niveau()]);
+            niveaux->marquer(suivi->niveau());
+        }
     }
 
     EcranJournee* ecran;
@@ -219,6 +244,7 @@ struct EcranJournee::Section {
     std::function<void(int)> surChoix;
     std::unique_ptr<ListeNiveaux> niveaux;
     std::unique_ptr<ProtocoleReponse> protocole;
+    std::optional<programme::NiveauQuiSuit> suivi;
 };
 
 namespace {
@@ -367,7 +393,7 @@ void EcranJournee::setMoments(const PictureFile& planche)
 void EcranJournee::activation()
 {
     for (Section* s : {matin_.get(), mots_.get(), duree_.get()})
-        s->niveaux->marquer(s->niveau());
+        s->suivreLeNiveau();
     questionMatin();
     questionMots();
     questionDuree();
@@ -429,6 +455,7 @@ void EcranJournee::jugerMatin()
     s.protocole->soumettre(
         [&] { return matinVersCadran_ ? donnee == attendue : donnee == tMatin_; },
         [&](bool juste) {
+            s.apresReponse(juste);
             const QString pourquoi = phrase(journee::explicationConversion(tMatin_));
             if (juste) {
                 s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
@@ -495,6 +522,7 @@ void EcranJournee::jugerMots()
     s.protocole->soumettre(
         [&] { return donnee == attendue; },
         [&](bool juste) {
+            s.apresReponse(juste);
             const QString pourquoi = texte::majusculeInitiale(journee::explicationMots(tMots_));
             if (juste) {
                 s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
@@ -540,6 +568,7 @@ void EcranJournee::jugerDuree()
     s.protocole->soumettre(
         [&] { return h * 60 + m == probleme_.reponse(); },
         [&](bool juste) {
+            s.apresReponse(juste);
             const QString etapes = durees::etapes(probleme_) + QLatin1Char('.');
             s.ecrireVerdict(juste, juste ? QStringLiteral("Bravo ! ") + etapes
                                          : QStringLiteral("Erreur, c'est ") + durees::attendue(probleme_)

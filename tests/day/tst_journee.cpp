@@ -10,6 +10,7 @@
 #include "day/heures.h"
 #include "clock/horlogeaiguilles.h"
 #include "day/ecranjournee.h"
+#include "programme/adaptation.h"
 #include "support/banc.h"
 
 using namespace journee;
@@ -289,6 +290,42 @@ private slots:
         QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
         b.taper("Esc");
         QVERIFY(b.app->depart()->isVisible());
+    }
+
+    // Levels that follow the child: each section starts at the class's
+    // year, and repeated mistakes bring a harder level chosen by the child
+    // back down, never below that year.
+    void niveauQuiSuit()
+    {
+        Banc b;
+        QVERIFY(b.demarrer());
+        b.r().niveaux_adaptes = true;
+        b.r().annees = {programme::Annee::CE2};
+        b.ouvrir("journee", "journee");
+        QCOMPARE(b.couleur("niveau_duree_passer_heure"), QColor(255, 0, 255));
+        // Every level of the first section belongs to an earlier year: its last.
+        QCOMPARE(b.couleur("niveau_matin_cinq_minutes"), QColor(255, 0, 255));
+        b.clic("niveau_duree_deux_etapes");
+        // Two steps always end after midnight's 0 h 00: a sure mistake.
+        const auto seTromper = [&b](int n) {
+            for (int i = 0; i < n; ++i) {
+                b.clic("encore_duree");
+                // Turned away and back, so that the answer is set.
+                for (int v : {1, 0}) {
+                    b.regler(b.fleche("fleche_heure_duree"), v);
+                    b.regler(b.fleche("fleche_minute_duree"), 5 * v);
+                }
+                b.clic("verifier_duree");
+                QVERIFY(b.texte("verdict_duree").startsWith("Erreur"));
+            }
+        };
+        seTromper(programme::serieDescente - 1);
+        QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
+        seTromper(1);
+        QCOMPARE(b.couleur("niveau_duree_passer_heure"), QColor(255, 0, 255));
+        QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "passer_heure");
+        seTromper(programme::serieDescente);
+        QCOMPARE(b.couleur("niveau_duree_passer_heure"), QColor(255, 0, 255));
     }
 };
 
