@@ -176,8 +176,14 @@ private slots:
         const QStringList f = classe::fichiersHistorique(classeDossier, local, poste, cleJoueur(prenoms[0]));
         QCOMPARE(f.size(), 3);  // ours, its spoiled class copy, the relay
         QCOMPARE(lireHistoriques(f).lignes.size(), 5);
-        // A relay that is not ours either: refused, said, counted.
-        ecrire(f.last(), "autre\n");
+        // A relay that is not ours either: refused, said, counted. (The
+        // files come in the folders' own order.)
+        QString relais;
+        for (const QString& x : f)
+            if (!x.startsWith(local) && QFileInfo(x) != QFileInfo(copie))
+                relais = x;
+        QVERIFY(!relais.isEmpty());
+        ecrire(relais, "autre\n");
         e = classe::synchroniser(local, classeDossier, poste);
         QCOMPARE(e.lignesRefusees, 5);
         QVERIFY(classe::ligneAttente(e, classeDossier).contains(QStringLiteral("rien n'y est ajouté")));
