@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const LigneHistorique& h : l.lignes) {
         // A foreign writer may write longer fields than this one keeps.
         bool court = true;
-        for (const QString* t : {&h.joueur, &h.activite, &h.question, &h.reponse, &h.attendue})
+        for (const QString* t : {&h.joueur, &h.activite, &h.niveau, &h.question, &h.reponse, &h.attendue})
             court = court && t->size() <= longueurMaxTexte;
         if (!court)
             continue;
