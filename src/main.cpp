@@ -89,6 +89,8 @@ constexpr int attenteReglagesMs = 1000;
 // for its last sending: within two seconds in all.
 constexpr int attenteLecturesMs = 300;
 constexpr int attenteFinMs = 1000;
+// How long the end of a run waits for the voice's engine to let go.
+constexpr int attenteVoixMs = 300;
 
 // A command without a window reading a share that stops answering half-way
 // gives up after this, with a French message and no file written.
@@ -282,7 +284,10 @@ int main(int argc, char* argv[])
     const int fin = app.exec();
     // The last answers, written (quitting waited for them), then sent if the
     // folder answers in time; else they wait in the local store for the next run.
-    if (!klepsos.finirLectures(attenteLecturesMs) || (envoi && !(joueurs.vider(0) && envoi->finir(attenteFinMs))))
+    // The voice's engine may still be starting, or may never answer: the
+    // run does not wait for it.
+    if (!klepsos.finirLectures(attenteLecturesMs) || (envoi && !(joueurs.vider(0) && envoi->finir(attenteFinMs)))
+        || !voix.finir(attenteVoixMs))
         terminerAussitot(fin);
     return fin;
 }

@@ -48,6 +48,11 @@ void ModuleVoix::charger()
     parole_.reset(fabrique(rappels));
 }
 
+bool ModuleVoix::finir(int attenteMs)
+{
+    return !parole_ || parole_->finir(attenteMs);
+}
+
 void ModuleVoix::dire(const QString& texte)
 {
     if (disponible_)

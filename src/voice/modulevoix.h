@@ -27,6 +27,11 @@ public:
     bool parle() const override { return parle_; }
     void charger() override;
 
+    // Ends the voice, waiting at most `attenteMs` for its engine. False when
+    // the engine is still busy (starting, or not answering): the process must
+    // then end without running its destructors (see main).
+    bool finir(int attenteMs);
+
     // The name of the voice taken, once available.
     const QString& nomVoix() const { return nomVoix_; }
 

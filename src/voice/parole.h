@@ -12,6 +12,11 @@ public:
     // Says the text, cutting what was being said.
     virtual void dire(const QString& texte) = 0;
     virtual void arreter() = 0;
+    // Ends the engine's thread, waiting at most `attenteMs`. False while the
+    // engine is still inside a call (Speech Dispatcher starting, or not
+    // answering): the thread cannot be ended, and the process must then end
+    // without waiting for it.
+    virtual bool finir(int attenteMs) = 0;
 };
 
 // What the module tells the program, always on the program's own thread:
@@ -23,6 +28,7 @@ struct RappelsParole {
 };
 
 // What the module exports, under this name: a new voice, owned by the
-// caller, which starts getting ready at once on a thread of its own.
+// caller, which starts getting ready at once on a thread of its own. Its
+// destruction never waits on the engine for long (see finir).
 using FabriqueParole = Parole* (*)(const RappelsParole& rappels);
 inline constexpr const char* SymboleFabriqueParole = "klepsos_make_voice";

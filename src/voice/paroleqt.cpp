@@ -74,25 +74,38 @@ private:
     QTextToSpeech* tts_ = nullptr;
 };
 
+// How long the voice's end waits for an engine that is still busy.
+constexpr int attenteFinMs = 500;
+
 class ParoleQt final : public Parole {
 public:
     explicit ParoleQt(const RappelsParole& rappels)
     {
-        fil_.setObjectName(QStringLiteral("voix"));
+        fil_->setObjectName(QStringLiteral("voix"));
         moteur_ = new MoteurParole;
-        moteur_->moveToThread(&fil_);
-        QObject::connect(&fil_, &QThread::finished, moteur_, &QObject::deleteLater);
-        QObject::connect(&fil_, &QThread::started, moteur_, &MoteurParole::demarrer);
+        moteur_->moveToThread(fil_);
+        QObject::connect(fil_, &QThread::finished, moteur_, &QObject::deleteLater);
+        QObject::connect(fil_, &QThread::started, moteur_, &MoteurParole::demarrer);
         // Queued to the program's thread through relais_, which lives there.
         QObject::connect(moteur_, &MoteurParole::pret, &relais_, rappels.pret);
         QObject::connect(moteur_, &MoteurParole::parle, &relais_, rappels.parle);
-        fil_.start(QThread::LowPriority);
+        fil_->start(QThread::LowPriority);
     }
 
+    // A thread still inside the engine is left to itself: destroying a
+    // running QThread aborts the process, and the engine's call cannot be
+    // cut. Its later calls to the program find relais_ gone; the module
+    // holding its code is never unloaded.
     ~ParoleQt() override
     {
-        fil_.quit();
-        fil_.wait();
+        if (finir(attenteFinMs))
+            delete fil_;
+    }
+
+    bool finir(int attenteMs) override
+    {
+        fil_->quit();
+        return fil_->wait(QDeadlineTimer(attenteMs));
     }
 
     void dire(const QString& texte) override
@@ -107,7 +120,7 @@ public:
 
 private:
     QObject relais_;
-    QThread fil_;
+    QThread* fil_ = new QThread;
     MoteurParole* moteur_;
 };
 

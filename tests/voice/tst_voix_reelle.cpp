@@ -3,6 +3,7 @@
 // Speech Dispatcher and espeak-ng speaking to a null sound device, a
 // statement going from "Écouter" to the engine's speaking state and back.
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -30,6 +31,19 @@ private slots:
         conf.close();
         qputenv("HOME", maison_.path().toLocal8Bit());
         qputenv("XDG_RUNTIME_DIR", d.filePath("run").toLocal8Bit());
+    }
+
+    // Speech Dispatcher takes seconds to start and list its voices: the
+    // voice ends at once meanwhile, and again later once it is idle.
+    void finirSansAttendreLeMoteur()
+    {
+        ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
+        voix.charger();
+        QElapsedTimer t;
+        t.start();
+        voix.finir(100);
+        QCOMPARE_LT(t.elapsed(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(voix.finir(100), 60000);
     }
 
     void ecouterJusquAuMoteur()
