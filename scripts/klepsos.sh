@@ -54,10 +54,13 @@ build() {
 # are held as errors by the normal build; GCC's sanitizer instrumentation
 # adds false array-bounds warnings of its own, so not here. The .deb test is
 # left to the normal build: an instrumented program carries its source paths
-# for its reports, which a shipped package must not. So is the check through
-# the system's own speech engine: under the sanitizers its plugin finds no
-# voice and the run waits on Speech Dispatcher until its time runs out; the
-# installed program, which opens that engine, likewise does not end in time.
+# for its reports, which a shipped package must not.
+# strstr is left unchecked: libspeechd reads Speech Dispatcher's list of
+# voices (some 13,000 lines with espeak-ng) by calling strstr on what is left
+# of the reply for each line, and the sanitizer's check of every call
+# measures that whole rest first. Checked, opening Qt's speech engine takes
+# minutes instead of seconds (the voice test then finds no voice in time);
+# Klepsos's own code calls no strstr.
 sanitized_tests() {
     local dir="$BUILD_DIR-asan" supp="$PWD/tests/lsan.supp"
     local san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
@@ -65,10 +68,10 @@ sanitized_tests() {
         -DKLEPSOS_WERROR=OFF -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
     cmake --build "$dir" -j"$(nproc)"
     (cd "$dir" &&
-        ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:verify_asan_link_order=0 \
+        ASAN_OPTIONS=detect_leaks=1:detect_stack_use_after_return=1:verify_asan_link_order=0:intercept_strstr=0 \
         LSAN_OPTIONS="suppressions=$supp:print_suppressions=0" \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest --output-on-failure -j"$(nproc)" -E '^(install_deb|tst_voix_reelle|install_tree)$')
+        ctest --output-on-failure -j"$(nproc)" -E '^install_deb$')
 }
 
 # The Windows display code, compiled by the mingw-w64 cross compiler against
