@@ -115,6 +115,19 @@ private slots:
         QVERIFY(csv.readAll().contains("2026-12-05;09:05:07;Léa;lire_horloge;"));
     }
 
+    // A child who cannot read, with reading aloud on, hears each name and
+    // each way in as the keys go through "Qui joue ?".
+    void quiJoueAVoixHaute()
+    {
+        AvecJoueurs a({"Zoé", "Léa"});
+        Banc& b = a.b;
+        b.voix.rendreDisponible();
+        b.r().lecture_auto_poste = true;
+        QVERIFY(b.demarrer());
+        b.taper("Tab*5");
+        QCOMPARE(b.voix.dits, (QStringList{"Léa", "Zoé", "Ton prénom", "Ajouter mon prénom", "Jouer sans prénom"}));
+    }
+
     // No child known: the start screen first, the shared score, and the
     // answers in the history with no name; named later, then nameless again.
     void sansEnfant()

@@ -2,8 +2,10 @@
 // "Écouter" on the screens, through a fake voice: what is said, and when
 // (on a click, by F5, as it appears), and nothing without a voice.
 #include <QAccessible>
+#include <QPointingDevice>
 #include <QTest>
 
+#include "shell/presentation.h"
 #include "support/banc.h"
 #include "voice/ecouter.h"
 
@@ -120,6 +122,14 @@ private slots:
         p.clic("lecture_auto");
         QCOMPARE(p.voix.dits.size(), 2);
         QVERIFY(!p.r().lectureAuto());
+        // Read aloud by the computer's setting: a finger held on a drawing, through the scaled view.
+        p.r().lecture_auto_poste = true;
+        static QPointingDevice* doigt = QTest::createTouchDevice();
+        QWidget* placer = p.w("placer");
+        const QPoint ou = p.app->presentation()->mapFromScene(placer->mapTo(p.app->fenetre(), placer->rect().center()));
+        QTest::touchEvent(p.app->presentation()->viewport(), doigt).press(0, ou);
+        QCOMPARE(p.voix.dits.last(), QStringLiteral("Placer les aiguilles"));
+        QTest::touchEvent(p.app->presentation()->viewport(), doigt).release(0, ou);
     }
 
     void choixDeLEnfantEtDeLaClasse()
