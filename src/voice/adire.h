@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -20,9 +22,17 @@ inline QString aDire(const QString& texteEcran)
 // any other number in figures.
 QString nombreFeminin(int n);
 
-// Among the names of the French voices an engine offers, the one to take:
-// an MBROLA voice first (it sounds far more natural than espeak-ng's own),
-// else the first. -1 when there is none.
-qsizetype meilleureVoix(const QStringList& noms);
+// A voice an engine offers, and the language it speaks.
+struct VoixOfferte {
+    QString nom;
+    QLocale langue;
+};
+
+// Among the voices an engine offers, the one to take: a French voice, of
+// France before the other French ones (a Belgian or Swiss voice says
+// "septante", "nonante"), and among those an MBROLA voice first (it sounds
+// far more natural than espeak-ng's own), else the first offered. -1 when
+// none speaks French.
+qsizetype meilleureVoix(const QList<VoixOfferte>& offertes);
 
 }  // namespace voix

@@ -29,22 +29,23 @@ public:
         if (tts_->state() == QTextToSpeech::Error)
             return emit pret(false, QStringLiteral("le moteur de synthèse vocale est en erreur (%1)")
                                         .arg(tts_->errorString()));
-        const QList<QLocale> langues = tts_->availableLocales();
-        const auto francaise = [](const QLocale& l) { return l.language() == QLocale::French; };
-        auto choisie = std::find_if(langues.begin(), langues.end(), [&](const QLocale& l) {
-            return francaise(l) && l.territory() == QLocale::France;
-        });
-        if (choisie == langues.end())
-            choisie = std::find_if(langues.begin(), langues.end(), francaise);
-        if (choisie == langues.end())
+        // Qt 6.4 lists an engine's voices one language at a time.
+        QList<voix::VoixOfferte> offertes;
+        QList<QVoice> voixQt;
+        for (const QLocale& langue : tts_->availableLocales()) {
+            if (langue.language() != QLocale::French)
+                continue;
+            tts_->setLocale(langue);
+            for (const QVoice& v : tts_->availableVoices()) {
+                offertes.append({v.name(), langue});
+                voixQt.append(v);
+            }
+        }
+        const qsizetype meilleure = voix::meilleureVoix(offertes);
+        if (meilleure < 0)
             return emit pret(false, QStringLiteral("aucune voix française n'a été trouvée"));
-        tts_->setLocale(*choisie);
-        const QList<QVoice> voix = tts_->availableVoices();
-        QStringList noms;
-        for (const QVoice& v : voix)
-            noms << v.name();
-        if (const qsizetype meilleure = voix::meilleureVoix(noms); meilleure >= 0)
-            tts_->setVoice(voix[meilleure]);
+        tts_->setLocale(offertes[meilleure].langue);
+        tts_->setVoice(voixQt[meilleure]);
         // A little slower than the engine's own pace: the listeners are six.
         tts_->setRate(-0.1);
         connect(tts_, &QTextToSpeech::stateChanged, this,
