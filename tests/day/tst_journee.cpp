@@ -225,10 +225,10 @@ private slots:
         QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre cette heure ?");
         QCOMPARE(b.couleur("niveau_matin_quarts"), QColor(255, 0, 255));
         QVERIFY(!b.visible("horloge_matin") && !b.visible("fleche_heure_matin"));
-        // The hands swapped: 9 h 15.
-        b.clic("cadran_2_matin");
+        // The hands swapped, 9 h 15, chosen by a finger.
+        b.taperDoigt("cadran_2_matin");
         QVERIFY(b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
-        b.clic("verifier_matin");
+        b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Erreur ! L'après-midi, on ajoute 12 : 3 h 45 → 15 h 45. La bonne horloge est "
                                            "entourée.\nAttention : la petite aiguille montre les heures, la grande "
                                            "aiguille montre les minutes.");
@@ -243,8 +243,8 @@ private slots:
                  "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
         b.clic("verifier_mots");  // nothing chosen: nothing judged
         QVERIFY(!b.visible("encore_mots"));
-        b.clic("phrase_1_mots");
-        b.clic("verifier_mots");
+        b.taperDoigt("phrase_1_mots");
+        b.taperDoigt("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Bravo ! 15 minutes avant 4 heures : on dit « 4 heures moins le quart ».");
         QCOMPARE(b.sons.played.last(), "1.vic");
 
@@ -255,25 +255,25 @@ private slots:
         b.clic("verifier_duree");
         QCOMPARE(texte("verdict_duree"), "Bravo ! 14 h 35 + 1 h = 15 h 35.");
 
-        // Second round, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
+        // Second round by finger, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
         for (const char* s : {"encore_matin", "encore_mots", "encore_duree"})
-            b.clic(s);
+            b.taperDoigt(s);
         QCOMPARE(texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
         QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
         b.clic("verifier_matin");  // the spinners not moved: nothing judged
         QVERIFY(!b.visible("encore_matin"));
         for (const char* f : {"fleche_heure_matin", "fleche_minute_matin"}) {
-            b.pas(f, 1);
-            b.pas(f, -1);
+            b.pasDoigt(f, 1);
+            b.pasDoigt(f, -1);
         }
-        b.clic("verifier_matin");
+        b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Bravo ! De minuit à 1 heure, on écrit 0 : 12 h → 0 h.");
         b.clic("phrase_1_mots");
         b.clic("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
-        b.regler(b.fleche("fleche_heure_duree"), 14);
-        b.regler(b.fleche("fleche_minute_duree"), 5);
-        b.clic("verifier_duree");
+        b.pasDoigt("fleche_heure_duree", 14);
+        b.pasDoigt("fleche_minute_duree", 1);
+        b.taperDoigt("verifier_duree");
         QCOMPARE(texte("verdict_duree"), "Erreur, c'est 15 h : 14 h + 1 h = 15 h.");
         QCOMPARE(registre.lignes, (QStringList{
             "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
@@ -285,7 +285,7 @@ private slots:
         b.verifierCompte(6, 3, 3);
 
         // A level chosen by a finger's tap or a click is remembered.
-        b.clic("niveau_duree_deux_etapes");
+        b.taperDoigt("niveau_duree_deux_etapes");
         QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "deux_etapes");
         QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
         b.taper("Esc");
