@@ -32,6 +32,10 @@ constexpr int nombreChoix = 3;
 constexpr int pasMinutes = 5;
 const QString attenteHeures = QStringLiteral("? h");
 const QString attenteMinutes = QStringLiteral("??");
+// What screen readers hear of a clock or a sentence offered, beside what it
+// shows: the marks and colours in words.
+const QString ditChoisie = QStringLiteral("choisie");
+const QString ditBonne = QStringLiteral("la bonne réponse");
 
 // Where each moment's picture lies on the sheet.
 constexpr QSize tailleMoment(80, 64);
@@ -157,8 +161,10 @@ struct EcranJournee::Section {
             return;
         ecran->r_.SonClic();
         choisi = i;
-        for (int k = 0; k < cadrans.size(); ++k)
+        for (int k = 0; k < cadrans.size(); ++k) {
             cadrans[k]->setChoisie(k == i);
+            cadrans[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
+        }
         if (surChoix)
             surChoix(i);
     }
@@ -169,10 +175,22 @@ struct EcranJournee::Section {
         protocole->ouvrir();
         protocole->fixerNiveau(clesNiveaux[niveau()]);
         choisi = -1;
-        for (HorlogeAiguilles* c : cadrans)
+        for (HorlogeAiguilles* c : cadrans) {
             c->setChoisie(false);
+            c->setAccessibleDescription({});
+        }
         verdict->clear();
         setTextColor(enonce, couleur::bleu);
+    }
+
+    // After a wrong choice, the right clock ringed instead of the child's.
+    void montrerBonne(int attendue)
+    {
+        for (int i = 0; i < nombreChoix; ++i) {
+            const bool bonne = tCadrans[i] == attendue;
+            cadrans[i]->setChoisie(bonne);
+            cadrans[i]->setAccessibleDescription(bonne ? ditBonne : i == choisi ? ditChoisie : QString());
+        }
     }
 
     // The three clocks to choose from, in the place of the clock to read
@@ -351,8 +369,10 @@ void EcranJournee::construireMots()
         phrases_.append(l);
     }
     s.surChoix = [this](int i) {
-        for (int k = 0; k < phrases_.size(); ++k)
+        for (int k = 0; k < phrases_.size(); ++k) {
             setTextColor(phrases_[k], k == i ? couleur::magenta : couleur::noir);
+            phrases_[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
+        }
     };
     s.protocoleAvec({}, [this] { return mots_->choisi >= 0; }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
 }
@@ -462,8 +482,7 @@ void EcranJournee::jugerMatin()
             } else if (matinVersCadran_) {
                 s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi
                                            + QStringLiteral(" La bonne horloge est entourée.") + siInversees(donnee, attendue));
-                for (int i = 0; i < nombreChoix; ++i)
-                    s.cadrans[i]->setChoisie(s.tCadrans[i] == attendue);
+                s.montrerBonne(attendue);
             } else {
                 s.ecrireVerdict(false, QStringLiteral("Erreur, c'est ") + journee::numerique(tMatin_) + QStringLiteral(" : ")
                                            + journee::explicationConversion(tMatin_) + QLatin1Char('.')
@@ -497,6 +516,7 @@ void EcranJournee::questionMots()
         phrases_[i]->setVisible(!motsVersCadran_);
         phrases_[i]->setCaption(journee::enMots(tPhrases_[i]));
         setTextColor(phrases_[i], couleur::noir);
+        phrases_[i]->setAccessibleDescription({});
     }
     s.tCadrans.clear();
     for (int t : tPhrases_)
@@ -529,12 +549,14 @@ void EcranJournee::jugerMots()
                 return;
             }
             s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi + siInversees(donnee, attendue));
+            s.montrerBonne(attendue);
             for (int i = 0; i < nombreChoix; ++i) {
-                s.cadrans[i]->setChoisie(s.tCadrans[i] == attendue);
+                const bool bonne = s.tCadrans[i] == attendue;
                 if (i == s.choisi)
                     setTextColor(phrases_[i], couleur::rouge);
-                else if (s.tCadrans[i] == attendue)
+                else if (bonne)
                     setTextColor(phrases_[i], couleur::magenta);
+                phrases_[i]->setAccessibleDescription(bonne ? ditBonne : i == s.choisi ? ditChoisie : QString());
             }
         },
         [&] {

@@ -2,6 +2,7 @@
 // The rules of "La journée": the afternoon's hours, the words of the time
 // for every five minutes of the day, the wrong choices offered, the swapped
 // hands, and the problems of durations, against plain sums of minutes.
+#include <QAccessible>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -212,6 +213,11 @@ private slots:
         Banc b;
         // The screen keeps a time whole on its line (no-break spaces).
         const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' '); };
+        // What a screen reader hears of a control: "name|description".
+        const auto entendu = [&b](const char* nom) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b.w(nom));
+            return a->text(QAccessible::Name) + '|' + a->text(QAccessible::Description);
+        };
         b.random.push({pour(61, 94, 0), pour(1, 2, 0), pour(0, 3, 0),
                        pour(61, 94, 0), pour(0, 2, 0), pour(1, 3, 0),
                        pour(0, 5, 0), pour(0, 3, 0), pour(0, 5, 0), pour(7, 12, 0), pour(1, 4, 1)});
@@ -228,12 +234,15 @@ private slots:
         // The hands swapped, 9 h 15, chosen by a finger.
         b.taperDoigt("cadran_2_matin");
         QVERIFY(b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
+        QCOMPARE(entendu("cadran_2_matin") + ' ' + entendu("cadran_1_matin"), "Horloge 3|9 h 15 mn, choisie Horloge 2|5 h 45 mn");
         b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Erreur ! L'après-midi, on ajoute 12 : 3 h 45 → 15 h 45. La bonne horloge est "
                                            "entourée.\nAttention : la petite aiguille montre les heures, la grande "
                                            "aiguille montre les minutes.");
         QCOMPARE(b.couleur("verdict_matin"), QColor(255, 0, 0));
         QVERIFY(b.w<HorlogeAiguilles>("cadran_0_matin")->choisie() && !b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
+        QCOMPARE(entendu("cadran_0_matin") + ' ' + entendu("cadran_2_matin"),
+                 "Horloge 1|3 h 45 mn, la bonne réponse Horloge 3|9 h 15 mn, choisie");
         QCOMPARE(b.sons.played.last(), "1.def");
         QVERIFY(b.visible("encore_matin") && !b.visible("verifier_matin"));
 
@@ -244,6 +253,8 @@ private slots:
         b.clic("verifier_mots");  // nothing chosen: nothing judged
         QVERIFY(!b.visible("encore_mots"));
         b.taperDoigt("phrase_1_mots");
+        QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"),
+                 "4 heures moins le quart|choisie 3 heures et quart|");
         b.taperDoigt("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Bravo ! 15 minutes avant 4 heures : on dit « 4 heures moins le quart ».");
         QCOMPARE(b.sons.played.last(), "1.vic");
@@ -271,6 +282,7 @@ private slots:
         b.clic("phrase_1_mots");
         b.clic("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
+        QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"), "1 heure|choisie minuit|la bonne réponse");
         b.pasDoigt("fleche_heure_duree", 14);
         b.pasDoigt("fleche_minute_duree", 1);
         b.taperDoigt("verifier_duree");
@@ -288,6 +300,8 @@ private slots:
         b.taperDoigt("niveau_duree_deux_etapes");
         QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "deux_etapes");
         QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
+        QCOMPARE(entendu("niveau_duree_deux_etapes") + ' ' + entendu("niveau_duree_passer_heure"),
+                 "Deux étapes|choisi En passant l'heure|");
         b.taper("Esc");
         QVERIFY(b.app->depart()->isVisible());
     }
