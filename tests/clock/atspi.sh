@@ -99,7 +99,9 @@ click 336 280
 read -r section index kind <<<"$(offered)"
 columns=(6 218 430)
 if [ "$kind" = dial ]; then
-    click $((columns[section] + 34 + 68 * index)) 136
+    dials=("53 139" "151 139" "102 227")
+    read -r x y <<<"${dials[index]}"
+    click $((columns[section] + x)) "$y"
 else
     click $((columns[section] + 102)) $((223 + 19 * index))
 fi

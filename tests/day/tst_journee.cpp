@@ -211,8 +211,8 @@ private slots:
         // section; the draws give 15 h 45 and its dial to find, then 15 h 45
         // in words, then a film of 1 h from 14 h 35; after them every draw is 0.
         Banc b;
-        // The screen keeps a time whole on its line (no-break spaces).
-        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' '); };
+        // The screen keeps a time whole on its line (no-break spaces, word joiners).
+        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' ').remove(QChar(0x2060)); };
         // What a screen reader hears of a control: "name|description".
         const auto entendu = [&b](const char* nom) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b.w(nom));
@@ -228,7 +228,7 @@ private slots:
         b.ouvrir("journee", "journee");
         QVERIFY(b.app->journee()->isVisible());
         QVERIFY(!b.app->depart()->isVisible());
-        QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre cette heure ?");
+        QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre\ncette heure ?");
         QCOMPARE(b.couleur("niveau_matin_quarts"), QColor(255, 0, 255));
         QVERIFY(!b.visible("horloge_matin") && !b.visible("fleche_heure_matin"));
         // The hands swapped, 9 h 15, chosen by a finger.
@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(b.sons.played.last(), "1.def");
         QVERIFY(b.visible("encore_matin") && !b.visible("verifier_matin"));
 
-        QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure de l'après-midi.\nComment la dit-on ?");
+        QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure\nde l'après-midi.\nComment la dit-on ?");
         QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45 mn");
         QCOMPARE(texte("phrase_0_mots") + "|" + texte("phrase_1_mots") + "|" + texte("phrase_2_mots"),
                  "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
@@ -282,6 +282,8 @@ private slots:
         b.clic("phrase_1_mots");
         b.clic("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
+        // Never a line that begins with ":" or "»".
+        QVERIFY(b.texte("verdict_mots").endsWith(QStringLiteral("12\u00A0: on dit «\u00A0minuit\u00A0».")));
         QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"), "1 heure|choisie minuit|la bonne réponse");
         b.pasDoigt("fleche_heure_duree", 14);
         b.pasDoigt("fleche_minute_duree", 1);
