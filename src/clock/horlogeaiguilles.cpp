@@ -40,11 +40,16 @@ public:
     explicit AccessibleHorloge(HorlogeAiguilles* h) : QAccessibleWidget(h, QAccessible::Dial) {}
 
     // The time in the value, and in the description too: the AT-SPI bridge
-    // passes no dial's text value on, a description it does.
+    // passes no dial's text value on, a description it does. What the
+    // program says of the clock ("choisie") follows the time there.
     QString text(QAccessible::Text t) const override
     {
+        const QString heure = static_cast<HorlogeAiguilles*>(widget())->texte();
+        const QString dit = widget()->accessibleDescription();
+        if (t == QAccessible::Description && !dit.isEmpty())
+            return heure + QStringLiteral(", ") + dit;
         if (t == QAccessible::Value || t == QAccessible::Description)
-            return static_cast<HorlogeAiguilles*>(widget())->texte();
+            return heure;
         return QAccessibleWidget::text(t);
     }
 

@@ -29,7 +29,8 @@ public:
     bool avecSecondes() const { return avecSecondes_; }
 
     // "4 h 45 mn", or "4 h 45 mn 30 s" with the seconds: also what screen
-    // readers read as its value and its description.
+    // readers read as its value and its description (followed there by the
+    // widget's own accessible description, if any: "4 h 45 mn, choisie").
     QString texte() const
     {
         return avecSecondes_ ? aiguilles::texteSecondes(minutes_, secondes_) : aiguilles::texte(minutes_);

@@ -32,6 +32,17 @@ constexpr int nombreChoix = 3;
 constexpr int pasMinutes = 5;
 const QString attenteHeures = QStringLiteral("? h");
 const QString attenteMinutes = QStringLiteral("??");
+// What screen readers hear of a clock or a sentence offered, beside what it
+// shows: the marks and colours in words.
+const QString ditChoisie = QStringLiteral("choisie");
+const QString ditBonne = QStringLiteral("la bonne réponse");
+// After a wrong clock chosen, the ring moves to the right one: said so.
+const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
+
+// The three clocks to choose from, two above and one below between them:
+// large enough for a child to tell 8 h 45 from 9 h 45 by the short hand.
+constexpr int coteCadran = 86;
+constexpr QPoint placesCadrans[] = {{10, 96}, {108, 96}, {59, 184}};
 
 // Where each moment's picture lies on the sheet.
 constexpr QSize tailleMoment(80, 64);
@@ -59,11 +70,16 @@ QString deMoment(journee::Moment m)
     return QStringLiteral("du soir");
 }
 
-// A time never broken at the end of a line: "17 h 40" stays whole.
+// A time never broken at the end of a line: "17 h 40" stays whole, so does
+// "11 h → 23 h"; no line begins with ":", "?", "!" or "»" nor ends with
+// "«", as French spaces them; "a-t-elle" is never cut at a hyphen (a word
+// joiner after it).
 QString insecable(const QString& s)
 {
-    static const QRegularExpression blanc(QStringLiteral("(?<=\\d) (?=h\\b|mn\\b)|(?<=\\bh) (?=\\d)"));
-    return QString(s).replace(blanc, QStringLiteral("\u00A0"));
+    static const QRegularExpression blanc(
+        QStringLiteral("(?<=\\d) (?=h\\b|mn\\b)|(?<=\\bh) (?=\\d)| (?=[:;!?»→])|(?<=[«→]) "));
+    static const QRegularExpression trait(QStringLiteral("(?<=\\w)-(?=\\w)"));
+    return QString(s).replace(blanc, QStringLiteral("\u00A0")).replace(trait, QStringLiteral("-\u2060"));
 }
 
 QString phrase(const QString& s)
@@ -141,7 +157,7 @@ struct EcranJournee::Section {
         for (int i = 0; i < nombreChoix; ++i) {
             auto* c = new HorlogeAiguilles(ecran);
             c->setObjectName(QString::fromLatin1(nomObjet("cadran_" + QByteArray::number(i))));
-            c->setGeometry(x + 2 + 68 * i, 104, 64, 64);
+            c->setGeometry(QRect(QPoint(x, 0) + placesCadrans[i], QSize(coteCadran, coteCadran)));
             c->setReglable(false);
             c->setAccessibleName(QStringLiteral("Horloge %1").arg(i + 1));
             c->setCursor(Qt::PointingHandCursor);
@@ -157,8 +173,10 @@ struct EcranJournee::Section {
             return;
         ecran->r_.SonClic();
         choisi = i;
-        for (int k = 0; k < cadrans.size(); ++k)
+        for (int k = 0; k < cadrans.size(); ++k) {
             cadrans[k]->setChoisie(k == i);
+            cadrans[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
+        }
         if (surChoix)
             surChoix(i);
     }
@@ -169,10 +187,22 @@ struct EcranJournee::Section {
         protocole->ouvrir();
         protocole->fixerNiveau(clesNiveaux[niveau()]);
         choisi = -1;
-        for (HorlogeAiguilles* c : cadrans)
+        for (HorlogeAiguilles* c : cadrans) {
             c->setChoisie(false);
+            c->setAccessibleDescription({});
+        }
         verdict->clear();
         setTextColor(enonce, couleur::bleu);
+    }
+
+    // After a wrong choice, the right clock ringed instead of the child's.
+    void montrerBonne(int attendue)
+    {
+        for (int i = 0; i < nombreChoix; ++i) {
+            const bool bonne = tCadrans[i] == attendue;
+            cadrans[i]->setChoisie(bonne);
+            cadrans[i]->setAccessibleDescription(bonne ? ditBonne : i == choisi ? ditChoisie : QString());
+        }
     }
 
     // The three clocks to choose from, in the place of the clock to read
@@ -351,8 +381,10 @@ void EcranJournee::construireMots()
         phrases_.append(l);
     }
     s.surChoix = [this](int i) {
-        for (int k = 0; k < phrases_.size(); ++k)
+        for (int k = 0; k < phrases_.size(); ++k) {
             setTextColor(phrases_[k], k == i ? couleur::magenta : couleur::noir);
+            phrases_[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
+        }
     };
     s.protocoleAvec({}, [this] { return mots_->choisi >= 0; }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
 }
@@ -436,8 +468,8 @@ void EcranJournee::questionMatin()
         s.tCadrans.insert(tirage(r_.hasard, nombreChoix, 0), aiguilles::surCadran(tMatin_));
         for (int i = 0; i < nombreChoix; ++i)
             s.cadrans[i]->setMinutes(s.tCadrans[i]);
-        s.enonce->setCaption(QStringLiteral("Il est ") + journee::numerique(tMatin_)
-                             + QStringLiteral(".\nQuelle horloge montre cette heure ?"));
+        s.enonce->setCaption(insecable(QStringLiteral("Il est ") + journee::numerique(tMatin_)
+                                       + QStringLiteral(".\nQuelle horloge montre\ncette heure ?")));
     } else {
         s.horloge->setMinutes(tMatin_);
         s.enonce->setCaption(QStringLiteral("Écrivez comme une horloge\nnumérique cette heure\n")
@@ -461,9 +493,8 @@ void EcranJournee::jugerMatin()
                 s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
             } else if (matinVersCadran_) {
                 s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi
-                                           + QStringLiteral(" La bonne horloge est entourée.") + siInversees(donnee, attendue));
-                for (int i = 0; i < nombreChoix; ++i)
-                    s.cadrans[i]->setChoisie(s.tCadrans[i] == attendue);
+                                           + bonneEntouree + siInversees(donnee, attendue));
+                s.montrerBonne(attendue);
             } else {
                 s.ecrireVerdict(false, QStringLiteral("Erreur, c'est ") + journee::numerique(tMatin_) + QStringLiteral(" : ")
                                            + journee::explicationConversion(tMatin_) + QLatin1Char('.')
@@ -497,6 +528,7 @@ void EcranJournee::questionMots()
         phrases_[i]->setVisible(!motsVersCadran_);
         phrases_[i]->setCaption(journee::enMots(tPhrases_[i]));
         setTextColor(phrases_[i], couleur::noir);
+        phrases_[i]->setAccessibleDescription({});
     }
     s.tCadrans.clear();
     for (int t : tPhrases_)
@@ -504,11 +536,12 @@ void EcranJournee::questionMots()
     if (motsVersCadran_) {
         for (int i = 0; i < nombreChoix; ++i)
             s.cadrans[i]->setMinutes(s.tCadrans[i]);
-        s.enonce->setCaption(QStringLiteral("Il est ") + journee::enMots(tMots_)
-                             + QStringLiteral(".\nQuelle horloge montre cette heure ?"));
+        s.enonce->setCaption(insecable(QStringLiteral("Il est ") + journee::enMots(tMots_)
+                                       + QStringLiteral(".\nQuelle horloge montre\ncette heure ?")));
     } else {
         s.horloge->setMinutes(tMots_);
-        s.enonce->setCaption(QStringLiteral("L'horloge montre une heure ") + deMoment(journee::moment(tMots_))
+        // Broken by hand: "de l'après-midi" whole on its own line.
+        s.enonce->setCaption(QStringLiteral("L'horloge montre une heure\n") + deMoment(journee::moment(tMots_))
                              + QStringLiteral(".\nComment la dit-on ?"));
     }
     montrerMoment(1, tMots_);
@@ -528,13 +561,16 @@ void EcranJournee::jugerMots()
                 s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
                 return;
             }
-            s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi + siInversees(donnee, attendue));
+            s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi + (motsVersCadran_ ? bonneEntouree : QString())
+                                       + siInversees(donnee, attendue));
+            s.montrerBonne(attendue);
             for (int i = 0; i < nombreChoix; ++i) {
-                s.cadrans[i]->setChoisie(s.tCadrans[i] == attendue);
+                const bool bonne = s.tCadrans[i] == attendue;
                 if (i == s.choisi)
                     setTextColor(phrases_[i], couleur::rouge);
-                else if (s.tCadrans[i] == attendue)
+                else if (bonne)
                     setTextColor(phrases_[i], couleur::magenta);
+                phrases_[i]->setAccessibleDescription(bonne ? ditBonne : i == s.choisi ? ditChoisie : QString());
             }
         },
         [&] {

@@ -8,6 +8,8 @@ namespace {
 // The chosen level is marked, the others offered.
 const QString marqueChoisi = QStringLiteral("\u25CF ");
 const QString marqueOffert = QStringLiteral("\u25CB ");
+// Screen readers hear the mark in words.
+const QString ditChoisi = QStringLiteral("choisi");
 }  // namespace
 
 ListeNiveaux::ListeNiveaux(QWidget* parent, const QByteArray& prefixe, const QStringList& cles,
@@ -31,6 +33,7 @@ void ListeNiveaux::marquer(int choisi)
     for (int i = 0; i < labels_.size(); ++i) {
         labels_[i]->setCaption((i == choisi ? marqueChoisi : marqueOffert) + noms_[i]);
         setTextColor(labels_[i], i == choisi ? couleur::magenta : couleur::noir);
+        labels_[i]->setAccessibleDescription(i == choisi ? ditChoisi : QString());
     }
 }
 

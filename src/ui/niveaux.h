@@ -11,7 +11,7 @@ class QWidget;
 
 // A list of levels, one label each, one below the other: the chosen one
 // marked and in magenta, the others offered in black. Screen readers name
-// each by its level.
+// each by its level, the chosen one described as "choisi".
 class ListeNiveaux {
 public:
     // Labels named prefixe + key ("niveau_quarts"), the first at `premier`,

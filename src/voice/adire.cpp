@@ -212,6 +212,8 @@ QString signes(QString texte)
     texte.replace(QStringLiteral(" +"), QStringLiteral(" plus"));
     texte.replace(QStringLiteral("="), QStringLiteral(" égale "));
     texte.replace(QStringLiteral("EGAL"), QStringLiteral("égal"));
+    // A word joiner only keeps "a-t-elle" whole on screen.
+    texte.remove(QChar(0x2060));
     static const QRegularExpression capitales(QStringLiteral("\\b\\p{Lu}{2,}\\b"),
                                               QRegularExpression::UseUnicodePropertiesOption);
     texte = remplacer(texte, capitales,

@@ -23,8 +23,6 @@ namespace {
 // A program opened on the hands screen, its answers recorded.
 struct Ecran : Banc {
     RecordingRegistre registre;
-    // One finger for the whole run: Qt keeps the devices it is told of.
-    QPointingDevice* doigt = [] { static auto* d = QTest::createTouchDevice(); return d; }();
     explicit Ecran(std::initializer_list<double> tirages)
     {
         random.push(tirages);
@@ -34,10 +32,7 @@ struct Ecran : Banc {
         ouvrir("placer", "aiguilles");
     }
     HorlogeAiguilles* horloge() { return w<HorlogeAiguilles>("horloge_aiguilles"); }
-    // Where a point of a control lies in the window's viewport.
-    QPoint vue(QWidget* c, QPointF p) { return app->presentation()->mapFromScene(c->mapTo(app->fenetre(), p)); }
     QPoint surCadran(double angle) { return vue(horloge(), horloge()->point(angle, horloge()->rayon() * 0.6)); }
-    QWidget* viewport() { return app->presentation()->viewport(); }
     // The hand taken at one angle, led through the others, let go at the last.
     void glisser(const QList<double>& angles)
     {
@@ -52,13 +47,6 @@ struct Ecran : Banc {
         for (double a : angles.mid(1))
             QTest::touchEvent(viewport(), doigt).move(0, surCadran(a));
         QTest::touchEvent(viewport(), doigt).release(0, surCadran(angles.last()));
-        QCoreApplication::processEvents();
-    }
-    void taperDoigt(const QString& nom)
-    {
-        const QPoint p = vue(w(nom), w(nom)->rect().center());
-        QTest::touchEvent(viewport(), doigt).press(0, p);
-        QTest::touchEvent(viewport(), doigt).release(0, p);
         QCoreApplication::processEvents();
     }
 };

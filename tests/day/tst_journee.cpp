@@ -2,6 +2,7 @@
 // The rules of "La journée": the afternoon's hours, the words of the time
 // for every five minutes of the day, the wrong choices offered, the swapped
 // hands, and the problems of durations, against plain sums of minutes.
+#include <QAccessible>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -210,8 +211,13 @@ private slots:
         // section; the draws give 15 h 45 and its dial to find, then 15 h 45
         // in words, then a film of 1 h from 14 h 35; after them every draw is 0.
         Banc b;
-        // The screen keeps a time whole on its line (no-break spaces).
-        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' '); };
+        // The screen keeps a time whole on its line (no-break spaces, word joiners).
+        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' ').remove(QChar(0x2060)); };
+        // What a screen reader hears of a control: "name|description".
+        const auto entendu = [&b](const char* nom) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b.w(nom));
+            return a->text(QAccessible::Name) + '|' + a->text(QAccessible::Description);
+        };
         b.random.push({pour(61, 94, 0), pour(1, 2, 0), pour(0, 3, 0),
                        pour(61, 94, 0), pour(0, 2, 0), pour(1, 3, 0),
                        pour(0, 5, 0), pour(0, 3, 0), pour(0, 5, 0), pour(7, 12, 0), pour(1, 4, 1)});
@@ -222,29 +228,34 @@ private slots:
         b.ouvrir("journee", "journee");
         QVERIFY(b.app->journee()->isVisible());
         QVERIFY(!b.app->depart()->isVisible());
-        QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre cette heure ?");
+        QCOMPARE(texte("enonce_matin"), "Il est 15 h 45.\nQuelle horloge montre\ncette heure ?");
         QCOMPARE(b.couleur("niveau_matin_quarts"), QColor(255, 0, 255));
         QVERIFY(!b.visible("horloge_matin") && !b.visible("fleche_heure_matin"));
-        // The hands swapped: 9 h 15.
-        b.clic("cadran_2_matin");
+        // The hands swapped, 9 h 15, chosen by a finger.
+        b.taperDoigt("cadran_2_matin");
         QVERIFY(b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
-        b.clic("verifier_matin");
+        QCOMPARE(entendu("cadran_2_matin") + ' ' + entendu("cadran_1_matin"), "Horloge 3|9 h 15 mn, choisie Horloge 2|5 h 45 mn");
+        b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Erreur ! L'après-midi, on ajoute 12 : 3 h 45 → 15 h 45. La bonne horloge est "
                                            "entourée.\nAttention : la petite aiguille montre les heures, la grande "
                                            "aiguille montre les minutes.");
         QCOMPARE(b.couleur("verdict_matin"), QColor(255, 0, 0));
         QVERIFY(b.w<HorlogeAiguilles>("cadran_0_matin")->choisie() && !b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
+        QCOMPARE(entendu("cadran_0_matin") + ' ' + entendu("cadran_2_matin"),
+                 "Horloge 1|3 h 45 mn, la bonne réponse Horloge 3|9 h 15 mn, choisie");
         QCOMPARE(b.sons.played.last(), "1.def");
         QVERIFY(b.visible("encore_matin") && !b.visible("verifier_matin"));
 
-        QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure de l'après-midi.\nComment la dit-on ?");
+        QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure\nde l'après-midi.\nComment la dit-on ?");
         QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45 mn");
         QCOMPARE(texte("phrase_0_mots") + "|" + texte("phrase_1_mots") + "|" + texte("phrase_2_mots"),
                  "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
         b.clic("verifier_mots");  // nothing chosen: nothing judged
         QVERIFY(!b.visible("encore_mots"));
-        b.clic("phrase_1_mots");
-        b.clic("verifier_mots");
+        b.taperDoigt("phrase_1_mots");
+        QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"),
+                 "4 heures moins le quart|choisie 3 heures et quart|");
+        b.taperDoigt("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Bravo ! 15 minutes avant 4 heures : on dit « 4 heures moins le quart ».");
         QCOMPARE(b.sons.played.last(), "1.vic");
 
@@ -255,25 +266,28 @@ private slots:
         b.clic("verifier_duree");
         QCOMPARE(texte("verdict_duree"), "Bravo ! 14 h 35 + 1 h = 15 h 35.");
 
-        // Second round, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
+        // Second round by finger, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
         for (const char* s : {"encore_matin", "encore_mots", "encore_duree"})
-            b.clic(s);
+            b.taperDoigt(s);
         QCOMPARE(texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
         QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
         b.clic("verifier_matin");  // the spinners not moved: nothing judged
         QVERIFY(!b.visible("encore_matin"));
         for (const char* f : {"fleche_heure_matin", "fleche_minute_matin"}) {
-            b.pas(f, 1);
-            b.pas(f, -1);
+            b.pasDoigt(f, 1);
+            b.pasDoigt(f, -1);
         }
-        b.clic("verifier_matin");
+        b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Bravo ! De minuit à 1 heure, on écrit 0 : 12 h → 0 h.");
         b.clic("phrase_1_mots");
         b.clic("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
-        b.regler(b.fleche("fleche_heure_duree"), 14);
-        b.regler(b.fleche("fleche_minute_duree"), 5);
-        b.clic("verifier_duree");
+        // Never a line that begins with ":" or "»".
+        QVERIFY(b.texte("verdict_mots").endsWith(QStringLiteral("12\u00A0: on dit «\u00A0minuit\u00A0».")));
+        QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"), "1 heure|choisie minuit|la bonne réponse");
+        b.pasDoigt("fleche_heure_duree", 14);
+        b.pasDoigt("fleche_minute_duree", 1);
+        b.taperDoigt("verifier_duree");
         QCOMPARE(texte("verdict_duree"), "Erreur, c'est 15 h : 14 h + 1 h = 15 h.");
         QCOMPARE(registre.lignes, (QStringList{
             "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
@@ -285,9 +299,11 @@ private slots:
         b.verifierCompte(6, 3, 3);
 
         // A level chosen by a finger's tap or a click is remembered.
-        b.clic("niveau_duree_deux_etapes");
+        b.taperDoigt("niveau_duree_deux_etapes");
         QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "deux_etapes");
         QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
+        QCOMPARE(entendu("niveau_duree_deux_etapes") + ' ' + entendu("niveau_duree_passer_heure"),
+                 "Deux étapes|choisi En passant l'heure|");
         b.taper("Esc");
         QVERIFY(b.app->depart()->isVisible());
     }

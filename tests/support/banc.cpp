@@ -150,3 +150,28 @@ void Banc::pas(const QString& nom, int n)
     for (int i = 0; i < std::abs(n); ++i)
         n > 0 ? monter(w(nom)) : descendre(w(nom));
 }
+
+QWidget* Banc::viewport()
+{
+    return app->presentation()->viewport();
+}
+
+QPoint Banc::vue(QWidget* c, QPointF p)
+{
+    return app->presentation()->mapFromScene(c->mapTo(app->fenetre(), p));
+}
+
+void Banc::taperDoigt(const QString& nom, QPointF at)
+{
+    const QPoint p = vue(w(nom), at);
+    QTest::touchEvent(viewport(), doigt).press(0, p);
+    QTest::touchEvent(viewport(), doigt).release(0, p);
+    QCoreApplication::processEvents();
+}
+
+void Banc::pasDoigt(const QString& nom, int n)
+{
+    const QSize t = w(nom)->size();
+    for (int i = 0; i < std::abs(n); ++i)
+        taperDoigt(nom, QPointF(t.width() / 2.0, n > 0 ? t.height() / 4.0 : t.height() * 3 / 4.0));
+}

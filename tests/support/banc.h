@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointingDevice>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -79,6 +80,17 @@ public:
     QColor couleur(const QString& nom) { return textColor(w(nom)); }
     // Steps a spinner up, or down for a negative count.
     void pas(const QString& nom, int n = 1);
+
+    // One finger for the whole run: Qt keeps the devices it is told of.
+    QPointingDevice* doigt = [] { static auto* d = QTest::createTouchDevice(); return d; }();
+    // Fingers touch the scaled window's viewport: where a point of a control lies there.
+    QWidget* viewport();
+    QPoint vue(QWidget* c, QPointF p);
+    // A finger's tap on a control, in its middle or at a point of it.
+    void taperDoigt(const QString& nom) { taperDoigt(nom, w(nom)->rect().center()); }
+    void taperDoigt(const QString& nom, QPointF at);
+    // Steps a spinner by taps on its arrows, down for a negative count.
+    void pasDoigt(const QString& nom, int n);
 
     // The counters of the run, and the score line they give.
     void verifierCompte(int exercices, int justes, int erreurs);

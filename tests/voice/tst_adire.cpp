@@ -53,6 +53,8 @@ private slots:
         ligne("regle", "l'après-midi, on ajoute 12 : 3 h 45 → 15 h 45",
               "l'après-midi, on ajoute 12 : 3 heures 45 donne 15 heures 45");
         ligne("mots", "4 heures moins le quart", "4 heures moins le quart");
+        ligne("tenus sur la ligne", "à 9\u00A0h\u00A005. À quelle heure a-\u2060t-\u2060elle commencé\u00A0?",
+              "à 9 heures 5. À quelle heure a-t-elle commencé ?");
         // Dates in full, with their weekday; the first of a month.
         ligne("date", "Aujourd'hui 5 Décembre 2026\nLéa a exactement 7 ans et 3 mois.\nLéa a donc vu le jour le ?",
               "Aujourd'hui samedi 5 décembre 2026. Léa a exactement 7 ans et 3 mois. Léa a donc vu le jour le ?");
