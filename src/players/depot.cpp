@@ -163,18 +163,23 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
                 tout.lignes.append(std::move(ligne));
         }
     }
+    trierParDate(tout.lignes);
+    return tout;
+}
+
+void trierParDate(QList<LigneHistorique>& lignes)
+{
     // Sorted on a key computed once: comparing dates with offsets is slow.
     QList<std::pair<qint64, qsizetype>> ordre;
-    ordre.reserve(tout.lignes.size());
-    for (qsizetype i = 0; i < tout.lignes.size(); ++i)
-        ordre.append({tout.lignes[i].quand.toSecsSinceEpoch(), i});
+    ordre.reserve(lignes.size());
+    for (qsizetype i = 0; i < lignes.size(); ++i)
+        ordre.append({lignes[i].quand.toSecsSinceEpoch(), i});
     std::stable_sort(ordre.begin(), ordre.end());
     QList<LigneHistorique> triees;
     triees.reserve(ordre.size());
     for (const auto& [t, i] : ordre)
-        triees.append(std::move(tout.lignes[i]));
-    tout.lignes = std::move(triees);
-    return tout;
+        triees.append(std::move(lignes[i]));
+    lignes = std::move(triees);
 }
 
 quint64 identiteReponse(const LigneHistorique& l)

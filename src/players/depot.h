@@ -68,5 +68,7 @@ LectureHistorique lireDepot(const QString& racine);
 // Several history files read as one, oldest answer first, each answer once
 // even when it sits in two files (a class copy and a clone's relay copy).
 LectureHistorique lireHistoriques(const QStringList& chemins);
+// Oldest answer first, answers of one instant in the order given.
+void trierParDate(QList<LigneHistorique>& lignes);
 // What tells one answer from another, the same in every copy of its line.
 quint64 identiteReponse(const LigneHistorique& l);

@@ -5,8 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <limits>
 
 #include "classe.h"
+#include "fichierpartage.h"
 #include "nomjoueur.h"
 
 namespace classe {
@@ -69,11 +71,8 @@ namespace {
 // child known here under two keys end in one file.
 bool verser(const QString& de, const QString& vers)
 {
-    QFile a(de), b(vers);
-    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray octets = a.readAll();
-    return b.write(octets) == octets.size() && b.flush() && a.remove();
+    const std::optional<QByteArray> octets = partage::lire(de, 0, std::numeric_limits<qint64>::max());
+    return octets && partage::ajouter(vers, *octets) == octets->size() && QFile::remove(de);
 }
 
 // This computer's folder for a child renamed in the class follows, so that

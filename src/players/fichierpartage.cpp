@@ -51,6 +51,39 @@ std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max,
     ::close(fd);
     return octets;
 }
+
+qint64 ajouter(const QString& chemin, const QByteArray& octets)
+{
+    // Opening a pipe that has a reader succeeds even without blocking: only
+    // fstat tells what was opened.
+    const int fd = ::open(QFile::encodeName(chemin).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0644);
+    if (fd < 0)
+        return 0;
+    struct stat st {};
+    qint64 ecrits = 0;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        ecrits = ecrireTout(fd, octets);
+        // The share keeps the bytes or loses them; either way its size will say.
+        ::fsync(fd);
+    }
+    ::close(fd);
+    return ecrits;
+}
+
+qint64 ecrireTout(int fd, const QByteArray& octets)
+{
+    qint64 ecrits = 0;
+    while (ecrits < octets.size()) {
+        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        ecrits += n;
+    }
+    return ecrits;
+}
 #else
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille)
 {
@@ -62,6 +95,16 @@ std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max,
     if (taille)
         *taille = f.size();
     return f.read(max);
+}
+
+qint64 ajouter(const QString& chemin, const QByteArray& octets)
+{
+    if (QFileInfo::exists(chemin) && !estRegulier(chemin))
+        return 0;
+    QFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return 0;
+    return std::max<qint64>(0, f.write(octets));
 }
 #endif
 

@@ -25,6 +25,16 @@ bool estRegulier(const QString& chemin);
 // not a regular file or cannot be read. `taille` receives the file's size.
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille = nullptr);
 
+// Appends to a regular file (made when missing; a link is not followed),
+// without blocking: the bytes the system took, whatever a sync or a close
+// say afterwards, so that none is written twice. Nothing is written to a
+// pipe, a device or a socket bearing the name: 0.
+qint64 ajouter(const QString& chemin, const QByteArray& octets);
+#ifdef Q_OS_UNIX
+// Writes to an open file until the bytes are taken or it refuses: how many it took.
+qint64 ecrireTout(int fd, const QByteArray& octets);
+#endif
+
 // What `travail` returns, when it returns within `ms` milliseconds; it runs
 // on a thread of its own, left to finish (or to stay stuck in a share that
 // hangs) out of everyone's way when the time is up.

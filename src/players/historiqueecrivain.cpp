@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 
+#include "fichierpartage.h"
 #include "historique.h"
 
 #ifdef Q_OS_UNIX
@@ -34,16 +35,7 @@ bool ajouter(const QString& chemin, const QByteArray& ligne)
     // of a local file whatever other writers do. Should the kernel take only
     // part of it, the rest follows; a part left torn is skipped by readers,
     // and the whole line written again after it is read.
-    qsizetype ecrits = 0;
-    while (ecrits < ligne.size()) {
-        const ssize_t n = ::write(fd, ligne.constData() + ecrits, size_t(ligne.size() - ecrits));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        ecrits += n;
-    }
-    const bool ecrite = ecrits == ligne.size();
+    const bool ecrite = partage::ecrireTout(fd, ligne) == ligne.size();
     // Said once a run: the answers are in the file all the same.
     static std::atomic_bool dit{false};
     if (ecrite && ::fsync(fd) != 0 && !dit.exchange(true))

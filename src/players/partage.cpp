@@ -10,12 +10,6 @@
 #include "classe.h"
 #include "fichierpartage.h"
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace classe {
 namespace {
 
@@ -65,36 +59,6 @@ Difference difference(QFile& local, const QString& copie)
     if (fin >= 0)
         d.manque = reste.left(fin + 1);
     return d;
-}
-
-// Appends to the class copy; the bytes the system took, whatever a sync or
-// a close say afterwards: they are not written again (the next pass starts
-// from the class file's size).
-qint64 ajouter(const QString& copie, const QByteArray& octets)
-{
-#ifdef Q_OS_UNIX
-    const int fd = ::open(QFile::encodeName(copie).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0)
-        return 0;
-    qint64 ecrits = 0;
-    while (ecrits < octets.size()) {
-        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        ecrits += n;
-    }
-    // The share keeps the bytes or loses them; either way its size will say.
-    ::fsync(fd);
-    ::close(fd);
-    return ecrits;
-#else
-    QFile f(copie);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return 0;
-    return std::max<qint64>(0, f.write(octets));
-#endif
 }
 
 struct Etat {
@@ -218,6 +182,7 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
     cles << QString();
 
     QString idRelais = relais(local, poste, false);
+    bool ecritRefuse = false;
     for (QString cle : std::as_const(cles)) {
         if (e.joignable && !cle.isEmpty()) {
             const Rapprochement r = rapprocher(local, classe, poste, cle);
@@ -264,19 +229,21 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
             continue;
         }
         const qint64 avant = QFileInfo(copie).size();
-        const qint64 ecrits = d.manque.isEmpty() ? 0 : ajouter(copie, d.manque);
+        const qint64 ecrits = d.manque.isEmpty() ? 0 : partage::ajouter(copie, d.manque);
         etat.envoye[rel] = avant + ecrits;
         e.lignesEnvoyees += compterLignes(d.manque.left(ecrits));
         if (ecrits < d.manque.size()) {
             e.joignable = false;
+            ecritRefuse = true;
             e.lignesEnAttente += compterLignes(d.manque.mid(ecrits));
         }
     }
 
-    if (e.joignable) {
+    if (e.joignable)
         garderLaClasse(local, classe);
+    // A folder there that took less than it was given: the teacher sees what waits.
+    if (e.joignable || ecritRefuse)
         direEtat(classe, poste, e);
-    }
     // Written only when it changed: a pass runs after every few answers.
     if (etat.classe != lu.classe || etat.envoye != lu.envoye)
         ecrireEnvoye(local, etat);

@@ -154,10 +154,17 @@ bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
         return false;
     if (lieux.classe.isEmpty())
         return exporterDepot(lieux.local, fichier, erreur);
-    QStringList chemins = classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste);
-    for (const Joueur& j : classe::enfants(lieux.classe).enfants)
-        chemins << classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle);
-    return ecrireCsv(fichier, exporterCsv(lireHistoriques(chemins).lignes), erreur);
+    QList<LigneHistorique> lignes = lireHistoriques(classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste)).lignes;
+    for (const Joueur& j : classe::enfants(lieux.classe).enfants) {
+        // Under the child's name of today: what was answered before a rename,
+        // or by a computer still playing under the old name, is theirs too.
+        for (LigneHistorique& l : lireHistoriques(classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle)).lignes) {
+            l.joueur = j.nom;
+            lignes.append(std::move(l));
+        }
+    }
+    trierParDate(lignes);
+    return ecrireCsv(fichier, exporterCsv(lignes), erreur);
 }
 
 QList<QStringList> lignesPositionnement(const ResumeClasse& r)

@@ -10,7 +10,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "players/classe.h"
 #include "players/fichierpartage.h"
@@ -484,6 +486,33 @@ private slots:
         ecrire(lea + QStringLiteral("/p0000000000000004.hist"), "0123456789");
         QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 3, 4), QByteArray("3456"));
         QCOMPARE(partage::lire(lea, 0, 4), std::nullopt);
+
+        // Pipes where this computer's class file and word to the teacher
+        // belong, one with a reader: the sending returns, writes nothing into
+        // them, and every answer reaches the class once.
+        const QString local = t.filePath(QStringLiteral("local"));
+        const QString poste = posteLocal(local);
+        for (int i = 0; i < 3; ++i)
+            ajouterReponse(local, poste, QStringLiteral("Léa"), QString::number(i));
+        const QByteArray notre = QFile::encodeName(QStringLiteral("%1/%2.hist").arg(lea, poste));
+        QVERIFY(QDir().mkpath(c + QStringLiteral("/postes")));
+        QCOMPARE(::mkfifo(notre.constData(), 0644), 0);
+        QCOMPARE(::mkfifo(QFile::encodeName(QStringLiteral("%1/postes/%2.etat").arg(c, poste)).constData(), 0644), 0);
+        const int lecteur = ::open(notre.constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(lecteur >= 0);
+        const auto envoi = partage::avant<qint64>(5000, [&] {
+            return classe::synchroniser(local, c, poste).lignesEnvoyees + partage::ajouter(QString::fromLocal8Bit(notre), "x");
+        });
+        char octet = 0;
+        const ssize_t pris = ::read(lecteur, &octet, 1);
+        ::close(lecteur);
+        QVERIFY2(envoi, "the sending waits on a pipe");
+        QCOMPARE(*envoi, 3);
+        QVERIFY(pris <= 0);
+        QCOMPARE(questions(c), (QHash<QString, int>{{QStringLiteral("0"), 1}, {QStringLiteral("1"), 1}, {QStringLiteral("2"), 1}}));
+        QCOMPARE(classe::etatsPostes(c).size(), 1);
+        QCOMPARE(partage::ajouter(lea + QStringLiteral("/p0000000000000004.hist"), "ab"), 2);
+        QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 8, 10), QByteArray("89ab"));
     }
 
     void reglagesLus_data()
