@@ -112,6 +112,10 @@ QString lireTexteCourt(const QString& chemin, const QString& racine)
 
 bool ecrireEntier(const QString& chemin, const QByteArray& octets)
 {
+    // Qt's save file writes through a link to the link's target: a link left
+    // in a file's place is replaced by the file, never followed out.
+    if (QFileInfo(chemin).isSymLink() && !QFile::remove(chemin))
+        return false;
     QSaveFile f(chemin);
     return f.open(QIODevice::WriteOnly) && f.write(octets) == octets.size() && f.commit();
 }

@@ -513,6 +513,14 @@ private slots:
         QCOMPARE(classe::etatsPostes(c).size(), 1);
         QCOMPARE(partage::ajouter(lea + QStringLiteral("/p0000000000000004.hist"), "ab"), 2);
         QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 8, 10), QByteArray("89ab"));
+
+        // A link in the settings' place is replaced; what it points to is untouched.
+        const QString cible = t.filePath(QStringLiteral("cible")), reglages = c + QStringLiteral("/reglages");
+        ecrire(cible, "à moi");
+        QVERIFY(QFile::remove(reglages) && QFile::link(cible, reglages));
+        QVERIFY(classe::enregistrerReglages(c, classe::Reglages{}));
+        QVERIFY(!QFileInfo(reglages).isSymLink());
+        QCOMPARE(partage::lire(cible, 0, 100), QByteArray("à moi"));
     }
 
     void reglagesLus_data()
