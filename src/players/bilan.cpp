@@ -73,20 +73,26 @@ bool dansLeFutur(const QDateTime& quand, const QDateTime& maintenant)
                                            .toSecsSinceEpoch();
 }
 
+QDateTime aDecalageFixe(const QDateTime& maintenant)
+{
+    return maintenant.toOffsetFromUtc(maintenant.offsetFromUtc());
+}
+
 QDateTime auPlusTard(const QDateTime& quand, const QDateTime& maintenant)
 {
     return quand > maintenant ? maintenant : quand;
 }
 
-Bilan faireBilan(const QList<LigneHistorique>& lignes, const QDateTime& maintenant)
+Bilan faireBilan(const QList<LigneHistorique>& lignes, const QDateTime& maintenantLocal)
 {
+    const QDateTime maintenant = aDecalageFixe(maintenantLocal);
     Bilan b;
     QHash<QString, qsizetype> rang;
     for (const QString& id : activitesConnues()) {
         rang[id] = b.activites.size();
         b.activites.append({id, titreActivite(id)});
     }
-    const qint64 semaine = debutSemaine(maintenant).toSecsSinceEpoch();
+    const qint64 semaine = debutSemaine(maintenantLocal).toSecsSinceEpoch();
     for (const LigneHistorique& l : lignes) {
         auto it = rang.find(l.activite);
         if (it == rang.end()) {

@@ -35,6 +35,9 @@ QDateTime debutSemaine(const QDateTime& maintenant);
 // total, but in no week (never "this week", never stretching a chart), and
 // its date taken as now wherever "the last time" is shown.
 bool dansLeFutur(const QDateTime& quand, const QDateTime& maintenant);
+// The same moment at its own offset from UTC: an answer's date is compared
+// with it without a time-zone lookup (a system call) for every answer.
+QDateTime aDecalageFixe(const QDateTime& maintenant);
 QDateTime auPlusTard(const QDateTime& quand, const QDateTime& maintenant);
 
 // This week's answers are those from Monday to the end of today; the

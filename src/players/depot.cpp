@@ -174,6 +174,9 @@ void trierParDate(QList<LigneHistorique>& lignes)
     ordre.reserve(lignes.size());
     for (qsizetype i = 0; i < lignes.size(); ++i)
         ordre.append({lignes[i].quand.toSecsSinceEpoch(), i});
+    // A history is written in order: most lists are sorted already.
+    if (std::is_sorted(ordre.begin(), ordre.end()))
+        return;
     std::stable_sort(ordre.begin(), ordre.end());
     QList<LigneHistorique> triees;
     triees.reserve(ordre.size());

@@ -23,6 +23,9 @@ struct LigneHistorique {
     quint64 id{};
     friend bool operator==(const LigneHistorique&, const LigneHistorique&) = default;
 };
+// Every member moves as its bytes do: a list of a year's answers grows by
+// moving memory, not answer by answer.
+Q_DECLARE_TYPEINFO(LigneHistorique, Q_RELOCATABLE_TYPE);
 
 // An answer that has no identity yet: it gets a random one when written.
 inline constexpr quint64 sansIdentifiant = 0;

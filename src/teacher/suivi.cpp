@@ -18,11 +18,11 @@ namespace {
 constexpr int maxErreurs = 200;
 constexpr int maxSemaines = 104;
 
-void compter(ResumeEnfant& r, const LigneHistorique& l)
+void compter(ResumeEnfant& r, const LigneHistorique& l, const QDateTime& maintenant)
 {
     r.activites[l.activite].ajouter(l.juste);
     positionnerReponse(r.position, l);
-    const QDateTime quand = auPlusTard(l.quand, QDateTime::currentDateTime());
+    const QDateTime quand = auPlusTard(l.quand, maintenant);
     if (!r.dernier.isValid() || quand > r.dernier)
         r.dernier = quand;
 }
@@ -51,11 +51,12 @@ bool SuiviClasse::lire(Suivi& s)
             return lire(s) || true;
         }
         const LectureHistorique l = lireHistorique(chemin, f.lu);
+        const QDateTime maintenant = aDecalageFixe(QDateTime::currentDateTime());
         for (const LigneHistorique& ligne : l.lignes) {
             const qsizetype avant = s.vues.size();
             s.vues.insert(identiteReponse(ligne));
             if (s.vues.size() > avant)
-                compter(s.resume, ligne);
+                compter(s.resume, ligne, maintenant);
         }
         ignoresLignes_ += int(l.ignorees);
         change = change || l.fin > f.lu;
@@ -107,7 +108,7 @@ DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
     const QList<LigneHistorique>& lignes = lu.lignes;
     d.ignorees = int(lu.ignorees);
     QMap<QDate, Compte> parSemaine;
-    const QDateTime maintenant = QDateTime::currentDateTime();
+    const QDateTime maintenant = aDecalageFixe(QDateTime::currentDateTime());
     for (const LigneHistorique& l : lignes) {
         if (!dansLeFutur(l.quand, maintenant))
             parSemaine[lundiDe(l.quand.date())].ajouter(l.juste);
