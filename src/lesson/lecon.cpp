@@ -8,6 +8,7 @@
 #include "textelecon.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
+#include "voice/ecouter.h"
 
 namespace {
 
@@ -39,21 +40,37 @@ Lecon::Lecon(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     trait(this, cadre.right(), cadre.bottom(), cadre.left(), cadre.bottom());
     trait(this, cadre.left(), cadre.bottom(), cadre.left(), cadre.top());
 
-    makeLabel(this, "calendar", {350, 116, 283, 75}, {gras8, couleur::noir, gauche},
-              lecon::calendrier);
-    makeLabel(this, "calendar2", {364, 168, 262, 47}, {uiFont(taille::p9), couleur::rouge, gauche},
-              lecon::calendrier2);
-    makeLabel(this, "semaine", {14, 134, 275, 50}, {maigre8, couleur::noir, gauche}, lecon::semaine);
+    auto* calendrier = makeLabel(this, "calendar", {350, 116, 283, 75}, {gras8, couleur::noir, gauche},
+                                 lecon::calendrier);
+    auto* calendrier2 = makeLabel(this, "calendar2", {364, 168, 262, 47},
+                                  {uiFont(taille::p9), couleur::rouge, gauche}, lecon::calendrier2);
+    auto* semaine = makeLabel(this, "semaine", {14, 134, 275, 50}, {maigre8, couleur::noir, gauche}, lecon::semaine);
     // Written at start-up with the weekday lines.
-    makeLabel(this, "semaine2", {53, 179, 0, 0}, {gras8, couleur::noir, gauche, true});
-    makeLabel(this, "Label1", {440, 232, 176, 84}, {maigre8, couleur::noir, gauche},
-              lecon::sexagesimal);
+    auto* semaine2 = makeLabel(this, "semaine2", {53, 179, 0, 0}, {gras8, couleur::noir, gauche, true});
+    auto* sexagesimal = makeLabel(this, "Label1", {440, 232, 176, 84}, {maigre8, couleur::noir, gauche},
+                                  lecon::sexagesimal);
     // Written at start-up with the lines on adding durations.
-    makeLabel(this, "addition", {0, 270, 418, 57}, {maigre8, couleur::noir, Qt::AlignHCenter});
-    makeLabel(this, "addition2", {30, 329, 0, 0}, {gras8, couleur::bleu, gauche, true},
-              lecon::exemple);
+    auto* addition = makeLabel(this, "addition", {0, 270, 418, 57}, {maigre8, couleur::noir, Qt::AlignHCenter});
+    auto* addition2 = makeLabel(this, "addition2", {30, 329, 0, 0}, {gras8, couleur::bleu, gauche, true},
+                                lecon::exemple);
     // Written at start-up with the units of time.
-    makeLabel(this, "lecon1", {465, 332, 167, 129}, {gras8, couleur::bleu, gauche});
+    auto* unites = makeLabel(this, "lecon1", {465, 332, 167, 129}, {gras8, couleur::bleu, gauche});
+
+    // Each part of the page said on demand, beside it, for a child who does
+    // not read yet: what the labels show when asked.
+    const auto dits = [](QList<QLabel*> labels) {
+        return [labels] {
+            QStringList textes;
+            for (const QLabel* l : labels)
+                textes << l->text();
+            return textes;
+        };
+    };
+    new Ecouter(r_, this, {508, 50}, dits({date_, heure_}), QStringLiteral("date"));
+    new Ecouter(r_, this, {324, 116}, dits({calendrier, calendrier2}), QStringLiteral("calendrier"));
+    new Ecouter(r_, this, {14, 110}, dits({semaine, semaine2}), QStringLiteral("semaine"));
+    new Ecouter(r_, this, {284, 328}, dits({addition, addition2}), QStringLiteral("addition"));
+    new Ecouter(r_, this, {438, 332}, dits({sexagesimal, unites}), QStringLiteral("unites"));
 
     // Line1 to Line4, the separators.
     trait(this, 440, 224, 634, 224);

@@ -45,7 +45,7 @@ private slots:
     void unParEnonce()
     {
         Programme p(true);
-        const QList<std::pair<const char*, int>> ecrans{{"exercices", 6}, {"jeux_dates", 4}, {"aiguilles", 1}};
+        const QList<std::pair<const char*, int>> ecrans{{"exercices", 6}, {"jeux_dates", 4}, {"aiguilles", 1}, {"lecon", 5}};
         for (const auto& [nom, combien] : ecrans) {
             const QList<Ecouter*> tous = p.hautParleurs(nom);
             QCOMPARE(tous.size(), combien);
@@ -56,6 +56,19 @@ private slots:
                 QCOMPARE(QAccessible::queryAccessibleInterface(e)->role(), QAccessible::Button);
             }
         }
+    }
+
+    // The lesson, a page to read, said part by part: the date in full, the
+    // time in words, the weekday lines without their arrows.
+    void lecon()
+    {
+        Programme p(true);
+        p.ouvrir("apprendre", "lecon");
+        p.clic("ecouter_date");
+        QCOMPARE(p.voix.dits.last(), QStringLiteral("samedi 5 décembre 2026 9 heures 5 minutes et 7 secondes"));
+        p.clic("ecouter_semaine");
+        QVERIFY(p.voix.dits.last().contains(QStringLiteral("Lundi : jour de la Lune")));
+        QCOMPARE(p.voix.dits.size(), 2);
     }
 
     void clicPuisVerdict()
