@@ -36,6 +36,11 @@ const QString attenteMinutes = QStringLiteral("??");
 // shows: the marks and colours in words.
 const QString ditChoisie = QStringLiteral("choisie");
 const QString ditBonne = QStringLiteral("la bonne réponse");
+// What a choice is heard as once a wrong answer is judged.
+QString ditApresErreur(bool bonne, bool choisie)
+{
+    return bonne ? ditBonne : choisie ? ditChoisie : QString();
+}
 // After a wrong clock chosen, the ring moves to the right one: said so.
 const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
 
@@ -201,7 +206,7 @@ struct EcranJournee::Section {
         for (int i = 0; i < nombreChoix; ++i) {
             const bool bonne = tCadrans[i] == attendue;
             cadrans[i]->setChoisie(bonne);
-            cadrans[i]->setAccessibleDescription(bonne ? ditBonne : i == choisi ? ditChoisie : QString());
+            cadrans[i]->setAccessibleDescription(ditApresErreur(bonne, i == choisi));
         }
     }
 
@@ -570,7 +575,7 @@ void EcranJournee::jugerMots()
                     setTextColor(phrases_[i], couleur::rouge);
                 else if (bonne)
                     setTextColor(phrases_[i], couleur::magenta);
-                phrases_[i]->setAccessibleDescription(bonne ? ditBonne : i == s.choisi ? ditChoisie : QString());
+                phrases_[i]->setAccessibleDescription(ditApresErreur(bonne, i == s.choisi));
             }
         },
         [&] {

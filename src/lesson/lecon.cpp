@@ -57,15 +57,8 @@ Lecon::Lecon(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     auto* unites = makeLabel(this, "lecon1", {465, 332, 167, 129}, {gras8, couleur::bleu, gauche});
 
     // Each part of the page said on demand, beside it, for a child who does
-    // not read yet: what the labels show when asked.
-    const auto dits = [](QList<QLabel*> labels) {
-        return [labels] {
-            QStringList textes;
-            for (const QLabel* l : labels)
-                textes << l->text();
-            return textes;
-        };
-    };
+    // not read yet.
+    const auto dits = &Ecouter::textesDe;
     new Ecouter(r_, this, {508, 50}, dits({date_, heure_}), QStringLiteral("date"));
     new Ecouter(r_, this, {324, 116}, dits({calendrier, calendrier2}), QStringLiteral("calendrier"));
     new Ecouter(r_, this, {14, 110}, dits({semaine, semaine2}), QStringLiteral("semaine"));

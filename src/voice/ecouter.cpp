@@ -22,15 +22,6 @@ QPointer<Ecouter>& prochainAuto()
     return prochain;
 }
 
-QStringList textesDe(const QList<QPointer<QLabel>>& labels)
-{
-    QStringList textes;
-    for (const QLabel* l : labels)
-        if (l)
-            textes << l->text();
-    return textes;
-}
-
 }  // namespace
 
 Ecouter::Ecouter(Routines& r, Screen* ecran, QPoint place, Textes enonce, const QString& nom)
@@ -58,8 +49,18 @@ Ecouter::Ecouter(Routines& r, Screen* ecran, QPoint place, Textes enonce, const 
 Ecouter* Ecouter::attacher(Routines& r, ProtocoleReponse& protocole, QPoint place,
                            const QList<QLabel*>& enonce, QLabel* verdict)
 {
-    QList<QPointer<QLabel>> labels(enonce.begin(), enonce.end());
-    return attacher(r, protocole, place, [labels] { return textesDe(labels); }, verdict);
+    return attacher(r, protocole, place, textesDe(enonce), verdict);
+}
+
+Ecouter::Textes Ecouter::textesDe(const QList<QLabel*>& labels)
+{
+    return [labels = QList<QPointer<QLabel>>(labels.begin(), labels.end())] {
+        QStringList textes;
+        for (const QLabel* l : labels)
+            if (l)
+                textes << l->text();
+        return textes;
+    };
 }
 
 Ecouter* Ecouter::attacher(Routines& r, ProtocoleReponse& protocole, QPoint place, Textes enonce,

@@ -39,6 +39,9 @@ public:
     // named "ecouter_" and `nom` on its screen.
     Ecouter(Routines& r, Screen* ecran, QPoint place, Textes enonce, const QString& nom);
 
+    // What these labels show when asked (those still there).
+    static Textes textesDe(const QList<QLabel*>& labels);
+
     // What a click says now.
     QStringList aDireMaintenant() const;
 
