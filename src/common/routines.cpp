@@ -89,7 +89,7 @@ void Routines::DessinerMontre()
 
 void Routines::poserDecoupe(PictureBox* box, const QRect& rect) const
 {
-    box->setPicture(decouper(rect), planche, rect);
+    box->setPicture(QPixmap(), planche, rect);
 }
 
 bool Routines::VerifierFond(const QString& nom, QString* erreur) const

@@ -115,9 +115,7 @@ public:
     Screen* depart = nullptr;
     PictureBox* montre = nullptr;
     PictureBox* montre2 = nullptr;
-    // The picture sheet the clock faces are cut from, and its file, from
-    // which the faces are read again at the resolution they are shown at.
-    QPixmap anim;
+    // The picture sheet's file the clock faces are cut from.
     PictureFile planche;
 
     QDateTime maintenant() const { return horloge.now(); }
@@ -147,9 +145,8 @@ public:
     // Switches the display to that size (nothing off Windows).
     void ChangerResolution(float largeur, float hauteur);
 
-    // A rectangle of the picture sheet, as a picture of its own.
-    QPixmap decouper(const QRect& rect) const { return anim.copy(rect); }
-    // That rectangle put into a picture box, sharp at any scale.
+    // A rectangle of the picture sheet put into a picture box, read from
+    // the sheet's file at the scale the box is painted at.
     void poserDecoupe(PictureBox* box, const QRect& rect) const;
 
     // A judged answer: the right or wrong counter, then its sound.

@@ -137,14 +137,12 @@ constexpr QRect decoupeMontre(0, 0, 136, 138);
 
 bool Klepsos::demarrer(QString* erreur)
 {
-    // The picture sheet, needed before the window is shown, and the start
-    // screen's pictures at the size the display will show them are decoded
-    // on two other threads while its widgets are built. Of the latter the
-    // background goes first: it is the longest, and the first painted (a
-    // plain copy of it before, for the first frame).
+    // The start screen's pictures, at the size the display will show them,
+    // are decoded on another thread while its widgets are built: the
+    // watch's face first (small, and on the first frame), then the
+    // background, the longest (a plain copy of it before, for the first
+    // frame, when scaled up).
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
-    const QRect toutePlanche(QPoint(0, 0), r_.planche.size());
-    PictureFile::decodeAhead({{r_.planche, toutePlanche}}, 1);
     const qreal echelle = presentation_->echellePrevue();
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
     // Children known and none named: they say who plays first, and the
@@ -153,19 +151,15 @@ bool Klepsos::demarrer(QString* erreur)
     if (quiJoueDabord)
         fondQuiJoue_ = PictureFile(r_.cheminDatas(QStringLiteral("quijoue")));
     const PictureFile& premierFond = quiJoueDabord ? fondQuiJoue_ : fond;
-    QList<PictureFile::Part> parts{{premierFond, QRect(QPoint(0, 0), premierFond.size())}};
-    // The sheet's parts are read only when the screen is scaled up.
-    if (echelle > 1)
-        parts.append({r_.planche, decoupeMontre});
+    const PictureFile::Part fondEntier{premierFond, QRect(QPoint(0, 0), premierFond.size())};
+    QList<PictureFile::Part> parts{{r_.planche, decoupeMontre}, fondEntier};
     // The drawing of "Mes progrès" too, where children are kept.
     const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
     if (session_)
         parts.append({dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())});
-    // Scaled up, the plain background comes first, for the first frame to
-    // show while the sharp one is decoded (the screen swaps it in then).
     QList<PictureFile::Part> premierCadre;
     if (echelle > 1)
-        premierCadre.append(parts.first());
+        premierCadre.append(fondEntier);
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1), premierCadre);
 
     depart_ = new Depart(r_, *this, fenetre_.get());
@@ -183,14 +177,13 @@ bool Klepsos::demarrer(QString* erreur)
     r_.centre_x = r_.montre->width() / 2.0f;
     r_.centre_y = r_.montre->height() / 2.0f;
 
-    auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
-    r_.anim = r_.planche.read(1, toutePlanche);
-    if (r_.anim.isNull()) {
-        if (erreur)
-            *erreur = messageImageIllisible(r_.cheminDatas(QStringLiteral("anim")));
+    // The sheet's header is read now, so that a missing one stops
+    // start-up; its box holds the file, never decoded whole, as only two
+    // faces are cut from it.
+    if (!r_.VerifierFond(QStringLiteral("anim"), erreur))
         return false;
-    }
-    anim->setPicture(r_.anim);
+    auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
+    anim->setPicture(QPixmap(), r_.planche, QRect(QPoint(0, 0), r_.planche.size()));
     r_.poserDecoupe(r_.montre2, decoupeMontre);
     r_.montre->copyPicture(*r_.montre2);
 
