@@ -31,8 +31,9 @@ Ecouter::Ecouter(Routines& r, Screen* ecran, QPoint place, Textes enonce, const 
     setAccessibleName(QStringLiteral("Écouter"));
     setCursor(Qt::PointingHandCursor);
     setGeometry(QRect(place, taille));
-    const PictureFile dessin(r_.cheminDatas(QStringLiteral("ecouter")));
-    setPicture(dessin.read(1), dessin, QRect(QPoint(), taille));
+    // Read when first painted: hidden until a voice speaks, and on screens
+    // not yet opened.
+    setPicture(QPixmap(), PictureFile(r_.cheminDatas(QStringLiteral("ecouter"))), QRect(QPoint(), taille));
     connect(this, &PictureBox::clicked, this, [this] {
         if (Voix* v = r_.voixParlante()) {
             v->arreter();
