@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QLockFile>
 #include <QTemporaryFile>
 #include <QtEndian>
@@ -219,11 +218,25 @@ Ajout ajouterSession(const QString& chemin, const Compteurs& auDebut, const Comp
 QStringList enleverRestesDeSauvegarde(const QString& chemin)
 {
     const QFileInfo score(chemin);
-    QString motif = QRegularExpression::escape(QFileInfo(nomTemporaire(chemin)).fileName());
-    motif.replace(QStringLiteral("XXXXXX"), QStringLiteral("[A-Za-z0-9]{6}"));
-    const QRegularExpression reste(QRegularExpression::anchoredPattern(motif));
+    // The temporary name with its six random letters or digits; matched by
+    // hand, as start-up would otherwise load the regular expression engine
+    // for this alone.
+    const QString modele = QFileInfo(nomTemporaire(chemin)).fileName();
+    const qsizetype trous = modele.lastIndexOf(QStringLiteral("XXXXXX"));
+    const auto estReste = [&](const QString& nom) {
+        if (nom.size() != modele.size() || !nom.startsWith(QStringView(modele).first(trous))
+            || !nom.endsWith(QStringView(modele).sliced(trous + 6)))
+            return false;
+        const QStringView tire = QStringView(nom).sliced(trous, 6);
+        return std::all_of(tire.begin(), tire.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+        });
+    };
     QDir dossier = score.absoluteDir();
-    const QStringList candidats = dossier.entryList(QDir::Files | QDir::Hidden | QDir::System).filter(reste);
+    QStringList candidats;
+    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (estReste(nom))
+            candidats << nom;
     if (candidats.isEmpty())
         return {};
     const Verrou verrou(chemin);

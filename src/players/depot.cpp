@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "classe.h"
+#include "common/dossier.h"
 #include "fichierpartage.h"
 #include "nomjoueur.h"
 
@@ -41,7 +42,7 @@ QStringList historiquesDans(const QString& dossier)
 {
     QDir d(dossier);
     QStringList chemins;
-    for (const QString& n : d.entryList({QLatin1Char('*') + suffixeHistorique}, QDir::Files, QDir::Name))
+    for (const QString& n : nomsEntre(d, {}, suffixeHistorique, QDir::Files, QDir::Name))
         chemins << d.filePath(n);
     return chemins;
 }

@@ -8,6 +8,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
+#include "common/dossier.h"
 #include "fichierpartage.h"
 
 namespace classe {
@@ -305,7 +306,7 @@ QList<EtatPoste> etatsPostes(const QString& classe)
     const QString dossier = QDir(classe).filePath(QLatin1String(dossierEtats));
     if (classe.isEmpty() || !dossierSur(dossier, classe))
         return l;
-    for (const QString& n : QDir(dossier).entryList({QStringLiteral("p*.etat")}, QDir::Files, QDir::Name)) {
+    for (const QString& n : nomsEntre(QDir(dossier), u"p", u".etat", QDir::Files, QDir::Name)) {
         const auto e = lireEtat(lireTexteCourt(QDir(dossier).filePath(n), classe));
         // The file's name must be the id it speaks for.
         if (e && e->poste + QStringLiteral(".etat") == n)

@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <cmath>
 
+#include "common/dossier.h"
+
 namespace {
 
 // Scales closer than this are the same: a variant that fits is read as it is.
@@ -46,7 +48,7 @@ const QList<PictureFile::Variant>& PictureFile::variants() const
     const QByteArray sum = checksum(plain.readAll());
     const QFileInfo info(path_);
     const QString prefix = info.fileName() + QLatin1Char('@');
-    for (const QString& name : info.dir().entryList({prefix + QStringLiteral("*x")}, QDir::Files)) {
+    for (const QString& name : nomsEntre(info.dir(), prefix, u"x", QDir::Files)) {
         bool ok = false;
         const qreal factor = name.mid(prefix.size(), name.size() - prefix.size() - 1).toDouble(&ok);
         const QString path = info.dir().filePath(name);
