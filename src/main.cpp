@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QFileInfo>
-#include <QIcon>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
@@ -266,11 +265,9 @@ int main(int argc, char* argv[])
     klepsos.presentation()->setReglages(&reglages);
     klepsos.presentation()->setMode(modeDemarrage(choix.affichage, reglages));
     QObject::connect(&klepsos, &Klepsos::finished, &app, &QApplication::quit, Qt::QueuedConnection);
-    // Searching the icon theme costs as much as building the start screen:
-    // it waits until that screen is on view.
-    QObject::connect(&klepsos, &Klepsos::demarrageTermine, [] {
-        QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.klepsos.Klepsos")));
-    });
+    // The icon waits until the start screen is on view.
+    QObject::connect(&klepsos, &Klepsos::demarrageTermine,
+                     [datas = ou.datas] { QApplication::setWindowIcon(iconeFenetre(datas)); });
     // Nor does the voice: its engine may take seconds to answer, on a thread of its own.
     QObject::connect(&klepsos, &Klepsos::demarrageTermine, &voix, &Voix::charger);
     // However the run ends (the session closing included), save the score.

@@ -3,6 +3,7 @@
 // Run at build time: klepsos_gendatas <datas folder>
 
 #include "daypictures.h"
+#include "icon.h"
 #include "pictures.h"
 #include "playerpictures.h"
 #include "sounds.h"
@@ -120,6 +121,8 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("journee"), gen::dayScreen)
         && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet)
         && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);
+    for (int size : gen::kWindowIconSizes)
+        ok = ok && writePicture(dir, QStringLiteral("icone-%1").arg(size), gen::appIcon(size));
     for (const gen::NamedSound &sound : gen::programSounds())
         ok = ok && writeFile(dir, sound.name, gen::wavBytes(sound.signal, gen::kSampleRate));
     ok = ok && writeFile(dir, QStringLiteral("18"), emptyScore());

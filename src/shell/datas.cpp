@@ -7,6 +7,9 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "common/dossier.h"
+#include "ui/picturefile.h"
+
 namespace {
 
 const QString nomScore = QStringLiteral("18");
@@ -60,4 +63,18 @@ QStringList nomsSons()
     for (int i = 1; i <= 4; ++i)
         noms << QStringLiteral("%1.vic").arg(i) << QStringLiteral("%1.def").arg(i);
     return noms;
+}
+
+QIcon iconeFenetre(const QString& dossierDatas)
+{
+    // Not a search of the desktop's icon theme for the same drawing: that
+    // parses the theme's whole index and keeps it, about 1 MB.
+    QIcon icone;
+    const QDir datas(dossierDatas);
+    for (const QString& nom : nomsEntre(datas, u"icone-", {}, QDir::Files)) {
+        const QPixmap image = PictureFile(datas.filePath(nom)).read(1);
+        if (!image.isNull())
+            icone.addPixmap(image);
+    }
+    return icone;
 }

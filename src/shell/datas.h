@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QIcon>
 #include <QString>
 #include <QStringList>
 
@@ -25,3 +26,7 @@ Emplacements emplacementsProgramme();
 
 // The names of every sound file of the program.
 QStringList nomsSons();
+
+// The window's icon: the program's own drawing at each size written in
+// `dossierDatas` ("icone-16"...); an empty icon when there is none.
+QIcon iconeFenetre(const QString& dossierDatas);
