@@ -88,7 +88,7 @@ constexpr int attenteReglagesMs = 1000;
 // for its last sending: within two seconds in all.
 constexpr int attenteLecturesMs = 300;
 constexpr int attenteFinMs = 1000;
-// How long the end of a run waits for the voice's engine to let go.
+// How long the end of a run waits for the voice's program to end.
 constexpr int attenteVoixMs = 300;
 
 // A command without a window reading a share that stops answering half-way
@@ -208,7 +208,7 @@ int main(int argc, char* argv[])
                               QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
                                              "n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
-    // The voice that reads the statements aloud, opened after the first paint as the sounds are.
+    // The voice that reads the statements aloud, a program of its own started after the first paint.
     ModuleVoix voix(ou.voix);
 
     // The children and their answers live beside the score; with a class
@@ -281,10 +281,10 @@ int main(int argc, char* argv[])
     const int fin = app.exec();
     // The last answers, written (quitting waited for them), then sent if the
     // folder answers in time; else they wait in the local store for the next run.
-    // The voice's engine may still be starting, or may never answer: the
-    // run does not wait for it.
-    if (!klepsos.finirLectures(attenteLecturesMs) || (envoi && !(joueurs.vider(0) && envoi->finir(attenteFinMs)))
-        || !voix.finir(attenteVoixMs))
+    // The voice's program may still be starting, or may never answer: it is
+    // ended without waiting long.
+    voix.finir(attenteVoixMs);
+    if (!klepsos.finirLectures(attenteLecturesMs) || (envoi && !(joueurs.vider(0) && envoi->finir(attenteFinMs))))
         terminerAussitot(fin);
     return fin;
 }

@@ -1,24 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QLibrary>
-#include <memory>
+#include <QByteArray>
+#include <QString>
 
 #include "common/voix.h"
-#include "parole.h"
 
-// The voice of the module opened by charger(). Loaded with the program, Qt
-// TextToSpeech and what it pulls in would delay the first screen before
-// main(); kept in the module, they come after the first paint, as the
-// sounds do. The voice is available once the module has found a French
-// voice; without the module, or without a French voice, it never is and
-// one French line on the console says why.
+class QProcess;
+
+// The voice, spoken by the voice's own program (`klepsos-voix`, beside the
+// sound module), which charger() starts after the first paint: Qt
+// TextToSpeech and Speech Dispatcher's client, with every voice it lists,
+// live in that process, never in the program's. The voice is available once
+// that program has found a French voice; without it, without a French
+// voice, or when it stops, it is not, and one French line on the console
+// says why.
 class ModuleVoix final : public Voix {
     Q_OBJECT
 
 public:
-    // `module`: the module's path without its suffix.
-    explicit ModuleVoix(const QString& module, QObject* parent = nullptr);
+    // `programme`: the voice's program, without its suffix.
+    explicit ModuleVoix(const QString& programme, QObject* parent = nullptr);
     ~ModuleVoix() override;
 
     void dire(const QString& texte) override;
@@ -27,18 +29,22 @@ public:
     bool parle() const override { return parle_; }
     void charger() override;
 
-    // Ends the voice, waiting at most `attenteMs` for its engine. False when
-    // the engine is still busy (starting, or not answering): the process must
-    // then end without running its destructors (see main).
-    bool finir(int attenteMs);
+    // Ends the voice's program: asks it to stop and end, waits at most
+    // `attenteMs`, then ends it by force. Never waits longer.
+    void finir(int attenteMs);
 
     // The name of the voice taken, once available.
     const QString& nomVoix() const { return nomVoix_; }
 
 private:
-    QLibrary module_;
-    std::unique_ptr<Parole> parole_;
-    bool charge_ = false;
+    void lire();
+    void envoyer(const QByteArray& ligne);
+    void perdre(const QString& raison);
+    void changerParle(bool oui);
+
+    QString programme_;
+    QProcess* processus_ = nullptr;
+    bool fini_ = false;
     bool disponible_ = false;
     bool parle_ = false;
     QString nomVoix_;

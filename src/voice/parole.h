@@ -3,9 +3,9 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
-// What the voice module offers the program: plain calls, no QObject, so
-// that nothing of Qt's meta-objects has to match across the module's edge.
+// The voice as the voice's own program drives it.
 class Parole {
 public:
     virtual ~Parole() = default;
@@ -19,7 +19,7 @@ public:
     virtual bool finir(int attenteMs) = 0;
 };
 
-// What the module tells the program, always on the program's own thread:
+// What the voice tells its program, always on the program's own thread:
 // once, whether a French voice is there (with its name, or why not in
 // French); then each time it starts or stops speaking.
 struct RappelsParole {
@@ -27,8 +27,6 @@ struct RappelsParole {
     std::function<void(bool parle)> parle;
 };
 
-// What the module exports, under this name: a new voice, owned by the
-// caller, which starts getting ready at once on a thread of its own. Its
-// destruction never waits on the engine for long (see finir).
-using FabriqueParole = Parole* (*)(const RappelsParole& rappels);
-inline constexpr const char* SymboleFabriqueParole = "klepsos_make_voice";
+// The computer's voice, which starts getting ready at once on a thread of
+// its own. Its destruction never waits on the engine for long (see finir).
+std::unique_ptr<Parole> nouvelleParole(const RappelsParole& rappels);

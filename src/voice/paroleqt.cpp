@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The voice module: the computer's own voice through Qt TextToSpeech
+// The computer's own voice through Qt TextToSpeech
 // (Speech Dispatcher on Linux, SAPI on Windows), in French, with the best
 // French voice the engine offers. The engine lives on a thread of its own:
 // Speech Dispatcher may take seconds to start, or never answer, and the
@@ -9,7 +9,6 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <QVoice>
-#include <type_traits>
 
 #include "adire.h"
 #include "parole.h"
@@ -95,8 +94,7 @@ public:
 
     // A thread still inside the engine is left to itself: destroying a
     // running QThread aborts the process, and the engine's call cannot be
-    // cut. Its later calls to the program find relais_ gone; the module
-    // holding its code is never unloaded.
+    // cut. Its later calls to the program find relais_ gone.
     ~ParoleQt() override
     {
         if (finir(attenteFinMs))
@@ -105,7 +103,11 @@ public:
 
     bool finir(int attenteMs) override
     {
-        fil_->quit();
+        if (fil_->isFinished())
+            return true;
+        // After what was asked before it (a last "stop"), unless the engine
+        // is stuck inside a call.
+        QMetaObject::invokeMethod(moteur_, [] { QThread::currentThread()->quit(); }, Qt::QueuedConnection);
         return fil_->wait(QDeadlineTimer(attenteMs));
     }
 
@@ -127,11 +129,9 @@ private:
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT Parole* klepsos_make_voice(const RappelsParole& rappels)
+std::unique_ptr<Parole> nouvelleParole(const RappelsParole& rappels)
 {
-    return new ParoleQt(rappels);
+    return std::make_unique<ParoleQt>(rappels);
 }
-
-static_assert(std::is_same_v<decltype(&klepsos_make_voice), FabriqueParole>);
 
 #include "paroleqt.moc"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real voice, end to end: the module opened as the program opens it,
+// The real voice, end to end: its program started as Klepsos starts it,
 // Speech Dispatcher and espeak-ng speaking to a null sound device, a
 // statement going from "Écouter" to the engine's speaking state and back.
 #include <QDir>
@@ -8,6 +8,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 
 #include "support/banc.h"
 #include "voice/modulevoix.h"
@@ -34,16 +35,37 @@ private slots:
     }
 
     // Speech Dispatcher takes seconds to start and list its voices: the
-    // voice ends at once meanwhile, and again later once it is idle.
+    // voice's program is ended at once meanwhile, and none is left behind.
     void finirSansAttendreLeMoteur()
     {
         ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
         voix.charger();
+        QTRY_COMPARE(programmesDeVoix().size(), 1);
         QElapsedTimer t;
         t.start();
         voix.finir(100);
         QCOMPARE_LT(t.elapsed(), 1000);
-        QTRY_VERIFY_WITH_TIMEOUT(voix.finir(100), 60000);
+        QVERIFY(programmesDeVoix().isEmpty());
+    }
+
+    // The voice's program gone (killed, crashed): no voice, no loudspeaker.
+    void moduleArreteSansVoix()
+    {
+        ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
+        Banc b;
+        b.r().voix = &voix;
+        QVERIFY(b.demarrer());
+        voix.charger();
+        QTRY_VERIFY_WITH_TIMEOUT(voix.disponible(), 30000);
+        b.ouvrir("placer", "aiguilles");
+        QVERIFY(b.visible("ecouter_enonce_aiguilles"));
+        const QList<qint64> pids = programmesDeVoix();
+        QCOMPARE(pids.size(), 1);
+        QCOMPARE(::kill(pid_t(pids.first()), SIGKILL), 0);
+        QTRY_VERIFY(!voix.disponible());
+        QVERIFY(!b.visible("ecouter_enonce_aiguilles"));
+        voix.dire(QStringLiteral("Bonjour"));
+        QVERIFY(!voix.parle());
     }
 
     void ecouterJusquAuMoteur()
@@ -75,6 +97,25 @@ private slots:
     }
 
 private:
+    // The voice's programs this test started and that still run.
+    static QList<qint64> programmesDeVoix()
+    {
+        QList<qint64> pids;
+        for (const QString& n : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(n));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            // pid (name) state ppid ...
+            const QByteArray l = stat.readAll();
+            const qsizetype fin = l.lastIndexOf(')');
+            const QList<QByteArray> champs = l.mid(fin + 2).split(' ');
+            if (l.contains("(klepsos-voix)") && champs.size() > 1 && champs[0] != "Z"
+                && champs[1].toLongLong() == QCoreApplication::applicationPid())
+                pids << n.toLongLong();
+        }
+        return pids;
+    }
+
     QTemporaryDir maison_;
 };
 
