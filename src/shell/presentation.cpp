@@ -141,8 +141,11 @@ void Presentation::drawBackground(QPainter* p, const QRectF& rect)
 {
     const QRectF dessin = sceneRect();
     const QRectF tout = mapToScene(viewport()->rect()).boundingRect();
-    const Screen* s = ecranMontre();
-    const QPixmap fond = s ? s->background(::deviceScale(*p)) : QPixmap();
+    Screen* s = ecranMontre();
+    const QPixmap fond = s ? s->backgroundNow(::deviceScale(*p)) : QPixmap();
+    // The margins too are painted again when a stand-in gives way.
+    if (s)
+        connect(s, &Screen::sharpBackgroundReady, viewport(), qOverload<>(&QWidget::update), Qt::UniqueConnection);
     if (fond.isNull()) {
         p->fillRect(rect, s ? s->palette().window() : palette().window());
         return;

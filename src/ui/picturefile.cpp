@@ -239,8 +239,12 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
         // unreadable file.
         image = QImage();
     }
-    // This part decoded ahead for a scale that did not come is let go too.
-    std::erase_if(pending, [this, &part](const Ahead& a) { return a.file == path_ && a.part == part; });
+    // This part decoded ahead for a scale that did not come is let go too;
+    // but not for the stand-in, read while the sharp one is on its way.
+    const bool standIn = std::abs(scale - standInScale) < sameScale;
+    std::erase_if(pending, [&](const Ahead& a) {
+        return a.file == path_ && a.part == part && (!standIn || std::abs(a.scale - scale) < sameScale);
+    });
     if (image.isNull()) {
         qWarning("%s", qPrintable(QStringLiteral("Klepsos : l'image %1 est illisible.").arg(QDir::toNativeSeparators(path_))));
         return QPixmap();

@@ -56,7 +56,10 @@ QPixmap Screen::backgroundNow(qreal scale)
     if (background_.isNull()) {
         background_ = backgroundFile_.read(PictureFile::standInScale);
         const QRect tout(QPoint(0, 0), backgroundFile_.size());
-        backgroundFile_.whenDecoded(this, scale, tout, [this] { update(); });
+        backgroundFile_.whenDecoded(this, scale, tout, [this] {
+            update();
+            emit sharpBackgroundReady();
+        });
     }
     return background_;
 }

@@ -63,7 +63,14 @@ public:
     // spinner; a keyboard user keeps it where it is.
     void takeFocus();
 
+    // The background to paint now: while the sharp one is decoded ahead,
+    // the plain picture, so that the first frame need not wait for it
+    // (sharpBackgroundReady follows when it is there).
+    QPixmap backgroundNow(qreal scale);
+
 signals:
+    // The sharp background decoded ahead is there, after a stand-in.
+    void sharpBackgroundReady();
     // The pointer moved over the screen's background.
     void pointerMoved();
     // A control of the focus order took the focus; nullptr: none holds it.
@@ -87,9 +94,6 @@ private:
     // the order, going round; -1 starts from the ends.
     QWidget* neighbour(int i, bool next) const;
     void holdFocusForGroup(int i);
-    // The background to paint now: while the sharp one is decoded ahead,
-    // the plain picture, so that the first frame need not wait for it.
-    QPixmap backgroundNow(qreal scale);
     void focusInGroup(int group);
     void focusChanged(QWidget* now);
     void insertNearest(QWidget* control);

@@ -114,6 +114,29 @@ private slots:
         QCOMPARE(PictureFile(autre).size(), QSize(40, 30));
     }
 
+    // The first frame's stand-in is read while the sharp picture is still
+    // decoded ahead: the sharp one is then taken as decoded, not read again
+    // (the file, replaced meanwhile, tells which).
+    void doublureAvantLImageNette()
+    {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("fond"));
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(chemin, "PNG"));
+        const PictureFile fond(chemin);
+        const QRect tout(0, 0, 640, 480);
+        PictureFile::decodeAhead({{fond, tout}}, 2, {{fond, tout}});
+        const QPixmap doublure = fond.read(PictureFile::standInScale, tout);
+        QCOMPARE(doublure.size(), QSize(320, 240));
+        QTRY_VERIFY(!fond.decodingAhead(2, tout));
+        image.fill(Qt::blue);
+        QVERIFY(image.save(chemin, "PNG"));
+        const QImage nette = fond.read(2, tout).toImage();
+        QCOMPARE(nette.size(), QSize(640, 480));
+        QCOMPARE(nette.pixelColor(0, 0), QColor(Qt::red));
+    }
+
     // A picture that reads by its header and then fails to decode (cut short
     // by a half-copied folder) gives way to the next variant down, then to
     // the plain file enlarged; only a plain file that fails too gives
