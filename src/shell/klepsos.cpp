@@ -140,8 +140,9 @@ bool Klepsos::demarrer(QString* erreur)
     // The start screen's pictures, at the size the display will show them,
     // are decoded on another thread while its widgets are built: the
     // watch's face first (small, and on the first frame), then the
-    // background, the longest (a plain copy of it before, for the first
-    // frame, when scaled up).
+    // background, the longest. Scaled up, a plain copy of the background,
+    // decoded first, stands in on the first frame, and the sharp one waits
+    // until that frame is shown.
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();
     const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
@@ -152,11 +153,13 @@ bool Klepsos::demarrer(QString* erreur)
         fondQuiJoue_ = PictureFile(r_.cheminDatas(QStringLiteral("quijoue")));
     const PictureFile& premierFond = quiJoueDabord ? fondQuiJoue_ : fond;
     const PictureFile::Part fondEntier{premierFond, QRect(QPoint(0, 0), premierFond.size())};
-    QList<PictureFile::Part> parts{{r_.planche, decoupeMontre}, fondEntier};
+    QList<PictureFile::Part> parts{{r_.planche, decoupeMontre}};
     // The drawing of "Mes progrès" too, where children are kept.
     const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
+    const PictureFile::Part progres{dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())};
     if (session_)
-        parts.append({dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())});
+        parts.append(progres);
+    parts.append(fondEntier);
     QList<PictureFile::Part> premierCadre;
     if (echelle > 1)
         premierCadre.append(fondEntier);
@@ -164,7 +167,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     depart_ = new Depart(r_, *this, fenetre_.get());
     if (session_)
-        depart_->setDessinProgres(parts.last());
+        depart_->setDessinProgres(progres);
     depart_->setGeometry(0, 0, 640, 480);
     depart_->hide();
     r_.depart = depart_;
@@ -252,6 +255,7 @@ void Klepsos::terminerDemarrage()
 {
     if (termine_)
         return;
+    PictureFile::firstFrameShown();
     // The sounds first: they load in the background while the screens are
     // built.
     r_.sons.load();

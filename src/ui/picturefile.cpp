@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 #include <cmath>
 
@@ -147,6 +148,7 @@ void PictureFile::abandonAhead()
     // waits for them, while what they use is still there.
     for (const Ahead& a : ahead())
         a.stop->store(true);
+    firstFrameShown();
     ahead().clear();
 }
 
@@ -165,6 +167,7 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList
         Part part;
         qreal scale;
         std::promise<Decoded> promise;
+        bool afterFirstFrame;
     };
     std::vector<Job> work;
     const auto add = [&](const QList<Part>& list, qreal at) {
@@ -173,17 +176,24 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList
                 continue;
             std::promise<Decoded> promise;
             ahead().push_back({file.path_, part, at, promise.get_future(), worker, stop});
+            const bool hasStandIn = at != standInScale && std::any_of(standIns.begin(), standIns.end(), [&](const Part& s) {
+                return s.first.path_ == file.path_ && s.second == part;
+            });
             // A copy of its own: the variants found by the thread are not the
             // shared ones of the main thread's copies.
-            work.push_back({Part{PictureFile(file.path_), part}, at, std::move(promise)});
+            work.push_back({Part{PictureFile(file.path_), part}, at, std::move(promise), hasStandIn});
         }
     };
     add(standIns, standInScale);
     add(parts, scale);
-    if (!work.empty())
+    if (!work.empty()) {
+        if (!standIns.isEmpty())
+            firstFrame().reset();
         *worker = std::async(std::launch::async, [work = std::move(work), stop]() mutable {
-            for (auto& [job, scale, promise] : work) {
+            for (auto& [job, scale, promise, afterFirstFrame] : work) {
                 const auto& [file, part] = job;
+                if (afterFirstFrame)
+                    firstFrame().wait(std::chrono::milliseconds(firstFrameWaitMs));
                 // A failure (out of memory) goes to whoever reads the part.
                 try {
                     if (stop->load())
@@ -195,6 +205,39 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList
                 }
             }
         });
+    }
+}
+
+PictureFile::Gate& PictureFile::firstFrame()
+{
+    static Gate gate;
+    return gate;
+}
+
+void PictureFile::firstFrameShown()
+{
+    firstFrame().open();
+}
+
+void PictureFile::Gate::reset()
+{
+    const std::lock_guard lock(mutex_);
+    open_ = false;
+}
+
+void PictureFile::Gate::open()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        open_ = true;
+    }
+    opened_.notify_all();
+}
+
+void PictureFile::Gate::wait(std::chrono::milliseconds atMost)
+{
+    std::unique_lock lock(mutex_);
+    opened_.wait_for(lock, atMost, [this] { return open_; });
 }
 
 bool PictureFile::decodingAhead(qreal scale, const QRect& part) const
@@ -227,6 +270,9 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     QImage image;
     try {
         if (found != pending.end()) {
+            // Needed now: nothing waits for the first frame any more.
+            if (found->decoded.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+                firstFrameShown();
             Decoded d = found->decoded.get();
             image = std::move(d.image);
             if (!*variants_ && d.variants)

@@ -6,9 +6,12 @@
 #include <QRect>
 #include <QString>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <functional>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -50,9 +53,15 @@ public:
     // as an unreadable one.
     // `standIns` are decoded first, at half their size (standInScale):
     // cheap pictures that a first frame shows while the sharp ones are
-    // decoded, for a quarter of the memory.
+    // decoded, for a quarter of the memory. A part with a stand-in waits
+    // for firstFrameShown() (or for a read that needs it, or at most
+    // firstFrameWaitMs): on two cores its decoding would slow the very frame
+    // that shows its stand-in.
     static constexpr qreal standInScale = 0.5;
+    static constexpr int firstFrameWaitMs = 500;
     static void decodeAhead(const QList<Part>& parts, qreal scale, const QList<Part>& standIns = {});
+    // The first frame is on screen: the parts that have a stand-in go on.
+    static void firstFrameShown();
     // Whether that part for that scale is still being decoded ahead, so
     // that reading it now would wait.
     bool decodingAhead(qreal scale, const QRect& part) const;
@@ -106,6 +115,19 @@ private:
     };
     // What is being decoded ahead, for the main thread only.
     static std::vector<Ahead>& ahead();
+    // Where the parts with a stand-in wait for the first frame.
+    class Gate {
+    public:
+        void reset();
+        void open();
+        void wait(std::chrono::milliseconds atMost);
+
+    private:
+        std::mutex mutex_;
+        std::condition_variable opened_;
+        bool open_ = false;
+    };
+    static Gate& firstFrame();
     const QList<Variant>& variants() const;
     // The ways to read a part for a scale, best first: the variant that
     // fits, each smaller one, the plain file.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
 #include <QSignalSpy>
@@ -135,6 +136,33 @@ private slots:
         const QImage nette = fond.read(2, tout).toImage();
         QCOMPARE(nette.size(), QSize(640, 480));
         QCOMPARE(nette.pixelColor(0, 0), QColor(Qt::red));
+    }
+
+    // A picture with a stand-in is decoded only once the first frame is
+    // shown (the file, replaced before that, tells when), or at once when a
+    // read needs it.
+    void laNetteApresLaPremiereImage()
+    {
+        QTemporaryDir dir;
+        const QString chemin = dir.filePath(QStringLiteral("fond"));
+        QImage image(640, 480, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QVERIFY(image.save(chemin, "PNG"));
+        const PictureFile fond(chemin);
+        const QRect tout(0, 0, 640, 480);
+        PictureFile::decodeAhead({{fond, tout}}, 2, {{fond, tout}});
+        QTRY_VERIFY(!fond.decodingAhead(PictureFile::standInScale, tout));
+        QVERIFY(fond.decodingAhead(2, tout));
+        image.fill(Qt::blue);
+        QVERIFY(image.save(chemin, "PNG"));
+        PictureFile::firstFrameShown();
+        QCOMPARE(fond.read(2, tout).toImage().pixelColor(0, 0), QColor(Qt::blue));
+
+        PictureFile::decodeAhead({{fond, tout}}, 2, {{fond, tout}});
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(!fond.read(2, tout).isNull());
+        QCOMPARE_LT(t.elapsed(), PictureFile::firstFrameWaitMs / 2);
     }
 
     // A picture that reads by its header and then fails to decode (cut short
