@@ -151,29 +151,37 @@ void Presentation::drawBackground(QPainter* p, const QRectF& rect)
         return;
     }
     // The margins continue the background's edges, softened so that a
-    // drawing touching an edge does not run on as a stripe.
+    // drawing touching an edge does not run on as a stripe: each edge is
+    // taken at a few places and filled as a gradient between them, which the
+    // raster engine paints a line (or a column) at a time.
     if (fond.cacheKey() != bordsDe_) {
         const QImage image = fond.toImage();
         const int w = image.width();
         const int h = image.height();
-        const auto doux = [](const QImage& bande, QSize taille) {
-            return QPixmap::fromImage(bande.scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        const auto degrade = [](const QImage& bande) {
+            const QImage doux = bande.scaled(bande.width() == 1 ? QSize(1, nuances) : QSize(nuances, 1),
+                                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QGradientStops arrets;
+            for (int i = 0; i < nuances; ++i)
+                arrets.append({(i + 0.5) / nuances, doux.pixelColor(bande.width() == 1 ? QPoint(0, i) : QPoint(i, 0))});
+            return arrets;
         };
-        bords_ = {doux(image.copy(0, 0, 1, h), {1, nuances}), doux(image.copy(w - 1, 0, 1, h), {1, nuances}),
-                  doux(image.copy(0, 0, w, 1), {nuances, 1}), doux(image.copy(0, h - 1, w, 1), {nuances, 1})};
+        bords_ = {degrade(image.copy(0, 0, 1, h)), degrade(image.copy(w - 1, 0, 1, h)),
+                  degrade(image.copy(0, 0, w, 1)), degrade(image.copy(0, h - 1, w, 1))};
         bordsDe_ = fond.cacheKey();
     }
-    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    const auto remplir = [p](const QRectF& r, const QGradientStops& arrets, bool vertical) {
+        QLinearGradient g(r.topLeft(), vertical ? r.bottomLeft() : r.topRight());
+        g.setStops(arrets);
+        g.setSpread(QGradient::PadSpread);
+        p->fillRect(r, g);
+    };
     if (tout.left() < dessin.left()) {
-        p->drawPixmap(QRectF(tout.left(), dessin.top(), dessin.left() - tout.left(), dessin.height()), bords_[0],
-                      QRectF(bords_[0].rect()));
-        p->drawPixmap(QRectF(dessin.right(), dessin.top(), tout.right() - dessin.right(), dessin.height()),
-                      bords_[1], QRectF(bords_[1].rect()));
+        remplir(QRectF(tout.left(), dessin.top(), dessin.left() - tout.left(), dessin.height()), bords_[0], true);
+        remplir(QRectF(dessin.right(), dessin.top(), tout.right() - dessin.right(), dessin.height()), bords_[1], true);
     }
     if (tout.top() < dessin.top()) {
-        p->drawPixmap(QRectF(dessin.left(), tout.top(), dessin.width(), dessin.top() - tout.top()), bords_[2],
-                      QRectF(bords_[2].rect()));
-        p->drawPixmap(QRectF(dessin.left(), dessin.bottom(), dessin.width(), tout.bottom() - dessin.bottom()),
-                      bords_[3], QRectF(bords_[3].rect()));
+        remplir(QRectF(dessin.left(), tout.top(), dessin.width(), dessin.top() - tout.top()), bords_[2], false);
+        remplir(QRectF(dessin.left(), dessin.bottom(), dessin.width(), tout.bottom() - dessin.bottom()), bords_[3], false);
     }
 }

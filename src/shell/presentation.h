@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QGradient>
 #include <QPixmap>
 #include <array>
 
@@ -55,9 +56,9 @@ private:
     QScreen* ecran() const;
 
     Mode mode_ = Mode::Fenetre;
-    // The margins' colours: left, right, top and bottom edges of the
-    // background whose cache key is bordsDe_.
-    std::array<QPixmap, 4> bords_;
+    // The margins' colours, as gradient stops: left, right, top and bottom
+    // edges of the background whose cache key is bordsDe_.
+    std::array<QGradientStops, 4> bords_;
     qint64 bordsDe_ = 0;
     QSettings* reglages_ = nullptr;
 };
