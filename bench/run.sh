@@ -31,8 +31,8 @@ BUILD_DIR=${BUILD_DIR:-build}
 RUNS=${1:-15}
 
 if [ -z "${KLEPSOS_BENCH_INNER:-}" ]; then
-    for c in xvfb-run xauth xev stdbuf; do
-        command -v "$c" >/dev/null || { echo "bench/run.sh needs $c (xvfb, xauth, x11-utils)" >&2; exit 1; }
+    for c in xvfb-run xauth xev stdbuf pkill; do
+        command -v "$c" >/dev/null || { echo "bench/run.sh needs $c (xvfb, xauth, x11-utils, procps)" >&2; exit 1; }
     done
     cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLEPSOS_TESTS=ON -DKLEPSOS_BENCH=ON >/dev/null
     cmake --build "$BUILD_DIR" -j"$(nproc)" --target klepsos bench_sonde bench_fenetre_nue bench_reponses bench_historiques \
@@ -74,6 +74,21 @@ sleep 0.5
 
 declare -A mesures # "configuration program step" -> newline-separated values
 
+# The speech daemon a run of klepsos started (its voice's program connects
+# after the first paint) goes on listing its voices for seconds after that
+# run, on one of the two cores: it is ended before the next run, which
+# would otherwise share the machine with it. It is this bench's own, found
+# by the socket in this bench's runtime folder.
+calmer() {
+    local socket="$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" i
+    pkill -f -- "--socket-path $socket" 2>/dev/null || return 0
+    for i in $(seq 40); do
+        pgrep -f -- "--socket-path $socket" >/dev/null || return 0
+        sleep 0.05
+    done
+    pkill -9 -f -- "--socket-path $socket" 2>/dev/null || true
+}
+
 # One run: start time taken here, each step noted by the probe, the map seen
 # by xev.
 lancer() {
@@ -90,6 +105,7 @@ lancer() {
     done <"$notes"
     valeur=$(awk -v t0="$t0" '$1 > t0 {print $1 - t0; exit}' "$cartes")
     [ -n "$valeur" ] && mesures["$config $nom carte"]+="$valeur"$'\n'
+    calmer
     return 0
 }
 
