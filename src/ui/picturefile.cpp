@@ -267,11 +267,13 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     const auto found = std::find_if(pending.begin(), pending.end(), [&](const Ahead& a) {
         return a.file == path_ && a.part == part && std::abs(a.scale - scale) < sameScale;
     });
+    const bool standIn = std::abs(scale - standInScale) < sameScale;
     QImage image;
     try {
         if (found != pending.end()) {
-            // Needed now: nothing waits for the first frame any more.
-            if (found->decoded.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            // A sharp part needed now: nothing waits for the first frame any
+            // more (a stand-in needs no wait to be decoded).
+            if (!standIn && found->decoded.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
                 firstFrameShown();
             Decoded d = found->decoded.get();
             image = std::move(d.image);
@@ -287,7 +289,6 @@ QPixmap PictureFile::read(qreal scale, const QRect& part) const
     }
     // This part decoded ahead for a scale that did not come is let go too;
     // but not for the stand-in, read while the sharp one is on its way.
-    const bool standIn = std::abs(scale - standInScale) < sameScale;
     std::erase_if(pending, [&](const Ahead& a) {
         return a.file == path_ && a.part == part && (!standIn || std::abs(a.scale - scale) < sameScale);
     });

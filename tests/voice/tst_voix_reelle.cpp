@@ -53,12 +53,9 @@ private slots:
     {
         ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
         Banc b;
-        b.r().voix = &voix;
-        QVERIFY(b.demarrer());
-        voix.charger();
-        QTRY_VERIFY_WITH_TIMEOUT(voix.disponible(), 30000);
-        b.ouvrir("placer", "aiguilles");
-        QVERIFY(b.visible("ecouter_enonce_aiguilles"));
+        ouvrirAvecLaVoix(voix, b);
+        if (QTest::currentTestFailed())
+            return;
         const QList<qint64> pids = programmesDeVoix();
         QCOMPARE(pids.size(), 1);
         QCOMPARE(::kill(pid_t(pids.first()), SIGKILL), 0);
@@ -72,13 +69,10 @@ private slots:
     {
         ModuleVoix voix(QStringLiteral(KLEPSOS_MODULE_VOIX));
         Banc b;
-        b.r().voix = &voix;
-        QVERIFY(b.demarrer());
-        voix.charger();
-        QTRY_VERIFY_WITH_TIMEOUT(voix.disponible(), 30000);
+        ouvrirAvecLaVoix(voix, b);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(!voix.nomVoix().isEmpty());
-        b.ouvrir("placer", "aiguilles");
-        QVERIFY(b.visible("ecouter_enonce_aiguilles"));
         QSignalSpy parle(&voix, &Voix::parleChange);
         b.clic("ecouter_enonce_aiguilles");
         QVERIFY(!voix.parle());  // the click never waits for the engine
@@ -97,6 +91,17 @@ private slots:
     }
 
 private:
+    // The real voice ready, and "Placer les aiguilles" open with its loudspeaker.
+    static void ouvrirAvecLaVoix(ModuleVoix& voix, Banc& b)
+    {
+        b.r().voix = &voix;
+        QVERIFY(b.demarrer());
+        voix.charger();
+        QTRY_VERIFY_WITH_TIMEOUT(voix.disponible(), 60000);
+        b.ouvrir("placer", "aiguilles");
+        QVERIFY(b.visible("ecouter_enonce_aiguilles"));
+    }
+
     // The voice's programs this test started and that still run.
     static QList<qint64> programmesDeVoix()
     {
