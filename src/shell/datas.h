@@ -10,7 +10,7 @@ struct Emplacements {
     QString datas;   // folder of pictures, sounds and the delivered score
     QString score;   // the score file the program reads and writes
     QString sons;    // the sound module, without its suffix
-    QString voix;    // the voice module, beside it
+    QString voix;    // the voice's program, beside it
 };
 
 // A folder "datas" beside the program wins (build tree, portable copy): the
