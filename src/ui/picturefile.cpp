@@ -170,13 +170,14 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList
         bool afterFirstFrame;
     };
     std::vector<Job> work;
-    const auto add = [&](const QList<Part>& list, qreal at) {
+    // A sharp part whose stand-in is in the list waits for the first frame.
+    const auto add = [&](const QList<Part>& list, qreal at, bool sharp) {
         for (const auto& [file, part] : list) {
             if (file.isNull() || part.isEmpty())
                 continue;
             std::promise<Decoded> promise;
             ahead().push_back({file.path_, part, at, promise.get_future(), worker, stop});
-            const bool hasStandIn = at != standInScale && std::any_of(standIns.begin(), standIns.end(), [&](const Part& s) {
+            const bool hasStandIn = sharp && std::any_of(standIns.begin(), standIns.end(), [&](const Part& s) {
                 return s.first.path_ == file.path_ && s.second == part;
             });
             // A copy of its own: the variants found by the thread are not the
@@ -184,8 +185,8 @@ void PictureFile::decodeAhead(const QList<Part>& parts, qreal scale, const QList
             work.push_back({Part{PictureFile(file.path_), part}, at, std::move(promise), hasStandIn});
         }
     };
-    add(standIns, standInScale);
-    add(parts, scale);
+    add(standIns, standInScale, false);
+    add(parts, scale, true);
     if (!work.empty()) {
         if (!standIns.isEmpty())
             firstFrame().reset();
