@@ -137,48 +137,34 @@ constexpr QRect decoupeMontre(0, 0, 136, 138);
 
 bool Klepsos::demarrer(QString* erreur)
 {
-    // The start screen's pictures, at the size the display will show them,
-    // are decoded on another thread while its widgets are built: the
-    // watch's face first (small, and on the first frame), then the
-    // background, the longest. Scaled up, a plain copy of the background,
-    // decoded first, stands in on the first frame, and the sharp one waits
-    // until that frame is shown.
+    // The first screen's pictures, at the size the display will show them,
+    // are decoded on another thread while its widgets are built. Scaled up,
+    // a plain copy of the background, decoded first, stands in on the first
+    // frame, and the sharp one waits until that frame is shown.
     r_.planche = PictureFile(r_.cheminDatas(QStringLiteral("anim")));
     const qreal echelle = presentation_->echellePrevue();
-    const PictureFile fond(r_.cheminDatas(QStringLiteral("23")));
+    fondDepart_ = PictureFile(r_.cheminDatas(QStringLiteral("23")));
     // Children known and none named: they say who plays first, and the
-    // background decoded ahead is that screen's.
+    // start screen waits until that screen is painted.
     const bool quiJoueDabord = session_ && !demande_ && !session_->depot().joueurs().isEmpty();
     if (quiJoueDabord)
         fondQuiJoue_ = PictureFile(r_.cheminDatas(QStringLiteral("quijoue")));
-    const PictureFile& premierFond = quiJoueDabord ? fondQuiJoue_ : fond;
+    const PictureFile& premierFond = quiJoueDabord ? fondQuiJoue_ : fondDepart_;
     const PictureFile::Part fondEntier{premierFond, QRect(QPoint(0, 0), premierFond.size())};
-    QList<PictureFile::Part> parts{{r_.planche, decoupeMontre}};
-    // The drawing of "Mes progrès" too, where children are kept.
-    const PictureFile dessinProgres(r_.cheminDatas(QStringLiteral("mesprogres")));
-    const PictureFile::Part progres{dessinProgres, QRect(QPoint(0, 0), dessinProgres.size())};
-    if (session_)
-        parts.append(progres);
-    parts.append(fondEntier);
+    // The start screen's watch (small, and on its first frame), and the
+    // drawing of "Mes progrès" where children are kept.
+    QList<PictureFile::Part> partsDepart{{r_.planche, decoupeMontre}};
+    if (session_) {
+        dessinProgres_ = PictureFile(r_.cheminDatas(QStringLiteral("mesprogres")));
+        partsDepart.append({dessinProgres_, QRect(QPoint(0, 0), dessinProgres_.size())});
+    }
+    // After "Qui joue ?"'s background, the start screen's parts wait for
+    // the first frame as that background does.
+    const QList<PictureFile::Part> parts = quiJoueDabord ? QList{fondEntier} + partsDepart : partsDepart + QList{fondEntier};
     QList<PictureFile::Part> premierCadre;
     if (echelle > 1)
         premierCadre.append(fondEntier);
     PictureFile::decodeAhead(parts, std::max<qreal>(echelle, 1), premierCadre);
-
-    depart_ = new Depart(r_, *this, fenetre_.get());
-    if (session_)
-        depart_->setDessinProgres(progres);
-    depart_->setGeometry(0, 0, 640, 480);
-    depart_->hide();
-    r_.depart = depart_;
-    connect(depart_, &Depart::quitter, this, &Klepsos::quitter);
-
-    // Tables and pi are ready with the shared state; the texts come next,
-    // those of the other screens as each one is built.
-    ecrireTextesDemarrage({.depart = depart_});
-
-    r_.centre_x = r_.montre->width() / 2.0f;
-    r_.centre_y = r_.montre->height() / 2.0f;
 
     // The sheet's header is read now, so that a missing one stops
     // start-up; its box holds the file, never decoded whole, as only two
@@ -187,8 +173,6 @@ bool Klepsos::demarrer(QString* erreur)
         return false;
     auto* anim = divers_->findChild<PictureBox*>(QStringLiteral("anim"));
     anim->setPicture(QPixmap(), r_.planche, QRect(QPoint(0, 0), r_.planche.size()));
-    r_.poserDecoupe(r_.montre2, decoupeMontre);
-    r_.montre->copyPicture(*r_.montre2);
 
     // A save killed half-way may have left its temporary file beside the score.
     score::enleverRestesDeSauvegarde(r_.fichierScore);
@@ -197,12 +181,6 @@ bool Klepsos::demarrer(QString* erreur)
     if (session_) {
         r_.registre = registreJoueurs_;
         r_.preferences = &session_->preferences();
-        connect(depart_, &Depart::changerJoueur, this, [this] {
-            quiJoue()->setRetourPossible(true);
-            joueurs_->showScreen();
-            depart_->hide();
-        });
-        connect(depart_, &Depart::mesProgres, this, &Klepsos::ouvrirProgres);
         if (demande_)
             jouerComme(*demande_);
     }
@@ -210,13 +188,10 @@ bool Klepsos::demarrer(QString* erreur)
         ecrireScoreExercices();
 
     // Every background is checked now, so that a missing one stops start-up
-    // here; the start screen's is the only one needed before the show.
+    // here; the first screen's is the only one needed before the show.
     for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
-    // The same file as the one being decoded ahead: its copies are not
-    // looked for again.
-    depart_->setBackgroundFile(fond);
 
     const QSizeF taille = r_.affichage.screenSize();
     r_.largeur_ecran = float(taille.width());
@@ -227,11 +202,7 @@ bool Klepsos::demarrer(QString* erreur)
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
 
-    premierEcran_ = depart_;
-    if (session_)
-        depart_->montrerJoueur(r_.prenom);
-    if (quiJoueDabord)
-        premierEcran_ = quiJoue();
+    premierEcran_ = quiJoueDabord ? static_cast<Screen*>(quiJoue()) : depart();
     premierEcran_->installEventFilter(this);
     fenetre_->show();
     if (r_.affichage.changesDisplayMode())
@@ -239,6 +210,40 @@ bool Klepsos::demarrer(QString* erreur)
     presentation_->montrer();
     premierEcran_->showScreen();
     return true;
+}
+
+Depart* Klepsos::depart()
+{
+    if (depart_)
+        return depart_;
+    depart_ = new Depart(r_, *this, fenetre_.get());
+    if (session_)
+        depart_->setDessinProgres({dessinProgres_, QRect(QPoint(0, 0), dessinProgres_.size())});
+    depart_->setGeometry(0, 0, 640, 480);
+    depart_->hide();
+    r_.depart = depart_;
+    connect(depart_, &Depart::quitter, this, &Klepsos::quitter);
+    // Tables and pi are ready with the shared state; the texts come next,
+    // those of the other screens as each one is built.
+    ecrireTextesDemarrage({.depart = depart_});
+
+    r_.centre_x = r_.montre->width() / 2.0f;
+    r_.centre_y = r_.montre->height() / 2.0f;
+    r_.poserDecoupe(r_.montre2, decoupeMontre);
+    r_.montre->copyPicture(*r_.montre2);
+    if (session_) {
+        connect(depart_, &Depart::changerJoueur, this, [this] {
+            quiJoue()->setRetourPossible(true);
+            joueurs_->showScreen();
+            depart_->hide();
+        });
+        connect(depart_, &Depart::mesProgres, this, &Klepsos::ouvrirProgres);
+        depart_->montrerJoueur(r_.prenom);
+    }
+    // The same file as the one decoded ahead: its copies are not looked
+    // for again.
+    depart_->setBackgroundFile(fondDepart_);
+    return depart_;
 }
 
 bool Klepsos::eventFilter(QObject* o, QEvent* e)
@@ -259,6 +264,7 @@ void Klepsos::terminerDemarrage()
     // The sounds first: they load in the background while the screens are
     // built.
     r_.sons.load();
+    depart();
     lecon();
     exercices();
     astuces();
@@ -327,7 +333,7 @@ QuiJoue* Klepsos::quiJoue()
         joueurs_->setBackgroundFile(fondQuiJoue_);
         const auto versDepart = [this] {
             r_.SonClic();
-            depart_->showScreen();
+            depart()->showScreen();
             joueurs_->hide();
         };
         connect(joueurs_, &QuiJoue::choisi, this, [this, versDepart](const Joueur& j) {
@@ -403,7 +409,7 @@ void Klepsos::lireAilleurs(const Joueur& j)
                                return;
                            // Where the child stands, with every computer's answers.
                            session_->ajouterAilleurs(lignes);
-                           if (depart_->isVisible())
+                           if (depart_ && depart_->isVisible())
                                depart_->marquerProchaine();
                            const Compteurs ailleurs = compteursDe(totaux(lignes));
                            r_.nb_exercices.ajouter(ailleurs.nb_exercices.valeur);
@@ -423,7 +429,8 @@ void Klepsos::jouerSansNom()
     static_cast<Compteurs&>(r_) = partage_;
     r_.prenom.reset();
     r_.preferences = &session_->preferences();
-    depart_->montrerJoueur(r_.prenom);
+    if (depart_)
+        depart_->montrerJoueur(r_.prenom);
     if (exercices_)
         ecrireScoreExercices();
 }

@@ -44,9 +44,10 @@ protected:
 
 // The whole program: its state, its screens, start-up and quitting.
 //
-// Only the start screen is built before the window is shown. The other
-// screens and the sounds are built right after its first paint, or earlier
-// by whoever asks for one of them first (a drawing clicked at once, a test).
+// Only the first screen ("Qui joue ?" or the start screen) is built before
+// the window is shown. The other screens and the sounds are built right
+// after its first paint, or earlier by whoever asks for one of them first
+// (a drawing or a name clicked at once, a test).
 class Klepsos : public QObject, public Depart::Ecrans {
     Q_OBJECT
 
@@ -74,8 +75,8 @@ public:
     Routines& routines() { return r_; }
     FenetrePrincipale* fenetre() const { return fenetre_.get(); }
     Presentation* presentation() const { return presentation_.get(); }
-    // Built by demarrer().
-    Depart* depart() const { return depart_; }
+    // Built by demarrer() when it comes first, else with the others.
+    Depart* depart();
     // Each screen, built the first time it is asked for.
     Lecon* lecon() override;
     Exercices* exercices() override;
@@ -157,6 +158,8 @@ private:
     Compteurs partage_;
     Screen* premierEcran_ = nullptr;
     PictureFile fondQuiJoue_;
+    PictureFile fondDepart_;
+    PictureFile dessinProgres_;
     bool demarre_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;

@@ -115,6 +115,24 @@ private slots:
         QVERIFY(csv.readAll().contains("2026-12-05;09:05:07;Léa;lire_horloge;"));
     }
 
+    // Children known: the start screen waits for "Qui joue ?" to be
+    // painted; a name clicked sooner builds it then, the same.
+    void departApresQuiJoue()
+    {
+        QImage vues[2];
+        for (const Banc::Suite suite : {Banc::ToutConstruire, Banc::ApresPremierePeinture}) {
+            AvecJoueurs a({"Zoé", "Léa"});
+            Banc& b = a.b;
+            QVERIFY(b.demarrer(suite));
+            QCOMPARE(b.ecranNomme("depart") != nullptr, suite == Banc::ToutConstruire);
+            Banc::cliquer(boutonNomme(b, "Léa"));
+            QVERIFY(b.ecranNomme("depart")->isVisible() && !b.ecranNomme("joueurs")->isVisible());
+            QCOMPARE(premiereLigne(b), "Bonjour Léa !");
+            vues[suite] = b.ecranNomme("depart")->grab().toImage();
+        }
+        QCOMPARE(vues[Banc::ApresPremierePeinture], vues[Banc::ToutConstruire]);
+    }
+
     // A child who cannot read, with reading aloud on, hears each name and
     // each way in as the keys go through "Qui joue ?".
     void quiJoueAVoixHaute()
