@@ -78,12 +78,13 @@ declare -A mesures # "configuration program step" -> newline-separated values
 # after the first paint) goes on listing its voices for seconds after that
 # run, on one of the two cores: it is ended before the next run, which
 # would otherwise share the machine with it. It is this bench's own, found
-# by the socket in this bench's runtime folder.
+# by the socket in this bench's runtime folder. The voice's program of that
+# run is waited for too.
 calmer() {
     local socket="$XDG_RUNTIME_DIR/speech-dispatcher/speechd.sock" i
-    pkill -f -- "--socket-path $socket" 2>/dev/null || return 0
+    pkill -f -- "--socket-path $socket" 2>/dev/null || true
     for i in $(seq 40); do
-        pgrep -f -- "--socket-path $socket" >/dev/null || return 0
+        pgrep -f -- "--socket-path $socket" >/dev/null || pgrep -r R,S,D -x klepsos-voix >/dev/null || return 0
         sleep 0.05
     done
     pkill -9 -f -- "--socket-path $socket" 2>/dev/null || true

@@ -7,6 +7,7 @@
 // standard output (protocolevoix.h); it ends when its input does, which is
 // also when Klepsos ends, however it ends.
 #include <QCoreApplication>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -36,7 +37,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     RappelsParole rappels;
+    static std::atomic_bool moteurPret = false;
     rappels.pret = [](bool oui, const QString& voixOuRaison) {
+        moteurPret = true;
         ecrire({oui ? Genre::Voix : Genre::SansVoix, voixOuRaison});
     };
     rappels.parle = [](bool oui) { ecrire({oui ? Genre::Parle : Genre::Silence, {}}); };
@@ -64,6 +67,11 @@ int main(int argc, char* argv[])
     });
     app.exec();
     lecteur.join();
+    // An engine still starting has said nothing to stop; it may go on for
+    // seconds (listing thousands of voices), on one of the two cores that
+    // the next program needs.
+    if (!moteurPret)
+        std::_Exit(0);
     parole->arreter();
     // An engine stuck in a call cannot be waited for: the process ends
     // without it.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,34 @@ private slots:
         voix.finir(100);
         QCOMPARE_LT(t.elapsed(), 1000);
         QVERIFY(programmesDeVoix().isEmpty());
+    }
+
+    // The Speech Dispatchers these tests started go with them: left behind
+    // they would go on listing voices beside the next tests.
+    void cleanupTestCase() { QProcess::execute("pkill", {"-f", "--", maison_.path()}); }
+
+    // Its input ended (Klepsos gone, however it went) while its engine
+    // starts: it ends at once, not once the engine is done.
+    void finDeLEntreeSansAttendreLeMoteur()
+    {
+        // A Speech Dispatcher of its own, that takes seconds to start.
+        const QString run = QDir(maison_.path()).filePath("run-fin");
+        QVERIFY(QDir().mkpath(run));
+        QFile::setPermissions(run, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", run);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(KLEPSOS_MODULE_VOIX));
+        QVERIFY(p.waitForStarted());
+        QTest::qWait(100);
+        QElapsedTimer t;
+        t.start();
+        p.closeWriteChannel();
+        QVERIFY(p.waitForFinished(5000));
+        const qint64 duree = t.elapsed();
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE_LT(duree, 200);
     }
 
     // The voice's program gone (killed, crashed): no voice, no loudspeaker.
