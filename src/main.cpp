@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
@@ -188,6 +189,14 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << erreur << '\n';
         return finCommande(1);
     }
+    // The system's fonts are listed on another thread while the window is
+    // built: the first text measured needs them, and the list takes
+    // milliseconds that the screen's thread spends elsewhere meanwhile.
+    std::thread polices([] { QFontDatabase::families(); });
+    const struct Rejoindre {
+        std::thread& fil;
+        ~Rejoindre() { fil.join(); }
+    } attendrePolices{polices};
     // A computer shut down by its button, Ctrl+C, a closed terminal: the run
     // ends as "SORTIE" ends it.
     ArretParSignal arret;
