@@ -192,11 +192,7 @@ int main(int argc, char* argv[])
     // The system's fonts are listed on another thread while the window is
     // built: the first text measured needs them, and the list takes
     // milliseconds that the screen's thread spends elsewhere meanwhile.
-    std::thread polices([] { QFontDatabase::families(); });
-    const struct Rejoindre {
-        std::thread& fil;
-        ~Rejoindre() { fil.join(); }
-    } attendrePolices{polices};
+    const std::jthread polices([] { QFontDatabase::families(); });
     // A computer shut down by its button, Ctrl+C, a closed terminal: the run
     // ends as "SORTIE" ends it.
     ArretParSignal arret;

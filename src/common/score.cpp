@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "dossier.h"
 #include "texte.h"
 
 #ifdef Q_OS_UNIX
@@ -223,19 +224,14 @@ QStringList enleverRestesDeSauvegarde(const QString& chemin)
     // for this alone.
     const QString modele = QFileInfo(nomTemporaire(chemin)).fileName();
     const qsizetype trous = modele.lastIndexOf(QStringLiteral("XXXXXX"));
-    const auto estReste = [&](const QString& nom) {
-        if (nom.size() != modele.size() || !nom.startsWith(QStringView(modele).first(trous))
-            || !nom.endsWith(QStringView(modele).sliced(trous + 6)))
-            return false;
-        const QStringView tire = QStringView(nom).sliced(trous, 6);
-        return std::all_of(tire.begin(), tire.end(), [](QChar c) {
-            return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
-        });
+    const auto tire = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
     };
     QDir dossier = score.absoluteDir();
     QStringList candidats;
-    for (const QString& nom : dossier.entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (estReste(nom))
+    for (const QString& nom : nomsEntre(dossier, QStringView(modele).first(trous), QStringView(modele).sliced(trous + 6),
+                                        QDir::Files | QDir::Hidden | QDir::System))
+        if (nom.size() == modele.size() && std::all_of(nom.begin() + trous, nom.begin() + trous + 6, tire))
             candidats << nom;
     if (candidats.isEmpty())
         return {};

@@ -7,7 +7,6 @@
 // standard output (protocolevoix.h); it ends when its input does, which is
 // also when Klepsos ends, however it ends.
 #include <QCoreApplication>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -37,8 +36,9 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     RappelsParole rappels;
-    static std::atomic_bool moteurPret = false;
-    rappels.pret = [](bool oui, const QString& voixOuRaison) {
+    // Told on this thread, as every call back is.
+    bool moteurPret = false;
+    rappels.pret = [&moteurPret](bool oui, const QString& voixOuRaison) {
         moteurPret = true;
         ecrire({oui ? Genre::Voix : Genre::SansVoix, voixOuRaison});
     };
