@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
@@ -189,10 +188,6 @@ int main(int argc, char* argv[])
         QTextStream(stderr) << erreur << '\n';
         return finCommande(1);
     }
-    // The system's fonts are listed on another thread while the window is
-    // built: the first text measured needs them, and the list takes
-    // milliseconds that the screen's thread spends elsewhere meanwhile.
-    const std::jthread polices([] { QFontDatabase::families(); });
     // A computer shut down by its button, Ctrl+C, a closed terminal: the run
     // ends as "SORTIE" ends it.
     ArretParSignal arret;
