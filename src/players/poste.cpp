@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
+#include <optional>
 
 #include "classe.h"
 #include "fichierpartage.h"
@@ -84,14 +85,25 @@ QString posteLocal(const QString& dossierLocal, const QString& empreinte)
 {
     using namespace classe;
     const QDir d(dossierLocal);
+    const auto connu = [&](const QList<std::pair<QString, QString>>& connus) -> std::optional<QString> {
+        for (const auto& [e, p] : connus) {
+            if (e == empreinte && posteValide(p))
+                return p;
+        }
+        return std::nullopt;
+    };
+    // A computer seen before, as on every start but the first: the file is
+    // only ever replaced whole, so it is read without the lock, whose
+    // creation waits for the disk (fdatasync) before the first screen.
+    if (const auto p = connu(paires(d.filePath(fichierPostes), QLatin1Char(' '))))
+        return *p;
     d.mkpath(QStringLiteral("."));
     QLockFile verrou(d.filePath(QStringLiteral("poste.verrou")));
     const bool tenu = verrou.tryLock(attenteVerrouMs);
+    // Read again under the lock: another run may have just added this computer.
     const auto connus = paires(d.filePath(fichierPostes), QLatin1Char(' '));
-    for (const auto& [e, p] : connus) {
-        if (e == empreinte && posteValide(p))
-            return p;
-    }
+    if (const auto p = connu(connus))
+        return *p;
     const QString ancien = QString::fromLatin1(lireLocal(d.filePath(fichierPoste))).trimmed();
     const QString poste = connus.isEmpty() && posteValide(ancien) ? ancien : nouvelId(QLatin1Char('p'));
     // Unlocked, a second process may have written another id meanwhile:

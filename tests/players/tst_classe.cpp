@@ -363,6 +363,32 @@ private slots:
         QCOMPARE(classe::synchroniser(local, c, poste).lignesEnvoyees, 1);
     }
 
+    // A computer already known is named at once while another run holds
+    // the computers' lock; only a new one waits for it.
+    void posteConnuSansAttendreLeVerrou()
+    {
+        QTemporaryDir t;
+        const QString local = t.filePath(QStringLiteral("local"));
+        const QString poste = posteLocal(local, QStringLiteral("A"));
+        QProcess tenant;
+        tenant.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--tenir"), local + QStringLiteral("/poste.verrou")});
+        QVERIFY(tenant.waitForReadyRead(10000));
+        QElapsedTimer montre;
+        montre.start();
+        QCOMPARE(posteLocal(local, QStringLiteral("A")), poste);
+        // Well under the lock's wait of several seconds.
+        QVERIFY2(montre.elapsed() < 2500, qPrintable(QString::number(montre.elapsed())));
+        montre.restart();
+        const QString autre = posteLocal(local, QStringLiteral("B"));
+        QVERIFY(montre.elapsed() >= 2500);
+        QVERIFY(autre != poste);
+        tenant.kill();
+        tenant.waitForFinished();
+        const QString b = posteLocal(local, QStringLiteral("B"));
+        QCOMPARE(posteLocal(local, QStringLiteral("B")), b);
+        QCOMPARE(posteLocal(local, QStringLiteral("A")), poste);
+    }
+
     // A share whose sync and close fail (quota, EIO) after taking the bytes:
     // each answer is there once.
     void partageQuiRefuseFsync()
