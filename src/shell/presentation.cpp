@@ -26,6 +26,14 @@ Presentation::Presentation(QWidget* design) : ScaledView(design)
     setObjectName(QStringLiteral("presentation"));
     setWindowTitle(QStringLiteral("Klepsos"));
     setMinimumSize(tailleFixe / 2);
+    // Every pixel is painted by drawBackground and the design: the window
+    // is not filled first, which at full screen costs a pass over millions
+    // of pixels before the first frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    // Nor is the design: the screen shown covers it with its opaque
+    // background, and without one drawBackground fills it.
+    design->setAttribute(Qt::WA_OpaquePaintEvent);
     auto* f11 = new QShortcut(QKeySequence(Qt::Key_F11), this);
     connect(f11, &QShortcut::activated, this, &Presentation::basculer);
 }
@@ -170,18 +178,20 @@ void Presentation::drawBackground(QPainter* p, const QRectF& rect)
                   degrade(image.copy(0, 0, w, 1)), degrade(image.copy(0, h - 1, w, 1))};
         bordsDe_ = fond.cacheKey();
     }
-    const auto remplir = [p](const QRectF& r, const QGradientStops& arrets, bool vertical) {
-        QLinearGradient g(r.topLeft(), vertical ? r.bottomLeft() : r.topRight());
+    // Each gradient runs along the design's edge, padded beyond it.
+    const auto remplir = [p, &dessin](const QRectF& r, const QGradientStops& arrets, bool vertical) {
+        QLinearGradient g(dessin.topLeft(), vertical ? dessin.bottomLeft() : dessin.topRight());
         g.setStops(arrets);
         g.setSpread(QGradient::PadSpread);
         p->fillRect(r, g);
     };
-    if (tout.left() < dessin.left()) {
-        remplir(QRectF(tout.left(), dessin.top(), dessin.left() - tout.left(), dessin.height()), bords_[0], true);
-        remplir(QRectF(dessin.right(), dessin.top(), tout.right() - dessin.right(), dessin.height()), bords_[1], true);
-    }
-    if (tout.top() < dessin.top()) {
-        remplir(QRectF(dessin.left(), tout.top(), dessin.width(), dessin.top() - tout.top()), bords_[2], false);
-        remplir(QRectF(dessin.left(), dessin.bottom(), dessin.width(), tout.bottom() - dessin.bottom()), bords_[3], false);
-    }
+    // Each margin reaches a device pixel into the design, which paints over
+    // it: where an edge falls mid-pixel, the design's edge blends with the
+    // margin rather than with whatever the window held before. So a margin
+    // too thin to see is painted too, and the side ones take the corners.
+    const qreal recouvrement = 1 / ::deviceScale(*p);
+    remplir(QRectF(tout.topLeft(), QPointF(dessin.left() + recouvrement, tout.bottom())), bords_[0], true);
+    remplir(QRectF(QPointF(dessin.right() - recouvrement, tout.top()), tout.bottomRight()), bords_[1], true);
+    remplir(QRectF(QPointF(dessin.left(), tout.top()), QPointF(dessin.right(), dessin.top() + recouvrement)), bords_[2], false);
+    remplir(QRectF(QPointF(dessin.left(), dessin.bottom() - recouvrement), QPointF(dessin.right(), tout.bottom())), bords_[3], false);
 }

@@ -71,6 +71,8 @@ void ScaledView::fit()
 bool ScaledView::eventFilter(QObject* watched, QEvent* e)
 {
     // A child of the design shown or hidden may change the margins' colours.
+    if (watched == design_ && e->type() == QEvent::UpdateRequest)
+        return true;
     if (watched == design_ && e->type() == QEvent::ChildAdded)
         static_cast<QChildEvent*>(e)->child()->installEventFilter(this);
     else if (watched != design_ && watched->parent() == design_

@@ -101,6 +101,42 @@ private slots:
         QCOMPARE(vue.pixelColor(700, 20), QColor(Qt::red));
     }
 
+    // The window is not filled before it is painted: at any size, the
+    // margins and the design leave no pixel of what it held before, even
+    // where an edge of the design falls mid-pixel.
+    void chaquePixelEstPeint_data()
+    {
+        QTest::addColumn<QSize>("taille");
+        QTest::newRow("plein écran") << QSize(1920, 1080);
+        QTest::newRow("bords à mi-pixel") << QSize(1365, 767);
+        QTest::newRow("marges en haut et en bas") << QSize(1001, 999);
+        QTest::newRow("presque 4/3") << QSize(641, 481);
+        QTest::newRow("étroite") << QSize(700, 480);
+    }
+    void chaquePixelEstPeint()
+    {
+        QFETCH(QSize, taille);
+        Banc b;
+        QVERIFY(b.demarrer());
+        Presentation* vue = b.app->presentation();
+        vue->resize(taille);
+        // A colour no edge of the start screen has, blended or not.
+        const QColor avant(0, 0, 255);
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(avant);
+        // QWidget's own render: the view's renders the scene alone.
+        static_cast<QWidget*>(vue)->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+        // Outside the design's inner part: the margins and its edges.
+        const QRect interieur = vue->designRect().toAlignedRect().adjusted(3, 3, -3, -3);
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (!interieur.contains(x, y) && c.blue() > c.red() + 40)
+                    QFAIL(qPrintable(QStringLiteral("(%1, %2) %3").arg(x).arg(y).arg(c.name())));
+            }
+        }
+    }
+
     void f11BasculeEtSeSouvient()
     {
         QTemporaryDir dossier;
