@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <limits>
 
-#include "dossier.h"
+#include "ui/dossier.h"
 #include "texte.h"
 
 #ifdef Q_OS_UNIX

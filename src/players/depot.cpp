@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "classe.h"
-#include "common/dossier.h"
+#include "ui/dossier.h"
 #include "fichierpartage.h"
 #include "nomjoueur.h"
 

@@ -8,7 +8,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
-#include "common/dossier.h"
+#include "ui/dossier.h"
 #include "fichierpartage.h"
 
 namespace classe {

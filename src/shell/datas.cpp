@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "common/dossier.h"
+#include "ui/dossier.h"
 #include "ui/picturefile.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <cmath>
 
-#include "common/dossier.h"
+#include "dossier.h"
 
 namespace {
 
