@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <cmath>
 
+#include "adire.h"
 #include "calendrier.h"
 #include "ui/keyboarduse.h"
 #include "ui/picturebox.h"
@@ -13,7 +14,6 @@
 #include "ui/soundplayer.h"
 #include "ui/style.h"
 #include "texte.h"
-#include "voice/adire.h"
 #include "voix.h"
 
 const QStringList Routines::noms_mois = {

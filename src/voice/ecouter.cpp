@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 
-#include "adire.h"
+#include "common/adire.h"
 #include "common/routines.h"
 #include "common/voix.h"
 #include "ui/screen.h"

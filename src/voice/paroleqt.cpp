@@ -10,7 +10,7 @@
 #include <QThread>
 #include <QVoice>
 
-#include "adire.h"
+#include "common/adire.h"
 #include "parole.h"
 
 namespace {

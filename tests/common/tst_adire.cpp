@@ -2,7 +2,7 @@
 // What the voice says for the texts of the screens, as a teacher reads them.
 #include <QTest>
 
-#include "voice/adire.h"
+#include "common/adire.h"
 
 class TestADire : public QObject {
     Q_OBJECT
