@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QList>
-#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -21,18 +20,5 @@ inline QString aDire(const QString& texteEcran)
 // "une" for 1, "vingt-et-une" for 21... (the feminine of heures, minutes);
 // any other number in figures.
 QString nombreFeminin(int n);
-
-// A voice an engine offers, and the language it speaks.
-struct VoixOfferte {
-    QString nom;
-    QLocale langue;
-};
-
-// Among the voices an engine offers, the one to take: a French voice, of
-// France before the other French ones (a Belgian or Swiss voice says
-// "septante", "nonante"), and among those an MBROLA voice first (it sounds
-// far more natural than espeak-ng's own), else the first offered. -1 when
-// none speaks French.
-qsizetype meilleureVoix(const QList<VoixOfferte>& offertes);
 
 }  // namespace voix

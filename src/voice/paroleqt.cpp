@@ -10,7 +10,7 @@
 #include <QThread>
 #include <QVoice>
 
-#include "common/adire.h"
+#include "choixvoix.h"
 #include "parole.h"
 
 namespace {

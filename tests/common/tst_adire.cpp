@@ -96,37 +96,6 @@ private slots:
         for (const auto& [n, dit] : table)
             QCOMPARE(voix::nombreFeminin(n), QString::fromUtf8(dit));
     }
-
-    // What the engines offer, as "name@locale" each; the one to take.
-    void voixChoisie_data()
-    {
-        QTest::addColumn<QStringList>("offertes");
-        QTest::addColumn<int>("prise");
-        const auto ligne = [](const char* nom, QStringList offertes, int prise) {
-            QTest::newRow(nom) << offertes << prise;
-        };
-        ligne("rien", {}, -1);
-        ligne("aucune en francais", {"English (America)@en_US", "German@de_DE"}, -1);
-        ligne("espeak-ng seul", {"English (America)@en_US", "French (France)@fr_FR", "French (France)+Adam@fr_FR"}, 1);
-        ligne("mbrola d'espeak-ng", {"French (France)@fr_FR", "french-mbrola-1@fr_FR"}, 1);
-        ligne("fichier mbrola", {"fr@fr_FR", "fr+mb-fr4@fr_FR"}, 1);
-        ligne("module mbrola generique", {"French (France)@fr_FR", "fr2@fr_FR"}, 1);
-        ligne("mot qui ressemble", {"embarrassed@fr_FR", "fr@fr_FR"}, 0);
-        ligne("la France d'abord", {"French (Belgium)@fr_BE", "French (France)@fr_FR"}, 1);
-        ligne("la France avant mbrola", {"french-mbrola-5@fr_BE", "French (France)@fr_FR"}, 1);
-        ligne("mbrola d'ailleurs", {"French (Switzerland)@fr_CH", "fr-canadian-mbrola-1@fr_CA"}, 1);
-        ligne("mbrola anglais", {"French (France)@fr_FR", "en-french-1@en_GB"}, 0);
-    }
-
-    void voixChoisie()
-    {
-        QFETCH(QStringList, offertes);
-        QFETCH(int, prise);
-        QList<voix::VoixOfferte> lesVoix;
-        for (const QString& o : offertes)
-            lesVoix.append({o.section('@', 0, 0), QLocale(o.section('@', 1))});
-        QCOMPARE(voix::meilleureVoix(lesVoix), prise);
-    }
 };
 
 QTEST_APPLESS_MAIN(TestADire)
