@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ecranaiguilles.h"
 
+#include "common/journee.h"
 #include "common/routines.h"
-#include "day/heures.h"
 #include "horlogeaiguilles.h"
 #include "ui/clickablelabel.h"
 #include "ui/niveaux.h"

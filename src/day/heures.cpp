@@ -2,7 +2,6 @@
 #include "heures.h"
 
 #include <algorithm>
-#include <array>
 
 #include "clock/aiguilles.h"
 #include "common/randomsource.h"
@@ -10,31 +9,6 @@
 namespace journee {
 
 namespace {
-
-// What follows the hour, for each five minutes from the hour on; from the
-// half hour on, the next hour is named.
-constexpr std::array<const char*, 12> apresLHeure{
-    "",       " cinq",  " dix",           " et quart",          " vingt",
-    " vingt-cinq",      " et demie",      " moins vingt-cinq",  " moins vingt",
-    " moins le quart",  " moins dix",     " moins cinq"};
-constexpr int premierMoins = 7;  // " moins vingt-cinq"
-constexpr int demie = 6;
-// Midi and minuit are masculine: "midi et demi".
-const QString demiMasculin = QStringLiteral(" et demi");
-
-const QString motMidi = QStringLiteral("midi");
-const QString motMinuit = QStringLiteral("minuit");
-
-// The hour named, 0 to 23 (0 and 24 are minuit).
-QString nomHeure(int h)
-{
-    if (h % 24 == 0)
-        return motMinuit;
-    if (h == 12)
-        return motMidi;
-    const int cadran = h % 12;
-    return cadran == 1 ? QStringLiteral("1 heure") : QStringLiteral("%1 heures").arg(cadran);
-}
 
 // The first two times that differ from the answer, and from each other, on
 // the dial.
@@ -63,18 +37,6 @@ int inverseeDansLaJournee(int t)
 }
 
 }  // namespace
-
-int dansLaJournee(int minutes)
-{
-    return (minutes % jour + jour) % jour;
-}
-
-QString numerique(int t)
-{
-    t = dansLaJournee(t);
-    const QString h = QString::number(t / 60) + QStringLiteral(" h");
-    return t % 60 == 0 ? h : h + QStringLiteral(" %1").arg(t % 60, 2, 10, QLatin1Char('0'));
-}
 
 Moment moment(int t)
 {
@@ -132,39 +94,6 @@ QList<int> cadransVoisins(int t)
     for (int c : deuxAutres(t, candidats))
         cadrans << aiguilles::surCadran(c);
     return cadrans;
-}
-
-QString enMots(int t)
-{
-    t = dansLaJournee(t);
-    const int cinq = t % 60 / 5;
-    const int h = t / 60 + (cinq >= premierMoins ? 1 : 0);
-    const QString heure = nomHeure(h);
-    if (cinq == demie && (heure == motMidi || heure == motMinuit))
-        return heure + demiMasculin;
-    return heure + QLatin1String(apresLHeure[size_t(cinq)]);
-}
-
-std::optional<int> depuisMots(const QString& mots)
-{
-    for (int cinq = 0; cinq < int(apresLHeure.size()); ++cinq) {
-        const QString suite = QLatin1String(apresLHeure[size_t(cinq)]);
-        const int decalage = cinq * 5 - (cinq >= premierMoins ? 60 : 0);
-        const auto dit = [&](const QString& heure, int h) -> std::optional<int> {
-            const bool masculin = heure == motMidi || heure == motMinuit;
-            const QString fin = masculin && cinq == demie ? demiMasculin : suite;
-            if (mots != heure + fin)
-                return std::nullopt;
-            return aiguilles::surCadran(h * 60 + decalage);
-        };
-        for (int h = 1; h <= 12; ++h) {
-            if (auto t = dit(nomHeure(h), h))
-                return t;
-        }
-        if (auto t = dit(motMinuit, 0))
-            return t;
-    }
-    return std::nullopt;
 }
 
 QString explicationMots(int t)

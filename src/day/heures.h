@@ -3,24 +3,17 @@
 
 #include <QList>
 #include <QString>
-#include <optional>
+
+#include "common/journee.h"
 
 class RandomSource;
 
-// The hours of a whole day, as a child learns them: the afternoon's hours
-// after the morning's, and the words a French speaker says the time with.
-// A time of the day is a count of minutes since midnight, 0 to 1439; a
-// time on a dial is the clock's count, 0 to 719 (aiguilles).
+// The hours of a whole day, as a child learns them: the moments of the day,
+// the afternoon's hours after the morning's, why they are written and said
+// so, and the confusions offered beside the right answer. A time of the day
+// is a count of minutes since midnight (common/journee.h); a time on a dial
+// is the clock's count, 0 to 719 (aiguilles).
 namespace journee {
-
-constexpr int jour = 24 * 60;
-constexpr int midi = 12 * 60;
-
-// Any count of minutes taken into one day.
-int dansLaJournee(int minutes);
-
-// As a digital clock is written: "15 h 45", "14 h 05", "0 h 30", "15 h".
-QString numerique(int t);
 
 // The moment a picture beside the clock shows.
 enum class Moment { Nuit, Matin, Midi, ApresMidi, Soir };
@@ -37,15 +30,6 @@ QString explicationConversion(int t);
 // the answer and each other: 10 taken off rather than 12 ("15 h" read "5 h"),
 // the hands swapped, the hour after, the hour before. Two of them.
 QList<int> cadransVoisins(int t);
-
-// The French words of a five-minute time, the hour in figures: "3 heures",
-// "1 heure", "3 heures cinq", "3 heures et quart", "3 heures et demie",
-// "4 heures moins vingt", "4 heures moins le quart", "midi", "minuit",
-// "midi et demi", "minuit moins le quart". Other minutes are taken down to
-// the five minutes before.
-QString enMots(int t);
-// The dial's time those words say; nothing for words that are no time.
-std::optional<int> depuisMots(const QString& mots);
 
 // Why those are the words: "15 minutes avant 4 heures : on dit
 // « 4 heures moins le quart »."

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "journee.h"
+
+#include <array>
+
+namespace journee {
+
+namespace {
+
+// What follows the hour, for each five minutes from the hour on; from the
+// half hour on, the next hour is named.
+constexpr std::array<const char*, 12> apresLHeure{
+    "",       " cinq",  " dix",           " et quart",          " vingt",
+    " vingt-cinq",      " et demie",      " moins vingt-cinq",  " moins vingt",
+    " moins le quart",  " moins dix",     " moins cinq"};
+constexpr int premierMoins = 7;  // " moins vingt-cinq"
+constexpr int demie = 6;
+// Midi and minuit are masculine: "midi et demi".
+const QString demiMasculin = QStringLiteral(" et demi");
+
+const QString motMidi = QStringLiteral("midi");
+const QString motMinuit = QStringLiteral("minuit");
+
+}  // namespace
+
+int dansLaJournee(int minutes)
+{
+    return (minutes % jour + jour) % jour;
+}
+
+QString numerique(int t)
+{
+    t = dansLaJournee(t);
+    const QString h = QString::number(t / 60) + QStringLiteral(" h");
+    return t % 60 == 0 ? h : h + QStringLiteral(" %1").arg(t % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString nomHeure(int h)
+{
+    if (h % 24 == 0)
+        return motMinuit;
+    if (h == 12)
+        return motMidi;
+    const int cadran = h % 12;
+    return cadran == 1 ? QStringLiteral("1 heure") : QStringLiteral("%1 heures").arg(cadran);
+}
+
+QString enMots(int t)
+{
+    t = dansLaJournee(t);
+    const int cinq = t % 60 / 5;
+    const int h = t / 60 + (cinq >= premierMoins ? 1 : 0);
+    const QString heure = nomHeure(h);
+    if (cinq == demie && (heure == motMidi || heure == motMinuit))
+        return heure + demiMasculin;
+    return heure + QLatin1String(apresLHeure[size_t(cinq)]);
+}
+
+std::optional<int> depuisMots(const QString& mots)
+{
+    for (int cinq = 0; cinq < int(apresLHeure.size()); ++cinq) {
+        const QString suite = QLatin1String(apresLHeure[size_t(cinq)]);
+        const int decalage = cinq * 5 - (cinq >= premierMoins ? 60 : 0);
+        const auto dit = [&](const QString& heure, int h) -> std::optional<int> {
+            const bool masculin = heure == motMidi || heure == motMinuit;
+            const QString fin = masculin && cinq == demie ? demiMasculin : suite;
+            if (mots != heure + fin)
+                return std::nullopt;
+            return dansLaJournee(h * 60 + decalage) % midi;
+        };
+        for (int h = 1; h <= 12; ++h) {
+            if (auto t = dit(nomHeure(h), h))
+                return t;
+        }
+        if (auto t = dit(motMinuit, 0))
+            return t;
+    }
+    return std::nullopt;
+}
+
+}  // namespace journee

@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The hours of a day as a French child writes and says them. A time of the
+// day is a count of minutes since midnight, 0 to 1439.
+namespace journee {
+
+constexpr int jour = 24 * 60;
+constexpr int midi = 12 * 60;
+
+// Any count of minutes taken into one day.
+int dansLaJournee(int minutes);
+
+// As a digital clock is written: "15 h 45", "14 h 05", "0 h 30", "15 h".
+QString numerique(int t);
+
+// The hour named, 0 to 23 (0 and 24 are minuit): "3 heures", "1 heure", "midi".
+QString nomHeure(int h);
+
+// The French words of a five-minute time, the hour in figures: "3 heures",
+// "1 heure", "3 heures cinq", "3 heures et quart", "3 heures et demie",
+// "4 heures moins vingt", "4 heures moins le quart", "midi", "minuit",
+// "midi et demi", "minuit moins le quart". Other minutes are taken down to
+// the five minutes before.
+QString enMots(int t);
+// The time those words say, in the morning (0 to 719, as on a dial);
+// nothing for words that are no time.
+std::optional<int> depuisMots(const QString& mots);
+
+}  // namespace journee
