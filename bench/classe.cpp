@@ -11,7 +11,7 @@
 
 #include "clock/aiguilles.h"
 #include "players/historique.h"
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <QStringDecoder>
 
 #include "fichierpartage.h"
-#include "nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace classe {
 namespace {

@@ -10,7 +10,7 @@
 #include "classe.h"
 #include "ui/dossier.h"
 #include "fichierpartage.h"
-#include "nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "classe.h"
 #include "fichierpartage.h"
-#include "nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace classe {
 namespace {

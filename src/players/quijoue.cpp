@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "nomjoueur.h"
+#include "common/nomjoueur.h"
 #include "ui/clickablelabel.h"
 #include "ui/plaque.h"
 #include "ui/style.h"

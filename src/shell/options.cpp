@@ -3,7 +3,7 @@
 
 #include <QCommandLineParser>
 
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace options {
 namespace {

@@ -18,7 +18,7 @@
 #include "players/fichierpartage.h"
 #include "players/preferencesjoueur.h"
 #include "players/session.h"
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "players/bilan.h"
 #include "players/exportcsv.h"
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 #include "players/session.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <QProcess>
 
 #include "players/exportcsv.h"
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 #include "players/progres.h"
 #include "players/session.h"
 #include "shell/options.h"

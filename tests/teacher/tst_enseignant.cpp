@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "players/classe.h"
-#include "players/nomjoueur.h"
+#include "common/nomjoueur.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
 #include "players/fichierpartage.h"
