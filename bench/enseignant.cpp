@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "players/classe.h"
+#include "classroom/classe.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
 

@@ -12,7 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "players/classe.h"
+#include "classroom/classe.h"
 #include "players/depot.h"
 #include "players/positionjoueur.h"
 #include "teacher/enseignant.h"

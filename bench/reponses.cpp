@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "classroom/poste.h"
 #include "players/session.h"
 #include "support/banc.h"
 #include "ui/arrowspinner.h"

@@ -10,7 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "players/reglagesclasse.h"
+#include "classroom/reglagesclasse.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

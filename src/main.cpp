@@ -9,12 +9,12 @@
 #include <cstdlib>
 #include <thread>
 
+#include "classroom/classe.h"
+#include "classroom/envoiclasse.h"
+#include "classroom/fichierpartage.h"
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
-#include "players/classe.h"
-#include "players/envoiclasse.h"
-#include "players/fichierpartage.h"
 #include "players/session.h"
 #include "shell/datas.h"
 #include "shell/klepsos.h"

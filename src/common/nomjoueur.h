@@ -20,3 +20,10 @@ QString messageNomRefuse(const QString& brut);
 QString cleJoueur(const QString& nom);
 
 inline constexpr int longueurMaxNom = 30;
+
+// A child as a store knows them.
+struct Joueur {
+    QString cle;  // folder name, from cleJoueur()
+    QString nom;  // as first written
+    friend bool operator==(const Joueur&, const Joueur&) = default;
+};

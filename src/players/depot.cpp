@@ -7,10 +7,10 @@
 #include <QSet>
 #include <algorithm>
 
-#include "classe.h"
-#include "ui/dossier.h"
-#include "fichierpartage.h"
+#include "classroom/classe.h"
+#include "classroom/fichierpartage.h"
 #include "common/nomjoueur.h"
+#include "ui/dossier.h"
 
 namespace {
 

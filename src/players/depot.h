@@ -6,14 +6,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "common/nomjoueur.h"
 #include "historique.h"
-#include "poste.h"
-
-struct Joueur {
-    QString cle;  // folder name, from cleJoueur()
-    QString nom;  // as first written
-    friend bool operator==(const Joueur&, const Joueur&) = default;
-};
 
 // The children and their histories under one folder (this computer's data
 // folder, or a class folder shared by several computers):

@@ -4,7 +4,8 @@
 #include <QRandomGenerator>
 #include <array>
 
-#include "fichierpartage.h"
+#include "classroom/classe.h"
+#include "classroom/fichierpartage.h"
 
 namespace {
 
@@ -295,7 +296,7 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
     LectureHistorique r;
     r.fin = depuis;
     qint64 taille = 0;
-    const std::optional<QByteArray> octets = partage::lire(chemin, depuis, tailleMaxHistorique, &taille);
+    const std::optional<QByteArray> octets = partage::lire(chemin, depuis, classe::tailleMaxHistorique, &taille);
     const qint64 reste = taille - depuis;
     // A file cut shorter than what was read before reads as nothing new.
     if (!octets || reste <= 0)
@@ -303,7 +304,7 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
     r = lireOctetsHistorique(*octets);
     r.fin += depuis;
     // Past the cap: what is left counts as one unread part, not read again.
-    if (reste > tailleMaxHistorique) {
+    if (reste > classe::tailleMaxHistorique) {
         r.tronque = true;
         ++r.ignorees;
     }

@@ -47,8 +47,6 @@ std::optional<LigneHistorique> lireLigne(QByteArrayView ligne);
 inline constexpr qsizetype longueurMaxLigne = 4096;
 // Each text field is written with at most this many UTF-16 units.
 inline constexpr qsizetype longueurMaxTexte = 256;
-// A history larger than this (a foreign or damaged file) is read up to here.
-inline constexpr qint64 tailleMaxHistorique = 64LL * 1024 * 1024;
 
 struct LectureHistorique {
     QList<LigneHistorique> lignes;

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <chrono>
 
-#include "fichierpartage.h"
+#include "classroom/fichierpartage.h"
 #include "historique.h"
 
 #ifdef Q_OS_UNIX

@@ -3,7 +3,7 @@
 
 #include <limits>
 
-#include "classe.h"
+#include "classroom/classe.h"
 #include "positionjoueur.h"
 
 SessionJoueurs::SessionJoueurs(const DepotJoueurs& depot, std::function<QDateTime()> maintenant)

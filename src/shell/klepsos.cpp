@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "apropos.h"
+#include "classroom/filpartage.h"
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
@@ -13,7 +14,6 @@
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
-#include "players/filpartage.h"
 #include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "players/quijoue.h"

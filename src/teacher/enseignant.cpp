@@ -31,13 +31,13 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "players/bilan.h"
+#include "classroom/envoiclasse.h"
+#include "classroom/fichierpartage.h"
+#include "classroom/filpartage.h"
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "modeleprogramme.h"
-#include "players/envoiclasse.h"
-#include "players/fichierpartage.h"
-#include "players/filpartage.h"
+#include "players/bilan.h"
 #include "rapport.h"
 
 namespace {

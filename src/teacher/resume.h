@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "players/classe.h"
+#include "classroom/classe.h"
 #include "programme/positionnement.h"
 
 // Right answers over all answers.

@@ -4,9 +4,10 @@
 #include <QDir>
 #include <QFile>
 
+#include "classroom/fichierpartage.h"
 #include "players/bilan.h"
+#include "players/depot.h"
 #include "players/exportcsv.h"
-#include "players/fichierpartage.h"
 #include "players/positionjoueur.h"
 #include <QFileInfo>
 #include <QMap>

@@ -9,9 +9,11 @@
 #include <QTest>
 #include <QThread>
 
+#include "classroom/classe.h"
+#include "classroom/poste.h"
+#include "common/nomjoueur.h"
 #include "players/bilan.h"
 #include "players/exportcsv.h"
-#include "common/nomjoueur.h"
 #include "players/session.h"
 
 namespace {
@@ -198,7 +200,7 @@ private slots:
         QCOMPARE(lireHistorique(d.filePath("absent")).lignes.size(), 0);
         // A huge foreign file is read up to the cap only.
         QFile gros(d.filePath("gros.hist"));
-        QVERIFY(gros.open(QIODevice::WriteOnly) && gros.write(a) && gros.resize(tailleMaxHistorique + 10));
+        QVERIFY(gros.open(QIODevice::WriteOnly) && gros.write(a) && gros.resize(classe::tailleMaxHistorique + 10));
         gros.close();
         l = lireHistorique(gros.fileName());
         QVERIFY(l.tronque);

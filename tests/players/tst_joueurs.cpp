@@ -5,13 +5,14 @@
 #include <QLineEdit>
 #include <QProcess>
 
-#include "players/exportcsv.h"
+#include "classroom/poste.h"
 #include "common/nomjoueur.h"
+#include "players/exportcsv.h"
 #include "players/progres.h"
 #include "players/session.h"
 #include "shell/options.h"
-#include "ui/picturefile.h"
 #include "support/banc.h"
+#include "ui/picturefile.h"
 
 namespace {
 

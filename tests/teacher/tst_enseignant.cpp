@@ -9,11 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "players/classe.h"
+#include "classroom/classe.h"
+#include "classroom/fichierpartage.h"
 #include "common/nomjoueur.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
-#include "players/fichierpartage.h"
 #include "teacher/modeleprogramme.h"
 #include "teacher/rapport.h"
 

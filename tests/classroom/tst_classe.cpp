@@ -14,11 +14,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "players/classe.h"
-#include "players/fichierpartage.h"
+#include "classroom/classe.h"
+#include "classroom/fichierpartage.h"
+#include "common/nomjoueur.h"
 #include "players/preferencesjoueur.h"
 #include "players/session.h"
-#include "common/nomjoueur.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "depot.h"
+#include "common/nomjoueur.h"
 #include "reglagesclasse.h"
 
 class QSettings;
@@ -22,6 +22,10 @@ inline const QString dossierAnonyme = QStringLiteral("anonyme");
 inline const QString fichierNom = QStringLiteral("nom");
 // A name, settings, an identity: a few hundred bytes at most.
 inline constexpr qint64 maxTexteCourt = 64 * 1024;
+// Years of a child's answers take a few megabytes: a larger history (a
+// foreign or damaged file) is read up to here, and a class file that large
+// is no history.
+inline constexpr qint64 tailleMaxHistorique = 64LL * 1024 * 1024;
 
 // Folder and file names the program itself makes: a child's folder is "j" and
 // 16 hex digits, a computer's history "p" and 16 hex digits and ".hist".

@@ -8,8 +8,8 @@
 #include <QSysInfo>
 
 #include "classe.h"
-#include "ui/dossier.h"
 #include "fichierpartage.h"
+#include "ui/dossier.h"
 
 namespace classe {
 namespace {

@@ -8,8 +8,8 @@
 #include <limits>
 
 #include "classe.h"
-#include "fichierpartage.h"
 #include "common/nomjoueur.h"
+#include "fichierpartage.h"
 
 namespace classe {
 namespace {

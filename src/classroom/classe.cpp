@@ -10,8 +10,8 @@
 #include <QSettings>
 #include <QStringDecoder>
 
-#include "fichierpartage.h"
 #include "common/nomjoueur.h"
+#include "fichierpartage.h"
 
 namespace classe {
 namespace {
@@ -172,7 +172,6 @@ QStringList historiquesDe(const QString& classe, const QString& local, const QSt
         return f;
     const auto entrees = QDir(dossier).entryInfoList({QStringLiteral("*") + suffixe}, QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
     for (const QFileInfo& fi : entrees) {
-        // Years of a child's answers take a few megabytes: a larger file is not a history.
         if (posteValide(fi.completeBaseName()) && dansRacine(fi, classe) && fi.size() <= tailleMaxHistorique)
             f << fi.filePath();
     }
