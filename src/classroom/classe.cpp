@@ -11,7 +11,7 @@
 #include <QStringDecoder>
 
 #include "common/nomjoueur.h"
-#include "fichierpartage.h"
+#include "systeme.h"
 
 namespace classe {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "classe.h"
 #include "common/nomjoueur.h"
-#include "fichierpartage.h"
+#include "systeme.h"
 
 namespace classe {
 namespace {

@@ -8,7 +8,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
-#include "fichierpartage.h"
+#include "systeme.h"
 #include "ui/dossier.h"
 
 namespace classe {

@@ -10,7 +10,7 @@
 #include <optional>
 
 #include "classe.h"
-#include "fichierpartage.h"
+#include "systeme.h"
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>

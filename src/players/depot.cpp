@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "classroom/classe.h"
-#include "classroom/fichierpartage.h"
+#include "classroom/systeme.h"
 #include "common/nomjoueur.h"
 #include "ui/dossier.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 
 #include "classroom/classe.h"
-#include "classroom/fichierpartage.h"
+#include "classroom/systeme.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <atomic>
 #include <chrono>
 
-#include "classroom/fichierpartage.h"
+#include "classroom/systeme.h"
 #include "historique.h"
 
 #ifdef Q_OS_UNIX

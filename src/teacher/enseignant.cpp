@@ -32,8 +32,8 @@
 #include <QVBoxLayout>
 
 #include "classroom/envoiclasse.h"
-#include "classroom/fichierpartage.h"
 #include "classroom/filpartage.h"
+#include "classroom/systeme.h"
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "modeleprogramme.h"

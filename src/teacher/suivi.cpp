@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "classroom/fichierpartage.h"
+#include "classroom/systeme.h"
 #include "players/bilan.h"
 #include "players/depot.h"
 #include "players/exportcsv.h"

@@ -15,7 +15,7 @@
 #include <unistd.h>
 
 #include "classroom/classe.h"
-#include "classroom/fichierpartage.h"
+#include "classroom/systeme.h"
 #include "common/nomjoueur.h"
 #include "players/preferencesjoueur.h"
 #include "players/session.h"

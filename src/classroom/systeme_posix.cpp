@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "fichierpartage.h"
+#include "systeme.h"
 
 #include <QDir>
 #include <QFile>
