@@ -11,7 +11,7 @@
 
 #include "classroom/classe.h"
 #include "classroom/envoiclasse.h"
-#include "classroom/systeme.h"
+#include "classroom/sonde.h"
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"

@@ -85,7 +85,7 @@ QString dossierClasse(const std::optional<QString>& option, const QSettings& reg
 bool fichierSur(const QString& chemin, const QString& racine, qint64 max)
 {
     const QFileInfo fi(chemin);
-    return partage::estRegulier(chemin) && dansRacine(fi, racine) && fi.size() <= max;
+    return systeme::estRegulier(chemin) && dansRacine(fi, racine) && fi.size() <= max;
 }
 
 bool dossierSur(const QString& chemin, const QString& racine)
@@ -98,7 +98,7 @@ QString lireTexteCourt(const QString& chemin, const QString& racine)
 {
     if (!fichierSur(chemin, racine, maxTexteCourt))
         return {};
-    const std::optional<QByteArray> octets = partage::lire(chemin, 0, maxTexteCourt);
+    const std::optional<QByteArray> octets = systeme::lire(chemin, 0, maxTexteCourt);
     if (!octets)
         return {};
     auto decodeur = QStringDecoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -71,8 +71,8 @@ namespace {
 // child known here under two keys end in one file.
 bool verser(const QString& de, const QString& vers)
 {
-    const std::optional<QByteArray> octets = partage::lire(de, 0, std::numeric_limits<qint64>::max());
-    return octets && partage::ajouter(vers, *octets) == octets->size() && QFile::remove(de);
+    const std::optional<QByteArray> octets = systeme::lire(de, 0, std::numeric_limits<qint64>::max());
+    return octets && systeme::ajouter(vers, *octets).ecrits == octets->size() && QFile::remove(de);
 }
 
 // This computer's folder for a child renamed in the class follows, so that

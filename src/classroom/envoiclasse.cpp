@@ -5,7 +5,7 @@
 #include <QTextStream>
 #include <QThread>
 
-#include "systeme.h"
+#include "sonde.h"
 
 EnvoiEnFond::EnvoiEnFond(QString local, QString classe, QString poste, QObject* parent)
     : QObject(parent), local_(std::move(local)), classe_(std::move(classe)), poste_(std::move(poste))

@@ -49,7 +49,7 @@ Difference difference(QFile& local, const QString& copie)
         return {false, {}};
     if (taille > 0) {
         const qint64 n = std::min(taille, bordCompare);
-        const std::optional<QByteArray> bord = partage::lire(copie, taille - n, n);
+        const std::optional<QByteArray> bord = systeme::lire(copie, taille - n, n);
         if (!bord || !local.seek(taille - n) || *bord != local.read(n))
             return {false, {}};
     }
@@ -230,7 +230,7 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
             continue;
         }
         const qint64 avant = QFileInfo(copie).size();
-        const qint64 ecrits = d.manque.isEmpty() ? 0 : partage::ajouter(copie, d.manque);
+        const qint64 ecrits = d.manque.isEmpty() ? 0 : systeme::ajouter(copie, d.manque).ecrits;
         etat.envoye[rel] = avant + ecrits;
         e.lignesEnvoyees += compterLignes(d.manque.left(ecrits));
         if (ecrits < d.manque.size()) {

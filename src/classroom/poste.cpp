@@ -10,11 +10,8 @@
 #include <optional>
 
 #include "classe.h"
+#include "sonde.h"
 #include "systeme.h"
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace classe {
 namespace {
@@ -67,16 +64,9 @@ QString empreinteMachine()
     const QByteArray impose = qgetenv("KLEPSOS_EMPREINTE");
     if (!impose.isEmpty())
         return hache16(impose);
-    QByteArray traits = lireLocal(QStringLiteral("/etc/machine-id")).trimmed() + '\n'
-                        + QSysInfo::machineHostName().toUtf8() + '\n';
-    // Only network cards of the machine: virtual ones (bridges, containers)
-    // come and go.
-    const QDir reseau(QStringLiteral("/sys/class/net"));
-    for (const QString& carte : reseau.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
-        if (QFileInfo::exists(reseau.filePath(carte + QStringLiteral("/device"))))
-            traits += lireLocal(reseau.filePath(carte + QStringLiteral("/address"))).trimmed() + '\n';
-    }
-    return hache16(traits);
+    // In this order, so that a computer keeps the fingerprint it had.
+    const systeme::TraitsMachine traits = systeme::traitsMachine();
+    return hache16(traits.id + '\n' + QSysInfo::machineHostName().toUtf8() + '\n' + traits.cartes);
 }
 
 }  // namespace classe
@@ -128,13 +118,8 @@ QString identiteClasse(const QString& classe)
     const QString temporaire = QStringLiteral("%1.%2").arg(chemin, nouvelId(QLatin1Char('t')));
     if (!ecrireEntier(temporaire, nouvelId(QLatin1Char('c')).toLatin1() + '\n'))
         return {};
-#ifdef Q_OS_UNIX
-    if (::link(QFile::encodeName(temporaire).constData(), QFile::encodeName(chemin).constData()) != 0
-        && !QFileInfo::exists(chemin))
+    if (!systeme::lier(temporaire, chemin) && !QFileInfo::exists(chemin))
         QFile::rename(temporaire, chemin);  // a share without hard links
-#else
-    QFile::rename(temporaire, chemin);
-#endif
     QFile::remove(temporaire);
     id = lireTexteCourt(chemin, classe).trimmed();
     return idValide(id, QLatin1Char('c')) ? id : QString();

@@ -4,15 +4,49 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#endif
 
-namespace partage {
+namespace systeme {
+namespace {
+
+// A file descriptor closed however its use ends.
+class Descripteur {
+public:
+    explicit Descripteur(int fd) : fd_(fd) {}
+    ~Descripteur()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    int fd() const { return fd_; }
+    // Whether what was opened is a regular file, whatever was there at the
+    // time of an earlier look.
+    bool regulier(qint64* taille = nullptr) const
+    {
+        struct stat st {};
+        if (fd_ < 0 || ::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode))
+            return false;
+        if (taille)
+            *taille = st.st_size;
+        return true;
+    }
+
+private:
+    int fd_;
+};
+
+QByteArray lireLocal(const QString& chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.read(4096).trimmed() : QByteArray();
+}
+
+}  // namespace
 
 bool estRegulier(const QString& chemin)
 {
@@ -20,104 +54,72 @@ bool estRegulier(const QString& chemin)
     return QFileInfo(chemin).isFile();
 }
 
-#ifdef Q_OS_UNIX
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille)
 {
     // O_NONBLOCK: opening a pipe returns at once instead of waiting for a
-    // writer; fstat then tells what was opened, whatever was there at the
-    // time of an earlier look.
-    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
+    // writer.
+    const Descripteur f(::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    qint64 t = 0;
+    if (!f.regulier(&t))
         return std::nullopt;
-    struct stat st {};
-    std::optional<QByteArray> octets;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        if (taille)
-            *taille = st.st_size;
-        const qint64 n = std::clamp<qint64>(st.st_size - depuis, 0, max);
-        QByteArray b(n, Qt::Uninitialized);
-        qint64 lu = 0;
-        while (lu < n) {
-            const ssize_t r = ::pread(fd, b.data() + lu, size_t(n - lu), off_t(depuis + lu));
-            if (r < 0 && errno == EINTR)
-                continue;
-            if (r <= 0)
-                break;
-            lu += r;
-        }
-        b.truncate(lu);
-        octets = std::move(b);
+    if (taille)
+        *taille = t;
+    const qint64 n = std::clamp<qint64>(t - depuis, 0, max);
+    QByteArray b(n, Qt::Uninitialized);
+    qint64 lu = 0;
+    while (lu < n) {
+        const ssize_t r = ::pread(f.fd(), b.data() + lu, size_t(n - lu), off_t(depuis + lu));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0)
+            break;
+        lu += r;
     }
-    ::close(fd);
-    return octets;
+    b.truncate(lu);
+    return b;
 }
 
-qint64 ajouter(const QString& chemin, const QByteArray& octets)
+Ajout ajouter(const QString& chemin, const QByteArray& octets)
 {
-    // Opening a pipe that has a reader succeeds even without blocking: only
+    // Opening a pipe that has a reader succeeds even without blocking, and
+    // one without a reader would block for ever without O_NONBLOCK: only
     // fstat tells what was opened.
-    const int fd = ::open(QFile::encodeName(chemin).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0644);
-    if (fd < 0)
-        return 0;
-    struct stat st {};
-    qint64 ecrits = 0;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        ecrits = ecrireTout(fd, octets);
-        // The share keeps the bytes or loses them; either way its size will say.
-        ::fsync(fd);
-    }
-    ::close(fd);
-    return ecrits;
-}
-
-qint64 ecrireTout(int fd, const QByteArray& octets)
-{
-    qint64 ecrits = 0;
-    while (ecrits < octets.size()) {
-        const ssize_t n = ::write(fd, octets.constData() + ecrits, size_t(octets.size() - ecrits));
+    const Descripteur f(::open(QFile::encodeName(chemin).constData(),
+                               O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0644));
+    Ajout a;
+    if (!f.regulier())
+        return a;
+    // One write for the whole: with O_APPEND it lands whole at the end of a
+    // local file whatever other writers do. Should the system take only part
+    // of it, the rest follows.
+    while (a.ecrits < octets.size()) {
+        const ssize_t n = ::write(f.fd(), octets.constData() + a.ecrits, size_t(octets.size() - a.ecrits));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             break;
-        ecrits += n;
+        a.ecrits += n;
     }
-    return ecrits;
-}
-#else
-std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille)
-{
-    if (!estRegulier(chemin))
-        return std::nullopt;
-    QFile f(chemin);
-    if (!f.open(QIODevice::ReadOnly) || !f.seek(depuis))
-        return std::nullopt;
-    if (taille)
-        *taille = f.size();
-    return f.read(max);
+    a.surLeDisque = ::fsync(f.fd()) == 0;
+    return a;
 }
 
-qint64 ajouter(const QString& chemin, const QByteArray& octets)
+bool lier(const QString& de, const QString& vers)
 {
-    if (QFileInfo::exists(chemin) && !estRegulier(chemin))
-        return 0;
-    QFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return 0;
-    return std::max<qint64>(0, f.write(octets));
-}
-#endif
-
-Etat sonder(const QString& dossier, int ms)
-{
-    // Whatever a class has used leaves one of these behind.
-    const auto present = [dossier] {
-        const QDir d(dossier);
-        return d.exists() && (d.exists(QStringLiteral("joueurs")) || d.exists(QStringLiteral("anonyme"))
-                              || d.exists(QStringLiteral("reglages")));
-    };
-    const std::optional<bool> la = avant<bool>(ms, present);
-    return !la ? Etat::Muet : *la ? Etat::Joignable : Etat::Absent;
+    return ::link(QFile::encodeName(de).constData(), QFile::encodeName(vers).constData()) == 0;
 }
 
-}  // namespace partage
+TraitsMachine traitsMachine()
+{
+    TraitsMachine traits{lireLocal(QStringLiteral("/etc/machine-id")), {}};
+    // Only network cards of the machine: virtual ones (bridges, containers)
+    // come and go.
+    const QDir reseau(QStringLiteral("/sys/class/net"));
+    for (const QString& carte : reseau.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (QFileInfo::exists(reseau.filePath(carte + QStringLiteral("/device"))))
+            traits.cartes += lireLocal(reseau.filePath(carte + QStringLiteral("/address"))) + '\n';
+    }
+    return traits;
+}
+
+}  // namespace systeme

@@ -35,7 +35,7 @@ bool ecrireFichier(const QString& chemin, const QByteArray& octets)
 
 QByteArray lireDebut(const QString& chemin, qint64 max)
 {
-    return partage::lire(chemin, 0, max).value_or(QByteArray());
+    return systeme::lire(chemin, 0, max).value_or(QByteArray());
 }
 
 QStringList historiquesDans(const QString& dossier)

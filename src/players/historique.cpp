@@ -296,7 +296,7 @@ LectureHistorique lireHistorique(const QString& chemin, qint64 depuis)
     LectureHistorique r;
     r.fin = depuis;
     qint64 taille = 0;
-    const std::optional<QByteArray> octets = partage::lire(chemin, depuis, classe::tailleMaxHistorique, &taille);
+    const std::optional<QByteArray> octets = systeme::lire(chemin, depuis, classe::tailleMaxHistorique, &taille);
     const qint64 reste = taille - depuis;
     // A file cut shorter than what was read before reads as nothing new.
     if (!octets || reste <= 0)

@@ -10,48 +10,26 @@
 #include "classroom/systeme.h"
 #include "historique.h"
 
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
-
 namespace {
 
 // After a failed write (a share gone, a full disk), the next try.
 constexpr std::chrono::seconds delaiReessai(1);
 
-#ifdef Q_OS_UNIX
-// True once the whole line is in the file: what write() said, whatever
-// fsync or close say afterwards. A disk or a home that refuses the sync
-// (a quota, EIO) must not have the same answer appended again and again.
+// True once the whole line is in the file: what the system took, whatever
+// the sync says afterwards. A disk or a home that refuses the sync (a
+// quota, EIO) must not have the same answer appended again and again. A
+// part left torn is skipped by readers, and the whole line written again
+// after it is read.
 bool ajouter(const QString& chemin, const QByteArray& ligne)
 {
-    const int fd = ::open(QFile::encodeName(chemin).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    // One write for the whole line: with O_APPEND it lands whole at the end
-    // of a local file whatever other writers do. Should the kernel take only
-    // part of it, the rest follows; a part left torn is skipped by readers,
-    // and the whole line written again after it is read.
-    const bool ecrite = partage::ecrireTout(fd, ligne) == ligne.size();
+    const systeme::Ajout a = systeme::ajouter(chemin, ligne);
+    const bool ecrite = a.ecrits == ligne.size();
     // Said once a run: the answers are in the file all the same.
     static std::atomic_bool dit{false};
-    if (ecrite && ::fsync(fd) != 0 && !dit.exchange(true))
-        qWarning("Klepsos : le disque n'a pas confirmé l'écriture des réponses (%s).", std::strerror(errno));
-    ::close(fd);
+    if (ecrite && !a.surLeDisque && !dit.exchange(true))
+        qWarning("Klepsos : le disque n'a pas confirmé l'écriture des réponses.");
     return ecrite;
 }
-#else
-bool ajouter(const QString& chemin, const QByteArray& ligne)
-{
-    QFile f(chemin);
-    if (!f.open(QIODevice::Append | QIODevice::Unbuffered))
-        return false;
-    return f.write(ligne) == ligne.size();
-}
-#endif
 
 }  // namespace
 

@@ -33,7 +33,7 @@
 
 #include "classroom/envoiclasse.h"
 #include "classroom/filpartage.h"
-#include "classroom/systeme.h"
+#include "classroom/sonde.h"
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "modeleprogramme.h"

@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "classroom/systeme.h"
+#include "classroom/sonde.h"
 #include "players/bilan.h"
 #include "players/depot.h"
 #include "players/exportcsv.h"

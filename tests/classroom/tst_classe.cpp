@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "classroom/classe.h"
+#include "classroom/sonde.h"
 #include "classroom/systeme.h"
 #include "common/nomjoueur.h"
 #include "players/preferencesjoueur.h"
@@ -505,13 +506,13 @@ private slots:
                 .arg(classe::lireTexteCourt(nomTube, c).isNull())
                 .arg(classe::enfants(c).ignores)
                 .arg(classe::reglagesClasse(c) == classe::Reglages{})
-                .arg(partage::lire(tube, 0, 10).has_value());
+                .arg(systeme::lire(tube, 0, 10).has_value());
         });
         QVERIFY2(lu, "a reader waits on a pipe");
         QCOMPARE(*lu, QStringLiteral("0 1 1 1 0"));
         ecrire(lea + QStringLiteral("/p0000000000000004.hist"), "0123456789");
-        QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 3, 4), QByteArray("3456"));
-        QCOMPARE(partage::lire(lea, 0, 4), std::nullopt);
+        QCOMPARE(systeme::lire(lea + QStringLiteral("/p0000000000000004.hist"), 3, 4), QByteArray("3456"));
+        QCOMPARE(systeme::lire(lea, 0, 4), std::nullopt);
 
         // Pipes where this computer's class file and word to the teacher
         // belong, one with a reader: the sending returns, writes nothing into
@@ -527,7 +528,7 @@ private slots:
         const int lecteur = ::open(notre.constData(), O_RDONLY | O_NONBLOCK);
         QVERIFY(lecteur >= 0);
         const auto envoi = partage::avant<qint64>(5000, [&] {
-            return classe::synchroniser(local, c, poste).lignesEnvoyees + partage::ajouter(QString::fromLocal8Bit(notre), "x");
+            return classe::synchroniser(local, c, poste).lignesEnvoyees + systeme::ajouter(QString::fromLocal8Bit(notre), "x").ecrits;
         });
         char octet = 0;
         const ssize_t pris = ::read(lecteur, &octet, 1);
@@ -537,8 +538,8 @@ private slots:
         QVERIFY(pris <= 0);
         QCOMPARE(questions(c), (QHash<QString, int>{{QStringLiteral("0"), 1}, {QStringLiteral("1"), 1}, {QStringLiteral("2"), 1}}));
         QCOMPARE(classe::etatsPostes(c).size(), 1);
-        QCOMPARE(partage::ajouter(lea + QStringLiteral("/p0000000000000004.hist"), "ab"), 2);
-        QCOMPARE(partage::lire(lea + QStringLiteral("/p0000000000000004.hist"), 8, 10), QByteArray("89ab"));
+        QCOMPARE(systeme::ajouter(lea + QStringLiteral("/p0000000000000004.hist"), "ab").ecrits, 2);
+        QCOMPARE(systeme::lire(lea + QStringLiteral("/p0000000000000004.hist"), 8, 10), QByteArray("89ab"));
 
         // A link in the settings' place is replaced; what it points to is untouched.
         const QString cible = t.filePath(QStringLiteral("cible")), reglages = c + QStringLiteral("/reglages");
@@ -546,7 +547,7 @@ private slots:
         QVERIFY(QFile::remove(reglages) && QFile::link(cible, reglages));
         QVERIFY(classe::enregistrerReglages(c, classe::Reglages{}));
         QVERIFY(!QFileInfo(reglages).isSymLink());
-        QCOMPARE(partage::lire(cible, 0, 100), QByteArray("à moi"));
+        QCOMPARE(systeme::lire(cible, 0, 100), QByteArray("à moi"));
     }
 
     void reglagesLus_data()

@@ -10,7 +10,7 @@
 #include <QtTest>
 
 #include "classroom/classe.h"
-#include "classroom/systeme.h"
+#include "classroom/sonde.h"
 #include "common/nomjoueur.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
