@@ -8,15 +8,11 @@
 #include <QTemporaryFile>
 #include <QtEndian>
 #include <algorithm>
-#include <filesystem>
 #include <limits>
 
-#include "ui/dossier.h"
+#include "disque.h"
 #include "texte.h"
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
+#include "ui/dossier.h"
 
 void ValeurTypee::ajouter(qint32 delta)
 {
@@ -162,19 +158,12 @@ bool ecrireFichier(const QString& chemin, const QByteArray& octets)
     // The score keeps the permissions it had; a new one those of any file.
     f.setPermissions(score.exists() ? score.permissions()
                                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (f.write(octets) != octets.size() || !f.flush())
-        return false;
-#ifdef Q_OS_UNIX
     // On the disk before it replaces the score: a power cut then leaves
     // either the old file or the new one.
-    if (::fsync(f.handle()) != 0)
+    if (f.write(octets) != octets.size() || !disque::synchroniser(f))
         return false;
-#endif
     f.close();
-    std::error_code erreur;
-    std::filesystem::rename(QFile::encodeName(f.fileName()).toStdString(),
-                            QFile::encodeName(score.absoluteFilePath()).toStdString(), erreur);
-    if (erreur)
+    if (!disque::remplacer(f.fileName(), score.absoluteFilePath()))
         return false;
     f.setAutoRemove(false);
     return true;

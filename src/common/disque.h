@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+
+class QFileDevice;
+
+// Making a file's bytes last, one source file per system.
+namespace disque {
+
+// What was written to an open file, on the disk: false when the disk did
+// not confirm it.
+bool synchroniser(QFileDevice& f);
+
+// Puts the file `nouveau` in the place of `cible` in one step: a reader
+// finds the one or the other, never neither.
+bool remplacer(const QString& nouveau, const QString& cible);
+
+}  // namespace disque
