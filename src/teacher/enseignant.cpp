@@ -2,33 +2,19 @@
 #include "enseignant.h"
 
 #include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDeadlineTimer>
-#include <QDesktopServices>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
-#include <QFormLayout>
 #include <QHeaderView>
-#include <QInputDialog>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPainter>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTableWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include "classroom/envoiclasse.h"
@@ -37,74 +23,10 @@
 #include "dessins.h"
 #include "modeleclasse.h"
 #include "modeleprogramme.h"
+#include "pageeleve.h"
 #include "players/bilan.h"
-#include "rapport.h"
 
 namespace {
-
-QString texteResultat(classe::Resultat r, const QString& nom)
-{
-    switch (r) {
-    case classe::Resultat::Fait:
-        return {};
-    case classe::Resultat::NomRefuse:
-        return QStringLiteral("« %1 » n'est pas un prénom accepté : des lettres, des chiffres, "
-                              "des espaces, des traits d'union, des apostrophes et des points, "
-                              "30 caractères au plus.").arg(nom);
-    case classe::Resultat::DejaLa:
-        return QStringLiteral("Un élève s'appelle déjà « %1 ».").arg(nom);
-    case classe::Resultat::Inconnu:
-        return QStringLiteral("Cet élève n'est plus dans la classe.");
-    case classe::Resultat::Echec:
-        break;
-    }
-    return QStringLiteral("Le dossier de la classe refuse l'écriture.");
-}
-
-// Qt's own dialogs speak English unless its translations are installed:
-// their buttons and labels are named here.
-void boutonsFrancais(QDialogButtonBox* b)
-{
-    if (QPushButton* ok = b->button(QDialogButtonBox::Ok))
-        ok->setText(QStringLiteral("OK"));
-    if (QPushButton* annuler = b->button(QDialogButtonBox::Cancel))
-        annuler->setText(QStringLiteral("Annuler"));
-}
-
-// "OK" and "Annuler" in French, accepting and rejecting the dialog.
-QDialogButtonBox* boutonsOkAnnuler(QDialog& d)
-{
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    boutonsFrancais(boutons);
-    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-    QObject::connect(boutons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-    return boutons;
-}
-
-std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, const QString& texte, const QString& initial)
-{
-    QInputDialog d(parent);
-    d.setWindowTitle(titre);
-    d.setLabelText(texte);
-    d.setTextValue(initial);
-    d.setOkButtonText(QStringLiteral("OK"));
-    d.setCancelButtonText(QStringLiteral("Annuler"));
-    if (d.exec() != QDialog::Accepted || d.textValue().trimmed().isEmpty())
-        return std::nullopt;
-    return d.textValue();
-}
-
-QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom, const QString& filtre)
-{
-    QFileDialog d(parent, titre, QDir::home().filePath(nom), filtre);
-    d.setAcceptMode(QFileDialog::AcceptSave);
-    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
-    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    d.setLabelText(QFileDialog::FileType, QStringLiteral("Type :"));
-    d.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
-    d.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
-    return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
-}
 
 // A table of the class, a row per child, one selected at a time, sorted by
 // any column through a proxy on Qt::UserRole.
@@ -129,35 +51,6 @@ QTableView* tableauDesEleves(QAbstractItemModel* modele, QSortFilterProxyModel*&
 }
 
 }  // namespace
-
-GraphiqueProgres::GraphiqueProgres(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("graphique"));
-    setMinimumHeight(140);
-    setAccessibleName(QStringLiteral("Réponses semaine par semaine"));
-}
-
-void GraphiqueProgres::setSemaines(QList<Semaine> s)
-{
-    semaines_ = std::move(s);
-    // Screen readers get the same in words: the last weeks.
-    QStringList mots;
-    const QLocale fr(QLocale::French, QLocale::France);
-    for (qsizetype i = std::max<qsizetype>(0, semaines_.size() - 4); i < semaines_.size(); ++i)
-        mots << QStringLiteral("semaine du %1 : %2 justes sur %3")
-                    .arg(fr.toString(semaines_[i].lundi, QStringLiteral("d MMMM")))
-                    .arg(semaines_[i].compte.justes)
-                    .arg(semaines_[i].compte.total);
-    setAccessibleDescription(mots.join(QStringLiteral(" ; ")));
-    update();
-}
-
-void GraphiqueProgres::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.fillRect(rect(), Qt::white);
-    dessinerProgres(p, QRectF(rect()).adjusted(4, 4, -4, -4), semaines_);
-}
 
 Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     : QMainWindow(parent), lieux_(std::move(lieux)), suivi_(std::make_shared<SuiviClasse>(lieux_))
@@ -207,55 +100,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     silence_->setStyleSheet(QStringLiteral("background:#f8d7da; color:#58151c; padding:6px; font-weight:bold;"));
     silence_->hide();
 
-    auto* page = new QWidget;
-    page->setObjectName(QStringLiteral("eleve"));
-    titreEleve_ = new QLabel(QStringLiteral("Choisissez un élève dans le tableau."));
-    titreEleve_->setObjectName(QStringLiteral("titre_eleve"));
-    QFont gras = titreEleve_->font();
-    gras.setBold(true);
-    gras.setPointSizeF(gras.pointSizeF() * 1.3);
-    titreEleve_->setFont(gras);
-    graphique_ = new GraphiqueProgres;
-    aTravailler_ = new QLabel;
-    aTravailler_->setObjectName(QStringLiteral("a_travailler"));
-    aTravailler_->setWordWrap(true);
-    erreurs_ = new QTableWidget(0, 5);
-    erreurs_->setObjectName(QStringLiteral("erreurs"));
-    erreurs_->setAccessibleName(QStringLiteral("Ses erreurs"));
-    erreurs_->setHorizontalHeaderLabels({QStringLiteral("Quand"), QStringLiteral("Activité"),
-                                         QStringLiteral("Question"), QStringLiteral("Sa réponse"),
-                                         QStringLiteral("La bonne réponse")});
-    erreurs_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    erreurs_->verticalHeader()->hide();
-    erreurs_->horizontalHeader()->setStretchLastSection(true);
-    erreurs_->setWordWrap(false);
-
-    itemsEleve_ = new QTableWidget(0, 3);
-    itemsEleve_->setObjectName(QStringLiteral("items_eleve"));
-    itemsEleve_->setAccessibleName(QStringLiteral("Son positionnement"));
-    // The level before the item's long title, so that it shows in a narrow pane.
-    itemsEleve_->setHorizontalHeaderLabels({QStringLiteral("Année"), QStringLiteral("Niveau"), QStringLiteral("Attendu")});
-    itemsEleve_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    itemsEleve_->verticalHeader()->hide();
-    itemsEleve_->horizontalHeader()->setStretchLastSection(true);
-    itemsEleve_->setWordWrap(false);
-
-    auto* gauche = new QWidget;
-    auto* lg = new QVBoxLayout(gauche);
-    lg->setContentsMargins(0, 0, 0, 0);
-    lg->addWidget(titreEleve_);
-    lg->addWidget(graphique_, 1);
-    lg->addWidget(aTravailler_);
-    auto* bas = new QSplitter(Qt::Horizontal);
-    bas->addWidget(gauche);
-    bas->addWidget(itemsEleve_);
-    bas->addWidget(erreurs_);
-    bas->setStretchFactor(0, 2);
-    bas->setStretchFactor(1, 2);
-    bas->setStretchFactor(2, 3);
-    auto* lp = new QVBoxLayout(page);
-    lp->setContentsMargins(0, 0, 0, 0);
-    lp->addWidget(bas);
+    page_ = new PageEleve;
 
     // The programme: a row per child, a column per item of the class's year.
     modeleProgramme_ = new ModeleProgramme(this);
@@ -289,7 +134,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     lh->addWidget(onglets_);
     auto* centre = new QSplitter(Qt::Vertical);
     centre->addWidget(haut);
-    centre->addWidget(page);
+    centre->addWidget(page_);
     centre->setStretchFactor(0, 3);
     centre->setStretchFactor(1, 2);
     setCentralWidget(centre);
@@ -443,11 +288,7 @@ void Enseignant::montrerEnfant(const QString& cle)
     cleMontree_ = cle;
     const auto& liste = resume_.enfants;
     if (std::none_of(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; })) {
-        titreEleve_->setText(QStringLiteral("Choisissez un élève dans le tableau."));
-        graphique_->setSemaines({});
-        aTravailler_->clear();
-        erreurs_->setRowCount(0);
-        itemsEleve_->setRowCount(0);
+        page_->vider();
         return;
     }
     lecteur_->lancer([l = lieux_, cle] { return detailEnfant(l, cle); },
@@ -460,43 +301,7 @@ void Enseignant::montrerDetail(const QString& cle, const DetailEnfant& d)
     const auto it = std::find_if(liste.begin(), liste.end(), [&](const ResumeEnfant& e) { return e.enfant.cle == cle; });
     if (cle != cleMontree_ || it == liste.end())
         return;
-    montrerItems(*it);
-    const Compte t = it->total();
-    titreEleve_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(it->enfant.nom).arg(t.justes).arg(t.total));
-    graphique_->setSemaines(d.semaines);
-    QStringList titres;
-    for (const QString& a : d.aTravailler)
-        titres << titreActivite(a);
-    aTravailler_->setText(titres.isEmpty() ? QStringLiteral("À travailler : rien de particulier.")
-                                           : QStringLiteral("À travailler : %1.").arg(titres.join(QStringLiteral(", "))));
-    const QLocale fr(QLocale::French, QLocale::France);
-    erreurs_->setRowCount(int(d.erreurs.size()));
-    for (int i = 0; i < d.erreurs.size(); ++i) {
-        const LigneHistorique& e = d.erreurs[i];
-        const QStringList cases{fr.toString(e.quand, QStringLiteral("dd/MM/yyyy HH:mm")), titreActivite(e.activite),
-                                e.question, e.reponse, e.attendue};
-        for (int c = 0; c < cases.size(); ++c)
-            erreurs_->setItem(i, c, new QTableWidgetItem(cases[c]));
-    }
-    erreurs_->resizeColumnsToContents();
-}
-
-void Enseignant::montrerItems(const ResumeEnfant& e)
-{
-    const QList<int> items = resume_.items();
-    itemsEleve_->setRowCount(int(items.size()));
-    for (int r = 0; r < items.size(); ++r) {
-        const programme::Item& item = programme::items()[size_t(items[r])];
-        const programme::Position p = e.position.position(items[r]);
-        const QStringList cases{programme::nomAnnee(item.annee), texteAcquisCompte(p), QString::fromUtf8(item.titre)};
-        for (int c = 0; c < cases.size(); ++c) {
-            auto* cas = new QTableWidgetItem(cases[c]);
-            if (c == 1)
-                cas->setBackground(couleurAcquis(p.acquis));
-            itemsEleve_->setItem(r, c, cas);
-        }
-    }
-    itemsEleve_->resizeColumnsToContents();
+    page_->montrer(*it, d, resume_.items());
 }
 
 void Enseignant::montrerAttente(int lignes, bool joignable)
@@ -512,252 +317,3 @@ void Enseignant::montrerAttente(int lignes, bool joignable)
     attente_->setVisible(!t.isEmpty());
 }
 
-void Enseignant::changerListe(const QString& titre, std::function<QString()> changement)
-{
-    lecteur_->lancer(changement, [this, titre](const QString& erreur) {
-        if (!erreur.isEmpty())
-            QMessageBox::warning(this, titre, erreur);
-        actualiser();
-    });
-}
-
-void Enseignant::ajouterUn()
-{
-    const QString titre = QStringLiteral("Ajouter un élève");
-    if (!dossierRepond(titre))
-        return;
-    const auto nom = demanderPrenom(this, titre, QStringLiteral("Prénom :"), {});
-    if (!nom)
-        return;
-    changerListe(titre, [racine = lieux_.racine(), nom = *nom] {
-        return texteResultat(classe::ajouter(racine, nom), nom.trimmed());
-    });
-}
-
-void Enseignant::collerListe()
-{
-    const QString titre = QStringLiteral("Ajouter une liste d'élèves");
-    if (!dossierRepond(titre))
-        return;
-    QDialog d(this);
-    d.setWindowTitle(titre);
-    auto* l = new QVBoxLayout(&d);
-    l->addWidget(new QLabel(QStringLiteral("Un prénom par ligne (collez la liste de la classe) :")));
-    auto* texte = new QPlainTextEdit;
-    texte->setObjectName(QStringLiteral("liste"));
-    texte->setAccessibleName(QStringLiteral("Prénoms, un par ligne"));
-    l->addWidget(texte);
-    l->addWidget(boutonsOkAnnuler(d));
-    if (d.exec() != QDialog::Accepted)
-        return;
-    const QStringList lignes = texte->toPlainText().split(QLatin1Char('\n'));
-    struct Bilan {
-        int ajoutes = 0;
-        QStringList refus;
-    };
-    lecteur_->lancer(
-        [racine = lieux_.racine(), lignes] {
-            Bilan b;
-            for (const QString& ligne : lignes) {
-                if (ligne.trimmed().isEmpty())
-                    continue;
-                const classe::Resultat r = classe::ajouter(racine, ligne);
-                if (r == classe::Resultat::Fait)
-                    ++b.ajoutes;
-                else
-                    b.refus << texteResultat(r, ligne.trimmed());
-            }
-            return b;
-        },
-        [this, titre](const Bilan& b) {
-            actualiser();
-            statusBar()->showMessage(QStringLiteral("%1 élève(s) ajouté(s)").arg(b.ajoutes), 5000);
-            if (!b.refus.isEmpty())
-                QMessageBox::warning(this, titre, b.refus.join(QLatin1Char('\n')));
-        });
-}
-
-void Enseignant::renommerChoisi()
-{
-    const QString cle = cleChoisie();
-    const QString titre = QStringLiteral("Renommer");
-    if (cle.isEmpty() || !dossierRepond(titre))
-        return;
-    const QString ancien = nomDe(cle);
-    const auto nom = demanderPrenom(this, titre, QStringLiteral("Nouveau prénom :"), ancien);
-    if (!nom || nom->trimmed() == ancien)
-        return;
-    changerListe(titre, [racine = lieux_.racine(), cle, nom = *nom] {
-        return texteResultat(classe::renommer(racine, cle, nom), nom.trimmed());
-    });
-}
-
-void Enseignant::retirerChoisi()
-{
-    const QString cle = cleChoisie();
-    const QString titre = QStringLiteral("Retirer de la classe");
-    if (cle.isEmpty() || !dossierRepond(titre))
-        return;
-    const QString nom = nomDe(cle);
-    QMessageBox question(QMessageBox::Question, titre,
-                         QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
-                                        "de côté dans le dossier « retires » de la classe.").arg(nom),
-                         QMessageBox::NoButton, this);
-    QPushButton* oui = question.addButton(QStringLiteral("Retirer"), QMessageBox::DestructiveRole);
-    question.setDefaultButton(question.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
-    question.exec();
-    if (question.clickedButton() != oui)
-        return;
-    changerListe(titre, [racine = lieux_.racine(), cle, nom] { return texteResultat(classe::retirer(racine, cle), nom); });
-}
-
-void Enseignant::exporterCsv()
-{
-    exporterVers(QStringLiteral("Exporter en CSV"), QStringLiteral("klepsos.csv"), QStringLiteral("Réponses exportées dans %1"),
-                 [l = lieux_](const QString& f, QString* erreur) { return exporterClasse(l, f, erreur); });
-}
-
-void Enseignant::exporterPositions()
-{
-    exporterVers(QStringLiteral("Exporter le positionnement"), QStringLiteral("positionnement-klepsos.csv"),
-                 QStringLiteral("Positionnement exporté dans %1"),
-                 [r = resume_](const QString& f, QString* erreur) { return exporterPositionnement(r, f, erreur); });
-}
-
-void Enseignant::exporterVers(const QString& titre, const QString& nom, const QString& fait,
-                              const std::function<bool(const QString&, QString*)>& ecrire)
-{
-    if (!dossierRepond(titre))
-        return;
-    const QString f = choisirFichier(this, titre, nom, QStringLiteral("CSV (*.csv)"));
-    if (f.isEmpty())
-        return;
-    statusBar()->showMessage(QStringLiteral("Export en cours…"));
-    lecteur_->lancer(
-        [ecrire, f] {
-            QString erreur;
-            return ecrire(f, &erreur) ? QString() : erreur;
-        },
-        [this, titre, fait, f](const QString& erreur) {
-            if (!erreur.isEmpty()) {
-                statusBar()->clearMessage();
-                QMessageBox::warning(this, titre, erreur);
-            } else {
-                statusBar()->showMessage(fait.arg(f), 5000);
-            }
-        });
-}
-
-void Enseignant::enregistrerRapport()
-{
-    const QString titre = QStringLiteral("Rapport à imprimer");
-    if (!dossierRepond(titre))
-        return;
-    const QString f = choisirFichier(this, titre, QStringLiteral("rapport-klepsos.pdf"), QStringLiteral("PDF (*.pdf)"));
-    if (f.isEmpty())
-        return;
-    statusBar()->showMessage(QStringLiteral("Rapport en cours…"));
-    lecteur_->lancer(
-        [l = lieux_, f] {
-            QString erreur;
-            return ecrireRapport(l, f, &erreur) ? QString() : erreur;
-        },
-        [this, titre, f](const QString& erreur) {
-            statusBar()->clearMessage();
-            if (!erreur.isEmpty()) {
-                QMessageBox::warning(this, titre, erreur);
-                return;
-            }
-            // The PDF reader prints it.
-            QDesktopServices::openUrl(QUrl::fromLocalFile(f));
-        });
-}
-
-void Enseignant::reglerClasse()
-{
-    const QString racine = lieux_.classe;
-    if (racine.isEmpty()) {
-        QMessageBox::information(this, QStringLiteral("Réglages de la classe"),
-                                 QStringLiteral("Ces réglages se gardent dans un dossier de classe : "
-                                                "lancez Klepsos avec --classe DOSSIER, ou réglez « classe » "
-                                                "dans klepsos.conf."));
-        return;
-    }
-    const QString titre = QStringLiteral("Réglages de la classe");
-    if (!dossierRepond(titre))
-        return;
-    lecteur_->lancer([racine] { return classe::reglagesClasse(racine); },
-                     [this, racine, titre](const classe::Reglages& lus) { modifierReglages(racine, titre, lus); });
-}
-
-void Enseignant::modifierReglages(const QString& racine, const QString& titre, classe::Reglages r)
-{
-    QDialog d(this);
-    d.setObjectName(QStringLiteral("reglages_classe"));
-    d.setWindowTitle(titre);
-    auto* f = new QFormLayout(&d);
-    auto* sons = new QCheckBox(QStringLiteral("Couper les sons sur tous les ordinateurs"));
-    sons->setObjectName(QStringLiteral("sons_coupes"));
-    sons->setChecked(r.sonsCoupes);
-    auto* sortie = new QComboBox;
-    sortie->setObjectName(QStringLiteral("sortie"));
-    sortie->addItems({QStringLiteral("Un clic suffit"), QStringLiteral("Garder le doigt appuyé"),
-                      QStringLiteral("Cachée")});
-    sortie->setCurrentIndex(int(r.sortie));
-    auto* aiguille = new QCheckBox(QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"));
-    aiguille->setObjectName(QStringLiteral("aiguille_heures_reelle"));
-    aiguille->setChecked(r.aiguilleHeuresReelle);
-    // The class's year, and a second one for a mixed class.
-    const auto choixAnnee = [](const char* nom, const QString& aucune, std::optional<programme::Annee> a) {
-        auto* c = new QComboBox;
-        c->setObjectName(QString::fromLatin1(nom));
-        c->addItem(aucune);
-        for (programme::Annee x : programme::annees)
-            c->addItem(programme::nomAnnee(x));
-        c->setCurrentIndex(a ? int(*a) + 1 : 0);
-        return c;
-    };
-    auto* annee = choixAnnee("annee", QStringLiteral("Toutes les années"),
-                             r.annees.isEmpty() ? std::nullopt : std::optional(r.annees.first()));
-    auto* annee2 = choixAnnee("annee2", QStringLiteral("Aucune"),
-                              r.annees.size() > 1 ? std::optional(r.annees.last()) : std::nullopt);
-    auto* adaptes = new QCheckBox(QStringLiteral("Les niveaux suivent chaque élève (plus difficiles après une série "
-                                                 "de réussites, plus faciles après des erreurs répétées)"));
-    adaptes->setObjectName(QStringLiteral("niveaux_adaptes"));
-    adaptes->setChecked(r.niveauxAdaptes);
-    // The voice is apart from the sounds: a class may want one without the other.
-    auto* voix = new QCheckBox(QStringLiteral("Couper la voix qui lit les consignes"));
-    voix->setObjectName(QStringLiteral("voix_coupee"));
-    voix->setChecked(r.voixCoupee);
-    auto* lecture = new QCheckBox(QStringLiteral("Lire à voix haute chaque consigne et chaque correction"));
-    lecture->setObjectName(QStringLiteral("lecture_auto"));
-    lecture->setChecked(r.lectureAuto);
-    f->addRow(sons);
-    f->addRow(QStringLiteral("Le bouton « SORTIE » :"), sortie);
-    f->addRow(aiguille);
-    f->addRow(QStringLiteral("Année de la classe :"), annee);
-    f->addRow(QStringLiteral("Seconde année (classe à double niveau) :"), annee2);
-    f->addRow(adaptes);
-    f->addRow(voix);
-    f->addRow(lecture);
-    f->addRow(boutonsOkAnnuler(d));
-    if (d.exec() != QDialog::Accepted)
-        return;
-    r.sonsCoupes = sons->isChecked();
-    r.sortie = classe::Sortie(sortie->currentIndex());
-    r.aiguilleHeuresReelle = aiguille->isChecked();
-    r.niveauxAdaptes = adaptes->isChecked();
-    r.annees.clear();
-    for (const QComboBox* c : {annee, annee2})
-        if (c->currentIndex() > 0 && !r.annees.contains(programme::annees[size_t(c->currentIndex() - 1)]))
-            r.annees << programme::annees[size_t(c->currentIndex() - 1)];
-    std::sort(r.annees.begin(), r.annees.end());
-    r.voixCoupee = voix->isChecked();
-    r.lectureAuto = lecture->isChecked();
-    lecteur_->lancer([racine, r] { return classe::enregistrerReglages(racine, r); }, [this, titre](bool fait) {
-        if (!fait)
-            QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));
-        else
-            statusBar()->showMessage(QStringLiteral("Réglages enregistrés : chaque ordinateur les suit à son prochain démarrage."), 5000);
-    });
-}

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QWidget>
 #include <functional>
 #include <memory>
 
@@ -12,30 +11,17 @@ class EnvoiEnFond;
 class FilPartage;
 class ModeleClasse;
 class ModeleProgramme;
+class PageEleve;
 class QTabWidget;
 class QLabel;
 class QSortFilterProxyModel;
 class QTableView;
-class QTableWidget;
 class QTimer;
 
-// A child's answers over time, drawn.
-class GraphiqueProgres : public QWidget {
-    Q_OBJECT
-
-public:
-    explicit GraphiqueProgres(QWidget* parent = nullptr);
-    void setSemaines(QList<Semaine> s);
-    QSize sizeHint() const override { return {420, 220}; }
-
-protected:
-    void paintEvent(QPaintEvent*) override;
-
-private:
-    QList<Semaine> semaines_;
-};
-
-// The teacher's view: an ordinary desktop window for an adult.
+// The teacher's view: an ordinary desktop window for an adult. The window,
+// its tables and its reading are here; the class list's changes in
+// listeclasse.cpp, the exports and the report in exports.cpp, the class
+// settings in reglagesdialogue.cpp.
 class Enseignant : public QMainWindow {
     Q_OBJECT
 
@@ -71,10 +57,8 @@ private:
     // A CSV written off the screen's thread to a file the teacher chooses.
     void exporterVers(const QString& titre, const QString& nom, const QString& fait,
                       const std::function<bool(const QString&, QString*)>& ecrire);
-    void montrerItems(const ResumeEnfant& e);
     void enregistrerRapport();
     void reglerClasse();
-    void modifierReglages(const QString& racine, const QString& titre, classe::Reglages r);
     void montrerAttente(int lignes, bool joignable);
     void montrerResume(const ResumeClasse& r);
     void montrerDetail(const QString& cle, const DetailEnfant& d);
@@ -99,13 +83,9 @@ private:
     QSortFilterProxyModel* triProgramme_ = nullptr;
     QTableView* tableauProgramme_ = nullptr;
     QTabWidget* onglets_ = nullptr;
-    QTableWidget* itemsEleve_ = nullptr;
     QLabel* attente_ = nullptr;
     QLabel* postes_ = nullptr;
-    QLabel* titreEleve_ = nullptr;
-    GraphiqueProgres* graphique_ = nullptr;
-    QLabel* aTravailler_ = nullptr;
-    QTableWidget* erreurs_ = nullptr;
+    PageEleve* page_ = nullptr;
     QTimer* minuterie_ = nullptr;
     QString cleMontree_;
     std::unique_ptr<EnvoiEnFond> envoi_;
