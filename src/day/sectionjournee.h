@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "common/reponse.h"
+#include "ecranjournee.h"
+#include "programme/adaptation.h"
+#include "ui/niveaux.h"
+
+class HorlogeAiguilles;
+class PictureBox;
+
+// What the three sections of "La journée" share: where they sit on the
+// screen, how their texts are written, and the section itself.
+namespace ecranjour {
+
+// The three columns of the screen.
+inline constexpr int largeur = 204;
+inline constexpr int colonnes[] = {6, 218, 430};
+inline constexpr int hautEnonce = 34;
+inline constexpr int hautReponse = 222;
+inline constexpr int hautVerifier = 280;
+inline constexpr int hautVerdict = 306;
+inline constexpr int hautNiveaux = 386;
+inline constexpr int pasNiveaux = 16;
+inline constexpr int nombreChoix = 3;
+inline constexpr int pasMinutes = 5;
+inline const QString attenteHeures = QStringLiteral("? h");
+inline const QString attenteMinutes = QStringLiteral("??");
+// What screen readers hear of a clock or a sentence offered, beside what it
+// shows: the marks and colours in words.
+inline const QString ditChoisie = QStringLiteral("choisie");
+inline const QString ditBonne = QStringLiteral("la bonne réponse");
+// What a choice is heard as once a wrong answer is judged.
+QString ditApresErreur(bool bonne, bool choisie);
+// After a wrong clock chosen, the ring moves to the right one: said so.
+inline const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
+
+// The three clocks to choose from, two above and one below between them:
+// large enough for a child to tell 8 h 45 from 9 h 45 by the short hand.
+inline constexpr int coteCadran = 86;
+inline constexpr QPoint placesCadrans[] = {{10, 96}, {108, 96}, {59, 184}};
+
+// Where each moment's picture lies on the sheet.
+inline constexpr QSize tailleMoment(80, 64);
+
+QString deuxChiffres(int m);
+
+// "de l'après-midi", as a statement says when the time is.
+QString deMoment(journee::Moment m);
+
+// A time never broken at the end of a line: "17 h 40" stays whole, so does
+// "11 h → 23 h"; no line begins with ":", "?", "!" or "»" nor ends with
+// "«", as French spaces them; "a-t-elle" is never cut at a hyphen (a word
+// joiner after it).
+QString insecable(const QString& s);
+
+QString phrase(const QString& s);
+
+// A wrong answer that swaps the hands says so.
+QString siInversees(int donnee, int attendue);
+
+// An answer label and its spinner below it, the label rewritten as it turns.
+ClickableLabel* reponseAvecFleche(Routines& r, QWidget* e, const char* label, const char* fleche, QPoint at,
+                                  int max, int pas, std::function<QString(int)> libelle, ArrowSpinner** sortie);
+// A spinner back to 0 and its label to its placeholder.
+void remettre(ArrowSpinner* fleche, ClickableLabel* label, const QString& attente);
+
+}  // namespace ecranjour
+
+// One section: its title, statement, verdict, "Vérifier" and "Continuer",
+// its levels (remembered for whoever plays, or following the child), and
+// the clocks it shows or offers.
+struct EcranJournee::Section {
+    Section(EcranJournee* e, int colonne, const char* activite, const char* suffixe, const QString& titre,
+            const QStringList& cles, const QStringList& noms);
+
+    // The section's control of that role: "enonce" gives "enonce_matin".
+    QByteArray nomObjet(const QByteArray& role) const { return role + '_' + suffixe; }
+
+    // "Vérifier" judges and gives way to "Continuer", the spinners hide;
+    // "Continuer" asks the next question.
+    void protocoleAvec(QList<QWidget*> fleches, std::function<bool()> saisie, void (EcranJournee::*juger)(),
+                       void (EcranJournee::*question)());
+
+    // A clock to read, and the moment of the day beside it.
+    void horlogeEtMoment();
+
+    // Three clocks to choose from, in the place of the one to read.
+    void cadransAChoisir();
+
+    // A choice marked, before "Vérifier".
+    void choisir(int i);
+
+    // A new question: the choice cleared, the verdict gone.
+    void ouvrir();
+
+    // After a wrong choice, the right clock ringed instead of the child's.
+    void montrerBonne(int attendue);
+
+    // The three clocks to choose from, in the place of the clock to read
+    // and its moment (the statement says the time).
+    void montrerCadrans(bool oui);
+
+    void ecrireVerdict(bool juste, const QString& texte);
+
+    QString cleNiveau() const { return activite + QStringLiteral("/niveau"); }
+    int niveau() const;
+    void choisirNiveau(int i);
+
+    // Levels that follow the child, when the class or this computer asks
+    // for it: chosen afresh each time the screen opens.
+    void suivreLeNiveau();
+    // The next question at the level the answers lead to, shown at once.
+    void apresReponse(bool juste);
+
+    EcranJournee* ecran;
+    int x;
+    QString activite;
+    QByteArray suffixe;
+    QStringList clesNiveaux;
+    ClickableLabel* enonce;
+    ClickableLabel* verdict;
+    ClickableLabel* verifier;
+    ClickableLabel* encore;
+    HorlogeAiguilles* horloge = nullptr;
+    PictureBox* moment = nullptr;
+    QList<HorlogeAiguilles*> cadrans;
+    QList<int> tCadrans;
+    int choisi = -1;
+    std::function<void(int)> surChoix;
+    std::unique_ptr<ListeNiveaux> niveaux;
+    std::unique_ptr<ProtocoleReponse> protocole;
+    std::optional<programme::NiveauQuiSuit> suivi;
+};
+
