@@ -92,18 +92,22 @@ private slots:
     }
 
     // Birth dates back (game 1) and birthdays ahead (game 3), the right
-    // answers and the texts of a wrong one, on a day that exists.
+    // answers and the texts of a wrong one, on a day that exists; game 1's
+    // statement says "1 an", never "1 ans".
     void dates()
     {
-        const struct { bool fete; QDate aujourdhui; int ans, mois; QDate date; const char* echec; } cas[] = {
-            {false, {2026, 12, 5}, 1, 4, {2025, 8, 5}, "Non, Léa a vu le jour le 5 Août 2025 !"},
+        const struct { bool fete; QDate aujourdhui; int ans, mois; QDate date; const char* echec; const char* age; } cas[] = {
+            {false, {2026, 12, 5}, 1, 4, {2025, 8, 5}, "Non, Léa a vu le jour le 5 Août 2025 !", "1 an et 4 mois"},
             // February has no 31st: the birth falls on its last day.
-            {false, {2026, 3, 31}, 1, 1, {2025, 2, 28}, "Non, Léa a vu le jour le 28 Février 2025 !"},
-            {false, {2026, 11, 30}, 50, 11, {1975, 12, 30}, "Non, Léa a vu le jour le 30 Décembre 1975 !"},
-            {true, {2026, 1, 31}, 10, 3, {2036, 4, 30}, "Non, nous fêterons Léa le 30 Avril 2036 !"},
-            {true, {2026, 1, 20}, 3, 11, {2029, 12, 20}, "Non, nous fêterons Léa le 20 Décembre 2029 !"},
-            {true, {2026, 12, 31}, 52, 11, {2079, 11, 30}, "Non, nous fêterons Léa le 30 Novembre 2079 !"}};
+            {false, {2026, 3, 31}, 1, 1, {2025, 2, 28}, "Non, Léa a vu le jour le 28 Février 2025 !", "1 an et 1 mois"},
+            {false, {2026, 11, 30}, 50, 11, {1975, 12, 30}, "Non, Léa a vu le jour le 30 Décembre 1975 !", "50 ans et 11 mois"},
+            {true, {2026, 1, 31}, 10, 3, {2036, 4, 30}, "Non, nous fêterons Léa le 30 Avril 2036 !", nullptr},
+            {true, {2026, 1, 20}, 3, 11, {2029, 12, 20}, "Non, nous fêterons Léa le 20 Décembre 2029 !", nullptr},
+            {true, {2026, 12, 31}, 52, 11, {2079, 11, 30}, "Non, nous fêterons Léa le 30 Novembre 2079 !", nullptr}};
         for (const auto& c : cas) {
+            if (c.age)
+                QCOMPARE(naissance::enonce(c.aujourdhui, "Léa", c.ans, c.mois).section('\n', 1, 1),
+                         QStringLiteral("Léa a exactement %1.").arg(QString::fromUtf8(c.age)));
             QCOMPARE(c.fete ? age::dateFete(c.aujourdhui, c.ans, c.mois) : naissance::dateNaissance(c.aujourdhui, c.ans, c.mois),
                      c.date);
             QCOMPARE(c.fete ? age::echec("Léa", c.date) : naissance::echec("Léa", c.date), c.echec + FinAnniversaire);
