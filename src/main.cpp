@@ -193,6 +193,7 @@ int main(int argc, char* argv[])
     ArretParSignal arret;
     if (choix.enseignant) {
         Enseignant vue(lieux);
+        vue.setGuide(fichierGuide(ou.datas));
         QObject::connect(&arret, &ArretParSignal::arretDemande, &vue, &QWidget::close);
         QObject::connect(&arret, &ArretParSignal::arretDemande, &app, &QApplication::quit, Qt::QueuedConnection);
         vue.show();

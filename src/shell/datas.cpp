@@ -55,6 +55,11 @@ Emplacements emplacementsProgramme()
                                QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
+QString fichierGuide(const QString& dossierDatas)
+{
+    return QDir::cleanPath(QDir(dossierDatas).filePath(QStringLiteral("../guide-enseignant.md")));
+}
+
 QStringList nomsSons()
 {
     QStringList noms;

@@ -24,6 +24,9 @@ Emplacements choisirEmplacements(const QString& dossierProgramme, const QString&
 // The same, for this program and this user.
 Emplacements emplacementsProgramme();
 
+// The teacher's guide, beside the pictures' folder.
+QString fichierGuide(const QString& dossierDatas);
+
 // The names of every sound file of the program.
 QStringList nomsSons();
 

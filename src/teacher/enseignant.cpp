@@ -21,6 +21,7 @@
 #include "classroom/filpartage.h"
 #include "classroom/sonde.h"
 #include "dessins.h"
+#include "guide.h"
 #include "modeleclasse.h"
 #include "modeleprogramme.h"
 #include "pageeleve.h"
@@ -208,6 +209,10 @@ void Enseignant::construireActions()
     classeMenu->addAction(action("actualiser", QStringLiteral("&Actualiser"), QKeySequence::Refresh, &Enseignant::actualiser));
     auto* fermer = classeMenu->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);
     fermer->setObjectName(QStringLiteral("fermer"));
+    QMenu* aide = menuBar()->addMenu(QStringLiteral("A&ide"));
+    auto* guide = aide->addAction(QStringLiteral("&Guide de l'enseignant"), QKeySequence::HelpContents, this,
+                                  [this] { montrerGuide(this, guide_); });
+    guide->setObjectName(QStringLiteral("aide"));
 }
 
 void Enseignant::actualiser()

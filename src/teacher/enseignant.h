@@ -39,6 +39,8 @@ public:
     bool finir(int ms);
     // Shows that child's page (empty: none).
     void montrerEnfant(const QString& cle);
+    // Where the teacher's guide is, for "Aide".
+    void setGuide(const QString& fichier) { guide_ = fichier; }
 
     // Dialogs' replies for tests: a function standing for the user.
     ModeleClasse* modele() const { return modele_; }
@@ -88,5 +90,6 @@ private:
     PageEleve* page_ = nullptr;
     QTimer* minuterie_ = nullptr;
     QString cleMontree_;
+    QString guide_;
     std::unique_ptr<EnvoiEnFond> envoi_;
 };

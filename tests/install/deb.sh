@@ -33,7 +33,7 @@ done
 
 # The tree is the one installed.sh checks in full; its program is stripped and names no build folder.
 dpkg-deb -x "$deb" "$work/root"
-for path in usr/bin/klepsos usr/share/klepsos/datas/18 "usr/share/applications/$id.desktop"; do
+for path in usr/bin/klepsos usr/share/klepsos/datas/18 usr/share/klepsos/guide-enseignant.md "usr/share/applications/$id.desktop"; do
     [ -f "$work/root/$path" ] || die "$path is not in the package"
 done
 file "$work/root/usr/bin/klepsos" | grep -q 'stripped' && ! file "$work/root/usr/bin/klepsos" | grep -q 'not stripped' \

@@ -46,6 +46,7 @@ expect_file() { [ -f "$prefix/$1" ] || die "$1 is not installed"; }
 for name in 18 21 22 23 25 26 28 aiguilles anim {1..10} {1..4}.vic {1..4}.def; do
     expect_file "share/klepsos/datas/$name"
 done
+expect_file share/klepsos/guide-enseignant.md
 printf "$zero_score" > "$work/zero"
 cmp "$prefix/share/klepsos/datas/18" "$work/zero" || die "the installed score is not the zero score"
 for f in "applications/$id.desktop" "metainfo/$id.metainfo.xml" "icons/hicolor/scalable/apps/$id.svg"; do

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -7,11 +8,13 @@
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "classroom/classe.h"
 #include "classroom/sonde.h"
 #include "common/nomjoueur.h"
+#include "shell/datas.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
 #include "teacher/modeleprogramme.h"
@@ -180,6 +183,12 @@ private slots:
         QCOMPARE(items->rowCount(), mp->columnCount() - 1);
         QCOMPARE(items->item(colonne - 1, 1)->text(), QStringLiteral("atteint (5/6)"));
         QVERIFY(!e.findChild<QLabel*>(QStringLiteral("attente"))->isVisibleTo(&e));
+        // "Aide" opens the teacher's guide, found beside the pictures as installed.
+        e.setGuide(fichierGuide(QStringLiteral(KLEPSOS_DATAS_DIR)));
+        e.findChild<QAction*>(QStringLiteral("aide"))->trigger();
+        auto* guide = e.findChild<QTextBrowser*>(QStringLiteral("texte_guide"));
+        QVERIFY(guide && guide->isVisible());
+        QVERIFY(guide->toPlainText().contains(QStringLiteral("Quand quelque chose ne va pas")));
         // Another computer's word: what waits there, and when it said so.
         auto* postes = e.findChild<QLabel*>(QStringLiteral("postes"));
         QFile etat(QStringLiteral("%1/postes/%2.etat").arg(l.classe, autre));
