@@ -29,7 +29,7 @@ inline constexpr int seuilAtteint = 80;
 Acquis acquisDe(int justes, int comptees);
 // "non atteint", "partiellement atteint", "atteint", "dépassé", "pas encore évalué".
 QString texteAcquis(Acquis a);
-// The rule in one paragraph, as the teacher's view and the README give it.
+// The rule in one paragraph, as the teacher's view and docs/programme.md give it.
 QString texteRegle();
 
 // A child's words for an item of their path.
