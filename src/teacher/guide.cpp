@@ -32,6 +32,7 @@ void montrerGuide(QWidget* parent, const QString& fichier)
     texte->setObjectName(QStringLiteral("texte_guide"));
     texte->setAccessibleName(titre);
     texte->setOpenExternalLinks(true);
+    texte->document()->setDocumentMargin(16);
     texte->setMarkdown(QString::fromUtf8(f.readAll()));
     auto* l = new QVBoxLayout(d);
     l->setContentsMargins(0, 0, 0, 0);
