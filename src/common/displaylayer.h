@@ -15,19 +15,18 @@ public:
     static constexpr unsigned MontrerFenetre = 64;
 
     virtual ~DisplayLayer() = default;
-    // True where the display is switched to 640 x 480 (Windows): the
-    // screens then fill it unscaled.
-    virtual bool changesDisplayMode() const = 0;
     // Size of the display in pixels.
     virtual QSizeF screenSize() = 0;
     // Fills the held display-mode record with mode number index of the
     // current display; false when there is no such mode.
     virtual bool enumDisplaySettings(int index) = 0;
     // Writes the field mask, width and height into the record and asks for
-    // that mode, temporarily (not saved in the user's settings).
-    virtual void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) = 0;
-    // Finds the task bar window and sets its window-position flags.
-    virtual void setTaskbarPos(unsigned flags) = 0;
+    // that mode, temporarily (not saved in the user's settings): true when
+    // the display took it (Windows), false when it refused or cannot switch.
+    virtual bool changeDisplaySettings(quint32 fields, quint32 width, quint32 height) = 0;
+    // Finds the task bar window and sets its window-position flags: false
+    // when there is none.
+    virtual bool setTaskbarPos(unsigned flags) = 0;
 };
 
 // The layer of the platform the program was built for.

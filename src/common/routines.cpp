@@ -135,12 +135,12 @@ quint32 arrondiPair(float v)
     return quint32(std::nearbyint(v));
 }
 
-void Routines::ChangerResolution(float largeur, float hauteur)
+bool Routines::ChangerResolution(float largeur, float hauteur)
 {
     for (int i = 0; affichage.enumDisplaySettings(i); ++i) {
     }
-    affichage.changeDisplaySettings(DisplayLayer::ChampsLargeurHauteur, arrondiPair(largeur),
-                                    arrondiPair(hauteur));
+    return affichage.changeDisplaySettings(DisplayLayer::ChampsLargeurHauteur, arrondiPair(largeur),
+                                           arrondiPair(hauteur));
 }
 
 void Routines::compterReponse(bool juste)

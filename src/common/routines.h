@@ -143,7 +143,7 @@ public:
     void RendreFocus(QWidget* ecran);
 
     // Switches the display to that size (nothing off Windows).
-    void ChangerResolution(float largeur, float hauteur);
+    bool ChangerResolution(float largeur, float hauteur);
 
     // A rectangle of the picture sheet put into a picture box, read from
     // the sheet's file at the scale the box is painted at.

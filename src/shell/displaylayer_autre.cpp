@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/displaylayer.h"
 
-#ifndef Q_OS_WIN
-
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -12,15 +10,14 @@ namespace {
 // there is no task bar to hide; only the display size is read.
 class StaticDisplayLayer final : public DisplayLayer {
 public:
-    bool changesDisplayMode() const override { return false; }
     QSizeF screenSize() override
     {
         const QScreen* s = QGuiApplication::primaryScreen();
         return s ? QSizeF(s->size()) : QSizeF(640, 480);
     }
     bool enumDisplaySettings(int) override { return false; }
-    void changeDisplaySettings(quint32, quint32, quint32) override {}
-    void setTaskbarPos(unsigned) override {}
+    bool changeDisplaySettings(quint32, quint32, quint32) override { return false; }
+    bool setTaskbarPos(unsigned) override { return false; }
 };
 
 }  // namespace
@@ -29,5 +26,3 @@ std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
 {
     return std::make_unique<StaticDisplayLayer>();
 }
-
-#endif

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/displaylayer.h"
 
-#ifdef Q_OS_WIN
-
 #include <windows.h>
 
 namespace {
@@ -17,8 +15,6 @@ public:
         mode_ecran_.dmSize = sizeof mode_ecran_;
     }
 
-    bool changesDisplayMode() const override { return true; }
-
     QSizeF screenSize() override
     {
         return QSizeF(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
@@ -29,18 +25,18 @@ public:
         return EnumDisplaySettingsA(nullptr, DWORD(index), &mode_ecran_) != FALSE;
     }
 
-    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
+    bool changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
     {
         mode_ecran_.dmFields = fields;
         mode_ecran_.dmPelsWidth = width;
         mode_ecran_.dmPelsHeight = height;
-        ChangeDisplaySettingsA(&mode_ecran_, 0);
+        return ChangeDisplaySettingsA(&mode_ecran_, 0) == DISP_CHANGE_SUCCESSFUL;
     }
 
-    void setTaskbarPos(unsigned flags) override
+    bool setTaskbarPos(unsigned flags) override
     {
-        if (HWND barre = FindWindowA("Shell_traywnd", ""))
-            SetWindowPos(barre, nullptr, 0, 0, 0, 0, flags);
+        HWND barre = FindWindowA("Shell_traywnd", "");
+        return barre && SetWindowPos(barre, nullptr, 0, 0, 0, 0, flags);
     }
 
 private:
@@ -53,5 +49,3 @@ std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
 {
     return std::make_unique<WindowsDisplayLayer>();
 }
-
-#endif

@@ -196,8 +196,10 @@ bool Klepsos::demarrer(QString* erreur)
     const QSizeF taille = r_.affichage.screenSize();
     r_.largeur_ecran = float(taille.width());
     r_.hauteur_ecran = float(taille.height());
-    r_.affichage.setTaskbarPos(DisplayLayer::CacherFenetre);
-    r_.ChangerResolution(640, 480);
+    // The mode first: Explorer shows its task bar again on a change of the
+    // display, which would undo the hiding done before it.
+    ecranChange_ = r_.ChangerResolution(640, 480);
+    barreCachee_ = r_.affichage.setTaskbarPos(DisplayLayer::CacherFenetre);
     // Heard once the sounds are loaded, right after the first paint.
     r_.JouerSon(QStringLiteral("3"));
     demarre_ = true;
@@ -205,7 +207,9 @@ bool Klepsos::demarrer(QString* erreur)
     premierEcran_ = quiJoueDabord ? static_cast<Screen*>(quiJoue()) : depart();
     premierEcran_->installEventFilter(this);
     fenetre_->show();
-    if (r_.affichage.changesDisplayMode())
+    // A display that took 640 x 480 is covered unscaled; one that refused it
+    // shows the screens scaled, as other desktops do.
+    if (ecranChange_)
         presentation_->setMode(Presentation::Mode::Fixe);
     presentation_->montrer();
     premierEcran_->showScreen();
@@ -302,8 +306,11 @@ void Klepsos::quitter()
         if (session_)
             session_->vider();
         scoreSauve_ = sauverScore();
-        r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
-        r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
+        // Only what was changed is put back.
+        if (ecranChange_)
+            r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
+        if (barreCachee_)
+            r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }
     if (auteur_softs_)
         auteur_softs_->hide();

@@ -161,6 +161,9 @@ private:
     PictureFile fondDepart_;
     PictureFile dessinProgres_;
     bool demarre_ = false;
+    // What start-up changed on the desktop, and quitting puts back.
+    bool ecranChange_ = false;
+    bool barreCachee_ = false;
     bool suiteFaite_ = false;
     bool termine_ = false;
     bool scoreSauve_ = false;

@@ -42,9 +42,10 @@ private slots:
     {
         Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
         QVERIFY(b.demarrer());
-        // Size read first, then the task bar hidden, then the 640 x 480 mode.
-        QCOMPARE(b.affichage.calls, QStringList({"size", "taskbar 128", "enum 0", "enum 1", "enum 2", "enum 3",
-                                                 "change 180000 640x480"}));
+        // Size read first, then the 640 x 480 mode, then the task bar hidden
+        // (a change of the display shows it again).
+        QCOMPARE(b.affichage.calls, QStringList({"size", "enum 0", "enum 1", "enum 2", "enum 3",
+                                                 "change 180000 640x480", "taskbar 128"}));
         QCOMPARE(b.sons.played, QStringList({"3"}));
         QCOMPARE(texteDe(b, "exercices", "score"), Banc::ligneScore(5, 3, 2));
         QCOMPARE(texteDe(b, "depart", "dates"), QStringLiteral("Bonjour !\nNous sommes le \nSamedi 5 décembre 2026"));
@@ -148,11 +149,22 @@ private slots:
         }
     }
 
-    // "SORTIE" and the window's close button both save, restore the display and end, once.
+    // "SORTIE" and the window's close button both save, restore the display and end, once;
+    // what start-up did not change (a mode the display refused, no task bar) is left alone.
     void sortie()
     {
-        for (bool parSortie : {true, false}) {
+        const QStringList remettreEcran{"enum 0", "enum 1", "enum 2", "enum 3", "change 180000 1024x768"};
+        const QStringList remettreBarre{"taskbar 64"};
+        const struct { bool parSortie, ecranPris, barre; QStringList fin; } cas[] = {
+            {true, true, true, remettreEcran + remettreBarre},
+            {false, true, true, remettreEcran + remettreBarre},
+            {true, false, true, remettreBarre},
+            {false, true, false, remettreEcran},
+            {true, false, false, {}}};
+        for (const auto& [parSortie, ecranPris, barre, fin] : cas) {
             Banc b(QDateTime(QDate(2026, 12, 5), QTime(9, 5, 7)), score5_3_2);
+            b.affichage.acceptsMode = ecranPris;
+            b.affichage.hasTaskbar = barre;
             QVERIFY(b.demarrer());
             b.r().compterReponse(true);
             b.r().compterReponse(false);
@@ -163,8 +175,7 @@ private slots:
             QCOMPARE(fini.size(), 1);
             QCOMPARE(b.sons.played.last(), QStringLiteral("5"));
             QCOMPARE(b.octetsScore().toHex(), octetsScore(7, 4, 3).toHex());
-            QCOMPARE(b.affichage.calls, QStringList({"enum 0", "enum 1", "enum 2", "enum 3", "change 180000 1024x768",
-                                                     "taskbar 64"}));
+            QCOMPARE(b.affichage.calls, fin);
             QVERIFY(!b.app->fenetre()->isVisible());
             b.app->quitter();
             QCOMPARE(fini.size(), 1);

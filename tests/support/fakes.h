@@ -72,9 +72,8 @@ public:
     QSizeF size{1024, 768};
     int modes = 3;  // how many modes the enumeration finds
     QStringList calls;
-    bool switchesMode = false;
-
-    bool changesDisplayMode() const override { return switchesMode; }
+    bool acceptsMode = false;  // as Windows does, unlike other desktops
+    bool hasTaskbar = true;
     QSizeF screenSize() override
     {
         calls << QStringLiteral("size");
@@ -85,11 +84,16 @@ public:
         calls << QStringLiteral("enum %1").arg(index);
         return index < modes;
     }
-    void changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
+    bool changeDisplaySettings(quint32 fields, quint32 width, quint32 height) override
     {
         calls << QStringLiteral("change %1 %2x%3").arg(fields, 0, 16).arg(width).arg(height);
+        return acceptsMode;
     }
-    void setTaskbarPos(unsigned flags) override { calls << QStringLiteral("taskbar %1").arg(flags); }
+    bool setTaskbarPos(unsigned flags) override
+    {
+        calls << QStringLiteral("taskbar %1").arg(flags);
+        return hasTaskbar;
+    }
 };
 
 // A voice that keeps what it was asked to say; unavailable, as on a
