@@ -70,10 +70,6 @@ void ScaledView::fit()
 
 bool ScaledView::eventFilter(QObject* watched, QEvent* e)
 {
-    // The design is only ever painted through the view: its own repaint
-    // would give it a backing store (and a shared-memory image) for nothing.
-    if (watched == design_ && e->type() == QEvent::UpdateRequest)
-        return true;
     // A child of the design shown or hidden may change the margins' colours.
     if (watched == design_ && e->type() == QEvent::ChildAdded)
         static_cast<QChildEvent*>(e)->child()->installEventFilter(this);

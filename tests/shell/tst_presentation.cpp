@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSettings>
 
 #include "shell/options.h"
@@ -104,6 +105,28 @@ private slots:
     // The window is not filled before it is painted: at any size, the
     // margins and the design leave no pixel of what it held before, even
     // where an edge of the design falls mid-pixel.
+    // What the display shows follows a change inside a screen: an arrow
+    // clicked writes its answer, and the window's own pixels show it (not
+    // only a render of the scene made for the test).
+    void lEcranSuitLesChangements()
+    {
+        Agrandi a;
+        QVERIFY(a.agrandir());
+        a.vue->show();
+        QVERIFY(QTest::qWaitForWindowExposed(a.vue));
+        a.cliquer(a.trouver<QWidget>("depart", "exos"));
+        auto* reponse = a.trouver<QLabel>("exercices", "chiffre1");
+        auto* fleche = a.trouver<ArrowSpinner>("exercices", "fleche1");
+        const QRect place(a.place(reponse, {0, 0}), a.place(reponse, {reponse->width() - 1, reponse->height() - 1}));
+        const auto montre = [&] { return a.vue->screen()->grabWindow(a.vue->winId()).toImage().copy(place); };
+        QTRY_VERIFY(!montre().isNull());
+        QTest::qWait(50);
+        const QImage avant = montre();
+        a.cliquer(fleche, {fleche->width() / 2, 2});
+        QCOMPARE(reponse->text(), QStringLiteral("1 mn"));
+        QTRY_VERIFY_WITH_TIMEOUT(montre() != avant, 2000);
+    }
+
     void chaquePixelEstPeint_data()
     {
         QTest::addColumn<QSize>("taille");
