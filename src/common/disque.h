@@ -3,14 +3,12 @@
 
 #include <QString>
 
-class QFileDevice;
-
 // Making a file's bytes last, one source file per system.
 namespace disque {
 
-// What was written to an open file, on the disk: false when the disk did
-// not confirm it.
-bool synchroniser(QFileDevice& f);
+// What was written to that file (closed or not), on the disk: false when
+// the disk did not confirm it.
+bool synchroniser(const QString& chemin);
 
 // Puts the file `nouveau` in the place of `cible` in one step: a reader
 // finds the one or the other, never neither.

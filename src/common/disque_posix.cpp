@@ -3,13 +3,20 @@
 
 #include <QFile>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace disque {
 
-bool synchroniser(QFileDevice& f)
+bool synchroniser(const QString& chemin)
 {
-    return f.flush() && ::fsync(f.handle()) == 0;
+    // The file's dirty pages are its own, whichever descriptor wrote them.
+    const int fd = ::open(QFile::encodeName(chemin).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool fait = ::fsync(fd) == 0;
+    ::close(fd);
+    return fait;
 }
 
 bool remplacer(const QString& nouveau, const QString& cible)

@@ -158,12 +158,12 @@ bool ecrireFichier(const QString& chemin, const QByteArray& octets)
     // The score keeps the permissions it had; a new one those of any file.
     f.setPermissions(score.exists() ? score.permissions()
                                     : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    // On the disk before it replaces the score: a power cut then leaves
-    // either the old file or the new one.
-    if (f.write(octets) != octets.size() || !disque::synchroniser(f))
+    if (f.write(octets) != octets.size() || !f.flush())
         return false;
     f.close();
-    if (!disque::remplacer(f.fileName(), score.absoluteFilePath()))
+    // On the disk before it replaces the score: a power cut then leaves
+    // either the old file or the new one.
+    if (!disque::synchroniser(f.fileName()) || !disque::remplacer(f.fileName(), score.absoluteFilePath()))
         return false;
     f.setAutoRemove(false);
     return true;
