@@ -24,7 +24,7 @@
 #include "teacher/enseignant.h"
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
-#include "ui/modulesoundplayer.h"
+#include "ui/soundplayer.h"
 #include "voice/modulevoix.h"
 
 namespace {
@@ -204,10 +204,9 @@ int main(int argc, char* argv[])
     }
     SystemClock clock;
     SystemRandom random;
-    ModuleSoundPlayer sounds(ou.sons, QStringLiteral("Klepsos fonctionne sans son : son module est introuvable."),
-                             {ou.datas, nomsSons(),
-                              QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio "
-                                             "n'a été trouvée.")});
+    const auto sounds = makePlatformSoundPlayer(
+        ou.sons, QStringLiteral("Klepsos fonctionne sans son : son module est introuvable."),
+        {ou.datas, nomsSons(), QStringLiteral("Klepsos fonctionne sans son : aucune sortie audio n'a été trouvée.")});
     const auto display = makePlatformDisplayLayer();
     // The voice that reads the statements aloud, a program of its own started after the first paint.
     ModuleVoix voix(ou.voix);
@@ -235,7 +234,7 @@ int main(int argc, char* argv[])
         registreClasse = std::make_unique<RegistreClasse>(joueurs.registre(), *envoi);
     }
 
-    Klepsos klepsos(clock, random, sounds, *display, ou.datas, ou.score);
+    Klepsos klepsos(clock, random, *sounds, *display, ou.datas, ou.score);
     klepsos.utiliserJoueurs(joueurs, joueur, registreClasse.get());
     // A teacher may want the hour hands to move on with the minutes, as on a real clock.
     klepsos.routines().aiguille_heures_reelle =

@@ -31,6 +31,12 @@ void ModuleSoundPlayer::load()
     player_->load();
 }
 
+std::unique_ptr<SoundPlayer> makePlatformSoundPlayer(const QString& module, const QString& missingNotice,
+                                                     SoundFiles files)
+{
+    return std::make_unique<ModuleSoundPlayer>(module, missingNotice, std::move(files));
+}
+
 void ModuleSoundPlayer::play(const QString& name)
 {
     if (!loaded_)

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QSoundEffect;
@@ -27,6 +28,13 @@ struct SoundFiles {
     QStringList names;
     std::optional<QString> silentNotice = std::nullopt;
 };
+
+// The player of the system the program was built for, one source file per
+// system: on Linux the module holding Qt Multimedia (ModuleSoundPlayer,
+// `module` its path without suffix, `missingNotice` printed when it cannot be
+// opened); on Windows the system's own player of WAV files.
+std::unique_ptr<SoundPlayer> makePlatformSoundPlayer(const QString& module, const QString& missingNotice,
+                                                     SoundFiles files);
 
 // Plays WAV files of one folder through QSoundEffect. The files, and with
 // them Qt Multimedia and the audio device, are opened by load(), once. The
