@@ -3,8 +3,14 @@
 # Set-up, build, and run the program or its tests on a Debian machine.
 #   scripts/klepsos.sh run    install what is missing, build, start Klepsos
 #   scripts/klepsos.sh test   install what is missing, build, run every test,
-#                             then the sanitizer build, the fuzzer and the
-#                             Windows compile check
+#                             then the sanitizer build, the fuzzer, the
+#                             Windows compile check and, when Qt for Windows
+#                             is in its cache, the Windows tests under Wine
+#   scripts/klepsos.sh windows
+#                             install what is missing, build Qt for Windows
+#                             once (cached), build Klepsos for Windows and
+#                             write its installer and portable copy into
+#                             build-windows/
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -74,19 +80,24 @@ sanitized_tests() {
         ctest --output-on-failure -j"$(nproc)" -E '^install_deb$')
 }
 
-# The Windows display code, compiled by the mingw-w64 cross compiler against
-# the real Windows headers. The few Qt types it uses come from Debian's Qt
-# headers, which take their Windows branches under this compiler (Q_OS_WIN),
-# so the Windows part is compiled, not preprocessed away: the second command
-# makes sure of it.
+# Every source written for Windows alone (the files ending in _win.cpp, the
+# SAPI voice, the probe of the Wine runs), compiled by the mingw-w64 cross
+# compiler against the real Windows headers, with Debian's Qt headers
+# supplying the Qt types, which take their Windows branches under this
+# compiler (Q_OS_WIN): a quick check that needs no Qt for Windows.
 windows_check() {
-    local cxx=x86_64-w64-mingw32-g++-posix qt
+    local cxx=x86_64-w64-mingw32-g++-posix qt f
     qt=/usr/include/$(gcc -dumpmachine)/qt6
-    local flags=(-std=c++20 -Wall -Wextra -Werror -Isrc -isystem "$qt" -isystem "$qt/QtCore")
-    "$cxx" "${flags[@]}" -fsyntax-only src/shell/displaylayer_win.cpp
+    local flags=(-std=c++20 -Wall -Wextra -Werror -D_WIN32_WINNT=0x0A00 -DWINVER=0x0A00 -DUNICODE -D_UNICODE
+                 -Isrc -isystem "$qt" -isystem "$qt/QtCore" -isystem "$qt/QtGui")
+    for f in $(git ls-files 'src/*_win.cpp') src/voice/parolesapi.cpp tests/windows/sonde.cpp; do
+        "$cxx" "${flags[@]}" -fsyntax-only "$f"
+    done
     "$cxx" "${flags[@]}" -E src/shell/displaylayer_win.cpp | grep -c 'class WindowsDisplayLayer' >/dev/null
-    echo "Windows display code compiles with $cxx."
+    echo "The Windows sources compile with $cxx."
 }
+
+source scripts/windows.sh
 
 case "${1:-}" in
 run)
@@ -101,9 +112,13 @@ test)
     sanitized_tests
     FUZZ_DIR="$BUILD_DIR-fuzz" bash fuzz/run.sh 60
     windows_check
+    windows_tests
+    ;;
+windows)
+    windows
     ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac
