@@ -118,7 +118,11 @@ private slots:
         auto* reponse = a.trouver<QLabel>("exercices", "chiffre1");
         auto* fleche = a.trouver<ArrowSpinner>("exercices", "fleche1");
         const QRect place(a.place(reponse, {0, 0}), a.place(reponse, {reponse->width() - 1, reponse->height() - 1}));
-        const auto montre = [&] { return a.vue->screen()->grabWindow(a.vue->winId()).toImage().copy(place); };
+        const auto montre = [&] {
+            const QPixmap p = a.vue->screen()->grabWindow(a.vue->winId());
+            const qreal dpr = p.devicePixelRatio();
+            return p.toImage().copy(QRect((QPointF(place.topLeft()) * dpr).toPoint(), (QSizeF(place.size()) * dpr).toSize()));
+        };
         QTRY_VERIFY(!montre().isNull());
         QTest::qWait(50);
         const QImage avant = montre();
