@@ -152,21 +152,27 @@ private:
 bool ecrireFichier(const QString& chemin, const QByteArray& octets)
 {
     const QFileInfo score(chemin);
-    QTemporaryFile f(nomTemporaire(chemin));
-    if (!f.open())
-        return false;
-    // The score keeps the permissions it had; a new one those of any file.
-    f.setPermissions(score.exists() ? score.permissions()
-                                    : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (f.write(octets) != octets.size() || !f.flush())
-        return false;
-    f.close();
+    QString temporaire;
+    {
+        QTemporaryFile f(nomTemporaire(chemin));
+        if (!f.open())
+            return false;
+        temporaire = f.fileName();
+        // The score keeps the permissions it had; a new one those of any file.
+        f.setPermissions(score.exists() ? score.permissions()
+                                        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (f.write(octets) != octets.size() || !f.flush())
+            return false;
+        // Closed for good when it goes (its close() keeps it open, and
+        // Windows replaces no file by an open one); kept on the disk.
+        f.setAutoRemove(false);
+    }
     // On the disk before it replaces the score: a power cut then leaves
     // either the old file or the new one.
-    if (!disque::synchroniser(f.fileName()) || !disque::remplacer(f.fileName(), score.absoluteFilePath()))
-        return false;
-    f.setAutoRemove(false);
-    return true;
+    if (disque::synchroniser(temporaire) && disque::remplacer(temporaire, score.absoluteFilePath()))
+        return true;
+    QFile::remove(temporaire);
+    return false;
 }
 
 }  // namespace
