@@ -24,8 +24,9 @@ public:
     // that mode, temporarily (not saved in the user's settings): true when
     // the display took it (Windows), false when it refused or cannot switch.
     virtual bool changeDisplaySettings(quint32 fields, quint32 width, quint32 height) = 0;
-    // Finds the task bar window and sets its window-position flags: false
-    // when there is none.
+    // Finds the task bar window and sets its window-position flags: true
+    // when that showed or hid it, false when there is none or it already
+    // was as asked.
     virtual bool setTaskbarPos(unsigned flags) = 0;
 };
 

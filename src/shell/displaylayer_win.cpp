@@ -36,7 +36,11 @@ public:
     bool setTaskbarPos(unsigned flags) override
     {
         HWND barre = FindWindowA("Shell_traywnd", "");
-        return barre && SetWindowPos(barre, nullptr, 0, 0, 0, 0, flags);
+        if (!barre)
+            return false;
+        const bool vueAvant = IsWindowVisible(barre);
+        SetWindowPos(barre, nullptr, 0, 0, 0, 0, flags);
+        return bool(IsWindowVisible(barre)) != vueAvant;
     }
 
 private:

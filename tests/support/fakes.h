@@ -73,7 +73,7 @@ public:
     int modes = 3;  // how many modes the enumeration finds
     QStringList calls;
     bool acceptsMode = false;  // as Windows does, unlike other desktops
-    bool hasTaskbar = true;
+    bool hasTaskbar = true;  // on view at start-up
     QSizeF screenSize() override
     {
         calls << QStringLiteral("size");
