@@ -18,7 +18,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     locale -a | grep -qx fr_FR.utf8 || die "the fr_FR.UTF-8 locale is missing (bash scripts/klepsos.sh test makes it)"
     build=$(cd "$1" && pwd)
     work=$(mktemp -d)
-    trap 'WINEPREFIX="$work/prefix" /usr/lib/wine/wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+    trap 'for p in "$work"/prefix*; do WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null; WINEPREFIX="$p" /usr/lib/wine/wineserver -w 2>/dev/null; done; rm -rf "$work"' EXIT
     X_SCREEN=1600x1200 rerun_in_x "$work" 900 "$0" "$build" "$work"
     exit 0
 fi
@@ -137,19 +137,23 @@ repondre_et_sortir 04
 [ "$(score_de "$work/cle/klepsos-$version/datas/18")" = "$score_attendu" ] || die "the portable copy kept no score beside itself"
 [ "$(score_de "$appdata/klepsos/18")" = "$avant" ] || die "the portable copy wrote into the user's folder"
 
-# 7. A display that refuses 640 x 480 (no virtual desktop): full screen,
-# scaled, and nothing restored that was not changed.
-w reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f > /dev/null
-avant=$(etat)
-demarrer 'C:\Program Files\Klepsos\bin\klepsos.exe'
-[ "$GEOMETRIE" = "0 0 1600 1200" ] || die "with the mode refused the window is at $GEOMETRIE, not full screen"
-[ "$(etat)" = "$avant" ] || die "a refused mode changed the display: $(etat)"
-sleep 2
-import -window root "$shots/05-refuse.png"
-w "$sonde" fermer Klepsos
-fin_dans "$PID" 20 "closing the window"
-[ "$(etat)" = "$avant" ] || die "after a refused mode: $(etat)"
-w reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d shell /f > /dev/null
+# 7. A computer whose display refuses 640 x 480 (Wine without a virtual
+# desktop): full screen, scaled, and nothing restored that was not changed.
+(
+    export WINEPREFIX=$work/prefix2
+    w wineboot -i > /dev/null 2>&1
+    avant=$(etat)
+    taille=$(awk '{ sub("x", " ", $2); print $2 }' <<<"$avant")
+    demarrer 'Z:'"${work//\//\\}"'\cle\klepsos-'"$version"'\klepsos.exe'
+    [ "$GEOMETRIE" = "0 0 $taille" ] || die "with the mode refused the window is at $GEOMETRIE, not the whole display ($avant)"
+    [ "$(etat)" = "$avant" ] || die "a refused mode changed the display: $(etat)"
+    sleep 2
+    import -window root "$shots/05-refuse.png"
+    w "$sonde" fermer Klepsos
+    fin_dans "$PID" 20 "closing the window"
+    [ "$(etat)" = "$avant" ] || die "after a refused mode: $(etat)"
+    /usr/lib/wine/wineserver -k
+)
 
 # 8. Uninstalling removes what was installed, never a child's answers.
 w 'C:\Program Files\Klepsos\desinstaller.exe' /S
