@@ -515,32 +515,34 @@ private slots:
         QCOMPARE(systeme::lire(lea, 0, 4), std::nullopt);
 
         // Pipes where this computer's class file and word to the teacher
-        // belong, one with a reader: the sending returns, writes nothing into
-        // them, and every answer reaches the class once.
-        const QString local = t.filePath(QStringLiteral("local"));
-        const QString poste = posteLocal(local);
-        for (int i = 0; i < 3; ++i)
-            ajouterReponse(local, poste, QStringLiteral("Léa"), QString::number(i));
-        const QByteArray notre = QFile::encodeName(QStringLiteral("%1/%2.hist").arg(lea, poste));
-        QVERIFY(QDir().mkpath(c + QStringLiteral("/postes")));
-        QCOMPARE(::mkfifo(notre.constData(), 0644), 0);
-        QCOMPARE(::mkfifo(QFile::encodeName(QStringLiteral("%1/postes/%2.etat").arg(c, poste)).constData(), 0644), 0);
-        const int lecteur = ::open(notre.constData(), O_RDONLY | O_NONBLOCK);
-        QVERIFY(lecteur >= 0);
-        const auto envoi = partage::avant<qint64>(5000, [&] {
-            return classe::synchroniser(local, c, poste).lignesEnvoyees + systeme::ajouter(QString::fromLocal8Bit(notre), "x").ecrits;
-        });
-        char octet = 0;
-        const ssize_t pris = ::read(lecteur, &octet, 1);
-        ::close(lecteur);
-        QVERIFY2(envoi, "the sending waits on a pipe");
-        QCOMPARE(*envoi, 3);
-        QVERIFY(pris <= 0);
-        QCOMPARE(questions(c), (QHash<QString, int>{{QStringLiteral("0"), 1}, {QStringLiteral("1"), 1}, {QStringLiteral("2"), 1}}));
-        QCOMPARE(classe::etatsPostes(c).size(), 1);
-        QCOMPARE(systeme::ajouter(lea + QStringLiteral("/p0000000000000004.hist"), "ab").ecrits, 2);
-        QCOMPARE(systeme::lire(lea + QStringLiteral("/p0000000000000004.hist"), 8, 10), QByteArray("89ab"));
-
+        // belong, with a reader and without one (where an append that
+        // blocked would wait for ever): the sending returns, writes nothing
+        // into them, and every answer reaches the class once.
+        for (bool avecLecteur : {true, false}) {
+            const QString local = t.filePath(QStringLiteral("local%1").arg(avecLecteur));
+            const QString poste = posteLocal(local);
+            for (int i = 0; i < 3; ++i)
+                ajouterReponse(local, poste, QStringLiteral("Léa"), QStringLiteral("%1-%2").arg(avecLecteur).arg(i));
+            const QByteArray notre = QFile::encodeName(QStringLiteral("%1/%2.hist").arg(lea, poste));
+            QVERIFY(QDir().mkpath(c + QStringLiteral("/postes")));
+            QCOMPARE(::mkfifo(notre.constData(), 0644), 0);
+            QCOMPARE(::mkfifo(QFile::encodeName(QStringLiteral("%1/postes/%2.etat").arg(c, poste)).constData(), 0644), 0);
+            const int lecteur = avecLecteur ? ::open(notre.constData(), O_RDONLY | O_NONBLOCK) : -1;
+            QCOMPARE(lecteur >= 0, avecLecteur);
+            const auto envoi = partage::avant<qint64>(5000, [&] {
+                return classe::synchroniser(local, c, poste).lignesEnvoyees + systeme::ajouter(QString::fromLocal8Bit(notre), "x").ecrits;
+            });
+            char octet = 0;
+            const ssize_t pris = avecLecteur ? ::read(lecteur, &octet, 1) : 0;
+            if (avecLecteur)
+                ::close(lecteur);
+            QVERIFY2(envoi, "the sending waits on a pipe");
+            QCOMPARE(*envoi, 3);
+            QVERIFY(pris <= 0);
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(questions(c).value(QStringLiteral("%1-%2").arg(avecLecteur).arg(i)), 1);
+        }
+        QCOMPARE(classe::etatsPostes(c).size(), 2);
         // A link in the settings' place is replaced; what it points to is untouched.
         const QString cible = t.filePath(QStringLiteral("cible")), reglages = c + QStringLiteral("/reglages");
         ecrire(cible, "à moi");
