@@ -38,12 +38,15 @@ struct Difference {
 Difference difference(QFile& local, const QString& copie)
 {
     Difference d;
-    const QFileInfo fi(copie);
     qint64 taille = 0;
-    if (fi.exists() || fi.isSymLink()) {
-        if (fi.isSymLink() || !fi.isFile())
-            return {false, {}};
-        taille = fi.size();
+    switch (systeme::nature(copie)) {
+    case systeme::Nature::Rien:
+        break;
+    case systeme::Nature::Autre:
+        return {false, {}};
+    case systeme::Nature::Fichier:
+        taille = QFileInfo(copie).size();
+        break;
     }
     if (taille > local.size())
         return {false, {}};

@@ -16,6 +16,13 @@ namespace systeme {
 // Whether the path names a regular file (a link to one counts).
 bool estRegulier(const QString& chemin);
 
+// What stands at a path, the path itself (a link is not followed): nothing,
+// a regular file, or anything else (a folder, a link, a pipe, a device), as
+// the system sees it (Windows's own calls do not always tell a pipe from a
+// file).
+enum class Nature { Rien, Fichier, Autre };
+Nature nature(const QString& chemin);
+
 // Up to `max` bytes of the file from byte `depuis` on; nothing when it is
 // not a regular file or cannot be read. `taille` receives the file's size.
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille = nullptr);

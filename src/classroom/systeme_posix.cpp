@@ -54,6 +54,14 @@ bool estRegulier(const QString& chemin)
     return QFileInfo(chemin).isFile();
 }
 
+Nature nature(const QString& chemin)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(chemin).constData(), &st) != 0)
+        return errno == ENOENT ? Nature::Rien : Nature::Autre;
+    return S_ISREG(st.st_mode) ? Nature::Fichier : Nature::Autre;
+}
+
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille)
 {
     // O_NONBLOCK: opening a pipe returns at once instead of waiting for a

@@ -76,6 +76,18 @@ bool estRegulier(const QString& chemin)
     return Poignee(ouvrirEnLecture(chemin)).regulier(true);
 }
 
+Nature nature(const QString& chemin)
+{
+    // No access asked: a folder, a link or a pipe opens as well as a file.
+    const Poignee f(CreateFileW(natif(chemin).c_str(), 0, partageTotal, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (f.get() == INVALID_HANDLE_VALUE) {
+        const DWORD e = GetLastError();
+        return e == ERROR_FILE_NOT_FOUND || e == ERROR_PATH_NOT_FOUND ? Nature::Rien : Nature::Autre;
+    }
+    return f.regulier(false) ? Nature::Fichier : Nature::Autre;
+}
+
 std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max, qint64* taille)
 {
     const Poignee f(ouvrirEnLecture(chemin));
