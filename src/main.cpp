@@ -163,8 +163,8 @@ int main(int argc, char* argv[])
     }
 
     // The report opens no window: no display is needed.
-    if (choix.rapport)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (const char* plateforme = platformWithoutWindow(); choix.rapport && plateforme)
+        qputenv("QT_QPA_PLATFORM", plateforme);
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
     QApplication::setApplicationName(QStringLiteral("klepsos"));

@@ -32,3 +32,8 @@ public:
 
 // The layer of the platform the program was built for.
 std::unique_ptr<DisplayLayer> makePlatformDisplayLayer();
+
+// The Qt platform for a command that opens no window (the report): Qt's
+// offscreen one where a display may be missing; none on Windows, whose own
+// needs no display and alone knows the system's fonts there.
+const char* platformWithoutWindow();

@@ -22,6 +22,11 @@ public:
 
 }  // namespace
 
+const char* platformWithoutWindow()
+{
+    return "offscreen";
+}
+
 std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
 {
     return std::make_unique<StaticDisplayLayer>();

@@ -49,6 +49,11 @@ private:
 
 }  // namespace
 
+const char* platformWithoutWindow()
+{
+    return nullptr;
+}
+
 std::unique_ptr<DisplayLayer> makePlatformDisplayLayer()
 {
     return std::make_unique<WindowsDisplayLayer>();
