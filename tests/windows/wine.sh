@@ -18,7 +18,7 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     locale -a | grep -qx fr_FR.utf8 || die "the fr_FR.UTF-8 locale is missing (bash scripts/klepsos.sh test makes it)"
     build=$(cd "$1" && pwd)
     work=$(mktemp -d)
-    trap 'for p in "$work"/prefix*; do WINEPREFIX="$p" /usr/lib/wine/wineserver -k 2>/dev/null; WINEPREFIX="$p" /usr/lib/wine/wineserver -w 2>/dev/null; done; rm -rf "$work"' EXIT
+    trap 'set +e; for p in "$work"/prefix*; do WINEPREFIX="$p" /usr/lib/wine/wineserver -k; WINEPREFIX="$p" /usr/lib/wine/wineserver -w; done 2>/dev/null; rm -rf "$work"' EXIT
     X_SCREEN=1600x1200 rerun_in_x "$work" 900 "$0" "$build" "$work"
     exit 0
 fi
