@@ -32,8 +32,10 @@ Reglages lireReglages(const QString& texte, int* ignores)
         else
             ++mauvais;
     };
-    for (const QString& brute : texte.split(QLatin1Char('\n'))) {
-        const QString ligne = brute.trimmed();
+    // Notepad may begin a file with a byte-order mark.
+    const QStringView sansMarque = texte.startsWith(QChar(0xFEFF)) ? QStringView(texte).mid(1) : QStringView(texte);
+    for (const QStringView brute : sansMarque.split(QLatin1Char('\n'))) {
+        const QString ligne = brute.trimmed().toString();
         if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype eg = ligne.indexOf(QLatin1Char('='));

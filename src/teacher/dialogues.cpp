@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QPushButton>
@@ -52,7 +54,11 @@ std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, con
 
 QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom, const QString& filtre)
 {
-    QFileDialog d(parent, titre, QDir::home().filePath(nom), filtre);
+    // Where a teacher looks for what they saved: their Documents (on
+    // Windows, or a Linux desktop that has it), else their home folder.
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir dossier = !documents.isEmpty() && QFileInfo(documents).isDir() ? QDir(documents) : QDir::home();
+    QFileDialog d(parent, titre, dossier.filePath(nom), filtre);
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
     d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));

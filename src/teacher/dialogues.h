@@ -17,7 +17,8 @@ class QWidget;
 QDialogButtonBox* boutonsOkAnnuler(QDialog& d);
 // A first name typed by the teacher; nothing when cancelled or left empty.
 std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, const QString& texte, const QString& initial);
-// Where to save a file, proposed in the home folder; empty when cancelled.
+// Where to save a file, proposed in the Documents folder (else home); empty
+// when cancelled.
 QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom, const QString& filtre);
 // What a change of the class list says to the teacher; empty when done.
 QString texteResultat(classe::Resultat r, const QString& nom);

@@ -566,6 +566,9 @@ private slots:
                               << true << int(ModeSortie::AppuiLong) << true << 0 << "CE1,CE2" << true;
         QTest::newRow("blancs et notes") << "# la classe\n  sortie = cachee \r\n annee = CM2\n" << false
                                          << int(ModeSortie::Cachee) << false << 0 << "CM2" << false;
+        // Written on Windows by Notepad: a byte-order mark and CRLF line ends.
+        QTest::newRow("Bloc-notes") << QStringLiteral("\uFEFFsons_coupes=oui\r\nannee=CE2\r\n") << true
+                                    << int(ModeSortie::Normale) << false << 0 << "CE2" << false;
         QTest::newRow("mauvais") << "sons_coupes=1\nsortie=porte\ncouleur=bleu\nsans egal\n=oui" << false
                                  << int(ModeSortie::Normale) << false << 5 << QString() << false;
         // Years out of order, repeated, three, unknown or empty.
