@@ -56,3 +56,14 @@ bool aQuitteAttente(const QLabel* label, const QString& attente)
 {
     return label->text() != attente;
 }
+
+QString ceQuiManque(const QList<PartieReponse>& manquantes)
+{
+    if (manquantes.isEmpty())
+        return {};
+    QString noms = manquantes.first().nom;
+    for (qsizetype i = 1; i < manquantes.size(); ++i)
+        noms += (i + 1 == manquantes.size() ? QStringLiteral(" et ") : QStringLiteral(", ")) + manquantes[i].nom;
+    const QString pronom = manquantes.size() > 1 ? QStringLiteral("les") : manquantes.first().pronom;
+    return QStringLiteral("Il manque %1 : choisissez-%2 avec les flèches.").arg(noms, pronom);
+}

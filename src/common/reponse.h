@@ -66,3 +66,18 @@ private:
 
 // Whether an answer label has left its placeholder ("? h", "?? mn"...).
 bool aQuitteAttente(const QLabel* label, const QString& attente);
+
+// A part of an answer set with the arrows: its name and the pronoun that
+// stands for it ("l'heure", "la"; "les minutes", "les").
+struct PartieReponse {
+    QString nom;
+    QString pronom;
+};
+// What "Vérifier" says while parts of the answer are still to be set:
+// "Il manque l'heure et les minutes : choisissez-les avec les flèches.";
+// empty when nothing is missing.
+QString ceQuiManque(const QList<PartieReponse>& manquantes);
+namespace partie {
+inline const PartieReponse heure{QStringLiteral("l'heure"), QStringLiteral("la")};
+inline const PartieReponse minutes{QStringLiteral("les minutes"), QStringLiteral("les")};
+}  // namespace partie

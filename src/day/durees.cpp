@@ -35,19 +35,22 @@ constexpr Scene scenes[] = {
     {"Le voyage en train", "il", 7, 10},
 };
 
-// Two things one after the other.
+// Two things one after the other, and the two questions asked of them:
+// when the second ends, how long both last in all.
 struct Suite {
     const char* texte;  // %1 the start, %2 and %3 the durations
+    const char* fin;
+    const char* duree;
     int premiere;
     int heures;
 };
 constexpr Suite suites[] = {
-    {"Léa part de chez elle à %1. Elle marche %2 jusqu'à la gare, puis son train roule %3. "
-     "À quelle heure arrive-t-elle ?", 7, 7},
-    {"Tom commence ses devoirs à %1. Il travaille %2, puis il joue %3. "
-     "À quelle heure a-t-il fini de jouer ?", 16, 3},
-    {"La classe part en sortie à %1. Le car roule %2, puis la visite dure %3. "
-     "À quelle heure finit la visite ?", 8, 5},
+    {"Léa part de chez elle à %1. Elle marche %2 jusqu'à la gare, puis son train roule %3.",
+     "À quelle heure arrive-t-elle ?", "Combien de temps dure son voyage en tout ?", 7, 7},
+    {"Tom commence ses devoirs à %1. Il travaille %2, puis il joue %3.",
+     "À quelle heure a-t-il fini de jouer ?", "Combien de temps a-t-il travaillé et joué en tout ?", 16, 3},
+    {"La classe part en sortie à %1. Le car roule %2, puis la visite dure %3.",
+     "À quelle heure finit la visite ?", "Combien de temps dure la sortie en tout ?", 8, 5},
 };
 
 constexpr int nombreCherche = 3;
@@ -116,6 +119,7 @@ Probleme tirer(RandomSource& hasard, Niveau n)
     int premiere = 0, heures = 0;
     if (n == Niveau::DeuxEtapes) {
         p.scene = tirage(hasard, int(std::size(suites)), 0);
+        p.cherche = tirage(hasard, 2, 0) == 1 ? Cherche::Duree : Cherche::Fin;
         premiere = suites[p.scene].premiere;
         heures = suites[p.scene].heures;
     } else {
@@ -168,8 +172,11 @@ QString duree(int minutes)
 QString enonce(const Probleme& p)
 {
     using journee::numerique;
-    if (p.duree2 > 0)
-        return utf8(suites[p.scene].texte).arg(numerique(p.debut), duree(p.duree), duree(p.duree2));
+    if (p.duree2 > 0) {
+        const Suite& s = suites[p.scene];
+        return utf8(s.texte).arg(numerique(p.debut), duree(p.duree), duree(p.duree2)) + QLatin1Char(' ')
+             + utf8(p.cherche == Cherche::Duree ? s.duree : s.fin);
+    }
     const Scene& s = scenes[p.scene];
     const QString sujet = utf8(s.sujet);
     const QString pronom = utf8(s.pronom);
@@ -204,6 +211,10 @@ QString etapes(const Probleme& p)
     case Cherche::Debut:
         return ajout(p.fin(), p.duree, -1);
     case Cherche::Duree: {
+        // Two durations in a row: their sum.
+        if (p.duree2 > 0)
+            return duree(p.duree) + QStringLiteral(" + ") + duree(p.duree2) + QStringLiteral(" = ")
+                 + duree(p.duree + p.duree2);
         // When the minutes cannot be taken away: up to the next whole hour,
         // then the rest.
         const int pile = (p.debut / 60 + 1) * 60;

@@ -41,7 +41,9 @@ int inverseeDansLaJournee(int t)
 Moment moment(int t)
 {
     const int h = dansLaJournee(t) / 60;
-    if (h < 6 || h >= 22)
+    // The evening lasts until midnight: "10 heures du soir", as French says,
+    // and each moment's words then name one reading of the dial.
+    if (h < 6)
         return Moment::Nuit;
     if (h < 12)
         return Moment::Matin;

@@ -22,8 +22,14 @@ void EcranJournee::construireMatin()
     minuteMatin_ = reponseAvecFleche(r_, this, "minute_matin", "fleche_minute_matin", {s.x + 100, hautReponse}, 55,
                                      pasMinutes, deuxChiffres, &flecheMinuteMatin_);
     s.protocoleAvec({flecheHeureMatin_, flecheMinuteMatin_}, [this] {
-        return matinVersCadran_ ? matin_->choisi >= 0
-                                : aQuitteAttente(heureMatin_, attenteHeures) && aQuitteAttente(minuteMatin_, attenteMinutes);
+        if (matinVersCadran_)
+            return matin_->choisi >= 0 ? QString() : QStringLiteral("Choisissez d'abord une horloge.");
+        QList<PartieReponse> manquantes;
+        if (!aQuitteAttente(heureMatin_, attenteHeures))
+            manquantes << partie::heure;
+        if (!aQuitteAttente(minuteMatin_, attenteMinutes))
+            manquantes << partie::minutes;
+        return ceQuiManque(manquantes);
     }, &EcranJournee::jugerMatin, &EcranJournee::questionMatin);
 }
 

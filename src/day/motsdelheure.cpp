@@ -30,7 +30,12 @@ void EcranJournee::construireMots()
             phrases_[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
         }
     };
-    s.protocoleAvec({}, [this] { return mots_->choisi >= 0; }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
+    s.protocoleAvec({}, [this] {
+        if (mots_->choisi >= 0)
+            return QString();
+        return motsVersCadran_ ? QStringLiteral("Choisissez d'abord une horloge.")
+                               : QStringLiteral("Choisissez d'abord une phrase.");
+    }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
 }
 
 void EcranJournee::questionMots()

@@ -31,7 +31,14 @@ void EcranJournee::construireDuree()
                                                   ? QStringLiteral("%1 mn").arg(m) : deuxChiffres(m);
                                      }, &flecheMinuteDuree_);
     s.protocoleAvec({flecheHeureDuree_, flecheMinuteDuree_}, [this] {
-        return aQuitteAttente(heureDuree_, attenteHeures) && aQuitteAttente(minuteDuree_, attenteMinutes);
+        QList<PartieReponse> manquantes;
+        if (!aQuitteAttente(heureDuree_, attenteHeures))
+            manquantes << (probleme_.cherche == durees::Cherche::Duree
+                               ? PartieReponse{QStringLiteral("les heures"), QStringLiteral("les")}
+                               : partie::heure);
+        if (!aQuitteAttente(minuteDuree_, attenteMinutes))
+            manquantes << partie::minutes;
+        return ceQuiManque(manquantes);
     }, &EcranJournee::jugerDuree, &EcranJournee::questionDuree);
 }
 

@@ -70,9 +70,16 @@ ClickableLabel* reponseAvecFleche(Routines& r, QWidget* e, const char* label, co
     ArrowSpinner* s = makeSpinner(e, fleche, at + QPoint(5, 20), 0, max);
     s->setSingleStep(pas);
     l->setBuddy(s);
-    QObject::connect(s, &ArrowSpinner::valueChanged, e, [&r, l, libelle = std::move(libelle)](int v) {
+    QObject::connect(s, &ArrowSpinner::valueChanged, e, [&r, l, libelle](int v) {
         l->setCaption(libelle(v));
         r.SonClic();
+    });
+    // An arrow pressed at a bound still gives its value: 0 in one click.
+    QObject::connect(s, &ArrowSpinner::stepped, e, [&r, l, libelle](int v) {
+        if (l->text() != libelle(v)) {
+            l->setCaption(libelle(v));
+            r.SonClic();
+        }
     });
     *sortie = s;
     return l;
@@ -112,14 +119,22 @@ EcranJournee::Section::Section(EcranJournee* e, int colonne, const char* activit
                                              [this](int i) { choisirNiveau(i); });
 }
 
-void EcranJournee::Section::protocoleAvec(QList<QWidget*> fleches, std::function<bool()> saisie, void (EcranJournee::*juger)(),
+void EcranJournee::Section::protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
                                           void (EcranJournee::*question)())
 {
     fleches.prepend(verifier);
     protocole = std::make_unique<ProtocoleReponse>(ecran->r_, activite, encore, std::move(fleches),
-                                                   std::move(saisie), [this] { ecran->CompterExercice(); });
-    Ecouter::attacher(ecran->r_, *protocole, {x + largeur - 24, hautEnonce - 22}, {enonce}, verdict);
-    QObject::connect(verifier, &ClickableLabel::clicked, ecran, juger);
+                                                   [manque] { return manque().isEmpty(); },
+                                                   [this] { ecran->CompterExercice(); });
+    Ecouter::attacher(ecran->r_, *protocole, placeEcouter(), {enonce}, verdict);
+    QObject::connect(verifier, &ClickableLabel::clicked, ecran, [this, manque, juger] {
+        const QString reste = encore->isHidden() ? manque() : QString();
+        if (reste.isEmpty())
+            return (ecran->*juger)();
+        verdict->setCaption(insecable(reste));
+        setTextColor(verdict, couleur::bleu);
+        ecran->r_.direSiLectureAuto(reste);
+    });
     QObject::connect(encore, &ClickableLabel::clicked, ecran, [this, question] {
         ecran->r_.SonClic();
         (ecran->*question)();

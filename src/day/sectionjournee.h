@@ -81,12 +81,17 @@ struct EcranJournee::Section {
     Section(EcranJournee* e, int colonne, const char* activite, const char* suffixe, const QString& titre,
             const QStringList& cles, const QStringList& noms);
 
+    // Where the loudspeaker sits: left of "Vérifier", over no text.
+    QPoint placeEcouter() const { return {x + 8, ecranjour::hautVerifier + 1}; }
+
     // The section's control of that role: "enonce" gives "enonce_matin".
     QByteArray nomObjet(const QByteArray& role) const { return role + '_' + suffixe; }
 
     // "Vérifier" judges and gives way to "Continuer", the spinners hide;
     // "Continuer" asks the next question.
-    void protocoleAvec(QList<QWidget*> fleches, std::function<bool()> saisie, void (EcranJournee::*juger)(),
+    // `manque` says what the answer still lacks (empty when whole): "Vérifier"
+    // says it rather than judge.
+    void protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
                        void (EcranJournee::*question)());
 
     // A clock to read, and the moment of the day beside it.

@@ -69,6 +69,7 @@ void ArrowSpinner::stepBy(int direction, int steps)
             v = int(target);
     }
     setValue(v);
+    emit stepped(value_);
 }
 
 void ArrowSpinner::stepUp()

@@ -46,6 +46,9 @@ public:
 
 signals:
     void valueChanged(int value);
+    // A step asked by the user (an arrow, a key), even one that leaves the
+    // value where it is, at a bound: an answer of 0 is then given at once.
+    void stepped(int value);
     void gotFocus();
 
 protected:

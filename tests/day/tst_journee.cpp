@@ -3,6 +3,7 @@
 // for every five minutes of the day, the wrong choices offered, the swapped
 // hands, and the problems of durations, against plain sums of minutes.
 #include <QAccessible>
+#include <numeric>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -13,6 +14,7 @@
 #include "day/ecranjournee.h"
 #include "programme/adaptation.h"
 #include "support/banc.h"
+#include "voice/ecouter.h"
 
 using namespace journee;
 
@@ -29,6 +31,24 @@ int minutesDe(const QString& s)
     static const QRegularExpression re(QStringLiteral("^(?:(\\d+) h)? ?(?:(\\d+)(?: mn)?)?$"));
     const auto m = re.match(s.trimmed());
     return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
+}
+
+// The answer a child works out from the statement alone: the times said
+// ("à 14 h 35"), the durations said ("dure 1 h 40", "25 mn"), and what is
+// asked: an end (the time plus every duration), a start (the time less the
+// duration), a duration (between two times, or every duration in all).
+int reponseDuTexte(const QString& enonce)
+{
+    static const QRegularExpression nombre(QStringLiteral("(à )?(\\d+ h(?: \\d\\d)?|\\d+ mn)"));
+    QList<int> heures, durees;
+    for (auto it = nombre.globalMatch(enonce); it.hasNext();) {
+        const auto m = it.next();
+        (m.captured(1).isEmpty() ? durees : heures) << minutesDe(m.captured(2));
+    }
+    const int somme = std::accumulate(durees.begin(), durees.end(), 0);
+    if (enonce.contains(QStringLiteral("Combien de temps")))
+        return heures.size() == 2 ? heures[1] - heures[0] : somme;
+    return enonce.contains(QStringLiteral("commencé")) ? heures.value(0) - somme : heures.value(0) + somme;
 }
 
 }  // namespace
@@ -49,7 +69,7 @@ private slots:
             {hm(9, 15), "9 h 15", "avant midi, on garde l'heure : 9 h 15 → 9 h 15", Moment::Matin},
             {hm(5, 55), "5 h 55", "avant midi, on garde l'heure : 5 h 55 → 5 h 55", Moment::Nuit},
             {hm(18, 0), "18 h", "le soir, on ajoute 12 : 6 h → 18 h", Moment::Soir},
-            {hm(23, 55), "23 h 55", "la nuit, on ajoute 12 : 11 h 55 → 23 h 55", Moment::Nuit},
+            {hm(23, 55), "23 h 55", "le soir, on ajoute 12 : 11 h 55 → 23 h 55", Moment::Soir},
             {hm(13, 0), "13 h", "l'après-midi, on ajoute 12 : 1 h → 13 h", Moment::ApresMidi},
             {hm(24, 10), "0 h 10", "de minuit à 1 heure, on écrit 0 : 12 h 10 → 0 h 10", Moment::Nuit}};
         for (const auto& c : cas) {
@@ -58,8 +78,13 @@ private slots:
             QCOMPARE(moment(c.t), c.moment);
         }
         QCOMPARE(moment(hm(6, 0)), Moment::Matin);
-        QCOMPARE(moment(hm(21, 59)), Moment::Soir);
-        QCOMPARE(moment(hm(22, 0)), Moment::Nuit);
+        QCOMPARE(moment(hm(22, 0)), Moment::Soir);
+        // Each moment is one reading of the dial: its name alone tells
+        // whether 12 is added ("10 heures du soir", never "de la nuit").
+        for (int t = 0; t < jour; t += 5)
+            for (int u = 0; u < jour; u += 5)
+                if (moment(t) == moment(u) && moment(t) != Moment::Midi)
+                    QVERIFY2((t >= hm(13, 0)) == (u >= hm(13, 0)), qPrintable(numerique(t) + " / " + numerique(u)));
         // The dials offered: "15 h" read "5 h", the hands swapped.
         QCOMPARE(cadransVoisins(hm(15, 45)), (QList<int>{hm(5, 45), hm(9, 15)}));
         QCOMPARE(cadransVoisins(hm(9, 15)), (QList<int>{hm(3, 45), hm(10, 15)}));
@@ -173,7 +198,13 @@ private slots:
             QCOMPARE(etapes(c.p), c.etapes);
             QCOMPARE(attendue(c.p), c.attendue);
         }
-        // Many draws of every level, against sums of minutes.
+        // Two steps asked in all: the second one counts too.
+        const Probleme enTout{Niveau::DeuxEtapes, Cherche::Duree, 0, hm(8, 10), 20, 95};
+        QCOMPARE(enonce(enTout), "Léa part de chez elle à 8 h 10. Elle marche 20 mn jusqu'à la gare, puis son train "
+                                 "roule 1 h 35. Combien de temps dure son voyage en tout ?");
+        QCOMPARE(etapes(enTout), "20 mn + 1 h 35 = 1 h 55");
+        QCOMPARE(attendue(enTout), "1 h 55");
+        // Many draws of every level, each answer against what its statement says.
         SystemRandom hasard;
         for (Niveau n : durees::niveaux) {
             QCOMPARE(durees::depuisCle(durees::cle(n)), n);
@@ -181,7 +212,9 @@ private slots:
                 const Probleme p = tirer(hasard, n);
                 const int fin = p.debut + p.duree + p.duree2;
                 QVERIFY(p.debut >= 0 && fin < jour && p.duree > 0 && p.debut % 5 == 0 && p.duree % 5 == 0);
-                const int reponse = p.cherche == Cherche::Fin ? fin : p.cherche == Cherche::Debut ? p.debut : fin - p.debut;
+                const int reponse = reponseDuTexte(enonce(p));
+                QVERIFY2(reponse > 0, qPrintable(enonce(p)));
+                QCOMPARE(p.reponse(), reponse);
                 QCOMPARE(minutesDe(attendue(p)), reponse);
                 QCOMPARE(minutesDe(etapes(p).section(" = ", -1)), reponse);
                 switch (n) {
@@ -195,7 +228,7 @@ private slots:
                     QVERIFY(p.debut % 60 + p.duree % 60 > 60 && p.duree2 == 0);
                     break;
                 case Niveau::DeuxEtapes:
-                    QVERIFY(p.duree2 > 0 && p.cherche == Cherche::Fin);
+                    QVERIFY(p.duree2 > 0 && p.cherche != Cherche::Debut);
                     break;
                 }
             }
@@ -250,8 +283,9 @@ private slots:
         QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45 mn");
         QCOMPARE(texte("phrase_0_mots") + "|" + texte("phrase_1_mots") + "|" + texte("phrase_2_mots"),
                  "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
-        b.clic("verifier_mots");  // nothing chosen: nothing judged
+        b.clic("verifier_mots");  // nothing chosen: said, nothing judged
         QVERIFY(!b.visible("encore_mots"));
+        QCOMPARE(texte("verdict_mots"), "Choisissez d'abord une phrase.");
         b.taperDoigt("phrase_1_mots");
         QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"),
                  "4 heures moins le quart|choisie 3 heures et quart|");
@@ -271,12 +305,18 @@ private slots:
             b.taperDoigt(s);
         QCOMPARE(texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
         QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
-        b.clic("verifier_matin");  // the spinners not moved: nothing judged
-        QVERIFY(!b.visible("encore_matin"));
-        for (const char* f : {"fleche_heure_matin", "fleche_minute_matin"}) {
-            b.pasDoigt(f, 1);
-            b.pasDoigt(f, -1);
+        // "Vérifier" before the answer is set says what is missing; the
+        // arrow down gives 0 at once.
+        const QStringList manques{"Il manque l'heure et les minutes : choisissez-les avec les flèches.",
+                                  "Il manque les minutes : choisissez-les avec les flèches."};
+        for (const QString& manque : manques) {
+            b.clic("verifier_matin");
+            QVERIFY(!b.visible("encore_matin"));
+            QCOMPARE(texte("verdict_matin"), manque);
+            b.pasDoigt(manque == manques[0] ? "fleche_heure_matin" : "fleche_minute_matin", -1);
         }
+        QCOMPARE(b.texte("heure_matin") + b.texte("minute_matin"), "0 h00");
+        b.verifierCompte(3, 2, 1);
         b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Bravo ! De minuit à 1 heure, on écrit 0 : 12 h → 0 h.");
         b.clic("phrase_1_mots");
@@ -306,6 +346,26 @@ private slots:
                  "Deux étapes|choisi En passant l'heure|");
         b.taper("Esc");
         QVERIFY(b.app->depart()->isVisible());
+    }
+
+    // No loudspeaker sits over a text of the screen (a title, a statement).
+    void rienSurLesTextes()
+    {
+        Banc b;
+        QVERIFY(b.demarrer());
+        b.ouvrir("journee", "journee");
+        QWidget* ecran = b.app->journee();
+        const auto haut_parleurs = ecran->findChildren<Ecouter*>();
+        QCOMPARE(haut_parleurs.size(), 3);
+        for (const QLabel* l : ecran->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            if (!l->isVisibleTo(ecran) || l->text().isEmpty() || qobject_cast<const Ecouter*>(l))
+                continue;
+            const QRect texte = l->fontMetrics()
+                                    .boundingRect(l->contentsRect(), int(l->alignment()) | Qt::TextWordWrap, l->text())
+                                    .translated(l->pos());
+            for (const Ecouter* e : haut_parleurs)
+                QVERIFY2(!e->geometry().intersects(texte), qPrintable(l->objectName() + " : " + l->text()));
+        }
     }
 
     // Levels that follow the child: each section starts at the class's
