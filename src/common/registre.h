@@ -15,6 +15,7 @@ struct ReponseJugee {
     QString activite{};  // the activity's identifier: "lire_horloge", "date_naissance"...
     bool juste = false;
     QString niveau{};  // the level the question was asked at; empty where there are none
+    QString seance{};  // the training session it was asked in ("s" and 16 hex digits); empty outside one
     friend bool operator==(const ReponseJugee&, const ReponseJugee&) = default;
 };
 

@@ -31,6 +31,7 @@ bool ProtocoleReponse::soumettre(const std::function<bool()>& juger,
     ReponseJugee trace = decrire();
     trace.activite = activite_;
     trace.niveau = niveau_;
+    trace.seance = seance_;
     trace.juste = juste;
     r_.compterReponse(juste);
     for (TemoinReponse* t : std::as_const(temoins_))

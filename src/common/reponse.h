@@ -52,11 +52,16 @@ public:
 
     // The level the next answers are asked at, recorded with each of them.
     void fixerNiveau(const QString& niveau) { niveau_ = niveau; }
+    // The training session the next answers are given in (empty: none).
+    void fixerSeance(const QString& seance) { seance_ = seance; }
+    // The activity the next answers are recorded under.
+    void fixerActivite(const QString& activite) { activite_ = activite; }
 
 private:
     Routines& r_;
     QString activite_;
     QString niveau_;
+    QString seance_;
     QWidget* encore_;
     QList<QWidget*> fleches_;
     std::function<bool()> reponseSaisie_;

@@ -11,8 +11,10 @@ namespace {
 
 constexpr QByteArrayView entete = "K2";
 constexpr QByteArrayView enteteK1 = "K1";
+constexpr QByteArrayView enteteK3 = "K3";
 constexpr int nbChamps = 11;
 constexpr int nbChampsK1 = 9;
+constexpr int nbChampsK3 = 12;
 
 constexpr std::array<quint32, 256> tableCrc = [] {
     std::array<quint32, 256> t{};
@@ -214,18 +216,38 @@ std::optional<LigneHistorique> lireLigneK1(QByteArrayView ligne)
     return l;
 }
 
+std::optional<LigneHistorique> lireLigneK3(QByteArrayView ligne)
+{
+    std::array<QByteArrayView, nbChampsK3> c;
+    if (!decouper(ligne, c) || c[0] != enteteK3 || !crcJuste(ligne, c[11]))
+        return std::nullopt;
+    LigneHistorique l;
+    const auto id = lireId(c[1]);
+    if (!id
+        || !lireChamps(l, c[2],
+                       {{&l.joueur, c[3]}, {&l.activite, c[4]}, {&l.niveau, c[5]}, {&l.seance, c[6]}, {&l.question, c[7]},
+                        {&l.reponse, c[8]}, {&l.attendue, c[9]}},
+                       c[10])
+        || l.seance.isEmpty())
+        return std::nullopt;
+    l.id = *id;
+    return l;
+}
+
 }  // namespace
 
 QByteArray ecrireLigne(const LigneHistorique& l)
 {
     QByteArray o;
     o.reserve(200);
-    o += entete;
+    o += l.seance.isEmpty() ? entete : enteteK3;
     o += '\t';
     o += hex16(l.id != sansIdentifiant ? l.id : QRandomGenerator::global()->generate64() | 1);
     o += '\t';
     o += ecrireDate(l.quand);
-    for (const QString* champ : {&l.joueur, &l.activite, &l.niveau, &l.question, &l.reponse, &l.attendue}) {
+    const std::initializer_list<const QString*> sans{&l.joueur, &l.activite, &l.niveau, &l.question, &l.reponse, &l.attendue};
+    const std::initializer_list<const QString*> avec{&l.joueur, &l.activite, &l.niveau, &l.seance, &l.question, &l.reponse, &l.attendue};
+    for (const QString* champ : l.seance.isEmpty() ? sans : avec) {
         o += '\t';
         ajouterEchappe(o, *champ);
     }
@@ -243,6 +265,8 @@ std::optional<LigneHistorique> lireLigne(QByteArrayView ligne)
         return std::nullopt;
     if (ligne.startsWith(enteteK1))
         return lireLigneK1(ligne);
+    if (ligne.startsWith(enteteK3))
+        return lireLigneK3(ligne);
     std::array<QByteArrayView, nbChamps> c;
     if (!ligne.startsWith(entete) || !decouper(ligne, c) || c[0] != entete || !crcJuste(ligne, c[10]))
         return std::nullopt;
@@ -266,7 +290,7 @@ std::optional<LigneHistorique> lireLigneRecalee(QByteArrayView ligne, qint64& ig
 {
     if (auto l = lireLigne(ligne))
         return l;
-    const qsizetype k = std::max(ligne.lastIndexOf("K1\t"), ligne.lastIndexOf("K2\t"));
+    const qsizetype k = std::max({ligne.lastIndexOf("K1\t"), ligne.lastIndexOf("K2\t"), ligne.lastIndexOf("K3\t")});
     auto suite = k > 0 ? lireLigne(ligne.sliced(k)) : std::nullopt;
     // The damaged part counts as skipped either way.
     ++ignorees;

@@ -21,6 +21,9 @@ struct LigneHistorique {
     // The answer's identity, the same in every copy of its line, so that an
     // answer found in two files counts once.
     quint64 id{};
+    // The training session it was given in ("s" and 16 hex digits); empty
+    // for an answer given in an activity's own screen.
+    QString seance{};
     friend bool operator==(const LigneHistorique&, const LigneHistorique&) = default;
 };
 // Every member moves as its bytes do: a list of a year's answers grows by
@@ -38,7 +41,11 @@ inline constexpr quint64 sansIdentifiant = 0;
 // another is recognised and skipped. Text fields are shortened so that a line
 // stays under longueurMaxLigne. Lines of the first version,
 //   K1 \t date-time \t joueur \t activite \t question \t reponse \t attendue \t 1|0 \t crc
-// are still read: no level, and an identity drawn from their own bytes.
+// are still read: no level, and an identity drawn from their own bytes. An
+// answer given in a training session is written in the third version, the
+// session's identity after the level (the others stay in the second, which
+// older versions read):
+//   K3 \t id \t date-time \t joueur \t activite \t niveau \t seance \t question \t reponse \t attendue \t 1|0 \t crc
 QByteArray ecrireLigne(const LigneHistorique& l);
 
 // The line without its '\n'; nothing unless whole and intact.

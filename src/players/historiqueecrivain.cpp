@@ -59,8 +59,8 @@ void HistoriqueEcrivain::enregistrer(const ReponseJugee& r)
 {
     if (chemin_.isEmpty())
         return;
-    Attente a{chemin_, ecrireLigne({maintenant_(), joueur_, r.activite, r.question, r.reponse,
-                                    r.attendue, r.juste, r.niveau})};
+    Attente a{chemin_, ecrireLigne({maintenant_(), joueur_, r.activite, r.question, r.reponse, r.attendue, r.juste,
+                                    r.niveau, sansIdentifiant, r.seance})};
     {
         std::lock_guard verrou(mutex_);
         attente_.push_back(std::move(a));

@@ -159,6 +159,12 @@ private slots:
         const QByteArray long_ = ecrireLigne(l);
         QVERIFY(long_.size() < longueurMaxLigne);
         QCOMPARE(lireLigne(QByteArrayView(long_).chopped(1))->question.size(), longueurMaxTexte);
+        // An answer of a training session carries the session's identity, after the level.
+        l.question = "Quelle heure est-il ?";
+        l.seance = "s0123456789abcdef";
+        const QByteArray k3 = ecrireLigne(l);
+        QVERIFY(k3.startsWith("K3\t00abcdef01234567\t2026-01-02T03:04:05-03:30\t\tcomparer_durees\tdeux_etapes\ts0123456789abcdef\tQuelle"));
+        QCOMPARE(lireLigne(QByteArrayView(k3).chopped(1)), l);
     }
 
     void lignes_abimees()
@@ -179,7 +185,8 @@ private slots:
             {"somme fausse", crc + b, 1, 1},
             {"déchets", QByteArray("\x00\xff\xfe\n\n", 5) + a + "K1\t\t\t\n", 1, 3},
             {"trop longue", horsLimite + b, 1, 1},
-            {"autre version", "K3" + a.mid(2) + b, 1, 1},
+            {"autre version", "K4" + a.mid(2) + b, 1, 1},
+            {"version 3 sans séance", "K3" + a.mid(2) + b, 1, 1},
         };
         for (const auto& c : cas) {
             const LectureHistorique l = lireOctetsHistorique(c.octets);
