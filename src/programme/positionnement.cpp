@@ -84,6 +84,11 @@ int Fenetre::justes() const
     return int(std::count_if(dernieres_.begin(), dernieres_.begin() + n_, [](const Reponse& r) { return r.juste; }));
 }
 
+std::optional<qint64> Fenetre::derniere() const
+{
+    return n_ > 0 ? std::optional(dernieres_[size_t(n_ - 1)].quand) : std::nullopt;
+}
+
 Positionnement::Positionnement() : fenetres_(items().size()) {}
 
 void Positionnement::ajouter(const QString& activite, const QString& niveau, qint64 quand, bool juste)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "carte.h"
@@ -44,6 +45,8 @@ public:
     void ajouter(qint64 quand, bool juste);
     int comptees() const { return n_; }
     int justes() const;
+    // When the latest was given; nothing before any answer.
+    std::optional<qint64> derniere() const;
 
 private:
     struct Reponse {
@@ -73,6 +76,8 @@ public:
     Position position(int item) const;
     // The child's words: nothing answered yet, on the way, reached.
     Etape etape(int item) const;
+    // When the item was last asked (seconds since the epoch); nothing if never.
+    std::optional<qint64> derniere(int item) const { return fenetres_[size_t(item)].derniere(); }
     // The first item of the path not reached yet, or -1.
     int prochain(const QList<int>& parcours) const;
 
