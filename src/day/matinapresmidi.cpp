@@ -70,18 +70,9 @@ void EcranJournee::jugerMatin()
         [&] { return matinVersCadran_ ? donnee == attendue : donnee == tMatin_; },
         [&](bool juste) {
             s.apresReponse(juste);
-            const QString pourquoi = phrase(journee::explicationConversion(tMatin_));
-            if (juste) {
-                s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
-            } else if (matinVersCadran_) {
-                s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi
-                                           + bonneEntouree + siInversees(donnee, attendue));
+            s.ecrireVerdict(juste, matinVersCadran_ ? verdictCadranChoisi(tMatin_, donnee) : verdictNumerique(tMatin_, donnee));
+            if (!juste && matinVersCadran_)
                 s.montrerBonne(attendue);
-            } else {
-                s.ecrireVerdict(false, QStringLiteral("Erreur, c'est ") + journee::numerique(tMatin_) + QStringLiteral(" : ")
-                                           + journee::explicationConversion(tMatin_) + QLatin1Char('.')
-                                           + siInversees(donnee, attendue));
-            }
         },
         [&] {
             if (matinVersCadran_)

@@ -80,13 +80,9 @@ void EcranJournee::jugerMots()
         [&] { return donnee == attendue; },
         [&](bool juste) {
             s.apresReponse(juste);
-            const QString pourquoi = texte::majusculeInitiale(journee::explicationMots(tMots_));
-            if (juste) {
-                s.ecrireVerdict(true, QStringLiteral("Bravo ! ") + pourquoi);
+            s.ecrireVerdict(juste, verdictMots(tMots_, donnee, motsVersCadran_));
+            if (juste)
                 return;
-            }
-            s.ecrireVerdict(false, QStringLiteral("Erreur ! ") + pourquoi + (motsVersCadran_ ? bonneEntouree : QString())
-                                       + siInversees(donnee, attendue));
             s.montrerBonne(attendue);
             for (int i = 0; i < nombreChoix; ++i) {
                 const bool bonne = s.tCadrans[i] == attendue;

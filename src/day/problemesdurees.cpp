@@ -61,10 +61,7 @@ void EcranJournee::jugerDuree()
         [&] { return h * 60 + m == probleme_.reponse(); },
         [&](bool juste) {
             s.apresReponse(juste);
-            const QString etapes = durees::etapes(probleme_) + QLatin1Char('.');
-            s.ecrireVerdict(juste, juste ? QStringLiteral("Bravo ! ") + etapes
-                                         : QStringLiteral("Erreur, c'est ") + durees::attendue(probleme_)
-                                               + QStringLiteral(" : ") + etapes);
+            s.ecrireVerdict(juste, verdictDuree(probleme_, h, m));
         },
         [&] {
             return ReponseJugee{.question = durees::enonce(probleme_),

@@ -17,51 +17,11 @@
 
 namespace ecranjour {
 
-QString ditApresErreur(bool bonne, bool choisie)
-{
-    return bonne ? ditBonne : choisie ? ditChoisie : QString();
-}
 
-QString deuxChiffres(int m)
-{
-    return QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
-}
 
-QString deMoment(journee::Moment m)
-{
-    switch (m) {
-    case journee::Moment::Nuit:
-        return QStringLiteral("de la nuit");
-    case journee::Moment::Matin:
-        return QStringLiteral("du matin");
-    case journee::Moment::Midi:
-        return QStringLiteral("de midi");
-    case journee::Moment::ApresMidi:
-        return QStringLiteral("de l'après-midi");
-    case journee::Moment::Soir:
-        break;
-    }
-    return QStringLiteral("du soir");
-}
 
-QString insecable(const QString& s)
-{
-    static const QRegularExpression blanc(
-        QStringLiteral("(?<=\\d) (?=h\\b|mn\\b)|(?<=\\bh) (?=\\d)| (?=[:;!?»→])|(?<=[«→]) "));
-    static const QRegularExpression trait(QStringLiteral("(?<=\\w)-(?=\\w)"));
-    return QString(s).replace(blanc, QStringLiteral("\u00A0")).replace(trait, QStringLiteral("-\u2060"));
-}
 
-QString phrase(const QString& s)
-{
-    return texte::majusculeInitiale(s) + QLatin1Char('.');
-}
 
-QString siInversees(int donnee, int attendue)
-{
-    return aiguilles::aiguillesInversees(donnee, attendue) ? QLatin1Char('\n') + aiguilles::phraseInversion()
-                                                           : QString();
-}
 
 ClickableLabel* reponseAvecFleche(Routines& r, QWidget* e, const char* label, const char* fleche, QPoint at,
                                   int max, int pas, std::function<QString(int)> libelle, ArrowSpinner** sortie)

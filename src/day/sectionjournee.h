@@ -10,6 +10,7 @@
 
 #include "common/reponse.h"
 #include "ecranjournee.h"
+#include "textesjournee.h"
 #include "programme/adaptation.h"
 #include "ui/niveaux.h"
 
@@ -29,19 +30,6 @@ inline constexpr int hautVerifier = 280;
 inline constexpr int hautVerdict = 306;
 inline constexpr int hautNiveaux = 386;
 inline constexpr int pasNiveaux = 16;
-inline constexpr int nombreChoix = 3;
-inline constexpr int pasMinutes = 5;
-inline const QString attenteHeures = QStringLiteral("? h");
-inline const QString attenteMinutes = QStringLiteral("??");
-// What screen readers hear of a clock or a sentence offered, beside what it
-// shows: the marks and colours in words.
-inline const QString ditChoisie = QStringLiteral("choisie");
-inline const QString ditBonne = QStringLiteral("la bonne réponse");
-// What a choice is heard as once a wrong answer is judged.
-QString ditApresErreur(bool bonne, bool choisie);
-// After a wrong clock chosen, the ring moves to the right one: said so.
-inline const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
-
 // The three clocks to choose from, two above and one below between them:
 // large enough for a child to tell 8 h 45 from 9 h 45 by the short hand.
 inline constexpr int coteCadran = 86;
@@ -49,22 +37,6 @@ inline constexpr QPoint placesCadrans[] = {{10, 96}, {108, 96}, {59, 184}};
 
 // Where each moment's picture lies on the sheet.
 inline constexpr QSize tailleMoment(80, 64);
-
-QString deuxChiffres(int m);
-
-// "de l'après-midi", as a statement says when the time is.
-QString deMoment(journee::Moment m);
-
-// A time never broken at the end of a line: "17 h 40" stays whole, so does
-// "11 h → 23 h"; no line begins with ":", "?", "!" or "»" nor ends with
-// "«", as French spaces them; "a-t-elle" is never cut at a hyphen (a word
-// joiner after it).
-QString insecable(const QString& s);
-
-QString phrase(const QString& s);
-
-// A wrong answer that swaps the hands says so.
-QString siInversees(int donnee, int attendue);
 
 // An answer label and its spinner below it, the label rewritten as it turns.
 ClickableLabel* reponseAvecFleche(Routines& r, QWidget* e, const char* label, const char* fleche, QPoint at,
