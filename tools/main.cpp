@@ -118,6 +118,8 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("quijoue"), gen::playersScreen)
         && writePictures(dir, QStringLiteral("progres"), gen::progressScreen)
         && writePictures(dir, QStringLiteral("mesprogres"), gen::progressDrawing)
+        && writePictures(dir, QStringLiteral("entrainement"), gen::trainingScreen)
+        && writePictures(dir, QStringLiteral("monentrainement"), gen::trainingDrawing)
         && writePictures(dir, QStringLiteral("journee"), gen::dayScreen)
         && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet)
         && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);

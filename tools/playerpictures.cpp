@@ -61,7 +61,61 @@ void progressPicture(QPainter &p, QPointF origin, qreal unit)
     p.restore();
 }
 
+// A target hit in its middle, and stars: "I train, I hit the mark".
+void trainingPicture(QPainter &p, QPointF origin, qreal unit)
+{
+    p.save();
+    p.translate(origin);
+    p.scale(unit, unit);
+    const QPointF c(34, 50);
+    const QColor rings[] = {QColor(240, 90, 90), Qt::white, QColor(240, 90, 90), Qt::white, QColor(255, 200, 60)};
+    p.setPen(QPen(kOutline, 1.4));
+    for (int i = 0; i < 5; ++i) {
+        p.setBrush(rings[i]);
+        const qreal r = 30 - 6 * i;
+        p.drawEllipse(c, r, r);
+    }
+    // The arrow, in from the top right, its head in the middle.
+    p.setPen(QPen(kOutline, 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(c, c + QPointF(28, -28));
+    p.setPen(QPen(kOutline, 1.2));
+    p.setBrush(QColor(120, 170, 240));
+    QPainterPath plumes;
+    plumes.moveTo(c + QPointF(22, -26));
+    plumes.lineTo(c + QPointF(32, -36));
+    plumes.lineTo(c + QPointF(34, -26));
+    plumes.lineTo(c + QPointF(30, -22));
+    plumes.closeSubpath();
+    p.drawPath(plumes);
+    drawStar(p, QPointF(10, 12), 6, kGold);
+    drawStar(p, QPointF(62, 70), 5, QColor(150, 190, 245));
+    p.restore();
+}
+
 } // namespace
+
+QImage trainingDrawing(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(70, 84), scale, Qt::transparent, p);
+    trainingPicture(p, QPointF(0, 2), 1);
+    p.end();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage trainingScreen(qreal scale)
+{
+    QPainter p;
+    QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
+    const QRectF plate(552, 459, 77, 19);
+    drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(238, 250, 240), QColor(250, 248, 236), QColor(150, 205, 160),
+           {QColor(255, 200, 80), QColor(240, 120, 120), QColor(130, 180, 240)}, 31, {plate});
+    trainingPicture(p, QPointF(10, 4), 0.45);
+    trainingPicture(p, QPointF(596, 4), 0.45);
+    drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), QColor(120, 190, 130));
+    p.end();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
 
 QImage playersScreen(qreal scale)
 {

@@ -91,6 +91,9 @@ public:
     // Where the child playing stands on the programme, kept up to date with
     // each answer by whoever knows the players.
     const programme::Positionnement* positionnement = &positionnementVide_;
+    // The items of the week's work the teacher gave the child playing
+    // (their identifiers, in the teacher's order); none without a class.
+    QStringList travail;
 
     // The computer's voice (none: nothing is read aloud), and the class's
     // setting that silences it ("sons coupés" leaves it).

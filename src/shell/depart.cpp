@@ -11,6 +11,7 @@
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
 #include "tips/astuces.h"
+#include "training/ecranentrainement.h"
 #include "ui/clickablelabel.h"
 #include "ui/etoile.h"
 #include "ui/picturebox.h"
@@ -29,6 +30,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("journee"), QStringLiteral("La journée,\nde minuit à minuit")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
+        {QStringLiteral("entrainement"), QStringLiteral(" Mon entraînement ")},
         {QStringLiteral("joueur"), QStringLiteral(" Changer de joueur ")},
         {QStringLiteral("dates"),
          QStringLiteral("Choisissez votre\nactivité en cliquant\n sur l'un des dessins ")},
@@ -52,6 +54,8 @@ namespace {
 
 // Where the "Mes progrès" drawing sits, clear of the others.
 constexpr QRect decoupeMesProgres(522, 356, 112, 96);
+// Where the "Mon entraînement" drawing sits, between the hourglass and the computer.
+constexpr QRect placeEntrainement(144, 254, 70, 84);
 // The star of the next step, over a drawing's top right corner.
 constexpr int tailleEtoile = 34;
 
@@ -151,6 +155,14 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         r_.SonClic();
         emit mesProgres();
     });
+    entrainement_ = new PictureBox(this);
+    entrainement_->setObjectName(QStringLiteral("entrainement"));
+    entrainement_->setGeometry(placeEntrainement);
+    entrainement_->setCursor(Qt::PointingHandCursor);
+    entrainement_->setAccessibleName(QStringLiteral("Mon entraînement"));
+    entrainement_->hide();
+    connect(entrainement_, &PictureBox::pointerMoved, this, [this] { survol(QStringLiteral("entrainement")); });
+    connect(entrainement_, &PictureBox::clicked, this, [this] { ouvrir(ecrans_.entrainement()); });
     etoile_ = new MarqueEtoile(this);
     etoile_->setObjectName(QStringLiteral("etoile_prochaine"));
     etoile_->hide();
@@ -171,8 +183,8 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
     construireLectureAuto();
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"}, {"mesprogres"},
-                   {"joueur"}, {"lecture_auto"}});
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"},
+                   {"entrainement", "mesprogres"}, {"joueur"}, {"lecture_auto"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
@@ -276,8 +288,14 @@ void Depart::setDessinProgres(const PictureFile::Part& dessin)
     mesprogres_->setPicture(QPixmap(), dessin.first, dessin.second);
 }
 
+void Depart::setDessinEntrainement(const PictureFile::Part& dessin)
+{
+    entrainement_->setPicture(QPixmap(), dessin.first, dessin.second);
+}
+
 void Depart::montrerJoueur(const std::optional<QString>& prenom)
 {
+    entrainement_->setVisible(prenom.has_value());
     joueur_->setText(prenom.value_or(QStringLiteral("Qui joue ?")));
     plaqueJoueur_->show();
     joueur_->show();

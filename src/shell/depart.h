@@ -12,6 +12,7 @@ class Astuces;
 class ClickableLabel;
 class MarqueEtoile;
 class EcranAiguilles;
+class EcranEntrainement;
 class EcranJournee;
 class Exercices;
 class JeuxDates;
@@ -37,6 +38,7 @@ public:
         virtual APropos* aPropos() = 0;
         virtual EcranAiguilles* aiguilles() = 0;
         virtual EcranJournee* journee() = 0;
+        virtual EcranEntrainement* entrainement() = 0;
 
     protected:
         ~Ecrans() = default;
@@ -56,6 +58,8 @@ public:
 
     // The picture of the "Mes progrès" drawing, read when painted.
     void setDessinProgres(const PictureFile::Part& dessin);
+    // The picture of the "Mon entraînement" drawing, shown while a child plays.
+    void setDessinEntrainement(const PictureFile::Part& dessin);
 
     // The drawing that opens an activity ("exos" for "lire_horloge"); empty
     // for one no drawing opens.
@@ -95,6 +99,7 @@ private:
     Plaque* plaqueJoueur_;
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
+    PictureBox* entrainement_;
     Plaque* plaqueLecture_;
     ClickableLabel* lectureAuto_;
     QTimer* timer3_;

@@ -10,7 +10,12 @@
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
+#include "dategames/genres.h"
 #include "day/ecranjournee.h"
+#include "day/genres.h"
+#include "exercises/genres.h"
+#include "clock/genreaiguilles.h"
+#include "training/ecranentrainement.h"
 #include "depart.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
@@ -121,6 +126,24 @@ EcranJournee* Klepsos::journee()
     });
 }
 
+EcranEntrainement* Klepsos::entrainement()
+{
+    if (!entrainement_) {
+        genres_.push_back(std::make_unique<GenreAiguilles>());
+        for (auto* famille : {genresExercices, genresJournee, genresJeuxDates})
+            for (auto& g : famille())
+                genres_.push_back(std::move(g));
+        QList<GenreQuestion*> genres;
+        for (const auto& g : genres_)
+            genres << g.get();
+        entrainement_ = new EcranEntrainement(r_, genres, fenetre_.get());
+        entrainement_->setGeometry(0, 0, 640, 480);
+        entrainement_->hide();
+        r_.ChargerFond(entrainement_, QStringLiteral("entrainement"));
+    }
+    return entrainement_;
+}
+
 void Klepsos::ecrireScoreExercices()
 {
     // Shows the score without counting an exercise.
@@ -157,6 +180,8 @@ bool Klepsos::demarrer(QString* erreur)
     if (session_) {
         dessinProgres_ = PictureFile(r_.cheminDatas(QStringLiteral("mesprogres")));
         partsDepart.append({dessinProgres_, QRect(QPoint(0, 0), dessinProgres_.size())});
+        dessinEntrainement_ = PictureFile(r_.cheminDatas(QStringLiteral("monentrainement")));
+        partsDepart.append({dessinEntrainement_, QRect(QPoint(0, 0), dessinEntrainement_.size())});
     }
     // After "Qui joue ?"'s background, the start screen's parts wait for
     // the first frame as that background does.
@@ -189,7 +214,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the first screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments"})
+    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments", "entrainement"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
 
@@ -221,8 +246,10 @@ Depart* Klepsos::depart()
     if (depart_)
         return depart_;
     depart_ = new Depart(r_, *this, fenetre_.get());
-    if (session_)
+    if (session_) {
         depart_->setDessinProgres({dessinProgres_, QRect(QPoint(0, 0), dessinProgres_.size())});
+        depart_->setDessinEntrainement({dessinEntrainement_, QRect(QPoint(0, 0), dessinEntrainement_.size())});
+    }
     depart_->setGeometry(0, 0, 640, 480);
     depart_->hide();
     r_.depart = depart_;
@@ -276,6 +303,7 @@ void Klepsos::terminerDemarrage()
     aPropos();
     aiguilles();
     journee();
+    entrainement();
     if (!suiteFaite_) {
         suiteFaite_ = true;
         emit demarrageTermine();

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "players/depot.h"
 
@@ -14,6 +15,8 @@
 class APropos;
 class Astuces;
 class EcranAiguilles;
+class EcranEntrainement;
+class GenreQuestion;
 class EcranJournee;
 class Exercices;
 class FilPartage;
@@ -85,6 +88,7 @@ public:
     APropos* aPropos() override;
     EcranAiguilles* aiguilles() override;
     EcranJournee* journee() override;
+    EcranEntrainement* entrainement() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -142,6 +146,9 @@ private:
     APropos* auteur_softs_ = nullptr;
     EcranAiguilles* aiguilles_ = nullptr;
     EcranJournee* journee_ = nullptr;
+    EcranEntrainement* entrainement_ = nullptr;
+    // The kinds of question a training session asks, from every screen family.
+    std::vector<std::unique_ptr<GenreQuestion>> genres_;
     QWidget* divers_ = nullptr;
     SessionJoueurs* session_ = nullptr;
     RegistreReponses* registreJoueurs_ = nullptr;
@@ -160,6 +167,7 @@ private:
     PictureFile fondQuiJoue_;
     PictureFile fondDepart_;
     PictureFile dessinProgres_;
+    PictureFile dessinEntrainement_;
     bool demarre_ = false;
     // What start-up changed on the desktop, and quitting puts back.
     bool ecranChange_ = false;

@@ -1,0 +1,203 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Mon entraînement": each kind of question judged against answers worked
+// out here from what the child is shown, then whole sessions played by keys:
+// ten questions of changing kinds, what "Vérifier" says of an unfinished
+// answer, the answers recorded with their session, the end, and Escape.
+#include <QRegularExpression>
+#include <QTest>
+
+#include "clock/genreaiguilles.h"
+#include "common/journee.h"
+#include "dategames/genres.h"
+#include "day/genres.h"
+#include "exercises/genres.h"
+#include "shell/depart.h"
+#include "support/banc.h"
+#include "training/ecranentrainement.h"
+
+namespace {
+
+// Every judged answer, whole.
+struct Registre final : RegistreReponses {
+    void enregistrer(const ReponseJugee& r) override { reponses << r; }
+    QList<ReponseJugee> reponses;
+};
+
+int nombre(const QString& texte, const char* motif, int groupe = 1)
+{
+    const QRegularExpressionMatch m = QRegularExpression(QString::fromUtf8(motif)).match(texte);
+    return m.hasMatch() ? m.captured(groupe).toInt() : -1;
+}
+
+// The dial's time (0 to 719) as hours 1 to 12 and minutes.
+std::pair<int, int> lire(int cadran)
+{
+    return {cadran / 60 == 0 ? 12 : cadran / 60, cadran % 60};
+}
+
+// The right answer, found as a child would from what is shown.
+QList<int> bonneReponse(const QString& activite, const question::Enonce& e)
+{
+    const QString t = QString(e.texte).replace(QChar(0x00A0), QLatin1Char(' ')).remove(QChar(0x2060));
+    if (activite == "lire_horloge") {
+        const auto [h, m] = lire(e.minutes);
+        return {h, m};
+    }
+    if (activite == "placer_aiguilles") {
+        const int h = nombre(t, "sur (\\d+) h"), m = std::max(0, nombre(t, "sur \\d+ h (\\d+)"));
+        return {(h % 12) * 60 + m, std::max(0, nombre(t, "(\\d+) s\\b"))};
+    }
+    if (activite == "matin_apres_midi") {
+        // The words of the moment say whether to add 12.
+        const int h = e.minutes / 60;
+        const bool plus12 = t.contains("après-midi") || t.contains("soir") || (t.contains("midi") && h == 0);
+        return {plus12 ? h + 12 : h, e.minutes % 60};
+    }
+    if (activite == "minutes_dans_heures")
+        return {nombre(t, "dans (\\d+) h") * 60 + nombre(t, "h (\\d+) mn")};
+    if (activite == "minutes_en_heures") {
+        const int n = nombre(t, "(\\d+) minutes");
+        return {n / 60, n % 60};
+    }
+    if (activite == "nombre_manquant")
+        return {nombre(t, "= (\\d+) h") * 60 + std::max(0, nombre(t, "= \\d+ h (\\d+)")) - nombre(t, "(\\d+) mn \\+")};
+    if (activite == "mois_en_annees") {
+        const int n = nombre(t, "(\\d+) mois");
+        return {n / 12, n % 12};
+    }
+    if (activite == "montre") {
+        const int h = nombre(t, "affiche (\\d+) h"), m = nombre(t, "h (\\d+) mn"), d = nombre(t, "de (\\d+) minute");
+        const int reel = (h * 60 + m + (t.contains("AVANCE") ? -d : d) + 720) % 720;
+        const auto [rh, rm] = lire(reel);
+        return {rh, rm};
+    }
+    return {};
+}
+
+}  // namespace
+
+class TstEntrainement : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Each kind with answers of its own: judged right, and one minute or one
+    // unit off judged wrong, at every level, on many draws.
+    void chaqueGenreJuge()
+    {
+        std::vector<std::unique_ptr<GenreQuestion>> genres = genresExercices();
+        for (auto* famille : {genresJournee, genresJeuxDates})
+            for (auto& g : famille())
+                genres.push_back(std::move(g));
+        genres.push_back(std::make_unique<GenreAiguilles>());
+        SystemRandom hasard;
+        int verifiees = 0;
+        for (const auto& g : genres) {
+            for (const QString& niveau : g->niveaux().isEmpty() ? QStringList{QString()} : g->niveaux()) {
+                for (int i = 0; i < 40; ++i) {
+                    const question::Enonce e = g->poser(niveau, hasard);
+                    const QList<int> juste = bonneReponse(g->activite(), e);
+                    if (juste.isEmpty())
+                        break;
+                    const question::Verdict v = g->juger(juste);
+                    QVERIFY2(v.juste, qPrintable(g->activite() + ' ' + niveau + ": " + e.texte + " → " + v.explication));
+                    QVERIFY(!v.trace.question.isEmpty() && v.trace.reponse == v.trace.attendue);
+                    QList<int> faux = juste;
+                    faux.last() += 1;
+                    QVERIFY2(!g->juger(faux).juste, qPrintable(g->activite() + ": " + e.texte));
+                    ++verifiees;
+                }
+            }
+        }
+        QVERIFY(verifiees > 500);
+    }
+
+    void uneSeanceAuClavier()
+    {
+        Banc b;
+        QVERIFY(b.demarrer());
+        Registre registre;
+        b.r().registre = &registre;
+        b.r().prenom = QStringLiteral("Léa");
+        b.app->depart()->montrerJoueur(b.r().prenom);
+        QCOMPARE(b.w("entrainement")->accessibleName(), "Mon entraînement");
+        b.ouvrir("entrainement", "entrainement");
+        auto* ecran = qobject_cast<EcranEntrainement*>(b.ecranNomme("entrainement"));
+        QVERIFY(ecran && ecran->isVisible());
+        const QString seance = ecran->seance();
+        QVERIFY(QRegularExpression("^s[0-9a-f]{16}$").match(seance).hasMatch());
+        QCOMPARE(ecran->plan().size(), 10);
+
+        const auto focus = [&b] { return b.app->fenetre()->focusWidget() ? b.app->fenetre()->focusWidget()->objectName() : QString(); };
+        const auto aller = [&](const QString& nom) {
+            for (int i = 0; i < 20 && focus() != nom; ++i)
+                b.taper("Tab");
+            QCOMPARE(focus(), nom);
+        };
+        bool manqueVu = false;
+        for (int k = 0; k < 10; ++k) {
+            const QString numero = QStringLiteral("Question %1 sur 10").arg(k + 1);
+            QCOMPARE(b.texte("numero"), numero);
+            QCOMPARE(b.w("numero")->accessibleName(), numero);
+            if (b.visible("fleche_0")) {
+                if (!manqueVu) {
+                    aller("verifier");
+                    b.taper("Return");
+                    QVERIFY2(b.texte("verdict").startsWith("Il manque "), qPrintable(b.texte("verdict")));
+                    QVERIFY(!b.visible("encore"));
+                    manqueVu = true;
+                }
+                aller("fleche_0");
+                b.taper("Up");
+                if (b.visible("fleche_1")) {
+                    aller("fleche_1");
+                    b.taper("Down");  // at 0: 0 is given at once
+                }
+            } else if (b.visible("choix_0")) {
+                aller("choix_1");
+                b.taper("Return");
+            }
+            aller("verifier");
+            b.taper("Return");
+            QVERIFY(b.visible("encore"));
+            QCOMPARE(registre.reponses.size(), k + 1);
+            aller("encore");
+            b.taper("Return");
+        }
+        QVERIFY(manqueVu);
+        // Every answer with its session, kinds never twice in a row.
+        int justes = 0;
+        for (qsizetype i = 0; i < registre.reponses.size(); ++i) {
+            const ReponseJugee& r = registre.reponses[i];
+            QCOMPARE(r.seance, seance);
+            QCOMPARE(r.activite, ecran->plan()[i].activite);
+            QCOMPARE(r.niveau, ecran->plan()[i].niveau);
+            if (i > 0)
+                QVERIFY(r.activite != registre.reponses[i - 1].activite);
+            justes += r.juste;
+        }
+        QVERIFY(b.visible("resultat") && b.visible("encore_seance") && !b.visible("enonce"));
+        QVERIFY(b.texte("resultat").contains(QStringLiteral("sur 10 !")));
+        QVERIFY(b.texte("resultat").startsWith(justes == 0 ? "Tu as trouvé aucune" : QStringLiteral("Tu as trouvé %1 ").arg(justes)));
+        // Another session, then Escape in the middle of it: back to the start
+        // screen, the answer given kept.
+        aller("encore_seance");
+        b.taper("Return");
+        QVERIFY(ecran->seance() != seance);
+        QCOMPARE(b.texte("numero"), "Question 1 sur 10");
+        if (b.visible("fleche_0")) {
+            aller("fleche_0");
+            b.taper("Up");
+        } else if (b.visible("choix_0")) {
+            aller("choix_0");
+            b.taper("Return");
+        }
+        aller("verifier");
+        b.taper("Return Esc");
+        QVERIFY(!ecran->isVisible() && b.ecranNomme("depart")->isVisible());
+        QCOMPARE(registre.reponses.size(), 11);
+        QCOMPARE(registre.reponses.last().seance, ecran->seance());
+    }
+};
+
+QTEST_MAIN(TstEntrainement)
+#include "tst_entrainement.moc"
