@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "genres.h"
 
-#include "clock/aiguilles.h"
 #include "common/texte.h"
 #include "comparaison.h"
 #include "conversion.h"
@@ -41,7 +40,7 @@ public:
     {
         q_ = lecture::tirer(hasard);
         return {.texte = lecture::question(), .cadran = question::Cadran::Lu,
-                .minutes = aiguilles::depuis(q_.heure, q_.minutes), .champs = {heures(1, 12), minutesDe(0, 59)}};
+                .minutes = (q_.heure % 12) * 60 + q_.minutes, .champs = {heures(1, 12), minutesDe(0, 59)}};
     }
     Verdict juger(const QList<int>& v) const override
     {
