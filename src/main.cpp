@@ -12,6 +12,7 @@
 #include "classroom/classe.h"
 #include "classroom/envoiclasse.h"
 #include "classroom/sonde.h"
+#include "classroom/travail.h"
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"
@@ -246,10 +247,12 @@ int main(int argc, char* argv[])
     klepsos.routines().lecture_auto_poste = reglages.value(QStringLiteral("lectureAuto"), false).toBool();
     // A class folder: its settings followed.
     if (!lieux.classe.isEmpty()) {
-        // A share that hangs at start-up: the settings last seen.
-        const classe::Reglages consignes =
-            partage::avant<classe::Reglages>(attenteReglagesMs, [lieux] { return classe::reglagesSuivis(lieux.classe, lieux.local); })
-                .value_or(classe::reglagesGardes(lieux.local));
+        // A share that hangs at start-up: the settings and work last seen.
+        // One read of the share for the settings and the week's work.
+        const auto [consignes, travail] =
+            partage::avant<std::pair<classe::Reglages, classe::Travail>>(attenteReglagesMs, [lieux] {
+                return std::pair{classe::reglagesSuivis(lieux.classe, lieux.local), classe::travailSuivi(lieux.classe, lieux.local)};
+            }).value_or(std::pair{classe::reglagesGardes(lieux.local), classe::travailGarde(lieux.local)});
         klepsos.routines().sons_coupes = consignes.sonsCoupes;
         klepsos.routines().sortie = consignes.sortie;
         // The class's choice for every clock, this computer's own aside.
@@ -258,6 +261,8 @@ int main(int argc, char* argv[])
         klepsos.routines().niveaux_adaptes = klepsos.routines().niveaux_adaptes || consignes.niveauxAdaptes;
         klepsos.routines().voix_coupee = consignes.voixCoupee;
         klepsos.routines().lecture_auto_classe = consignes.lectureAuto;
+        // The week's work the teacher gave, or the one last seen.
+        klepsos.utiliserTravail(travail);
         // The first sending waits for the start screen: the two cores are
         // the first paint's until then.
         QObject::connect(&klepsos, &Klepsos::demarrageTermine, envoi.get(), &EnvoiEnFond::lancer);

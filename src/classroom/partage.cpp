@@ -9,6 +9,7 @@
 
 #include "classe.h"
 #include "systeme.h"
+#include "travail.h"
 #include "ui/dossier.h"
 
 namespace classe {
@@ -109,14 +110,16 @@ QString relais(const QString& local, const QString& poste, bool creer)
     return ecrireEntier(chemin, nouveau.toLatin1() + '\n') ? nouveau : QString();
 }
 
-// The class's settings and children, known here for the next time the
+// The class's settings, week's work and children, known here for the next time the
 // folder is away.
 void garderLaClasse(const QString& local, const QString& classe)
 {
     const QDir l(local);
-    const QString reglages = lireTexteCourt(QDir(classe).filePath(fichierReglages), classe);
-    if (!reglages.isNull() && reglages != lireTexteCourt(l.filePath(copieReglages), local))
-        ecrireEntier(l.filePath(copieReglages), reglages.toUtf8());
+    for (const auto& [fichier, copie] : {std::pair{fichierReglages, copieReglages}, std::pair{fichierTravail, copieTravail}}) {
+        const QString texte = lireTexteCourt(QDir(classe).filePath(fichier), classe);
+        if (!texte.isNull() && texte != lireTexteCourt(l.filePath(copie), local))
+            ecrireEntier(l.filePath(copie), texte.toUtf8());
+    }
     for (const Joueur& enfant : enfants(classe).enfants) {
         const QString ici = dossierEnfant(local, enfant.cle);
         const QString la = dossierEnfant(classe, enfant.cle);

@@ -22,16 +22,9 @@ const QString oui = QStringLiteral("oui");
 const QString non = QStringLiteral("non");
 }  // namespace
 
-Reglages lireReglages(const QString& texte, int* ignores)
+int lireClesValeurs(const QString& texte, const std::function<bool(const QString&, const QString&)>& lire)
 {
-    Reglages r;
     int mauvais = 0;
-    const auto booleen = [&](const QString& v, bool& b) {
-        if (v == oui || v == non)
-            b = v == oui;
-        else
-            ++mauvais;
-    };
     // Notepad may begin a file with a byte-order mark.
     const QStringView sansMarque = texte.startsWith(QChar(0xFEFF)) ? QStringView(texte).mid(1) : QStringView(texte);
     for (const QStringView brute : sansMarque.split(QLatin1Char('\n'))) {
@@ -39,31 +32,42 @@ Reglages lireReglages(const QString& texte, int* ignores)
         if (ligne.isEmpty() || ligne.startsWith(QLatin1Char('#')))
             continue;
         const qsizetype eg = ligne.indexOf(QLatin1Char('='));
-        const QString cle = ligne.left(eg).trimmed();
-        const QString v = ligne.mid(eg + 1).trimmed();
-        if (eg < 0)
-            ++mauvais;
-        else if (cle == cleSons)
-            booleen(v, r.sonsCoupes);
-        else if (cle == cleAiguille)
-            booleen(v, r.aiguilleHeuresReelle);
-        else if (cle == cleAdaptes)
-            booleen(v, r.niveauxAdaptes);
-        else if (cle == cleAnnee && lireAnnees(v))
-            r.annees = *lireAnnees(v);
-        else if (cle == cleVoix)
-            booleen(v, r.voixCoupee);
-        else if (cle == cleLecture)
-            booleen(v, r.lectureAuto);
-        else if (cle == cleSortie && v == sortieNormale)
-            r.sortie = Sortie::Normale;
-        else if (cle == cleSortie && v == sortieAppuiLong)
-            r.sortie = Sortie::AppuiLong;
-        else if (cle == cleSortie && v == sortieCachee)
-            r.sortie = Sortie::Cachee;
-        else
+        if (eg < 0 || !lire(ligne.left(eg).trimmed(), ligne.mid(eg + 1).trimmed()))
             ++mauvais;
     }
+    return mauvais;
+}
+
+Reglages lireReglages(const QString& texte, int* ignores)
+{
+    Reglages r;
+    const auto booleen = [](const QString& v, bool& b) {
+        if (v != oui && v != non)
+            return false;
+        b = v == oui;
+        return true;
+    };
+    const int mauvais = lireClesValeurs(texte, [&](const QString& cle, const QString& v) {
+        if (cle == cleSons)
+            return booleen(v, r.sonsCoupes);
+        if (cle == cleAiguille)
+            return booleen(v, r.aiguilleHeuresReelle);
+        if (cle == cleAdaptes)
+            return booleen(v, r.niveauxAdaptes);
+        if (cle == cleAnnee && lireAnnees(v)) {
+            r.annees = *lireAnnees(v);
+            return true;
+        }
+        if (cle == cleVoix)
+            return booleen(v, r.voixCoupee);
+        if (cle == cleLecture)
+            return booleen(v, r.lectureAuto);
+        if (cle == cleSortie && (v == sortieNormale || v == sortieAppuiLong || v == sortieCachee)) {
+            r.sortie = v == sortieCachee ? Sortie::Cachee : v == sortieAppuiLong ? Sortie::AppuiLong : Sortie::Normale;
+            return true;
+        }
+        return false;
+    });
     if (ignores)
         *ignores = mauvais;
     return r;

@@ -3,6 +3,8 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
+#include <optional>
 
 #include "common/sortie.h"
 #include "programme/carte.h"
@@ -24,6 +26,11 @@ struct Reglages {
     bool lectureAuto = false;
     friend bool operator==(const Reglages&, const Reglages&) = default;
 };
+// Each key=value line of a class file, '#' lines and blank ones aside, a
+// byte-order mark allowed; lire() says whether it took the line. Returns the
+// lines not taken.
+int lireClesValeurs(const QString& texte, const std::function<bool(const QString&, const QString&)>& lire);
+
 // key=value lines; unknown keys and bad values are skipped (counted).
 Reglages lireReglages(const QString& texte, int* ignores = nullptr);
 // "CE1,CE2": one or two years, in order, each once; nothing otherwise.

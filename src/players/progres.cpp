@@ -304,18 +304,21 @@ Progres::Progres(QWidget* parent) : Screen(parent)
     auto* retour = makeLabel(this, "retour", {551, 459, 78, 18}, {uiFont(taille::p8), couleur::noir},
                              QStringLiteral("Retour"));
     connect(retour, &ClickableLabel::clicked, this, &Progres::retour);
+    travail_ = makeLabel(this, "travail", {20, 456, 520, 22}, {uiFont(taille::p9), couleur::violet, Qt::AlignLeft | Qt::AlignVCenter});
     setFocusOrder({{QStringLiteral("retour")}});
     setEscapeControl("retour");
 }
 
 void Progres::afficher(const Bilan& b, const programme::Parcours& chemin, const std::optional<QString>& prenom,
-                       const QList<programme::Annee>& annees)
+                       const QList<programme::Annee>& annees, const QString& travail)
 {
+    travail_->setText(travail);
     titre_->setText(prenom ? QStringLiteral("Les progrès de %1").arg(*prenom) : QStringLiteral("Mes progrès"));
     chemin_->afficher(chemin, annees);
     tableau_->afficher(b);
     // The screen takes the focus when shown: a screen reader says its name,
     // the path and the summary at once.
     setAccessibleName(titre_->text());
-    setAccessibleDescription(chemin_->accessibleDescription() + QLatin1Char(' ') + tableau_->accessibleDescription());
+    setAccessibleDescription(chemin_->accessibleDescription() + QLatin1Char(' ') + tableau_->accessibleDescription()
+                             + (travail.isEmpty() ? QString() : QLatin1Char(' ') + travail));
 }

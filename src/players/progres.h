@@ -57,8 +57,9 @@ public:
     explicit Progres(QWidget* parent = nullptr);
 
     // prenom: the child's first name, or nothing for answers given with no name.
+    // travail: the week's work given by the teacher, in words (empty: none).
     void afficher(const Bilan& b, const programme::Parcours& chemin, const std::optional<QString>& prenom,
-                  const QList<programme::Annee>& annees = {});
+                  const QList<programme::Annee>& annees = {}, const QString& travail = {});
 
 signals:
     void retour();
@@ -67,4 +68,5 @@ private:
     ClickableLabel* titre_;
     CheminProgres* chemin_;
     TableauProgres* tableau_;
+    ClickableLabel* travail_;
 };

@@ -182,6 +182,21 @@ QList<int> itemsDeLAnnee(const QList<Annee>& annees)
     return itemsDesAnnees(annees.isEmpty() ? QList<Annee>{anneeParDefaut} : annees);
 }
 
+QStringList nomsCourts(const QStringList& ids)
+{
+    QStringList noms;
+    for (const QString& id : ids)
+        if (const int i = indexItem(id); i >= 0)
+            noms << QString::fromUtf8(items()[size_t(i)].court);
+    return noms;
+}
+
+QString texteTravail(const QStringList& ids)
+{
+    const QStringList noms = nomsCourts(ids);
+    return noms.isEmpty() ? QString() : QStringLiteral("Travail donné par ton enseignant : %1.").arg(noms.join(QStringLiteral(", ")));
+}
+
 QList<QuestionPrevue> planifier(const Positionnement& p, const DemandeSeance& d)
 {
     return Planificateur(p, d).planifier();

@@ -52,6 +52,12 @@ struct DemandeSeance {
 
 QList<QuestionPrevue> planifier(const Positionnement& p, const DemandeSeance& d);
 
+// "Travail donné par ton enseignant : Demies et quarts, Les durées." from the
+// items' identifiers (unknown ones left out); empty for none.
+QString texteTravail(const QStringList& items);
+// The items' short names, in a child's words ("Demies et quarts").
+QStringList nomsCourts(const QStringList& items);
+
 // The items the session works on for that child: their year's, with the
 // default year when none.
 QList<int> itemsDeLAnnee(const QList<Annee>& annees);

@@ -10,6 +10,7 @@
 #include "day/ecranjournee.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
+#include "programme/seance.h"
 #include "tips/astuces.h"
 #include "training/ecranentrainement.h"
 #include "ui/clickablelabel.h"
@@ -56,6 +57,7 @@ namespace {
 constexpr QRect decoupeMesProgres(522, 356, 112, 96);
 // Where the "Mon entraînement" drawing sits, between the hourglass and the computer.
 constexpr QRect placeEntrainement(144, 254, 70, 84);
+constexpr QRect placeTravail(138, 338, 86, 44);
 // The star of the next step, over a drawing's top right corner.
 constexpr int tailleEtoile = 34;
 
@@ -163,6 +165,14 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     entrainement_->hide();
     connect(entrainement_, &PictureBox::pointerMoved, this, [this] { survol(QStringLiteral("entrainement")); });
     connect(entrainement_, &PictureBox::clicked, this, [this] { ouvrir(ecrans_.entrainement()); });
+    // The week's work, under the drawing that leads to it.
+    travail_ = makeLabel(this, "travail", placeTravail, {uiFont(taille::p8), couleur::violet, Qt::AlignHCenter | Qt::AlignTop});
+    travail_->setWordWrap(true);
+    travail_->setCursor(Qt::PointingHandCursor);
+    travail_->setText(QStringLiteral("Travail donné par ton enseignant"));
+    travail_->hide();
+    connect(travail_, &ClickableLabel::pointerMoved, this, [this] { survol(QStringLiteral("travail")); });
+    connect(travail_, &ClickableLabel::clicked, this, [this] { ouvrir(ecrans_.entrainement()); });
     etoile_ = new MarqueEtoile(this);
     etoile_->setObjectName(QStringLiteral("etoile_prochaine"));
     etoile_->hide();
@@ -184,7 +194,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // places in the order.
     construireLectureAuto();
     setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"},
-                   {"entrainement", "mesprogres"}, {"joueur"}, {"lecture_auto"}});
+                   {"entrainement", "travail", "mesprogres"}, {"joueur"}, {"lecture_auto"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
     connect(this, &Screen::controlFocused, this,
@@ -296,6 +306,10 @@ void Depart::setDessinEntrainement(const PictureFile::Part& dessin)
 void Depart::montrerJoueur(const std::optional<QString>& prenom)
 {
     entrainement_->setVisible(prenom.has_value());
+    const QString travail = programme::texteTravail(r_.travail);
+    travail_->setVisible(prenom.has_value() && !travail.isEmpty());
+    travail_->setAccessibleName(travail);
+    entrainement_->setAccessibleDescription(travail);
     joueur_->setText(prenom.value_or(QStringLiteral("Qui joue ?")));
     plaqueJoueur_->show();
     joueur_->show();
@@ -313,7 +327,10 @@ void Depart::tic()
 
 void Depart::survol(const QString& controle)
 {
-    const QString texte = legende(controle);
+    const QStringList travail = programme::nomsCourts(r_.travail);
+    const QString texte = (controle == QLatin1String("travail") || controle == QLatin1String("entrainement")) && !travail.isEmpty()
+                              ? QStringLiteral("Travail donné par\nton enseignant :\n") + travail.join(QLatin1Char('\n'))
+                              : legende(controle);
     // A drawing's caption, said once as it appears (pointed at, held, or
     // reached with the keys) for a child who reads everything aloud.
     if (!controle.isEmpty() && texte != texte_->text())

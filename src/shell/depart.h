@@ -54,6 +54,8 @@ public:
     // Shows the control that changes the child playing, with that child's
     // first name (or an invitation when nobody is named), and the drawing
     // of "Mes progrès". Hidden in a program run with no children's store.
+    // The week's work given to the child playing, if any, is shown beside
+    // the drawing of "Mon entraînement".
     void montrerJoueur(const std::optional<QString>& prenom);
 
     // The picture of the "Mes progrès" drawing, read when painted.
@@ -100,6 +102,7 @@ private:
     ClickableLabel* joueur_;
     PictureBox* mesprogres_;
     PictureBox* entrainement_;
+    ClickableLabel* travail_;
     Plaque* plaqueLecture_;
     ClickableLabel* lectureAuto_;
     QTimer* timer3_;

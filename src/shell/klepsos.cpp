@@ -15,6 +15,7 @@
 #include "day/genres.h"
 #include "exercises/genres.h"
 #include "clock/genreaiguilles.h"
+#include "programme/seance.h"
 #include "training/ecranentrainement.h"
 #include "depart.h"
 #include "exercises/exercices.h"
@@ -413,6 +414,8 @@ void Klepsos::jouerComme(const Joueur& j)
     static_cast<Compteurs&>(r_) = session_->choisir(j);
     ++choix_;
     r_.prenom = j.nom;
+    const auto consigne = classe::consignePour(travail_, j.cle, r_.maintenant().date());
+    r_.travail = consigne ? consigne->items : QStringList();
     r_.preferences = &session_->preferences();
     if (depart_)
         depart_->montrerJoueur(r_.prenom);
@@ -463,6 +466,7 @@ void Klepsos::jouerSansNom()
     ++choix_;
     static_cast<Compteurs&>(r_) = partage_;
     r_.prenom.reset();
+    r_.travail.clear();
     r_.preferences = &session_->preferences();
     if (depart_)
         depart_->montrerJoueur(r_.prenom);
@@ -497,5 +501,5 @@ void Klepsos::ouvrirProgres()
 void Klepsos::montrerProgres(const QList<LigneHistorique>& lignes)
 {
     progres()->afficher(faireBilan(lignes, r_.maintenant()), programme::parcours(positionner(lignes), r_.annees),
-                        r_.prenom, r_.annees);
+                        r_.prenom, r_.annees, programme::texteTravail(r_.travail));
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "classroom/travail.h"
 #include "players/depot.h"
 
 #include "common/routines.h"
@@ -102,6 +103,8 @@ public:
     // sending).
     void utiliserJoueurs(SessionJoueurs& session, const std::optional<Joueur>& demande,
                          RegistreReponses* registre = nullptr);
+    // The week's work the class's teacher gave, followed by each child who plays.
+    void utiliserTravail(const classe::Travail& t) { travail_ = t; }
     QuiJoue* quiJoue();
     Progres* progres();
     // From now on that child plays: their counters, their greeting.
@@ -168,6 +171,7 @@ private:
     PictureFile fondDepart_;
     PictureFile dessinProgres_;
     PictureFile dessinEntrainement_;
+    classe::Travail travail_;
     bool demarre_ = false;
     // What start-up changed on the desktop, and quitting puts back.
     bool ecranChange_ = false;

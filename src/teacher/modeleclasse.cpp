@@ -58,6 +58,15 @@ QVariant ModeleClasse::data(const QModelIndex& index, int role) const
             return e.enfant.nom.toCaseFolded();
         return {};
     }
+    if (c == colonneSeances()) {
+        if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+            return e.seances.isEmpty() ? QStringLiteral("—") : texteSeances(e);
+        if (role == Qt::UserRole)
+            return qint64(e.seances.size()) * 1'000'000 + e.seancesTotal().justes;
+        if (role == Qt::TextAlignmentRole)
+            return int(Qt::AlignCenter);
+        return {};
+    }
     if (c == colonneDernier()) {
         if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
             return e.dernier.isValid() ? texteDernier(e.dernier, QDateTime::currentDateTime())
@@ -97,6 +106,8 @@ QVariant ModeleClasse::headerData(int section, Qt::Orientation orientation, int 
         return QStringLiteral("Élève");
     if (section == colonneDernier())
         return QStringLiteral("Dernière fois");
+    if (section == colonneSeances())
+        return QStringLiteral("Séances\ncette semaine");
     Compte k;
     QString titre = QStringLiteral("Total");
     if (section == colonneTotal()) {

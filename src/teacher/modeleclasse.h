@@ -24,7 +24,9 @@ public:
     const QStringList& activites() const { return activites_; }
 
     int colonneTotal() const { return int(activites_.size()) + 1; }
-    int colonneDernier() const { return int(activites_.size()) + 2; }
+    // This week's training sessions.
+    int colonneSeances() const { return int(activites_.size()) + 2; }
+    int colonneDernier() const { return int(activites_.size()) + 3; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

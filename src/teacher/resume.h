@@ -38,6 +38,15 @@ struct ResumeEnfant {
     QDateTime dernier;
     // Where they stand on the programme, from their latest answers.
     programme::Positionnement position;
+    // This week's training sessions ("Mon entraînement"), by their identity.
+    QHash<QString, Compte> seances{};
+    Compte seancesTotal() const
+    {
+        Compte t;
+        for (const Compte& c : seances)
+            t += c;
+        return t;
+    }
     Compte total() const
     {
         Compte t;
@@ -63,6 +72,9 @@ struct ResumeClasse {
         return t;
     }
 };
+
+// "2 séances, 15 justes sur 20"; "aucune séance".
+QString texteSeances(const ResumeEnfant& e);
 
 // One week of a child's answers, from its Monday.
 struct Semaine {

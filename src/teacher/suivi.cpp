@@ -26,9 +26,23 @@ void compter(ResumeEnfant& r, const LigneHistorique& l, const QDateTime& mainten
     const QDateTime quand = auPlusTard(l.quand, maintenant);
     if (!r.dernier.isValid() || quand > r.dernier)
         r.dernier = quand;
+    if (!l.seance.isEmpty() && lundiDe(quand.date()) == lundiDe(maintenant.date()))
+        r.seances[l.seance].ajouter(l.juste);
 }
 
 }  // namespace
+
+QString texteSeances(const ResumeEnfant& e)
+{
+    if (e.seances.isEmpty())
+        return QStringLiteral("aucune séance");
+    const Compte t = e.seancesTotal();
+    return QStringLiteral("%1 séance%2, %3 justes sur %4")
+        .arg(e.seances.size())
+        .arg(e.seances.size() > 1 ? QStringLiteral("s") : QString())
+        .arg(t.justes)
+        .arg(t.total);
+}
 
 SuiviClasse::SuiviClasse(Lieux lieux) : lieux_(std::move(lieux)) {}
 

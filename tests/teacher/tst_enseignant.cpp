@@ -49,14 +49,17 @@ private slots:
         ModeleClasse m({QStringLiteral("lire_horloge"), QStringLiteral("montre")});
         ResumeClasse r;
         r.enfants = {{{QStringLiteral("j1"), QStringLiteral("Zoé")}, {{QStringLiteral("lire_horloge"), {3, 4}}}, {}, {}},
-                     {{QStringLiteral("j2"), QStringLiteral("anna")}, {{QStringLiteral("lire_horloge"), {1, 4}}, {QStringLiteral("montre"), {2, 2}}}, {}, {}},
+                     {{QStringLiteral("j2"), QStringLiteral("anna")}, {{QStringLiteral("lire_horloge"), {1, 4}}, {QStringLiteral("montre"), {2, 2}}}, {}, {},
+                      {{QStringLiteral("s1"), {7, 10}}, {QStringLiteral("s2"), {3, 5}}}},
                      {{QStringLiteral("j3"), QStringLiteral("Bob")}, {}, {}, {}}};
         m.setResume(r);
-        QCOMPARE(m.columnCount(), 5);  // name, two activities, total, last time
+        QCOMPARE(m.columnCount(), 6);  // name, two activities, total, sessions, last time
         QCOMPARE(m.index(1, 1).data().toString(), QStringLiteral("1/4"));
         QCOMPARE(m.index(1, 3).data().toString(), QStringLiteral("3/6"));
         QCOMPARE(m.index(2, 1).data().toString(), QStringLiteral("–"));
-        QCOMPARE(m.index(2, 4).data().toString(), QStringLiteral("jamais"));
+        QCOMPARE(m.index(1, 4).data().toString(), QStringLiteral("2 séances, 10 justes sur 15"));
+        QCOMPARE(m.index(2, 4).data().toString(), QStringLiteral("—"));
+        QCOMPARE(m.index(2, 5).data().toString(), QStringLiteral("jamais"));
         QCOMPARE(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QStringLiteral("Lire\nl'horloge\n50 %"));
         QCOMPARE(enLignes(QStringLiteral("Montre en avance ou en retard"), 11), QStringLiteral("Montre en\navance ou\nen retard"));
         QCOMPARE(enLignes(QStringLiteral("Anticonstitutionnellement x"), 11), QStringLiteral("Anticonstitutionnellement\nx"));
