@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A class's settings file sits in a shared folder that anyone may write:
+// A class's settings file, and its week's work, sit in a shared folder that anyone may write:
 // any bytes must read without crashing, and whatever is read must write
 // back to a file that reads the same.
 
@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "classroom/reglagesclasse.h"
+#include "classroom/travail.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -23,6 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ignores < 0 || ignores > texte.count(QLatin1Char('\n')) + 1
         || !(classe::lireReglages(classe::ecrireReglages(r), &encore) == r) || encore != 0) {
         std::fprintf(stderr, "settings read badly, input %s\n", octets.toHex().constData());
+        std::abort();
+    }
+    const classe::Travail t = classe::lireTravail(texte, &ignores);
+    if (ignores < 0 || ignores > texte.count(QLatin1Char('\n')) + 1
+        || !(classe::lireTravail(classe::ecrireTravail(t), &encore) == t) || encore != 0) {
+        std::fprintf(stderr, "week's work read badly, input %s\n", octets.toHex().constData());
         std::abort();
     }
     return 0;

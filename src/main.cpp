@@ -12,7 +12,6 @@
 #include "classroom/classe.h"
 #include "classroom/envoiclasse.h"
 #include "classroom/sonde.h"
-#include "classroom/travail.h"
 #include "common/clock.h"
 #include "common/displaylayer.h"
 #include "common/randomsource.h"

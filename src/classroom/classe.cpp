@@ -217,4 +217,30 @@ bool enregistrerReglages(const QString& classe, const Reglages& r)
     return ecrireEntier(QDir(classe).filePath(fichierReglages), ecrireReglages(r).toUtf8());
 }
 
+Travail travailClasse(const QString& classe)
+{
+    if (classe.isEmpty())
+        return {};
+    return lireTravail(lireTexteCourt(QDir(classe).filePath(fichierTravail), classe));
+}
+
+bool enregistrerTravail(const QString& classe, const Travail& t)
+{
+    return ecrireEntier(QDir(classe).filePath(fichierTravail), ecrireTravail(t).toUtf8());
+}
+
+Travail travailSuivi(const QString& classe, const QString& local)
+{
+    if (classe.isEmpty())
+        return {};
+    if (QFileInfo(classe).isDir())
+        return travailClasse(classe);
+    return travailGarde(local);
+}
+
+Travail travailGarde(const QString& local)
+{
+    return lireTravail(lireTexteCourt(QDir(local).filePath(copieTravail), local));
+}
+
 }  // namespace classe

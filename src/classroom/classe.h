@@ -8,6 +8,7 @@
 
 #include "common/nomjoueur.h"
 #include "reglagesclasse.h"
+#include "travail.h"
 
 class QSettings;
 
@@ -88,6 +89,14 @@ Reglages reglagesSuivis(const QString& classe, const QString& local);
 Reglages reglagesGardes(const QString& local);
 // Where that copy is kept in the local store.
 inline const QString copieReglages = QStringLiteral("classe.reglages");
+
+// <classe>/travail; nothing given when absent or unreadable.
+Travail travailClasse(const QString& classe);
+bool enregistrerTravail(const QString& classe, const Travail& t);
+// What this computer follows: the class's, or the copy kept from the last
+// time the folder was in reach.
+Travail travailSuivi(const QString& classe, const QString& local);
+Travail travailGarde(const QString& local);
 
 }  // namespace classe
 

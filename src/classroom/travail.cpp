@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "travail.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRegularExpression>
 
-#include "classe.h"
 #include "programme/carte.h"
 #include "reglagesclasse.h"
 
@@ -17,11 +14,12 @@ const QString cleClasse = QStringLiteral("classe");
 
 std::optional<Consigne> lireConsigne(const QString& valeur)
 {
+    // A date alone gives no item: the teacher took them all off.
     const qsizetype blanc = valeur.indexOf(QLatin1Char(' '));
-    Consigne c{QDate::fromString(valeur.left(blanc), Qt::ISODate), {}};
-    if (blanc < 0 || !c.debut.isValid())
+    Consigne c{QDate::fromString(blanc < 0 ? valeur : valeur.left(blanc), Qt::ISODate), {}};
+    if (!c.debut.isValid())
         return std::nullopt;
-    for (const QString& id : valeur.mid(blanc + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+    for (const QString& id : (blanc < 0 ? QString() : valeur.mid(blanc + 1)).split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (programme::indexItem(id.trimmed()) >= 0 && !c.items.contains(id.trimmed()))
             c.items << id.trimmed();
     return c;
@@ -76,32 +74,6 @@ std::optional<Consigne> consignePour(const Travail& t, const QString& cle, QDate
     if (t.classe && enCours(*t.classe))
         return t.classe;
     return std::nullopt;
-}
-
-Travail travailClasse(const QString& classe)
-{
-    if (classe.isEmpty())
-        return {};
-    return lireTravail(lireTexteCourt(QDir(classe).filePath(fichierTravail), classe));
-}
-
-bool enregistrerTravail(const QString& classe, const Travail& t)
-{
-    return ecrireEntier(QDir(classe).filePath(fichierTravail), ecrireTravail(t).toUtf8());
-}
-
-Travail travailSuivi(const QString& classe, const QString& local)
-{
-    if (classe.isEmpty())
-        return {};
-    if (QFileInfo(classe).isDir())
-        return travailClasse(classe);
-    return travailGarde(local);
-}
-
-Travail travailGarde(const QString& local)
-{
-    return lireTravail(lireTexteCourt(QDir(local).filePath(copieTravail), local));
 }
 
 }  // namespace classe

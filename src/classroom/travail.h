@@ -36,13 +36,6 @@ QString ecrireTravail(const Travail& t);
 // class's; nothing when none has started or the last ended.
 std::optional<Consigne> consignePour(const Travail& t, const QString& cle, QDate jour);
 
-// <classe>/travail; nothing given when absent or unreadable.
-Travail travailClasse(const QString& classe);
-bool enregistrerTravail(const QString& classe, const Travail& t);
-// What this computer follows: the class's, or the copy kept from the last
-// time the folder was in reach.
-Travail travailSuivi(const QString& classe, const QString& local);
-Travail travailGarde(const QString& local);
 inline const QString fichierTravail = QStringLiteral("travail");
 inline const QString copieTravail = QStringLiteral("classe.travail");
 

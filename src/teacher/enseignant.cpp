@@ -25,6 +25,7 @@
 #include "modeleclasse.h"
 #include "modeleprogramme.h"
 #include "pageeleve.h"
+#include "travailsemaine.h"
 #include "players/bilan.h"
 
 namespace {
@@ -125,6 +126,9 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     onglets_->setObjectName(QStringLiteral("onglets"));
     onglets_->addTab(tableau_, QStringLiteral("Activités"));
     onglets_->addTab(pageProgramme, QStringLiteral("Programme"));
+    travail_ = new PageTravail;
+    onglets_->addTab(travail_, QStringLiteral("Travail de la semaine"));
+    connect(travail_, &PageTravail::enregistrer, this, &Enseignant::enregistrerTravail);
 
     auto* haut = new QWidget;
     auto* lh = new QVBoxLayout(haut);
@@ -146,6 +150,12 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
                 [this] { montrerEnfant(cleChoisie()); });
     connect(onglets_, &QTabWidget::currentChanged, this, [this] { montrerEnfant(cleChoisie()); });
 
+    if (l.classe.isEmpty())
+        travail_->setSansClasse(QStringLiteral("Le travail de la semaine se donne dans un dossier de classe : lancez Klepsos "
+                                               "avec --classe DOSSIER, ou réglez « classe » dans klepsos.conf."));
+    else
+        lecteur_->lancer([racine = l.classe] { return classe::travailClasse(racine); },
+                         [this](const classe::Travail& t) { travail_->setTravail(t); });
     if (!l.classe.isEmpty()) {
         envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
         connect(envoi_.get(), &EnvoiEnFond::termine, this,
@@ -255,6 +265,10 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     const QString cle = cleChoisie();
     modele_->setResume(resume_);
     modeleProgramme_->setResume(resume_);
+    QList<Joueur> enfants;
+    for (const ResumeEnfant& e : std::as_const(resume_.enfants))
+        enfants << e.enfant;
+    travail_->setEnfants(enfants);
     const int n = int(resume_.enfants.size());
     QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
                           : QStringLiteral("%1 élèves").arg(n);
@@ -272,7 +286,7 @@ QString Enseignant::cleChoisie() const
 {
     // The child chosen in the table on view; both list the children in the
     // class list's order.
-    const bool programme = onglets_->currentIndex() == 1;
+    const bool programme = onglets_->currentWidget() != tableau_;
     const QModelIndex i = programme ? triProgramme_->mapToSource(tableauProgramme_->currentIndex())
                                     : tri_->mapToSource(tableau_->currentIndex());
     if (!i.isValid() || i.row() >= modele_->resume().enfants.size())

@@ -12,6 +12,7 @@ class FilPartage;
 class ModeleClasse;
 class ModeleProgramme;
 class PageEleve;
+class PageTravail;
 class QTabWidget;
 class QLabel;
 class QSortFilterProxyModel;
@@ -61,6 +62,8 @@ private:
                       const std::function<bool(const QString&, QString*)>& ecrire);
     void enregistrerRapport();
     void reglerClasse();
+    // The week's work written into the class folder, on the reader's thread.
+    void enregistrerTravail(const classe::Travail& t);
     void montrerAttente(int lignes, bool joignable);
     void montrerResume(const ResumeClasse& r);
     void montrerDetail(const QString& cle, const DetailEnfant& d);
@@ -88,6 +91,7 @@ private:
     QLabel* attente_ = nullptr;
     QLabel* postes_ = nullptr;
     PageEleve* page_ = nullptr;
+    PageTravail* travail_ = nullptr;
     QTimer* minuterie_ = nullptr;
     QString cleMontree_;
     QString guide_;

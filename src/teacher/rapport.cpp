@@ -228,6 +228,9 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
     p.drawText(QRectF(marge, y, largeurPage - 2 * marge, 20), Qt::AlignLeft | Qt::AlignVCenter,
                travail.isEmpty() ? QStringLiteral("À travailler : rien de particulier")
                                  : QStringLiteral("À travailler : %1").arg(travail.join(QStringLiteral(", "))));
+    y += 22;
+    p.drawText(QRectF(marge, y, largeurPage - 2 * marge, 20), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Mon entraînement cette semaine : %1").arg(texteSeances(e)));
     y += 30;
     y = itemsEnfant(p, y, e, items);
     // The mistakes in the room left, 14 at most.

@@ -13,6 +13,7 @@
 #include "classroom/filpartage.h"
 #include "dialogues.h"
 #include "enseignant.h"
+#include "travailsemaine.h"
 
 namespace {
 
@@ -118,5 +119,23 @@ void Enseignant::reglerClasse()
                                                                                           "les suit à son prochain démarrage."),
                                                                            5000);
                                           });
+                     });
+}
+
+void Enseignant::enregistrerTravail(const classe::Travail& t)
+{
+    const QString titre = QStringLiteral("Travail de la semaine");
+    if (!dossierRepond(titre))
+        return;
+    lecteur_->lancer([racine = lieux_.classe, t] { return classe::enregistrerTravail(racine, t); },
+                     [this, titre, t](bool fait) {
+                         if (!fait) {
+                             QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));
+                             return;
+                         }
+                         travail_->setTravail(t);
+                         statusBar()->showMessage(QStringLiteral("Travail enregistré : chaque ordinateur le suit "
+                                                                 "à son prochain démarrage."),
+                                                  5000);
                      });
 }

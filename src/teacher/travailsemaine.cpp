@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "travailsemaine.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "programme/carte.h"
+#include "resume.h"
+
+namespace {
+
+constexpr int roleId = Qt::UserRole;
+
+}  // namespace
+
+PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("travail"));
+    pour_ = new QComboBox;
+    pour_->setObjectName(QStringLiteral("travail_pour"));
+    pour_->setAccessibleName(QStringLiteral("Pour"));
+    pour_->addItem(QStringLiteral("Toute la classe"), QString());
+    debut_ = new QDateEdit(lundiDe(QDate::currentDate()));
+    debut_->setObjectName(QStringLiteral("travail_debut"));
+    debut_->setAccessibleName(QStringLiteral("À partir du"));
+    debut_->setCalendarPopup(true);
+    debut_->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
+    items_ = new QTreeWidget;
+    items_->setObjectName(QStringLiteral("travail_items"));
+    items_->setAccessibleName(QStringLiteral("Les notions du programme"));
+    items_->setHeaderHidden(true);
+    for (programme::Annee a : programme::annees) {
+        auto* annee = new QTreeWidgetItem(items_, {programme::nomAnnee(a)});
+        annee->setFlags(Qt::ItemIsEnabled);
+        for (const programme::Item& i : programme::items())
+            if (i.annee == a) {
+                auto* l = new QTreeWidgetItem(annee, {QString::fromUtf8(i.titre)});
+                l->setData(0, roleId, QString::fromLatin1(i.id));
+                l->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
+                l->setCheckState(0, Qt::Unchecked);
+            }
+    }
+    items_->expandAll();
+    enregistrer_ = new QPushButton(QStringLiteral("Enregistrer"));
+    enregistrer_->setObjectName(QStringLiteral("travail_enregistrer"));
+    etat_ = new QLabel;
+    etat_->setObjectName(QStringLiteral("travail_etat"));
+    etat_->setWordWrap(true);
+
+    auto* formulaire = new QFormLayout;
+    formulaire->addRow(QStringLiteral("Pour :"), pour_);
+    formulaire->addRow(QStringLiteral("À partir du :"), debut_);
+    auto* l = new QVBoxLayout(this);
+    l->setContentsMargins(4, 4, 4, 4);
+    l->addWidget(new QLabel(QStringLiteral("Cochez les notions à travailler pendant une semaine. Chaque séance "
+                                           "« Mon entraînement » des élèves commence par elles.")));
+    l->addLayout(formulaire);
+    l->addWidget(items_, 1);
+    l->addWidget(etat_);
+    l->addWidget(enregistrer_, 0, Qt::AlignRight);
+
+    connect(pour_, &QComboBox::currentIndexChanged, this, &PageTravail::montrerCible);
+    connect(enregistrer_, &QPushButton::clicked, this, [this] { emit enregistrer(travail()); });
+}
+
+void PageTravail::setEnfants(const QList<Joueur>& enfants)
+{
+    QList<Joueur> avant;
+    for (int i = 1; i < pour_->count(); ++i)
+        avant.append({pour_->itemData(i).toString(), pour_->itemText(i)});
+    if (avant == enfants)
+        return;
+    const QString choisi = cible();
+    const QSignalBlocker silence(pour_);
+    while (pour_->count() > 1)
+        pour_->removeItem(1);
+    for (const Joueur& j : enfants)
+        pour_->addItem(j.nom, j.cle);
+    pour_->setCurrentIndex(std::max(0, pour_->findData(choisi)));
+}
+
+void PageTravail::setTravail(const classe::Travail& t)
+{
+    travail_ = t;
+    montrerCible();
+}
+
+QString PageTravail::cible() const
+{
+    return pour_->currentData().toString();
+}
+
+void PageTravail::montrerCible()
+{
+    const QString c = cible();
+    const std::optional<classe::Consigne> consigne =
+        c.isEmpty() ? travail_.classe
+                    : (travail_.enfants.contains(c) ? std::optional(travail_.enfants.value(c)) : std::nullopt);
+    debut_->setDate(consigne ? consigne->debut : lundiDe(QDate::currentDate()));
+    for (int a = 0; a < items_->topLevelItemCount(); ++a)
+        for (int i = 0; i < items_->topLevelItem(a)->childCount(); ++i) {
+            QTreeWidgetItem* l = items_->topLevelItem(a)->child(i);
+            l->setCheckState(0, consigne && consigne->items.contains(l->data(0, roleId).toString()) ? Qt::Checked
+                                                                                                    : Qt::Unchecked);
+        }
+    etat_->setText(!consigne ? (c.isEmpty() ? QStringLiteral("Aucun travail donné à la classe.")
+                                            : QStringLiteral("Aucun travail donné à cet élève : il suit celui de la classe."))
+                             : QStringLiteral("Du %1 au %2.")
+                                   .arg(QLocale(QLocale::French).toString(consigne->debut, QStringLiteral("d MMMM")),
+                                        QLocale(QLocale::French)
+                                            .toString(consigne->debut.addDays(classe::joursTravail - 1), QStringLiteral("d MMMM yyyy"))));
+}
+
+classe::Travail PageTravail::travail() const
+{
+    classe::Consigne consigne{debut_->date(), {}};
+    for (int a = 0; a < items_->topLevelItemCount(); ++a)
+        for (int i = 0; i < items_->topLevelItem(a)->childCount(); ++i)
+            if (items_->topLevelItem(a)->child(i)->checkState(0) == Qt::Checked)
+                consigne.items << items_->topLevelItem(a)->child(i)->data(0, roleId).toString();
+    classe::Travail t = travail_;
+    const QString c = cible();
+    // Nothing ticked for a child: they follow the class's work again.
+    if (c.isEmpty())
+        t.classe = consigne.items.isEmpty() ? std::nullopt : std::optional(consigne);
+    else if (consigne.items.isEmpty())
+        t.enfants.remove(c);
+    else
+        t.enfants.insert(c, consigne);
+    return t;
+}
+
+void PageTravail::setSansClasse(const QString& message)
+{
+    setEnabled(false);
+    etat_->setText(message);
+}
