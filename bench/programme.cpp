@@ -4,7 +4,10 @@
 //     (the work the teacher's view adds to its reading), median of RUNS;
 //   - the teacher's view, from its start until the tab "Programme" is
 //     painted, its answers read, median of RUNS.
-//   bench_programme CLASS_FOLDER RUNS   prints both medians in ms
+//   - a training session planned for every child, from their answers
+//     already read (positioned, then planned), and from their positioning
+//     alone (what the screen does as it opens), median of RUNS;
+//   bench_programme CLASS_FOLDER RUNS   prints the four medians in ms
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTabWidget>
@@ -14,7 +17,11 @@
 
 #include "classroom/classe.h"
 #include "players/depot.h"
+#include "dategames/genres.h"
+#include "day/genres.h"
+#include "exercises/genres.h"
 #include "players/positionjoueur.h"
+#include "programme/seance.h"
 #include "teacher/enseignant.h"
 
 namespace {
@@ -45,7 +52,18 @@ int main(int argc, char* argv[])
         classe << lireHistoriques(classe::fichiersHistorique(dossier, local.path(), poste, j.cle)).lignes;
         reponses += classe.last().size();
     }
-    QList<double> positions, onglet;
+    QList<double> positions, onglet, seances, plans;
+    const std::vector<std::unique_ptr<GenreQuestion>> genres = [] {
+        std::vector<std::unique_ptr<GenreQuestion>> g = genresExercices();
+        for (auto* famille : {genresJournee, genresJeuxDates})
+            for (auto& x : famille())
+                g.push_back(std::move(x));
+        return g;
+    }();
+    programme::DemandeSeance demande{{programme::Annee::CE2}, {programme::indexItem(QStringLiteral("ce1_durees"))}, {}};
+    for (const auto& g : genres)
+        demande.genres.append({g->activite(), g->niveaux()});
+    int questions = 0;
     int atteints = 0;
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer t;
@@ -55,6 +73,18 @@ int main(int argc, char* argv[])
         positions << t.nsecsElapsed() / 1e6;
 
         t.restart();
+        QList<programme::Positionnement> places;
+        for (const QList<LigneHistorique>& lignes : classe) {
+            places << positionner(lignes);
+            questions += int(programme::planifier(places.last(), demande).size());
+        }
+        seances << t.nsecsElapsed() / 1e6;
+        t.restart();
+        for (const programme::Positionnement& p : std::as_const(places))
+            questions += int(programme::planifier(p, demande).size());
+        plans << t.nsecsElapsed() / 1e6;
+
+        t.restart();
         Enseignant vue({dossier, local.path(), poste});
         vue.findChild<QTabWidget*>(QStringLiteral("onglets"))->setCurrentIndex(1);
         vue.show();
@@ -62,6 +92,7 @@ int main(int argc, char* argv[])
         onglet << t.nsecsElapsed() / 1e6;
     }
     std::fprintf(stderr, "%lld answers, %d children reached the first item\n", qlonglong(reponses), atteints / runs);
-    std::printf("%.1f %.1f\n", mediane(positions), mediane(onglet));
+    std::fprintf(stderr, "%d questions planned\n", questions / runs);
+    std::printf("%.1f %.1f %.1f %.2f\n", mediane(positions), mediane(onglet), mediane(seances), mediane(plans));
     return 0;
 }

@@ -6,12 +6,15 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <algorithm>
+#include <functional>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include "classroom/poste.h"
 #include "players/session.h"
+#include "programme/positionnement.h"
+#include "shell/depart.h"
 #include "support/banc.h"
 #include "ui/arrowspinner.h"
 
@@ -145,11 +148,13 @@ void mesurer(const Jeu& j, bool enregistre = false)
 
 // A screen opened by a click on its drawing, painted, then left by its
 // "RETOUR" (not timed), as many times.
-void mesurerOuverture(const char* nom, const char* dessin, const char* ecran)
+void mesurerOuverture(const char* nom, const char* dessin, const char* ecran,
+                      const std::function<void(Banc&)>& preparer = [](Banc&) {})
 {
     Banc b;
     if (!b.demarrer())
         echec("start-up failed", 0);
+    preparer(b);
     QWidget* ouverture = b.trouver<QWidget>("depart", dessin);
     Etape ouvrir;
     for (int i = 0; i < std::min(tours, 2000); ++i) {
@@ -187,5 +192,17 @@ int main(int argc, char* argv[])
     mesurer({"\"La journée\": duration problem", "journee", "journee",
              {"fleche_heure_duree", "fleche_minute_duree"}, "verifier_duree", "encore_duree"});
     mesurerOuverture("\"La journée\"", "journee", "journee");
+    // A child who answered every kind of question 400 times: a session is
+    // planned from where they stand each time the screen opens.
+    programme::Positionnement position;
+    for (int i = 0; i < 10000; ++i) {
+        const programme::Placement& p = programme::placements()[size_t(i) % programme::placements().size()];
+        position.ajouter(QString::fromLatin1(p.activite), QString::fromLatin1(p.niveau), i, i % 3 != 0);
+    }
+    mesurerOuverture("\"Mon entraînement\"", "entrainement", "entrainement", [&position](Banc& b) {
+        b.r().prenom = QStringLiteral("Léa");
+        b.r().positionnement = &position;
+        b.app->depart()->montrerJoueur(b.r().prenom);
+    });
     return 0;
 }

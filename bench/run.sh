@@ -249,7 +249,7 @@ duree() { # median ms of RUNS runs of a command
 export_classe=$(duree "$poste/klepsos" --exporter "$copie/classe.csv" --classe "$classe")
 rapport=$(duree "$poste/klepsos" --rapport "$copie/classe.pdf" --classe "$classe")
 read -r suivi suivi_max < <(QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/bench_enseignant" "$classe" "$RUNS" 2>/dev/null)
-read -r positions onglet < <(QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/bench_programme" "$classe" "$RUNS" 2>/dev/null)
+read -r positions onglet seances plans < <(QT_QPA_PLATFORM=offscreen "$BUILD_DIR/bench/bench_programme" "$classe" "$RUNS" 2>/dev/null)
 echo
 echo "A class folder: 30 children, $(($(wc -l <"$copie/classe.csv") - 1)) answers over three computers ($(du -sm "$classe" | cut -f1) MB), median of $RUNS runs"
 echo
@@ -262,3 +262,5 @@ echo "| --rapport, $(pdfinfo "$copie/classe.pdf" 2>/dev/null | awk '/^Pages/ {pr
 echo "| --exporter --classe, whole process | $export_classe ms | under 2000 ms |"
 echo "| the class positioned on the programme, its answers read | $positions ms | under 300 ms |"
 echo "| teacher's view opened on the tab \"Programme\", every answer read, painted offscreen | $onglet ms | under 1000 ms |"
+echo "| a training session planned for each of the 30 children, from the class's answers read (positioned, then planned) | $seances ms | under 50 ms |"
+echo "| the same 30 sessions planned from where each child stands (what \"Mon entraînement\" does as it opens) | $plans ms | under 50 ms |"

@@ -589,6 +589,51 @@ private slots:
         QCOMPARE(classe::lireReglages(classe::ecrireReglages(r)), r);
     }
 
+    // The week's work: read whatever is in the file, in force for a week
+    // from its first day, a child's own before the class's.
+    void travailDeLaSemaine()
+    {
+        const QString lea = cleJoueur(QStringLiteral("Léa")), hugo = cleJoueur(QStringLiteral("Hugo"));
+        int ignores = -1;
+        const classe::Travail t = classe::lireTravail(
+            QStringLiteral("\uFEFFclasse=2026-12-07 ce1_demi_quarts,inconnu,ce1_durees,ce1_durees\r\n%1=2026-11-23 ce2_conversions\n"
+                           "%2=2026-12-08\nclasse 2026-12-07\nLéa=2026-12-07 cp_heures\nclasse=le 7 ce1_durees\n")
+                .arg(lea, hugo),
+            &ignores);
+        QCOMPARE(ignores, 3);
+        QCOMPARE(t.classe->items, QStringList({"ce1_demi_quarts", "ce1_durees"}));
+        QCOMPARE(classe::lireTravail(classe::ecrireTravail(t), &ignores), t);
+        QCOMPARE(ignores, 0);
+        const struct {
+            QString cle;
+            QDate jour;
+            QStringList items;
+        } cas[] = {
+            {lea, {2026, 12, 6}, {}},                                          // before the class's week
+            {lea, {2026, 12, 7}, {"ce1_demi_quarts", "ce1_durees"}},           // her own is over: the class's
+            {lea, {2026, 11, 29}, {"ce2_conversions"}},                        // her own, its last day
+            {hugo, {2026, 12, 13}, {"ce1_demi_quarts", "ce1_durees"}},         // his own is empty
+            {hugo, {2026, 12, 14}, {}},                                        // a week after its first day
+        };
+        for (const auto& c : cas)
+            QCOMPARE(classe::consignePour(t, c.cle, c.jour).value_or(classe::Consigne{}).items, c.items);
+
+        // Given by the teacher on one computer, read by another, kept there
+        // for when the folder is away.
+        QTemporaryDir d;
+        const QString dossier = d.filePath(QStringLiteral("classe")), ici = d.filePath(QStringLiteral("B"));
+        QVERIFY(QDir().mkpath(dossier) && QDir().mkpath(ici));
+        QVERIFY(classe::enregistrerTravail(dossier, t));
+        QCOMPARE(classe::travailSuivi(dossier, ici), t);
+        classe::synchroniser(ici, dossier, posteLocal(ici));
+        QVERIFY(QDir(dossier).removeRecursively());
+        QCOMPARE(classe::travailSuivi(dossier, ici), t);
+        // A pipe in its place is refused without hanging.
+        QVERIFY(QDir().mkpath(dossier));
+        QCOMPARE(mkfifo(qPrintable(QDir(dossier).filePath(classe::fichierTravail)), 0600), 0);
+        QCOMPARE(classe::travailClasse(dossier), classe::Travail{});
+    }
+
     void reglagesDeLaVoix()
     {
         int ignores = -1;

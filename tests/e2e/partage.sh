@@ -91,7 +91,9 @@ ends_within() {
 answer() { xdotool key --delay 150 Tab Tab Tab Tab Tab Return sleep 0.3 key --delay 150 Tab Up Tab Return Escape; }
 lines() { { cat "$@" 2>/dev/null || true; } | wc -l; }
 
-# Léa plays once with the share well: she is known here and in the class.
+# The teacher gave this week's work; Léa plays once with the share well: she is known
+# here and in the class, and the work is kept here for when the share fails.
+printf 'classe=%s ce1_durees,ce2_conversions\n' "$(date +%F)" > "$serveur/travail"
 start --classe "$mnt" --joueur Léa
 answer; sleep 3; kill -TERM "$PID"; ends_within "$PID" "the first run"
 cle=$(ls "$serveur/joueurs")
@@ -99,6 +101,7 @@ cle=$(ls "$serveur/joueurs")
 ici=$(ls -d "$local"/classes/c[0-9a-f]*)
 own=$(basename "$(ls "$ici/joueurs/$cle/"p*.hist)")
 [ "$(lines "$serveur/joueurs/$cle/$own")" = 1 ] || die "the first answer did not reach the class"
+[ "$(cat "$serveur/travail")" = "$(cat "$ici/classe.travail" 2>/dev/null)" ] || die "the week's work is not kept here: $(ls "$ici")"
 
 # The child's screens on a share that hangs, then on one holding a pipe where another
 # computer's history belongs: choosing her name, "Mes progrès", an answer, "SORTIE".
@@ -111,6 +114,8 @@ for s in bloque tube; do
     reacts "$s: choosing a name" click 66 97
     reacts "$s: Mes progrès" click 578 404
     reacts "$s: back from Mes progrès" xdotool key Escape
+    reacts "$s: Mon entraînement" click 179 296
+    reacts "$s: back from Mon entraînement" xdotool key Escape
     answer; sleep 0.5
     click 590 468; ends_within "$PID" "$s: SORTIE"
     [ "$(lines "$ici/joueurs/$cle/$own")" = $((avant + 1)) ] || die "$s: the answer is not kept here"

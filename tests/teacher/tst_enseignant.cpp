@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "classroom/classe.h"
@@ -201,6 +205,36 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(postes->isVisibleTo(&e), 5000);
         QVERIFY2(postes->text().startsWith(QStringLiteral("Ordinateur « salle-3 » (p00000000000000bb) : 12 réponse(s) en attente d'envoi (le 07/12/2026 à ")),
                  qPrintable(postes->text()));
+        // A session of Léa's this week, in the table.
+        QFile seance(QStringLiteral("%1/joueurs/%2/%3.hist").arg(l.classe, cleJoueur(QStringLiteral("Léa")), autre));
+        QVERIFY(QDir().mkpath(QFileInfo(seance).path()) && seance.open(QIODevice::Append));
+        for (bool juste : {true, false, true})
+            seance.write(ecrireLigne({QDateTime::currentDateTime(), QStringLiteral("Léa"), QStringLiteral("montre"), QStringLiteral("Q"),
+                                      QStringLiteral("R"), QStringLiteral("A"), juste, {}, sansIdentifiant, QStringLiteral("s00000000000000aa")}));
+        seance.close();
+        QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->index(1, e.modele()->colonneSeances()).data().toString(),
+                                  QStringLiteral("1 séance, 2 justes sur 3"), 5000);
+        // The week's work for Hugo alone, then for the class: written into the folder.
+        auto* pour = e.findChild<QComboBox*>(QStringLiteral("travail_pour"));
+        auto* notions = e.findChild<QTreeWidget*>(QStringLiteral("travail_items"));
+        pour->setCurrentIndex(pour->findText(QStringLiteral("Hugo")));
+        const auto cocher = [notions](const char* id) {
+            for (QTreeWidgetItem* i : notions->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
+                if (i->data(0, Qt::UserRole).toString() == QLatin1String(id))
+                    i->setCheckState(0, Qt::Checked);
+        };
+        cocher("ce2_conversions");
+        e.findChild<QDateEdit*>(QStringLiteral("travail_debut"))->setDate({2026, 12, 7});
+        e.findChild<QPushButton*>(QStringLiteral("travail_enregistrer"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(classe::travailClasse(l.classe).enfants.value(cleJoueur(QStringLiteral("Hugo"))).items,
+                                  QStringList{QStringLiteral("ce2_conversions")}, 5000);
+        pour->setCurrentIndex(0);
+        cocher("ce1_durees");
+        cocher("cp_heures");
+        e.findChild<QPushButton*>(QStringLiteral("travail_enregistrer"))->click();
+        QTRY_VERIFY_WITH_TIMEOUT(classe::travailClasse(l.classe).classe.has_value(), 5000);
+        QCOMPARE(classe::travailClasse(l.classe).classe->items, QStringList({"cp_heures", "ce1_durees"}));
+        QCOMPARE(classe::travailClasse(l.classe).enfants.size(), 1);
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
         repondre(l.local, QStringLiteral("Hugo"), poste, 1);
