@@ -109,7 +109,7 @@ QImage trainingScreen(qreal scale)
     QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
     const QRectF plate(552, 459, 77, 19);
     drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(238, 250, 240), QColor(250, 248, 236), QColor(150, 205, 160),
-           {QColor(255, 200, 80), QColor(240, 120, 120), QColor(130, 180, 240)}, 31, {plate});
+           {QColor(255, 200, 80), QColor(240, 120, 120), QColor(130, 180, 240)}, 31, {plate, QRectF(180, 0, 280, 64)});
     trainingPicture(p, QPointF(10, 4), 0.45);
     trainingPicture(p, QPointF(596, 4), 0.45);
     drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), QColor(120, 190, 130));

@@ -35,7 +35,7 @@ void ajouterNombre(QByteArray& o, int n, int chiffres)
 
 QByteArray exporterCsv(const QList<LigneHistorique>& lignes)
 {
-    QByteArray o = QByteArrayLiteral("\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste\r\n");
+    QByteArray o = QByteArrayLiteral("\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste;seance\r\n");
     o.reserve(o.size() + lignes.size() * 96);
     for (const LigneHistorique& l : lignes) {
         // The time of day where and when the answer was given.
@@ -56,7 +56,10 @@ QByteArray exporterCsv(const QList<LigneHistorique>& lignes)
             o += ';';
             ajouterChamp(o, *champ);
         }
-        o += l.juste ? ";oui\r\n" : ";non\r\n";
+        o += l.juste ? ";oui;" : ";non;";
+        // The training session it was given in; empty outside one.
+        o += l.seance.toLatin1();
+        o += "\r\n";
     }
     return o;
 }

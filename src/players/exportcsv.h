@@ -10,7 +10,7 @@
 
 // The answers as a spreadsheet opens them in French: UTF-8 with a byte-order
 // mark, ';' between fields, the header
-// "date;heure;joueur;activite;question;reponse;juste", then one line per
+// "date;heure;joueur;activite;question;reponse;juste;seance", then one line per
 // answer, juste being "oui" or "non". A field holding ';', '"' or a line
 // break is quoted; one a spreadsheet would take for a formula (beginning
 // with '=', '+', '-' or '@') gets a leading apostrophe.

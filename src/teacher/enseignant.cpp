@@ -150,12 +150,6 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
                 [this] { montrerEnfant(cleChoisie()); });
     connect(onglets_, &QTabWidget::currentChanged, this, [this] { montrerEnfant(cleChoisie()); });
 
-    if (l.classe.isEmpty())
-        travail_->setSansClasse(QStringLiteral("Le travail de la semaine se donne dans un dossier de classe : lancez Klepsos "
-                                               "avec --classe DOSSIER, ou réglez « classe » dans klepsos.conf."));
-    else
-        lecteur_->lancer([racine = l.classe] { return classe::travailClasse(racine); },
-                         [this](const classe::Travail& t) { travail_->setTravail(t); });
     if (!l.classe.isEmpty()) {
         envoi_ = std::make_unique<EnvoiEnFond>(l.local, l.classe, l.poste);
         connect(envoi_.get(), &EnvoiEnFond::termine, this,
@@ -167,6 +161,13 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     connect(minuterie_, &QTimer::timeout, this, &Enseignant::actualiser);
     minuterie_->start();
     actualiser();
+    // The week's work after the class's first read, which the table waits for.
+    if (l.classe.isEmpty())
+        travail_->setSansClasse(QStringLiteral("Le travail de la semaine se donne dans un dossier de classe : lancez Klepsos "
+                                               "avec --classe DOSSIER, ou réglez « classe » dans klepsos.conf."));
+    else
+        lecteur_->lancer([racine = l.classe] { return classe::travailClasse(racine); },
+                         [this](const classe::Travail& t) { travail_->setTravail(t); });
     resize(1200, 760);
 }
 

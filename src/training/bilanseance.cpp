@@ -12,9 +12,9 @@ QString numero(int rang, int total)
 
 QString resultat(int justes, int total)
 {
-    const QString bonnes = justes == 0   ? QStringLiteral("aucune bonne réponse")
-                           : justes == 1 ? QStringLiteral("1 bonne réponse")
-                                         : QStringLiteral("%1 bonnes réponses").arg(justes);
+    if (justes == 0)
+        return QStringLiteral("Tu n'as trouvé aucune bonne réponse sur %1.").arg(total);
+    const QString bonnes = justes == 1 ? QStringLiteral("1 bonne réponse") : QStringLiteral("%1 bonnes réponses").arg(justes);
     return QStringLiteral("Tu as trouvé %1 sur %2 !").arg(bonnes).arg(total);
 }
 

@@ -8,7 +8,8 @@ namespace seance {
 
 // "Question 3 sur 10".
 QString numero(int rang, int total);
-// "Tu as trouvé 7 bonnes réponses sur 10 !", "1 bonne réponse", "aucune bonne réponse".
+// "Tu as trouvé 7 bonnes réponses sur 10 !", "... 1 bonne réponse ...";
+// "Tu n'as trouvé aucune bonne réponse sur 10."
 QString resultat(int justes, int total);
 // Stars the session earns: 3 from nine in ten, 2 from seven, 1 from five.
 int etoiles(int justes, int total);

@@ -15,13 +15,15 @@ namespace {
 
 constexpr int champsMax = 2;
 constexpr int choixMax = 3;
-// The right half of the screen holds the answer; the clock, when there is
-// one, the left.
-constexpr int xReponse = 330;
+// The answer's column: right of the clock when there is one, in the middle
+// otherwise.
+constexpr int xAvecCadran = 330;
+constexpr int xSansCadran = 180;
 constexpr int largeurReponse = 280;
-const QString consigneFleches = QStringLiteral("Choisis ta réponse avec les flèches, puis clique sur Vérifier.");
-const QString consigneChoix = QStringLiteral("Choisis la bonne réponse, puis clique sur Vérifier.");
-const QString manqueChoix = QStringLiteral("Choisis d'abord une réponse.");
+// Said as the statements say it.
+const QString consigneFleches = QStringLiteral("Choisissez votre réponse avec les flèches, puis cliquez sur Vérifier.");
+const QString consigneChoix = QStringLiteral("Choisissez la bonne réponse, puis cliquez sur Vérifier.");
+const QString manqueChoix = QStringLiteral("Choisissez d'abord une réponse.");
 
 }  // namespace
 
@@ -47,9 +49,8 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
 
     for (int i = 0; i < champsMax; ++i) {
         const QByteArray n = QByteArray::number(i);
-        auto* l = makeLabel(this, ("reponse_" + n).constData(), {xReponse + 40 + 110 * i, 180, 90, 24},
-                            {uiFont(taille::p12), couleur::noir, Qt::AlignCenter});
-        auto* f = makeSpinner(this, ("fleche_" + n).constData(), {xReponse + 70 + 110 * i, 208}, 0, 59);
+        auto* l = makeLabel(this, ("reponse_" + n).constData(), {}, {uiFont(taille::p12), couleur::noir, Qt::AlignCenter});
+        auto* f = makeSpinner(this, ("fleche_" + n).constData(), {}, 0, 59);
         l->setBuddy(f);
         const auto ecrire = [this, i, l](int v) {
             const QString t = question_.champs.value(i).libelle ? question_.champs[i].libelle(v) : QString::number(v);
@@ -66,24 +67,25 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
         fleches_ << f;
     }
     for (int i = 0; i < choixMax; ++i) {
-        auto* c = makeLabel(this, ("choix_" + QByteArray::number(i)).constData(),
-                            {xReponse, 172 + 34 * i, largeurReponse, 28},
+        auto* c = makeLabel(this, ("choix_" + QByteArray::number(i)).constData(), {},
                             {uiFont(taille::p12), couleur::noir, Qt::AlignCenter});
         c->setCursor(Qt::PointingHandCursor);
         connect(c, &ClickableLabel::clicked, this, [this, i] { choisir(i); });
         choix_ << c;
     }
 
-    verifier_ = makeLabel(this, "verifier", {xReponse + 50, 284, 180, 30},
+    verifier_ = makeLabel(this, "verifier", {},
                           {uiFont(taille::p13), couleur::bleu, Qt::AlignCenter}, QStringLiteral("Vérifier"));
     verifier_->setCursor(Qt::PointingHandCursor);
-    encore_ = makeLabel(this, "encore", {xReponse + 50, 284, 180, 30},
+    encore_ = makeLabel(this, "encore", {},
                         {uiFont(taille::p13), couleur::violet, Qt::AlignCenter}, QStringLiteral("Continuer"));
     encore_->setCursor(Qt::PointingHandCursor);
     encore_->hide();
-    verdict_ = makeLabel(this, "verdict", {xReponse - 20, 322, largeurReponse + 30, 124},
+    verdict_ = makeLabel(this, "verdict", {},
                          {uiFont(taille::p9), couleur::noir, Qt::AlignHCenter | Qt::AlignTop});
     verdict_->setWordWrap(true);
+
+    placerReponse(xAvecCadran);
 
     // The end of the session, where the questions were.
     resultat_ = makeLabel(this, "resultat", {40, 120, 560, 40}, {uiFont(taille::p13), couleur::bleu, Qt::AlignCenter});
@@ -109,6 +111,9 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
     Ecouter::attacher(
         r_, *protocole_, {30, 98},
         [this] {
+            // At the end, the result and what comes next.
+            if (resultat_->isVisible())
+                return QStringList{resultat_->text(), ensuite_->text()};
             QStringList t{enonce_->text()};
             for (const ClickableLabel* c : std::as_const(choix_))
                 if (c->isVisible())
@@ -190,6 +195,7 @@ void EcranEntrainement::poserQuestion()
 
     horloge_->cacherSolution();
     horloge_->setVisible(question_.cadran != question::Cadran::Aucun);
+    placerReponse(question_.cadran != question::Cadran::Aucun ? xAvecCadran : xSansCadran);
     horloge_->setReglable(question_.cadran == question::Cadran::ARegler);
     horloge_->setAvecSecondes(question_.secondes);
     horloge_->setMinutes(question_.minutes);
@@ -227,6 +233,19 @@ void EcranEntrainement::poserQuestion()
     verdict_->setCaption(consigne);
     setTextColor(verdict_, couleur::noir);
     r_.direSiLectureAuto(question_.texte);
+}
+
+void EcranEntrainement::placerReponse(int x)
+{
+    for (int i = 0; i < champsMax; ++i) {
+        reponses_[i]->setGeometry(x + 40 + 110 * i, 180, 90, 24);
+        fleches_[i]->move(x + 70 + 110 * i, 208);
+    }
+    for (int i = 0; i < choixMax; ++i)
+        choix_[i]->setGeometry(x, 172 + 34 * i, largeurReponse, 28);
+    verifier_->setGeometry(x + 50, 284, 180, 30);
+    encore_->setGeometry(x + 50, 284, 180, 30);
+    verdict_->setGeometry(x - 5, 322, largeurReponse + 10, 124);
 }
 
 void EcranEntrainement::choisir(int i)

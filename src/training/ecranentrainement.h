@@ -42,6 +42,8 @@ private:
     void suivante();
     void montrerFin();
     void choisir(int i);
+    // The answer's controls in their column, from its left edge.
+    void placerReponse(int x);
     // What the answer still lacks; empty when whole.
     QString manque() const;
     QList<int> valeurs() const;

@@ -285,16 +285,16 @@ private slots:
             l,
             {midi, "", "montre", "Avance; \"retard\"", "-5 mn", "+5 mn", false},
             {midi, "Zoé", "date_naissance", "ligne\nsuivante", "@x", "", true},
-            {midi, "-Jo", "a", "=1+1", "+3", "", false},
+            {midi, "-Jo", "a", "=1+1", "+3", "", false, "", 0, "s00000000000000ff"},
         };
         const QByteArray o = exporterCsv(lignes);
         QVERIFY(o.startsWith("\xEF\xBB\xBF" "date;"));
         QCOMPARE(QString::fromUtf8(o.mid(3)).split("\r\n"), QStringList({
-            "date;heure;joueur;activite;question;reponse;juste",
-            "2026-12-05;09:05:07;Léa;lire_horloge;Quelle heure est-il ?;3 h 50 mn;oui",
-            "2026-12-05;12:00:00;;montre;\"Avance; \"\"retard\"\"\";'-5 mn;non",
-            "2026-12-05;12:00:00;Zoé;date_naissance;\"ligne\nsuivante\";'@x;oui",
-            "2026-12-05;12:00:00;'-Jo;a;'=1+1;'+3;non",
+            "date;heure;joueur;activite;question;reponse;juste;seance",
+            "2026-12-05;09:05:07;Léa;lire_horloge;Quelle heure est-il ?;3 h 50 mn;oui;",
+            "2026-12-05;12:00:00;;montre;\"Avance; \"\"retard\"\"\";'-5 mn;non;",
+            "2026-12-05;12:00:00;Zoé;date_naissance;\"ligne\nsuivante\";'@x;oui;",
+            "2026-12-05;12:00:00;'-Jo;a;'=1+1;'+3;non;s00000000000000ff",
             ""}));
 
         QTemporaryDir d;

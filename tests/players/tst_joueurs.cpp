@@ -237,8 +237,8 @@ private slots:
         QCOMPARE(p.exitCode(), 0);
         QFile f(d.filePath("r.csv"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        QCOMPARE(f.readAll(), "\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste\r\n"
-                              "2026-12-05;09:05:07;Léa;lire_horloge;Quelle heure est-il ?;3 h 50 mn;oui\r\n");
+        QCOMPARE(f.readAll(), "\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste;seance\r\n"
+                              "2026-12-05;09:05:07;Léa;lire_horloge;Quelle heure est-il ?;3 h 50 mn;oui;\r\n");
     }
 };
 

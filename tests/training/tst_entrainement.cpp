@@ -13,6 +13,7 @@
 #include "exercises/genres.h"
 #include "shell/depart.h"
 #include "support/banc.h"
+#include "training/bilanseance.h"
 #include "training/ecranentrainement.h"
 
 namespace {
@@ -111,6 +112,15 @@ private slots:
         QVERIFY(verifiees > 500);
     }
 
+    void lesEtoiles()
+    {
+        // Nine right in ten for three stars, seven for two, five for one.
+        for (const auto& [justes, total, n] : {std::tuple{10, 10, 3}, {9, 10, 3}, {8, 10, 2}, {7, 10, 2}, {6, 10, 1},
+                                               {5, 10, 1}, {4, 10, 0}, {3, 4, 2}, {0, 0, 0}})
+            QCOMPARE(seance::etoiles(justes, total), n);
+        QCOMPARE(seance::resultat(1, 10), "Tu as trouvé 1 bonne réponse sur 10 !");
+    }
+
     void uneSeanceAuClavier()
     {
         Banc b;
@@ -176,8 +186,8 @@ private slots:
             justes += r.juste;
         }
         QVERIFY(b.visible("resultat") && b.visible("encore_seance") && !b.visible("enonce"));
-        QVERIFY(b.texte("resultat").contains(QStringLiteral("sur 10 !")));
-        QVERIFY(b.texte("resultat").startsWith(justes == 0 ? "Tu as trouvé aucune" : QStringLiteral("Tu as trouvé %1 ").arg(justes)));
+        QVERIFY(b.texte("resultat").startsWith(justes == 0 ? QStringLiteral("Tu n'as trouvé aucune bonne réponse sur 10.")
+                                                           : QStringLiteral("Tu as trouvé %1 ").arg(justes)));
         // Another session, then Escape in the middle of it: back to the start
         // screen, the answer given kept.
         aller("encore_seance");
