@@ -30,6 +30,7 @@ PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
     debut_->setObjectName(QStringLiteral("travail_debut"));
     debut_->setAccessibleName(QStringLiteral("À partir du"));
     debut_->setCalendarPopup(true);
+    debut_->setLocale(QLocale(QLocale::French, QLocale::France));
     debut_->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
     items_ = new QTreeWidget;
     items_->setObjectName(QStringLiteral("travail_items"));
