@@ -92,29 +92,52 @@ void trainingPicture(QPainter &p, QPointF origin, qreal unit)
     p.restore();
 }
 
-} // namespace
+using Picture = void (*)(QPainter &, QPointF, qreal);
 
-QImage trainingDrawing(qreal scale)
+// A drawing of the start screen alone, on a transparent ground.
+QImage drawingAlone(QSizeF size, qreal scale, Picture picture, QPointF at)
 {
     QPainter p;
-    QImage image = canvas(QSizeF(70, 84), scale, Qt::transparent, p);
-    trainingPicture(p, QPointF(0, 2), 1);
+    QImage image = canvas(size, scale, Qt::transparent, p);
+    picture(p, at, 1);
     p.end();
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage trainingScreen(qreal scale)
+// A screen of the children's own: pastel, its drawing small in the two top
+// corners, the return plate bottom right.
+struct Pastel {
+    QColor top, bottom, frame, plate;
+    QList<QColor> confetti;
+    quint32 seed;
+    QList<QRectF> keepClear;
+};
+QImage pastelScreen(qreal scale, const Pastel &c, Picture picture, qreal unit, QPointF left, QPointF right)
 {
     QPainter p;
     QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
     const QRectF plate(552, 459, 77, 19);
-    drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(238, 250, 240), QColor(250, 248, 236), QColor(150, 205, 160),
-           {QColor(255, 200, 80), QColor(240, 120, 120), QColor(130, 180, 240)}, 31, {plate, QRectF(180, 0, 280, 64)});
-    trainingPicture(p, QPointF(10, 4), 0.45);
-    trainingPicture(p, QPointF(596, 4), 0.45);
-    drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), QColor(120, 190, 130));
+    drawPastelScreen(p, QRectF(0, 0, 640, 480), c.top, c.bottom, c.frame, c.confetti, c.seed, c.keepClear + QList{plate});
+    picture(p, left, unit);
+    picture(p, right, unit);
+    drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), c.plate);
     p.end();
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+QImage trainingDrawing(qreal scale)
+{
+    return drawingAlone(QSizeF(70, 84), scale, trainingPicture, QPointF(0, 2));
+}
+
+QImage trainingScreen(qreal scale)
+{
+    return pastelScreen(scale,
+                        {QColor(238, 250, 240), QColor(250, 248, 236), QColor(150, 205, 160), QColor(120, 190, 130),
+                         {QColor(255, 200, 80), QColor(240, 120, 120), QColor(130, 180, 240)}, 31, {QRectF(180, 0, 280, 64)}},
+                        trainingPicture, 0.45, QPointF(10, 4), QPointF(596, 4));
 }
 
 QImage playersScreen(qreal scale)
@@ -151,25 +174,15 @@ QImage playersScreen(qreal scale)
 
 QImage progressScreen(qreal scale)
 {
-    QPainter p;
-    QImage image = canvas(QSizeF(640, 480), scale, Qt::white, p);
-    const QRectF plate(552, 459, 77, 19);
-    drawPastelScreen(p, QRectF(0, 0, 640, 480), QColor(255, 250, 230), QColor(255, 244, 236), QColor(240, 200, 120),
-           {QColor(255, 200, 80), QColor(120, 200, 120), QColor(240, 150, 150)}, 30, {plate});
-    progressPicture(p, QPointF(12, 6), 0.5);
-    progressPicture(p, QPointF(572, 6), 0.5);
-    drawPlate(p, plate.adjusted(-2, -2, 2, 2), QColor(255, 253, 246), QColor(230, 170, 60));
-    p.end();
-    return image.convertToFormat(QImage::Format_RGB32);
+    return pastelScreen(scale,
+                        {QColor(255, 250, 230), QColor(255, 244, 236), QColor(240, 200, 120), QColor(230, 170, 60),
+                         {QColor(255, 200, 80), QColor(120, 200, 120), QColor(240, 150, 150)}, 30, {}},
+                        progressPicture, 0.5, QPointF(12, 6), QPointF(572, 6));
 }
 
 QImage progressDrawing(qreal scale)
 {
-    QPainter p;
-    QImage image = canvas(QSizeF(112, 96), scale, Qt::transparent, p);
-    progressPicture(p, QPointF(0, 0), 1);
-    p.end();
-    return image.convertToFormat(QImage::Format_ARGB32);
+    return drawingAlone(QSizeF(112, 96), scale, progressPicture, QPointF(0, 0));
 }
 
 QImage speakerDrawing(qreal scale)

@@ -191,20 +191,29 @@ QStringList fichiersAnonymes(const QString& classe, const QString& local, const 
     return historiquesDe(classe, local, poste, dossierAnonyme);
 }
 
-Reglages reglagesClasse(const QString& classe)
-{
-    if (classe.isEmpty())
-        return {};
-    return lireReglages(lireTexteCourt(QDir(classe).filePath(fichierReglages), classe));
-}
+namespace {
 
-Reglages reglagesSuivis(const QString& classe, const QString& local)
+// A class file's text: the class's, or, with its folder out of reach, the
+// copy kept from the last time (null with no class).
+QString texteSuivi(const QString& classe, const QString& local, const QString& fichier, const QString& copie)
 {
     if (classe.isEmpty())
         return {};
     if (QFileInfo(classe).isDir())
-        return reglagesClasse(classe);
-    return reglagesGardes(local);
+        return lireTexteCourt(QDir(classe).filePath(fichier), classe);
+    return lireTexteCourt(QDir(local).filePath(copie), local);
+}
+
+}  // namespace
+
+Reglages reglagesClasse(const QString& classe)
+{
+    return classe.isEmpty() ? Reglages{} : lireReglages(lireTexteCourt(QDir(classe).filePath(fichierReglages), classe));
+}
+
+Reglages reglagesSuivis(const QString& classe, const QString& local)
+{
+    return lireReglages(texteSuivi(classe, local, fichierReglages, copieReglages));
 }
 
 Reglages reglagesGardes(const QString& local)
@@ -219,9 +228,7 @@ bool enregistrerReglages(const QString& classe, const Reglages& r)
 
 Travail travailClasse(const QString& classe)
 {
-    if (classe.isEmpty())
-        return {};
-    return lireTravail(lireTexteCourt(QDir(classe).filePath(fichierTravail), classe));
+    return classe.isEmpty() ? Travail{} : lireTravail(lireTexteCourt(QDir(classe).filePath(fichierTravail), classe));
 }
 
 bool enregistrerTravail(const QString& classe, const Travail& t)
@@ -231,11 +238,7 @@ bool enregistrerTravail(const QString& classe, const Travail& t)
 
 Travail travailSuivi(const QString& classe, const QString& local)
 {
-    if (classe.isEmpty())
-        return {};
-    if (QFileInfo(classe).isDir())
-        return travailClasse(classe);
-    return travailGarde(local);
+    return lireTravail(texteSuivi(classe, local, fichierTravail, copieTravail));
 }
 
 Travail travailGarde(const QString& local)

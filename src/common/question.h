@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "registre.h"
 #include "reponse.h"
@@ -67,3 +69,12 @@ public:
     // index of the choice; or the dial's minutes (and seconds).
     virtual question::Verdict juger(const QList<int>& valeurs) const = 0;
 };
+
+// A screen family's kinds, one of each type, in that order.
+template <class... Genres>
+std::vector<std::unique_ptr<GenreQuestion>> genresDe()
+{
+    std::vector<std::unique_ptr<GenreQuestion>> l;
+    (l.push_back(std::make_unique<Genres>()), ...);
+    return l;
+}

@@ -36,7 +36,5 @@ private:
 
 std::vector<std::unique_ptr<GenreQuestion>> genresJeuxDates()
 {
-    std::vector<std::unique_ptr<GenreQuestion>> l;
-    l.push_back(std::make_unique<MoisEnAnnees>());
-    return l;
+    return genresDe<MoisEnAnnees>();
 }

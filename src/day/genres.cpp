@@ -128,9 +128,5 @@ private:
 
 std::vector<std::unique_ptr<GenreQuestion>> genresJournee()
 {
-    std::vector<std::unique_ptr<GenreQuestion>> l;
-    l.push_back(std::make_unique<MatinApresMidi>());
-    l.push_back(std::make_unique<MotsDeLHeure>());
-    l.push_back(std::make_unique<ProblemeDuree>());
-    return l;
+    return genresDe<MatinApresMidi, MotsDeLHeure, ProblemeDuree>();
 }

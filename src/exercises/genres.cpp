@@ -170,12 +170,5 @@ private:
 
 std::vector<std::unique_ptr<GenreQuestion>> genresExercices()
 {
-    std::vector<std::unique_ptr<GenreQuestion>> l;
-    l.push_back(std::make_unique<LireHorloge>());
-    l.push_back(std::make_unique<MinutesDansHeures>());
-    l.push_back(std::make_unique<MinutesEnHeures>());
-    l.push_back(std::make_unique<Montre>());
-    l.push_back(std::make_unique<NombreManquant>());
-    l.push_back(std::make_unique<ComparerDurees>());
-    return l;
+    return genresDe<LireHorloge, MinutesDansHeures, MinutesEnHeures, Montre, NombreManquant, ComparerDurees>();
 }

@@ -11,6 +11,7 @@
 # usage: classe.sh <build-windows folder> <Linux build folder>
 set -euo pipefail
 source "$(dirname "$0")/../e2e/x11.sh"
+source "$(dirname "$0")/commun.sh"
 wine=/usr/lib/wine/wine64
 
 if [ -z "${KLEPSOS_IN_X:-}" ]; then
@@ -74,16 +75,7 @@ jouer() {
     local pid=$!
     w "$p" "$sonde" fenetre Klepsos 60 > /dev/null || die "no Klepsos window on computer $p"
     sleep 2
-    xdotool mousemove 437 360 click 1
-    sleep 2
-    xdotool mousemove 115 122 click 1
-    sleep 0.5
-    xdotool mousemove 120 105 click 1
-    sleep 1
-    import -window root "$work/$p.png"
-    xdotool mousemove 591 470 click 1
-    sleep 1.5
-    xdotool mousemove 590 468 click 1
+    repondre_puis_sortir "$work/$p"
     local end=$((SECONDS + 30))
     while kill -0 "$pid" 2>/dev/null; do
         [ "$SECONDS" -lt "$end" ] || die "computer $p: still running 30 s after SORTIE"

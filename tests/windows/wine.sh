@@ -10,6 +10,7 @@
 # usage: wine.sh <build-windows folder>
 set -euo pipefail
 source "$(dirname "$0")/../e2e/x11.sh"
+source "$(dirname "$0")/commun.sh"
 wine=/usr/lib/wine/wine64
 
 if [ -z "${KLEPSOS_IN_X:-}" ]; then
@@ -67,17 +68,7 @@ fin_dans() {
 # the answer), back to the start screen, then "SORTIE"; the design is shown
 # unscaled from the top left corner of the desktop.
 repondre_et_sortir() {
-    xdotool mousemove 437 360 click 1
-    sleep 2
-    import -window root "$shots/$1-exercices.png"
-    xdotool mousemove 115 122 click 1
-    sleep 0.5
-    xdotool mousemove 120 105 click 1
-    sleep 1
-    import -window root "$shots/$1-reponse.png"
-    xdotool mousemove 591 470 click 1
-    sleep 1.5
-    xdotool mousemove 590 468 click 1
+    repondre_puis_sortir "$shots/$1"
     fin_dans "$PID" 20 "SORTIE"
 }
 score_attendu=$(printf '\x02\x00\x01\x00\x02\x00\x01\x00\x02\x00\x00\x00\x01\x00\x00\x00' | od -An -tx1)
