@@ -10,23 +10,20 @@
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
 #include "dategames/jeuxdates.h"
-#include "dategames/genres.h"
 #include "day/ecranjournee.h"
-#include "day/genres.h"
-#include "exercises/genres.h"
-#include "clock/genreaiguilles.h"
-#include "programme/seance.h"
-#include "training/ecranentrainement.h"
 #include "depart.h"
 #include "exercises/exercices.h"
+#include "genres.h"
 #include "lesson/lecon.h"
 #include "players/positionjoueur.h"
 #include "players/progres.h"
 #include "players/quijoue.h"
 #include "players/session.h"
 #include "presentation.h"
+#include "programme/seance.h"
 #include "textes.h"
 #include "tips/astuces.h"
+#include "training/ecranentrainement.h"
 #include "ui/picturebox.h"
 #include "ui/soundplayer.h"
 
@@ -130,10 +127,7 @@ EcranJournee* Klepsos::journee()
 EcranEntrainement* Klepsos::entrainement()
 {
     if (!entrainement_) {
-        genres_.push_back(std::make_unique<GenreAiguilles>());
-        for (auto* famille : {genresExercices, genresJournee, genresJeuxDates})
-            for (auto& g : famille())
-                genres_.push_back(std::move(g));
+        genres_ = tousLesGenres();
         QList<GenreQuestion*> genres;
         for (const auto& g : genres_)
             genres << g.get();
