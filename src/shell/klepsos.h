@@ -136,6 +136,8 @@ private:
     // The other computers' answers of the child now playing, added to their
     // counters when the class folder gives them.
     void lireAilleurs(const Joueur& j);
+    // The week's work that holds today for that child, shown on the start screen.
+    void suivreTravail(const QString& cle);
 
     Routines r_;
     // Declared first so that it goes last: the design it shows goes before it.
