@@ -134,8 +134,8 @@ void Enseignant::enregistrerTravail(const classe::Travail& t)
                              return;
                          }
                          travail_->setTravail(t);
-                         statusBar()->showMessage(QStringLiteral("Travail enregistré : chaque ordinateur le suit "
-                                                                 "à son prochain démarrage."),
+                         statusBar()->showMessage(QStringLiteral("Travail enregistré : chaque élève le trouve "
+                                                                 "en choisissant son prénom."),
                                                   5000);
                      });
 }
