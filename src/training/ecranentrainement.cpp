@@ -107,7 +107,7 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
     retour_->setAccessibleName(QStringLiteral("Retour"));
 
     protocole_ = std::make_unique<ProtocoleReponse>(r_, QString(), encore_, QList<QWidget*>{verifier_},
-                                                    std::function<bool()>(), [this] { suivante(); });
+                                                    std::function<bool()>(), [this] { compterExercice(); });
     Ecouter::attacher(
         r_, *protocole_, {30, 98},
         [this] {
@@ -191,7 +191,9 @@ void EcranEntrainement::poserQuestion()
     numero_->setCaption(numero);
     numero_->setAccessibleName(numero);
     marques_->montrer(verdicts_, rang_);
-    numero_->show();
+    // After the end of a session, the question's parts come back.
+    for (QWidget* w : QList<QWidget*>{numero_, enonce_, verdict_})
+        w->show();
 
     horloge_->cacherSolution();
     horloge_->setVisible(question_.cadran != question::Cadran::Aucun);
@@ -318,7 +320,7 @@ void EcranEntrainement::verifier()
         [&v] { return v.trace; });
 }
 
-void EcranEntrainement::suivante()
+void EcranEntrainement::compterExercice()
 {
     // Each answer counts in the score as an exercise does.
     r_.nb_exercices.ajouter(1);

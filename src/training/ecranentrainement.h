@@ -39,7 +39,8 @@ private:
     void nouvelleSeance();
     void poserQuestion();
     void verifier();
-    void suivante();
+    // Each answer counts in the score as an exercise does.
+    void compterExercice();
     void montrerFin();
     void choisir(int i);
     // The answer's controls in their column, from its left edge.

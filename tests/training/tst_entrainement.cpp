@@ -194,6 +194,7 @@ private slots:
         b.taper("Return");
         QVERIFY(ecran->seance() != seance);
         QCOMPARE(b.texte("numero"), "Question 1 sur 10");
+        QVERIFY(b.visible("enonce") && b.visible("verdict") && !b.visible("resultat"));
         if (b.visible("fleche_0")) {
             aller("fleche_0");
             b.taper("Up");
