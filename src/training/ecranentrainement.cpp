@@ -234,7 +234,6 @@ void EcranEntrainement::poserQuestion()
     setTextColor(enonce_, couleur::bleu);
     verdict_->setCaption(consigne);
     setTextColor(verdict_, couleur::noir);
-    r_.direSiLectureAuto(question_.texte);
 }
 
 void EcranEntrainement::placerReponse(int x)
@@ -349,7 +348,11 @@ void EcranEntrainement::montrerFin()
         seance::ensuite(prochain >= 0 ? QString::fromUtf8(programme::items()[size_t(prochain)].court) : QString()));
     for (QWidget* w : QList<QWidget*>{resultat_, etoiles_, ensuite_, encoreSeance_, retourFin_})
         w->show();
-    r_.direSiLectureAuto(resultat_->text() + QLatin1Char(' ') + ensuite_->text());
+    // No question is open: the loudspeaker (and reading aloud) says the
+    // result, and nothing is judged any more.
+    genre_ = nullptr;
+    protocole_->ouvrir();
+    verifier_->hide();
 }
 
 void EcranEntrainement::retour()

@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 #include "bilanseance.h"
 #include "ui/etoile.h"
@@ -27,6 +28,10 @@ void MarquesSeance::montrer(const QList<std::optional<bool>>& verdicts, int cour
 {
     verdicts_ = verdicts;
     courante_ = courante;
+    // What the marks show, for screen readers.
+    const auto justes = std::count(verdicts_.cbegin(), verdicts_.cend(), std::optional(true));
+    const auto fausses = std::count(verdicts_.cbegin(), verdicts_.cend(), std::optional(false));
+    setAccessibleName(QStringLiteral("%1 justes, %2 fausses").arg(justes).arg(fausses));
     update();
 }
 

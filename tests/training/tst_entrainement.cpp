@@ -124,6 +124,7 @@ private slots:
     void uneSeanceAuClavier()
     {
         Banc b;
+        b.voix.rendreDisponible();
         QVERIFY(b.demarrer());
         Registre registre;
         b.r().registre = &registre;
@@ -136,6 +137,9 @@ private slots:
         const QString seance = ecran->seance();
         QVERIFY(QRegularExpression("^s[0-9a-f]{16}$").match(seance).hasMatch());
         QCOMPARE(ecran->plan().size(), 10);
+        // F5 says the statement shown.
+        b.taper("F5");
+        QCOMPARE(b.voix.dits.size(), 1);
 
         const auto focus = [&b] { return b.app->fenetre()->focusWidget() ? b.app->fenetre()->focusWidget()->objectName() : QString(); };
         const auto aller = [&](const QString& nom) {
@@ -186,6 +190,9 @@ private slots:
             justes += r.juste;
         }
         QVERIFY(b.visible("resultat") && b.visible("encore_seance") && !b.visible("enonce"));
+        QCOMPARE(b.w("marques")->accessibleName(), QStringLiteral("%1 justes, %2 fausses").arg(justes).arg(10 - justes));
+        b.taper("F5");
+        QVERIFY2(b.voix.dits.last().contains(QStringLiteral("trouvé")), qPrintable(b.voix.dits.last()));
         QVERIFY(b.texte("resultat").startsWith(justes == 0 ? QStringLiteral("Tu n'as trouvé aucune bonne réponse sur 10.")
                                                            : QStringLiteral("Tu as trouvé %1 ").arg(justes)));
         // Another session, then Escape in the middle of it: back to the start
