@@ -57,8 +57,9 @@ QByteArray exporterCsv(const QList<LigneHistorique>& lignes)
             ajouterChamp(o, *champ);
         }
         o += l.juste ? ";oui;" : ";non;";
-        // The training session it was given in; empty outside one.
-        o += l.seance.toLatin1();
+        // The training session it was given in (empty outside one), read
+        // from a shared file like the rest: escaped like the rest.
+        ajouterChamp(o, l.seance);
         o += "\r\n";
     }
     return o;
