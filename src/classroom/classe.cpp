@@ -193,6 +193,12 @@ QStringList fichiersAnonymes(const QString& classe, const QString& local, const 
 
 namespace {
 
+// The copy of a class file kept in the local store.
+QString texteGarde(const QString& local, const QString& copie)
+{
+    return lireTexteCourt(QDir(local).filePath(copie), local);
+}
+
 // A class file's text: the class's, or, with its folder out of reach, the
 // copy kept from the last time (null with no class).
 QString texteSuivi(const QString& classe, const QString& local, const QString& fichier, const QString& copie)
@@ -201,7 +207,7 @@ QString texteSuivi(const QString& classe, const QString& local, const QString& f
         return {};
     if (QFileInfo(classe).isDir())
         return lireTexteCourt(QDir(classe).filePath(fichier), classe);
-    return lireTexteCourt(QDir(local).filePath(copie), local);
+    return texteGarde(local, copie);
 }
 
 }  // namespace
@@ -218,7 +224,7 @@ Reglages reglagesSuivis(const QString& classe, const QString& local)
 
 Reglages reglagesGardes(const QString& local)
 {
-    return lireReglages(lireTexteCourt(QDir(local).filePath(copieReglages), local));
+    return lireReglages(texteGarde(local, copieReglages));
 }
 
 bool enregistrerReglages(const QString& classe, const Reglages& r)
@@ -243,7 +249,7 @@ Travail travailSuivi(const QString& classe, const QString& local)
 
 Travail travailGarde(const QString& local)
 {
-    return lireTravail(lireTexteCourt(QDir(local).filePath(copieTravail), local));
+    return lireTravail(texteGarde(local, copieTravail));
 }
 
 }  // namespace classe

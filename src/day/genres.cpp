@@ -14,11 +14,6 @@ namespace {
 
 using namespace ecranjour;
 
-QString heures(int h)
-{
-    return QStringLiteral("%1 h").arg(h);
-}
-
 QStringList cles(const QList<journee::Niveau>& niveaux)
 {
     QStringList l;
@@ -43,7 +38,7 @@ public:
                                    + deMoment(journee::moment(t_)) + QLatin1Char('.')),
                 .cadran = question::Cadran::Lu,
                 .minutes = aiguilles::surCadran(t_),
-                .champs = {{partie::heure, 0, 23, 1, attenteHeures, heures},
+                .champs = {{partie::heure, 0, 23, 1, attenteHeures, libelleHeures},
                            {partie::minutes, 0, 55, pasMinutes, attenteMinutes, deuxChiffres}}};
     }
     Verdict juger(const QList<int>& v) const override
@@ -107,11 +102,9 @@ public:
         p_ = durees::tirer(hasard, durees::depuisCle(niveau));
         const bool duree = p_.cherche == durees::Cherche::Duree;
         return {.texte = insecable(durees::enonce(p_)),
-                .champs = {{duree ? PartieReponse{QStringLiteral("les heures"), QStringLiteral("les")} : partie::heure,
-                            0, 23, 1, attenteHeures, heures},
+                .champs = {{partieHeures(duree), 0, 23, 1, attenteHeures, libelleHeures},
                            {partie::minutes, 0, 55, pasMinutes, attenteMinutes,
-                            duree ? std::function<QString(int)>([](int m) { return QStringLiteral("%1 mn").arg(m); })
-                                  : std::function<QString(int)>(deuxChiffres)}}};
+                            [duree](int m) { return libelleMinutes(duree, m); }}}};
     }
     Verdict juger(const QList<int>& v) const override
     {

@@ -18,7 +18,7 @@ void EcranJournee::construireMatin()
                               journee::niveauxMatin);
     Section& s = *matin_;
     heureMatin_ = reponseAvecFleche(r_, this, "heure_matin", "fleche_heure_matin", {s.x + 56, hautReponse}, 23, 1,
-                                    [](int h) { return QStringLiteral("%1 h").arg(h); }, &flecheHeureMatin_);
+                                    libelleHeures, &flecheHeureMatin_);
     minuteMatin_ = reponseAvecFleche(r_, this, "minute_matin", "fleche_minute_matin", {s.x + 100, hautReponse}, 55,
                                      pasMinutes, deuxChiffres, &flecheMinuteMatin_);
     s.protocoleAvec({flecheHeureMatin_, flecheMinuteMatin_}, [this] {

@@ -24,18 +24,15 @@ void EcranJournee::construireDuree()
     Section& s = *duree_;
     s.enonce->setGeometry(s.x, hautEnonce, largeur, 150);
     heureDuree_ = reponseAvecFleche(r_, this, "heure_duree", "fleche_heure_duree", {s.x + 56, hautReponse - 30}, 23,
-                                    1, [](int h) { return QStringLiteral("%1 h").arg(h); }, &flecheHeureDuree_);
+                                    1, libelleHeures, &flecheHeureDuree_);
     minuteDuree_ = reponseAvecFleche(r_, this, "minute_duree", "fleche_minute_duree", {s.x + 100, hautReponse - 30},
-                                     55, pasMinutes, [this](int m) {
-                                         return probleme_.cherche == durees::Cherche::Duree
-                                                  ? QStringLiteral("%1 mn").arg(m) : deuxChiffres(m);
-                                     }, &flecheMinuteDuree_);
+                                     55, pasMinutes,
+                                     [this](int m) { return libelleMinutes(probleme_.cherche == durees::Cherche::Duree, m); },
+                                     &flecheMinuteDuree_);
     s.protocoleAvec({flecheHeureDuree_, flecheMinuteDuree_}, [this] {
         QList<PartieReponse> manquantes;
         if (!aQuitteAttente(heureDuree_, attenteHeures))
-            manquantes << (probleme_.cherche == durees::Cherche::Duree
-                               ? PartieReponse{QStringLiteral("les heures"), QStringLiteral("les")}
-                               : partie::heure);
+            manquantes << partieHeures(probleme_.cherche == durees::Cherche::Duree);
         if (!aQuitteAttente(minuteDuree_, attenteMinutes))
             manquantes << partie::minutes;
         return ceQuiManque(manquantes);

@@ -19,6 +19,21 @@ QString deuxChiffres(int m)
     return QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
 }
 
+QString libelleHeures(int h)
+{
+    return QStringLiteral("%1 h").arg(h);
+}
+
+QString libelleMinutes(bool duree, int m)
+{
+    return duree ? QStringLiteral("%1 mn").arg(m) : deuxChiffres(m);
+}
+
+PartieReponse partieHeures(bool duree)
+{
+    return duree ? PartieReponse{QStringLiteral("les heures"), QStringLiteral("les")} : partie::heure;
+}
+
 QString deMoment(journee::Moment m)
 {
     switch (m) {

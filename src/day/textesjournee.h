@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include "common/reponse.h"
 #include "durees.h"
 #include "heures.h"
 
@@ -26,6 +27,13 @@ QString ditApresErreur(bool bonne, bool choisie);
 inline const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
 
 QString deuxChiffres(int m);
+
+// What the answer's arrows write: "3 h"; the minutes of a time "05", of a
+// duration "25 mn".
+QString libelleHeures(int h);
+QString libelleMinutes(bool duree, int m);
+// The hours' part as "Vérifier" names it: "l'heure", or a duration's "les heures".
+PartieReponse partieHeures(bool duree);
 
 // "de l'après-midi", as a statement says when the time is.
 QString deMoment(journee::Moment m);

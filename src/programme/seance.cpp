@@ -54,7 +54,7 @@ public:
             const Position pa = p_.position(a), pb = p_.position(b);
             return pa.acquis != pb.acquis ? pa.acquis > pb.acquis : pa.justes > pb.justes;
         });
-        const QList<int> revisions = reachedLongestUnseenFirst(annee);
+        const QList<int> revisions = atteintsLesPlusAnciens(annee);
         const QList<int> prioritaires = travail + aTravailler;
         const qsizetype nbRevisions = std::min<qsizetype>(
             revisions.size(), travail.isEmpty() ? revisionsSansTravail : revisionsAvecTravail);
@@ -92,7 +92,7 @@ private:
 
     // Reached items of the child's year and the years before, the one not
     // asked for the longest first.
-    QList<int> reachedLongestUnseenFirst(const QList<int>& annee) const
+    QList<int> atteintsLesPlusAnciens(const QList<int>& annee) const
     {
         Annee derniere = anneeParDefaut;
         for (int i : annee)
