@@ -21,6 +21,7 @@
 #include "shell/options.h"
 #include "shell/presentation.h"
 #include "shell/signaux.h"
+#include "teacher/codeacces.h"
 #include "teacher/enseignant.h"
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
@@ -125,14 +126,20 @@ int exporter(const QString& fichier, const std::optional<QString>& optionClasse)
 
 int exporterPositions(const QString& fichier, const std::optional<QString>& optionClasse)
 {
-    SuiviClasse suivi(lieuxDuPoste(emplacementsProgramme(), optionClasse));
-    suivi.actualiser();
+    borner(dureeMaxCommande);
+    const Lieux lieux = lieuxDuPoste(emplacementsProgramme(), optionClasse);
     QString erreur;
+    if (!classeJoignable(lieux, &erreur)) {
+        QTextStream(stderr) << erreur << '\n';
+        return finCommande(1);
+    }
+    SuiviClasse suivi(lieux);
+    suivi.actualiser();
     if (!exporterPositionnement(suivi.resume(), fichier, &erreur)) {
         QTextStream(stderr) << erreur << '\n';
-        return 1;
+        return finCommande(1);
     }
-    return 0;
+    return finCommande(0);
 }
 
 }  // namespace
@@ -192,6 +199,8 @@ int main(int argc, char* argv[])
     // ends as "SORTIE" ends it.
     ArretParSignal arret;
     if (choix.enseignant) {
+        if (!accesAccorde(lieux))
+            return finCommande(0);
         Enseignant vue(lieux);
         vue.setGuide(fichierGuide(ou.datas));
         QObject::connect(&arret, &ArretParSignal::arretDemande, &vue, &QWidget::close);

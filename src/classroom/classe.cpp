@@ -191,6 +191,13 @@ QStringList fichiersAnonymes(const QString& classe, const QString& local, const 
     return historiquesDe(classe, local, poste, dossierAnonyme);
 }
 
+bool classeEnPlace(const QString& classe, const QString& local)
+{
+    const QString id = lireTexteCourt(QDir(classe).filePath(fichierIdentiteClasse), classe).trimmed();
+    const QString magasin = QFileInfo(local).fileName();
+    return idValide(id, QLatin1Char('c')) && (!idValide(magasin, QLatin1Char('c')) || magasin == id);
+}
+
 namespace {
 
 // The copy of a class file kept in the local store.
@@ -199,15 +206,26 @@ QString texteGarde(const QString& local, const QString& copie)
     return lireTexteCourt(QDir(local).filePath(copie), local);
 }
 
-// A class file's text: the class's, or, with its folder out of reach, the
-// copy kept from the last time (null with no class).
+// A class file's text as the class has it: empty when there is no such
+// file, nothing when the folder is not in place or the file cannot be read.
+std::optional<QString> texteDeClasse(const QString& classe, const QString& local, const QString& fichier)
+{
+    if (classe.isEmpty() || !classeEnPlace(classe, local))
+        return std::nullopt;
+    const QString chemin = QDir(classe).filePath(fichier);
+    if (systeme::nature(chemin) == systeme::Nature::Rien)
+        return QStringLiteral("");
+    const QString t = lireTexteCourt(chemin, classe);
+    return t.isNull() ? std::nullopt : std::optional(t);
+}
+
+// A class file's text: the class's, or, with its folder out of reach or the
+// file unreadable, the copy kept from the last time (null with no class).
 QString texteSuivi(const QString& classe, const QString& local, const QString& fichier, const QString& copie)
 {
     if (classe.isEmpty())
         return {};
-    if (QFileInfo(classe).isDir())
-        return lireTexteCourt(QDir(classe).filePath(fichier), classe);
-    return texteGarde(local, copie);
+    return texteDeClasse(classe, local, fichier).value_or(texteGarde(local, copie));
 }
 
 }  // namespace
@@ -232,14 +250,19 @@ bool enregistrerReglages(const QString& classe, const Reglages& r)
     return ecrireEntier(QDir(classe).filePath(fichierReglages), ecrireReglages(r).toUtf8());
 }
 
-Travail travailClasse(const QString& classe)
+std::optional<Travail> travailClasse(const QString& classe, const QString& local)
 {
-    return classe.isEmpty() ? Travail{} : lireTravail(lireTexteCourt(QDir(classe).filePath(fichierTravail), classe));
+    const std::optional<QString> texte = texteDeClasse(classe, local, fichierTravail);
+    return texte ? std::optional(lireTravail(*texte)) : std::nullopt;
 }
 
-bool enregistrerTravail(const QString& classe, const Travail& t)
+std::optional<Travail> changerTravail(const QString& classe, const QString& local, const ChangementTravail& c)
 {
-    return ecrireEntier(QDir(classe).filePath(fichierTravail), ecrireTravail(t).toUtf8());
+    std::optional<Travail> t = travailClasse(classe, local);
+    if (!t)
+        return std::nullopt;
+    *t = appliquer(*t, c);
+    return ecrireEntier(QDir(classe).filePath(fichierTravail), ecrireTravail(*t).toUtf8()) ? t : std::nullopt;
 }
 
 Travail travailSuivi(const QString& classe, const QString& local)

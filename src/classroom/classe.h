@@ -21,6 +21,8 @@ namespace classe {
 inline const QString dossierJoueurs = QStringLiteral("joueurs");
 inline const QString dossierAnonyme = QStringLiteral("anonyme");
 inline const QString fichierNom = QStringLiteral("nom");
+// The class's own identity, "c" and 16 hex digits, made once in its folder.
+inline const QString fichierIdentiteClasse = QStringLiteral("identite");
 // A name, settings, an identity: a few hundred bytes at most.
 inline constexpr qint64 maxTexteCourt = 64 * 1024;
 // Years of a child's answers take a few megabytes: a larger history (a
@@ -83,16 +85,27 @@ QStringList fichiersAnonymes(const QString& classe, const QString& local, const 
 Reglages reglagesClasse(const QString& classe);
 bool enregistrerReglages(const QString& classe, const Reglages& r);
 // What this computer follows: the class's settings, or the copy kept from
-// the last time the folder was in reach.
+// the last time the folder was in reach (or could not be read).
 Reglages reglagesSuivis(const QString& classe, const QString& local);
 // The copy kept from the last time the folder was in reach.
 Reglages reglagesGardes(const QString& local);
 // Where that copy is kept in the local store.
 inline const QString copieReglages = QStringLiteral("classe.reglages");
 
-// <classe>/travail; nothing given when absent or unreadable.
-Travail travailClasse(const QString& classe);
-bool enregistrerTravail(const QString& classe, const Travail& t);
+// The class folder itself, not an empty mount point or a stranger's folder
+// in its place: it holds a class's identity, the very one this computer's
+// store of the class is named for (any, for a store named before the
+// identity was known).
+bool classeEnPlace(const QString& classe, const QString& local);
+
+// <classe>/travail as the class has it: none given when the file is absent;
+// nothing when the folder is not in place or the file cannot be read, which
+// must never read as "no work given".
+std::optional<Travail> travailClasse(const QString& classe, const QString& local);
+// The teacher's change made to the work the class has now, read again just
+// before (another teacher may have saved since), then written whole; the
+// work written, or nothing when it could not be read or written.
+std::optional<Travail> changerTravail(const QString& classe, const QString& local, const ChangementTravail& c);
 // What this computer follows: the class's, or the copy kept from the last
 // time the folder was in reach.
 Travail travailSuivi(const QString& classe, const QString& local);

@@ -18,7 +18,6 @@ namespace {
 
 const QString fichierPoste = QStringLiteral("poste");
 const QString fichierPostes = QStringLiteral("postes");
-const QString identiteDeClasse = QStringLiteral("identite");
 const QString dossierClasses = QStringLiteral("classes");
 const QString fichierChemins = QStringLiteral("chemins");
 // What an older version's store records about its last sending (partage.cpp).
@@ -109,7 +108,7 @@ namespace classe {
 
 QString identiteClasse(const QString& classe)
 {
-    const QString chemin = QDir(classe).filePath(identiteDeClasse);
+    const QString chemin = QDir(classe).filePath(fichierIdentiteClasse);
     QString id = lireTexteCourt(chemin, classe).trimmed();
     if (idValide(id, QLatin1Char('c')) || !QFileInfo(classe).isDir())
         return idValide(id, QLatin1Char('c')) ? id : QString();

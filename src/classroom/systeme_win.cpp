@@ -115,21 +115,24 @@ std::optional<QByteArray> lire(const QString& chemin, qint64 depuis, qint64 max,
 
 Ajout ajouter(const QString& chemin, const QByteArray& octets)
 {
-    // Append-only access: every write lands at the end of the file, as with
-    // O_APPEND. The link itself is opened, never what it points to, and then
-    // refused.
-    const Poignee f(CreateFileW(natif(chemin).c_str(), FILE_APPEND_DATA | SYNCHRONIZE, partageTotal, nullptr,
-                                OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    // Append-only writing: every write lands at the end of the file, as with
+    // O_APPEND. Reading too, because Windows locks a byte only on a handle
+    // opened for reading or writing (Wine does not check). The link itself
+    // is opened, never what it points to, and then refused.
+    const Poignee f(CreateFileW(natif(chemin).c_str(), GENERIC_READ | FILE_APPEND_DATA | SYNCHRONIZE, partageTotal,
+                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     Ajout a;
     if (!f.regulier(false))
         return a;
     // Two copies of the program on one computer append to the same file: an
     // exclusive lock on one byte far past any file's end makes them take
     // turns (Wine, unlike NTFS, seeks to the end and writes in two steps),
-    // and no reader ever waits on it.
+    // and no reader ever waits on it. Without the lock nothing is written:
+    // the next sending tries again.
     OVERLAPPED octetVerrou{};
     octetVerrou.OffsetHigh = 0x40000000;
-    const bool verrou = LockFileEx(f.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &octetVerrou);
+    if (!LockFileEx(f.get(), LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &octetVerrou))
+        return a;
     while (a.ecrits < octets.size()) {
         DWORD n = 0;
         const DWORD demande = DWORD(std::min<qint64>(octets.size() - a.ecrits, 1 << 30));
@@ -138,8 +141,7 @@ Ajout ajouter(const QString& chemin, const QByteArray& octets)
         a.ecrits += n;
     }
     a.surLeDisque = FlushFileBuffers(f.get());
-    if (verrou)
-        UnlockFileEx(f.get(), 0, 1, 0, &octetVerrou);
+    UnlockFileEx(f.get(), 0, 1, 0, &octetVerrou);
     return a;
 }
 

@@ -64,6 +64,18 @@ QString ecrireTravail(const Travail& t)
     return s;
 }
 
+Travail appliquer(Travail t, const ChangementTravail& c)
+{
+    const bool vide = !c.consigne || c.consigne->items.isEmpty();
+    if (c.cle.isEmpty())
+        t.classe = vide ? std::nullopt : c.consigne;
+    else if (vide)
+        t.enfants.remove(c.cle);
+    else
+        t.enfants.insert(c.cle, *c.consigne);
+    return t;
+}
+
 std::optional<Consigne> consignePour(const Travail& t, const QString& cle, QDate jour)
 {
     const auto enCours = [jour](const Consigne& c) {

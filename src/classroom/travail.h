@@ -36,6 +36,14 @@ QString ecrireTravail(const Travail& t);
 // class's; nothing when none has started or the last ended.
 std::optional<Consigne> consignePour(const Travail& t, const QString& cle, QDate jour);
 
+// What the teacher changes with "Enregistrer": one target's work, and only
+// that, so that what others gave meanwhile stays.
+struct ChangementTravail {
+    QString cle;                       // the child's key; empty: the whole class
+    std::optional<Consigne> consigne;  // none: taken off (a child follows the class's again)
+};
+Travail appliquer(Travail t, const ChangementTravail& c);
+
 inline const QString fichierTravail = QStringLiteral("travail");
 inline const QString copieTravail = QStringLiteral("classe.travail");
 

@@ -23,7 +23,12 @@ public:
     // Writes the field mask, width and height into the record and asks for
     // that mode, temporarily (not saved in the user's settings): true when
     // the display took it (Windows), false when it refused or cannot switch.
+    // The change is for this program's run: the system puts its own mode
+    // back if the program dies.
     virtual bool changeDisplaySettings(quint32 fields, quint32 width, quint32 height) = 0;
+    // Puts back the mode the system keeps for this display, colour depth and
+    // refresh rate included; true when the display took it.
+    virtual bool restaurerAffichage() = 0;
     // Finds the task bar window and sets its window-position flags: true
     // when that showed or hid it, false when there is none or it already
     // was as asked.

@@ -63,6 +63,16 @@ QString dateLongue(const QDate& date, const QLocale& locale)
     return majusculeInitiale(locale.toString(date, motif));
 }
 
+QString jourMois(const QDate& d, bool avecAnnee)
+{
+    const QLocale fr(QLocale::French, QLocale::France);
+    QString t = (d.day() == 1 ? QStringLiteral("1er") : QString::number(d.day())) + QChar(0x00A0)
+                + fr.monthName(d.month(), QLocale::LongFormat);
+    if (avecAnnee)
+        t += QLatin1Char(' ') + QString::number(d.year());
+    return t;
+}
+
 static QString deuxChiffres(int v, const char* unite)
 {
     return QLatin1Char(' ') + QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'))

@@ -29,6 +29,10 @@ QString majusculeInitiale(const QString& s);
 // everywhere else.
 QString dateLongue(const QDate& date, const QLocale& locale = localeAffichage());
 
+// A day and its month as French writes them, "1er" for the first: "1er
+// septembre", "7 décembre 2026" with the year.
+QString jourMois(const QDate& d, bool avecAnnee);
+
 // An hour and minutes as the answers write them: "3 h 50 mn", "4 h 0 mn".
 QString heuresMinutes(int heures, int minutes);
 

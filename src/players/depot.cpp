@@ -124,18 +124,23 @@ LectureHistorique DepotJoueurs::lireJoueurIci(const QString& cle) const
     return classe_.isEmpty() ? lireJoueur(cle) : lireHistorique(historiqueJoueur(cle));
 }
 
-LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle) const
+LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle, const std::function<void()>& entreDeuxLectures) const
 {
     if (classe_.isEmpty())
         return {};
     // The class copy of our own file (and a clone's relay copy) holds
-    // answers this computer has already: only those it lacks.
-    QSet<quint64> ici;
-    for (const LigneHistorique& l : lireHistorique(historiqueJoueur(cle)).lignes)
-        ici.insert(identiteReponse(l));
+    // answers this computer has already: only those it lacks. The class is
+    // read first: whatever of ours it holds was sent from our file before,
+    // so our file, read after, holds it too, even an answer given and sent
+    // between the two reads (counted already as it was given).
     QStringList chemins = classe::fichiersHistorique(classe_, racine_, poste_, cle);
     chemins.removeAll(historiqueJoueur(cle));
     LectureHistorique lu = lireHistoriques(chemins);
+    if (entreDeuxLectures)
+        entreDeuxLectures();
+    QSet<quint64> ici;
+    for (const LigneHistorique& l : lireHistorique(historiqueJoueur(cle)).lignes)
+        ici.insert(identiteReponse(l));
     lu.lignes.removeIf([&](const LigneHistorique& l) { return ici.contains(identiteReponse(l)); });
     return lu;
 }

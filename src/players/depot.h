@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "common/nomjoueur.h"
@@ -48,7 +49,9 @@ public:
     // and what the class folder adds (the other computers' answers, none
     // without a class), to be read off the screen's thread.
     LectureHistorique lireJoueurIci(const QString& cle) const;
-    LectureHistorique lireJoueurAilleurs(const QString& cle) const;
+    // entreDeuxLectures runs between the class's read and this computer's
+    // (tests: a sending at the worst moment).
+    LectureHistorique lireJoueurAilleurs(const QString& cle, const std::function<void()>& entreDeuxLectures = {}) const;
 
 private:
     QString racine_;

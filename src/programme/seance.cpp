@@ -72,8 +72,9 @@ public:
             ajouter(i);
         limite_ = d_.questions;
         // Room left: what needs work again, then what is reached, then
-        // anything; a kind over its share of the session only when nothing else can.
-        for (const QList<int>& encore : {prioritaires, revisions, servis(itemsDesAnnees({}))})
+        // anything of the child's years; a kind over its share of the
+        // session only when nothing else can.
+        for (const QList<int>& encore : {prioritaires, revisions, jusquA(derniereAnnee(annee))})
             remplir(encore);
         plafond_ = d_.questions;
         remplir(prioritaires + revisions);
@@ -90,16 +91,32 @@ private:
         return l;
     }
 
+    // The child's latest year (the default year's items for none).
+    static Annee derniereAnnee(const QList<int>& annee)
+    {
+        Annee derniere = Annee::CP;
+        for (int i : annee)
+            derniere = std::max(derniere, items()[size_t(i)].annee);
+        return derniere;
+    }
+
+    // The items served of that year and the years before.
+    QList<int> jusquA(Annee derniere) const
+    {
+        QList<int> l;
+        for (int i : servis(itemsDesAnnees({})))
+            if (items()[size_t(i)].annee <= derniere)
+                l << i;
+        return l;
+    }
+
     // Reached items of the child's year and the years before, the one not
     // asked for the longest first.
     QList<int> atteintsLesPlusAnciens(const QList<int>& annee) const
     {
-        Annee derniere = anneeParDefaut;
-        for (int i : annee)
-            derniere = std::max(derniere, items()[size_t(i)].annee);
         QList<int> l;
-        for (int i : servis(itemsDesAnnees({})))
-            if (items()[size_t(i)].annee <= derniere && atteint(p_, i) && !d_.travail.contains(i))
+        for (int i : jusquA(derniereAnnee(annee)))
+            if (atteint(p_, i) && !d_.travail.contains(i))
                 l << i;
         std::stable_sort(l.begin(), l.end(), [this](int a, int b) {
             return p_.derniere(a).value_or(std::numeric_limits<qint64>::min())

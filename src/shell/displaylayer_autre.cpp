@@ -17,6 +17,7 @@ public:
     }
     bool enumDisplaySettings(int) override { return false; }
     bool changeDisplaySettings(quint32, quint32, quint32) override { return false; }
+    bool restaurerAffichage() override { return false; }
     bool setTaskbarPos(unsigned) override { return false; }
 };
 

@@ -30,7 +30,14 @@ public:
         mode_ecran_.dmFields = fields;
         mode_ecran_.dmPelsWidth = width;
         mode_ecran_.dmPelsHeight = height;
-        return ChangeDisplaySettingsA(&mode_ecran_, 0) == DISP_CHANGE_SUCCESSFUL;
+        // For this run only: if the program dies, Windows restores its own mode.
+        return ChangeDisplaySettingsA(&mode_ecran_, CDS_FULLSCREEN) == DISP_CHANGE_SUCCESSFUL;
+    }
+
+    bool restaurerAffichage() override
+    {
+        // The mode in the registry, whole: size, colour depth and refresh rate.
+        return ChangeDisplaySettingsA(nullptr, 0) == DISP_CHANGE_SUCCESSFUL;
     }
 
     bool setTaskbarPos(unsigned flags) override

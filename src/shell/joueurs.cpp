@@ -119,9 +119,12 @@ void Klepsos::lireAilleurs(const Joueur& j)
                                ecrireScoreExercices();
                        });
     // The week's work given since this computer started, for this child's next session.
-    lectures()->lancer([depot] { return classe::travailSuivi(depot.classe(), depot.racine()); },
-                       [this, choix = choix_, cle = j.cle](const classe::Travail& t) {
-                           travail_ = t;
+    // A read that fails (the folder away, a blip) keeps the work known.
+    lectures()->lancer([depot] { return classe::travailClasse(depot.classe(), depot.racine()); },
+                       [this, choix = choix_, cle = j.cle](const std::optional<classe::Travail>& t) {
+                           if (!t)
+                               return;
+                           travail_ = *t;
                            if (choix == choix_)
                                suivreTravail(cle);
                        });

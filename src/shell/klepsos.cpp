@@ -327,8 +327,9 @@ void Klepsos::quitter()
             session_->vider();
         scoreSauve_ = sauverScore();
         // Only what was changed is put back.
+        // The system's own mode, colour depth and refresh rate included.
         if (ecranChange_)
-            r_.ChangerResolution(r_.largeur_ecran, r_.hauteur_ecran);
+            r_.affichage.restaurerAffichage();
         if (barreCachee_)
             r_.affichage.setTaskbarPos(DisplayLayer::MontrerFenetre);
     }

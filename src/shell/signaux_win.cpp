@@ -6,9 +6,9 @@
 #include <windows.h>
 
 // Windows ends a program from outside by closing its windows (a session's
-// end, taskkill), which Qt turns into the same orderly end as "SORTIE"; what
-// is left are the console's Ctrl+C and Ctrl+Break, and its closing, for a
-// command run from a console (--rapport, --exporter).
+// end, taskkill), which Qt turns into the same orderly end as "SORTIE". The
+// console's events (Ctrl+C, Ctrl+Break, its closing) reach only a copy that
+// has a console of its own: a windowed program started from one has none.
 namespace {
 
 std::atomic<ArretParSignal*> instance{nullptr};

@@ -67,3 +67,9 @@ QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom
     d.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
     return d.exec() == QDialog::Accepted ? d.selectedFiles().value(0) : QString();
 }
+
+QString texteTravailIllisible()
+{
+    return QStringLiteral("Le travail de la semaine n'a pas pu être lu dans le dossier de la classe. Rien n'a été "
+                          "enregistré, pour ne pas effacer ce qui est déjà donné. Réessayez quand le dossier répondra.");
+}

@@ -22,3 +22,5 @@ std::optional<QString> demanderPrenom(QWidget* parent, const QString& titre, con
 QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom, const QString& filtre);
 // What a change of the class list says to the teacher; empty when done.
 QString texteResultat(classe::Resultat r, const QString& nom);
+// The class's week's work could not be read: nothing is saved over it.
+QString texteTravailIllisible();

@@ -166,8 +166,7 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
         travail_->setSansClasse(QStringLiteral("Le travail de la semaine se donne dans un dossier de classe : lancez Klepsos "
                                                "avec --classe DOSSIER, ou réglez « classe » dans klepsos.conf."));
     else
-        lecteur_->lancer([racine = l.classe] { return classe::travailClasse(racine); },
-                         [this](const classe::Travail& t) { travail_->setTravail(t); });
+        lireTravail();
     resize(1200, 760);
 }
 
@@ -216,6 +215,7 @@ void Enseignant::construireActions()
         classeMenu->addAction(a);
         barre->addAction(a);
     }
+    classeMenu->addAction(action("code", QStringLiteral("C&ode de l'espace enseignant…"), {}, &Enseignant::changerCode));
     classeMenu->addSeparator();
     classeMenu->addAction(action("actualiser", QStringLiteral("&Actualiser"), QKeySequence::Refresh, &Enseignant::actualiser));
     auto* fermer = classeMenu->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);

@@ -62,8 +62,11 @@ private:
                       const std::function<bool(const QString&, QString*)>& ecrire);
     void enregistrerRapport();
     void reglerClasse();
-    // The week's work written into the class folder, on the reader's thread.
-    void enregistrerTravail(const classe::Travail& t);
+    void changerCode();
+    // The week's work read from the class folder, on the reader's thread.
+    void lireTravail();
+    // A change of the week's work merged into the class's, on the reader's thread.
+    void enregistrerTravail(const classe::ChangementTravail& c);
     void montrerAttente(int lignes, bool joignable);
     void montrerResume(const ResumeClasse& r);
     void montrerDetail(const QString& cle, const DetailEnfant& d);

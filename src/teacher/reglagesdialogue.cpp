@@ -10,6 +10,7 @@
 #include <QStatusBar>
 
 #include "classroom/classe.h"
+#include "codeacces.h"
 #include "classroom/filpartage.h"
 #include "dialogues.h"
 #include "enseignant.h"
@@ -122,18 +123,49 @@ void Enseignant::reglerClasse()
                      });
 }
 
-void Enseignant::enregistrerTravail(const classe::Travail& t)
+void Enseignant::changerCode()
+{
+    const QString titre = QStringLiteral("Code de l'espace enseignant");
+    if (!dossierRepond(titre))
+        return;
+    const auto code = choisirCode(this);
+    if (!code)
+        return;
+    lecteur_->lancer([l = lieux_, c = *code] { return classe::enregistrerCode(l.classe, l.local, c); },
+                     [this, titre](bool fait) {
+                         if (!fait)
+                             QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));
+                         else
+                             statusBar()->showMessage(QStringLiteral("Code enregistré : l'espace enseignant le "
+                                                                     "demandera désormais."),
+                                                      5000);
+                     });
+}
+
+void Enseignant::lireTravail()
+{
+    lecteur_->lancer([l = lieux_] { return classe::travailClasse(l.classe, l.local); },
+                     [this](const std::optional<classe::Travail>& t) {
+                         if (t)
+                             travail_->setTravail(*t);
+                         else
+                             travail_->setTravailInconnu(texteTravailIllisible());
+                     });
+}
+
+void Enseignant::enregistrerTravail(const classe::ChangementTravail& c)
 {
     const QString titre = QStringLiteral("Travail de la semaine");
     if (!dossierRepond(titre))
         return;
-    lecteur_->lancer([racine = lieux_.classe, t] { return classe::enregistrerTravail(racine, t); },
-                     [this, titre, t](bool fait) {
-                         if (!fait) {
-                             QMessageBox::warning(this, titre, texteResultat(classe::Resultat::Echec, {}));
+    lecteur_->lancer([l = lieux_, c] { return classe::changerTravail(l.classe, l.local, c); },
+                     [this, titre](const std::optional<classe::Travail>& t) {
+                         if (!t) {
+                             QMessageBox::warning(this, titre, texteTravailIllisible());
+                             lireTravail();
                              return;
                          }
-                         travail_->setTravail(t);
+                         travail_->setTravail(*t);
                          statusBar()->showMessage(QStringLiteral("Travail enregistré : chaque élève le trouve "
                                                                  "en choisissant son prénom."),
                                                   5000);

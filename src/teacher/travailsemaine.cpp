@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "common/texte.h"
 #include "programme/carte.h"
 #include "resume.h"
 
@@ -50,9 +51,11 @@ PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
     items_->expandAll();
     enregistrer_ = new QPushButton(QStringLiteral("Enregistrer"));
     enregistrer_->setObjectName(QStringLiteral("travail_enregistrer"));
+    enregistrer_->setEnabled(false);
     etat_ = new QLabel;
     etat_->setObjectName(QStringLiteral("travail_etat"));
     etat_->setWordWrap(true);
+    etat_->setText(QStringLiteral("Lecture du travail de la classe…"));
 
     auto* formulaire = new QFormLayout;
     formulaire->addRow(QStringLiteral("Pour :"), pour_);
@@ -67,7 +70,10 @@ PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
     l->addWidget(enregistrer_, 0, Qt::AlignRight);
 
     connect(pour_, &QComboBox::currentIndexChanged, this, &PageTravail::montrerCible);
-    connect(enregistrer_, &QPushButton::clicked, this, [this] { emit enregistrer(travail()); });
+    connect(enregistrer_, &QPushButton::clicked, this, [this] {
+        if (connu_)
+            emit enregistrer(changement());
+    });
 }
 
 void PageTravail::setEnfants(const QList<Joueur>& enfants)
@@ -89,7 +95,16 @@ void PageTravail::setEnfants(const QList<Joueur>& enfants)
 void PageTravail::setTravail(const classe::Travail& t)
 {
     travail_ = t;
+    connu_ = true;
+    enregistrer_->setEnabled(true);
     montrerCible();
+}
+
+void PageTravail::setTravailInconnu(const QString& message)
+{
+    connu_ = false;
+    enregistrer_->setEnabled(false);
+    etat_->setText(message);
 }
 
 QString PageTravail::cible() const
@@ -99,42 +114,39 @@ QString PageTravail::cible() const
 
 void PageTravail::montrerCible()
 {
+    if (!connu_)
+        return;
     const QString c = cible();
     const std::optional<classe::Consigne> consigne =
         c.isEmpty() ? travail_.classe
                     : (travail_.enfants.contains(c) ? std::optional(travail_.enfants.value(c)) : std::nullopt);
-    debut_->setDate(consigne ? consigne->debut : lundiDe(QDate::currentDate()));
+    const QDate aujourdhui = QDate::currentDate();
+    const QDate fin = consigne ? consigne->debut.addDays(classe::joursTravail - 1) : QDate();
+    // Work already over is given again from this week, not from its old date.
+    debut_->setDate(consigne && fin >= aujourdhui ? consigne->debut : lundiDe(aujourdhui));
     for (int a = 0; a < items_->topLevelItemCount(); ++a)
         for (int i = 0; i < items_->topLevelItem(a)->childCount(); ++i) {
             QTreeWidgetItem* l = items_->topLevelItem(a)->child(i);
             l->setCheckState(0, consigne && consigne->items.contains(l->data(0, roleId).toString()) ? Qt::Checked
                                                                                                     : Qt::Unchecked);
         }
+    const QLocale fr(QLocale::French, QLocale::France);
     etat_->setText(!consigne ? (c.isEmpty() ? QStringLiteral("Aucun travail donné à la classe.")
                                             : QStringLiteral("Aucun travail donné à cet élève : il suit celui de la classe."))
-                             : QStringLiteral("Du %1 au %2.")
-                                   .arg(QLocale(QLocale::French).toString(consigne->debut, QStringLiteral("d MMMM")),
-                                        QLocale(QLocale::French)
-                                            .toString(consigne->debut.addDays(classe::joursTravail - 1), QStringLiteral("d MMMM yyyy"))));
+                             : QStringLiteral("%1 du %2 au %3.")
+                                   .arg(fin < aujourdhui ? QStringLiteral("Travail terminé,") : QStringLiteral("Travail"),
+                                        texte::jourMois(consigne->debut, false), texte::jourMois(fin, true)));
 }
 
-classe::Travail PageTravail::travail() const
+classe::ChangementTravail PageTravail::changement() const
 {
     classe::Consigne consigne{debut_->date(), {}};
     for (int a = 0; a < items_->topLevelItemCount(); ++a)
         for (int i = 0; i < items_->topLevelItem(a)->childCount(); ++i)
             if (items_->topLevelItem(a)->child(i)->checkState(0) == Qt::Checked)
                 consigne.items << items_->topLevelItem(a)->child(i)->data(0, roleId).toString();
-    classe::Travail t = travail_;
-    const QString c = cible();
-    // Nothing ticked for a child: they follow the class's work again.
-    if (c.isEmpty())
-        t.classe = consigne.items.isEmpty() ? std::nullopt : std::optional(consigne);
-    else if (consigne.items.isEmpty())
-        t.enfants.remove(c);
-    else
-        t.enfants.insert(c, consigne);
-    return t;
+    // Nothing ticked: taken off (a child follows the class's work again).
+    return {cible(), consigne.items.isEmpty() ? std::nullopt : std::optional(consigne)};
 }
 
 void PageTravail::setSansClasse(const QString& message)

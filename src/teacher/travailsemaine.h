@@ -24,14 +24,16 @@ public:
     void setEnfants(const QList<Joueur>& enfants);
     // The work as read from the class folder.
     void setTravail(const classe::Travail& t);
-    // The work with what is ticked now for the chosen one.
-    classe::Travail travail() const;
+    // The class's work could not be read: nothing may be saved over it.
+    void setTravailInconnu(const QString& message);
+    // What is ticked now for the chosen one.
+    classe::ChangementTravail changement() const;
     // Without a class folder there is nowhere to give work.
     void setSansClasse(const QString& message);
 
 signals:
-    // "Enregistrer": the whole work to write.
-    void enregistrer(const classe::Travail& t);
+    // "Enregistrer": the chosen one's work, to merge into the class's.
+    void enregistrer(const classe::ChangementTravail& c);
 
 private:
     // The chosen one's work ticked, and its start date.
@@ -44,4 +46,6 @@ private:
     QPushButton* enregistrer_;
     QLabel* etat_;
     classe::Travail travail_;
+    // Until the class's work is read, saving would erase it.
+    bool connu_ = false;
 };

@@ -550,6 +550,11 @@ private slots:
         QVERIFY(classe::enregistrerReglages(c, classe::Reglages{}));
         QVERIFY(!QFileInfo(reglages).isSymLink());
         QCOMPARE(systeme::lire(cible, 0, 100), QByteArray("à moi"));
+        // An append is never made through a link planted where a class file belongs.
+        const QString planque = QStringLiteral("%1/p00000000000000cc.hist").arg(lea);
+        QVERIFY(QFile::link(cible, planque));
+        QCOMPARE(systeme::ajouter(planque, "volé\n").ecrits, 0);
+        QCOMPARE(systeme::lire(cible, 0, 100), QByteArray("à moi"));
     }
 
     void reglagesLus_data()
@@ -593,12 +598,13 @@ private slots:
     // from its first day, a child's own before the class's.
     void travailDeLaSemaine()
     {
-        const QString lea = cleJoueur(QStringLiteral("Léa")), hugo = cleJoueur(QStringLiteral("Hugo"));
+        const QString lea = cleJoueur(QStringLiteral("Léa")), hugo = cleJoueur(QStringLiteral("Hugo")),
+                      zoe = cleJoueur(QStringLiteral("Zoé"));
         int ignores = -1;
         const classe::Travail t = classe::lireTravail(
             QStringLiteral("\uFEFFclasse=2026-12-07 ce1_demi_quarts,inconnu,ce1_durees,ce1_durees\r\n%1=2026-11-23 ce2_conversions\n"
-                           "%2=2026-12-08\nclasse 2026-12-07\nLéa=2026-12-07 cp_heures\nclasse=le 7 ce1_durees\n")
-                .arg(lea, hugo),
+                           "%2=2026-12-08\nclasse 2026-12-07\nLéa=2026-12-07 cp_heures\nclasse=le 7 ce1_durees\n%3=2026-12-05 cp_heures\n")
+                .arg(lea, hugo, zoe),
             &ignores);
         QCOMPARE(ignores, 3);
         QCOMPARE(t.classe->items, QStringList({"ce1_demi_quarts", "ce1_durees"}));
@@ -614,24 +620,59 @@ private slots:
             {lea, {2026, 11, 29}, {"ce2_conversions"}},                        // her own, its last day
             {hugo, {2026, 12, 13}, {"ce1_demi_quarts", "ce1_durees"}},         // his own is empty
             {hugo, {2026, 12, 14}, {}},                                        // a week after its first day
+            {zoe, {2026, 12, 8}, {"cp_heures"}},                               // both current: her own
         };
         for (const auto& c : cas)
             QCOMPARE(classe::consignePour(t, c.cle, c.jour).value_or(classe::Consigne{}).items, c.items);
 
-        // Given by the teacher on one computer, read by another, kept there
-        // for when the folder is away.
+        // Given by two teachers, each changing only their target; read by
+        // another computer, kept there for when the folder is away.
         QTemporaryDir d;
         const QString dossier = d.filePath(QStringLiteral("classe")), ici = d.filePath(QStringLiteral("B"));
         QVERIFY(QDir().mkpath(dossier) && QDir().mkpath(ici));
-        QVERIFY(classe::enregistrerTravail(dossier, t));
-        QCOMPARE(classe::travailSuivi(dossier, ici), t);
+        QCOMPARE(classe::changerTravail(dossier, ici, {{}, t.classe}), std::nullopt);  // no class there yet
+        const QString idClasse = classe::identiteClasse(dossier);
+        QVERIFY(!idClasse.isEmpty());
+        QCOMPARE(classe::travailClasse(dossier, ici), classe::Travail{});
+        for (const QString& cle : {QString(), lea, hugo, zoe})
+            QVERIFY(classe::changerTravail(dossier, ici, {cle, cle.isEmpty() ? t.classe : t.enfants.value(cle)}));
+        classe::Travail donne = t;
+        donne.enfants.remove(hugo);  // nothing ticked: he follows the class's
+        QCOMPARE(classe::travailClasse(dossier, ici), donne);
         classe::synchroniser(ici, dossier, posteLocal(ici));
+        // The folder away, or an empty mount point in its place: the copy.
         QVERIFY(QDir(dossier).removeRecursively());
-        QCOMPARE(classe::travailSuivi(dossier, ici), t);
-        // A pipe in its place is refused without hanging.
+        QCOMPARE(classe::travailSuivi(dossier, ici), donne);
         QVERIFY(QDir().mkpath(dossier));
+        QCOMPARE(classe::travailSuivi(dossier, ici), donne);
+        QCOMPARE(classe::travailClasse(dossier, ici), std::nullopt);
+        // A pipe in its place is refused without hanging, and is no "none given".
+        ecrire(QDir(dossier).filePath(classe::fichierIdentiteClasse), idClasse.toLatin1());
         QCOMPARE(mkfifo(qPrintable(QDir(dossier).filePath(classe::fichierTravail)), 0600), 0);
-        QCOMPARE(classe::travailClasse(dossier), classe::Travail{});
+        QCOMPARE(classe::travailClasse(dossier, ici), std::nullopt);
+        QCOMPARE(classe::changerTravail(dossier, ici, {{}, std::nullopt}), std::nullopt);
+        QCOMPARE(classe::travailSuivi(dossier, ici), donne);
+    }
+
+    // The other computers' answers, read while this one sends an answer
+    // given meanwhile (counted already): that one is not counted again.
+    void ailleursSansDoublon()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe")), local = t.filePath(QStringLiteral("ici"));
+        QVERIFY(QDir().mkpath(c));
+        const QString poste = posteLocal(local), lea = QStringLiteral("Léa");
+        ajouterReponse(local, poste, lea, QStringLiteral("ici-1"));
+        classe::synchroniser(local, c, poste);
+        ajouterReponse(c, QStringLiteral("p00000000000000bb"), lea, QStringLiteral("ailleurs"));
+        DepotJoueurs depot(local, poste);
+        depot.suivreClasse(c);
+        const LectureHistorique lu = depot.lireJoueurAilleurs(cleJoueur(lea), [&] {
+            ajouterReponse(local, poste, lea, QStringLiteral("ici-2"));
+            classe::synchroniser(local, c, poste);
+        });
+        QCOMPARE(lu.lignes.size(), 1);
+        QCOMPARE(lu.lignes[0].question, QStringLiteral("ailleurs"));
     }
 
     void reglagesDeLaVoix()

@@ -87,12 +87,13 @@ private slots:
                  repondre(p, "ce1_matin_apres_midi", 10, 10, 29 * jour);
              },
              {}, {"cp_heures", "ce1_demi_quarts", "cp_moments", "ce2_mois_annees"}, {"ce1_matin_apres_midi", "ce1_durees"}},
-            {"tout atteint: que des révisions", {Annee::CP}, {},
+            {"tout atteint: que des révisions, de son année", {Annee::CP}, {},
              [](Positionnement& p) {
                  repondre(p, "cp_heures", 10, 10, 50);
                  repondre(p, "cp_moments", 10, 10, 20);
+                 repondre(p, "ce1_demi_quarts", 10, 10, 10);
              },
-             {"cp_moments", "cp_heures"}, {}, {"cm2_secondes"}},
+             {"cp_moments", "cp_heures"}, {}, {"ce1_demi_quarts", "ce1_durees", "cm2_secondes"}},
             {"un seul genre servi", {Annee::CE1}, {}, [](Positionnement&) {},
              {"ce1_demi_quarts"}, {}, {"ce1_durees"}, {{"placer_aiguilles", {"heures", "demi_heures", "quarts", "cinq_minutes"}}}},
         };

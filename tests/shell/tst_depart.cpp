@@ -153,7 +153,7 @@ private slots:
     // what start-up did not change (a mode the display refused, no task bar) is left alone.
     void sortie()
     {
-        const QStringList remettreEcran{"enum 0", "enum 1", "enum 2", "enum 3", "change 180000 1024x768"};
+        const QStringList remettreEcran{"restore"};
         const QStringList remettreBarre{"taskbar 64"};
         const struct { bool parSortie, ecranPris, barre; QStringList fin; } cas[] = {
             {true, true, true, remettreEcran + remettreBarre},

@@ -89,6 +89,11 @@ public:
         calls << QStringLiteral("change %1 %2x%3").arg(fields, 0, 16).arg(width).arg(height);
         return acceptsMode;
     }
+    bool restaurerAffichage() override
+    {
+        calls << QStringLiteral("restore");
+        return acceptsMode;
+    }
     bool setTaskbarPos(unsigned flags) override
     {
         calls << QStringLiteral("taskbar %1").arg(flags);

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QProcess>
@@ -19,6 +22,7 @@
 #include "classroom/sonde.h"
 #include "common/nomjoueur.h"
 #include "shell/datas.h"
+#include "teacher/codeacces.h"
 #include "teacher/enseignant.h"
 #include "teacher/modeleclasse.h"
 #include "teacher/modeleprogramme.h"
@@ -40,6 +44,21 @@ void repondre(const QString& racine, const QString& nom, const QString& p, int n
     for (int i = 0; i < n; ++i)
         f.write(ecrireLigne({QDateTime(depuis.addDays(i), QTime(10, 0)), nom, activite, QStringLiteral("Q%1").arg(i),
                              QStringLiteral("R%1").arg(i), QStringLiteral("A%1").arg(i), i % 3 != 2}));
+}
+
+// Acts on the modal dialog of that name as soon as it is open.
+void quandOuvert(const char* nom, std::function<void(QWidget*)> faire)
+{
+    auto* guet = new QTimer;
+    QObject::connect(guet, &QTimer::timeout, [guet, nom, faire] {
+        QWidget* d = QApplication::activeModalWidget();
+        if (d && d->objectName() == QLatin1String(nom)) {
+            guet->deleteLater();
+            guet->stop();
+            faire(d);
+        }
+    });
+    guet->start(20);
 }
 
 }  // namespace
@@ -168,8 +187,13 @@ private slots:
         classe::Reglages reglages;
         reglages.annees = {programme::Annee::CE2};
         QVERIFY(classe::enregistrerReglages(l.classe, reglages));
+        QVERIFY(!classe::identiteClasse(l.classe).isEmpty());
         Enseignant e(l);
         QCOMPARE(e.objectName(), QStringLiteral("enseignant"));
+        // Nothing is saved before the class's work is read: it would be erased.
+        auto* enregistrer = e.findChild<QPushButton*>(QStringLiteral("travail_enregistrer"));
+        QVERIFY(!enregistrer->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(enregistrer->isEnabled(), 5000);
         auto* tableau = e.findChild<QTableView*>(QStringLiteral("tableau"));
         QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->rowCount(), 2, 5000);
         QCOMPARE(tableau->model()->index(0, 0).data().toString(), QStringLiteral("Hugo"));
@@ -214,33 +238,100 @@ private slots:
         seance.close();
         QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->index(1, e.modele()->colonneSeances()).data().toString(),
                                   QStringLiteral("1 séance, 2 justes sur 3"), 5000);
-        // The week's work for Hugo alone, then for the class: written into the folder.
+        // The week's work for Hugo alone, then for the class, merged into
+        // what another teacher gave Léa meanwhile (work already over).
+        const QString lea = cleJoueur(QStringLiteral("Léa")), hugo = cleJoueur(QStringLiteral("Hugo"));
+        const classe::Consigne finie{{2026, 11, 2}, {QStringLiteral("cp_heures")}};
+        QVERIFY(classe::changerTravail(l.classe, l.local, {lea, finie}));
         auto* pour = e.findChild<QComboBox*>(QStringLiteral("travail_pour"));
         auto* notions = e.findChild<QTreeWidget*>(QStringLiteral("travail_items"));
+        auto* debut = e.findChild<QDateEdit*>(QStringLiteral("travail_debut"));
         pour->setCurrentIndex(pour->findText(QStringLiteral("Hugo")));
         const auto cocher = [notions](const char* id) {
             for (QTreeWidgetItem* i : notions->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive))
                 if (i->data(0, Qt::UserRole).toString() == QLatin1String(id))
                     i->setCheckState(0, Qt::Checked);
         };
+        const auto travail = [&] { return classe::travailClasse(l.classe, l.local).value_or(classe::Travail{}); };
         cocher("ce2_conversions");
-        e.findChild<QDateEdit*>(QStringLiteral("travail_debut"))->setDate({2026, 12, 7});
-        e.findChild<QPushButton*>(QStringLiteral("travail_enregistrer"))->click();
-        QTRY_COMPARE_WITH_TIMEOUT(classe::travailClasse(l.classe).enfants.value(cleJoueur(QStringLiteral("Hugo"))).items,
-                                  QStringList{QStringLiteral("ce2_conversions")}, 5000);
+        debut->setDate({2026, 12, 7});
+        enregistrer->click();
+        QTRY_COMPARE_WITH_TIMEOUT(travail().enfants.value(hugo).items, QStringList{QStringLiteral("ce2_conversions")}, 5000);
+        QCOMPARE(travail().enfants.value(lea), finie);
+        // Léa's work is over: given again, it starts this week.
+        pour->setCurrentIndex(pour->findText(QStringLiteral("Léa")));
+        QCOMPARE(debut->date(), lundiDe(QDate::currentDate()));
         pour->setCurrentIndex(0);
         cocher("ce1_durees");
         cocher("cp_heures");
-        e.findChild<QPushButton*>(QStringLiteral("travail_enregistrer"))->click();
-        QTRY_VERIFY_WITH_TIMEOUT(classe::travailClasse(l.classe).classe.has_value(), 5000);
-        QCOMPARE(classe::travailClasse(l.classe).classe->items, QStringList({"cp_heures", "ce1_durees"}));
-        QCOMPARE(classe::travailClasse(l.classe).enfants.size(), 1);
+        enregistrer->click();
+        QTRY_VERIFY_WITH_TIMEOUT(travail().classe.has_value(), 5000);
+        QCOMPARE(travail().classe->items, QStringList({"cp_heures", "ce1_durees"}));
+        QCOMPARE(travail().enfants.size(), 2);
         QVERIFY(QDir(l.classe).removeRecursively());
         auto* attente = e.findChild<QLabel*>(QStringLiteral("attente"));
         repondre(l.local, QStringLiteral("Hugo"), poste, 1);
         QTRY_VERIFY_WITH_TIMEOUT(attente->isVisibleTo(&e), 5000);
         QCOMPARE(tableau->model()->rowCount(), 2);  // as read before
         QVERIFY(attente->text().contains(QStringLiteral("1 réponse(s) de cet ordinateur en attente")));
+    }
+
+    // The teacher's space behind a code: chosen in the view, asked before
+    // it opens, the fourth try after three wrong ones waits, reset by
+    // removing its file; never kept in clear.
+    void code()
+    {
+        QCOMPARE(classe::pbkdf2Sha256("passwd", "salt", 1, 64).toHex(),
+                 "55ac046e56e3089fec1691c22544b605f94185216dde0465e68b9d57c20dacbc"
+                 "49ca9cccf179b645991664b39d77ef317c71b845b1e30bd509112041d3a19783");
+        QTemporaryDir t;
+        const Lieux l{t.filePath(QStringLiteral("classe")), t.filePath(QStringLiteral("local")), poste};
+        QVERIFY(QDir().mkpath(l.classe) && !classe::identiteClasse(l.classe).isEmpty());
+        QVERIFY(accesAccorde(l));  // no code: no question
+        const QString secret = QStringLiteral("Hibou 42");
+        {
+            Enseignant e(l);
+            quandOuvert("choix_code", [&](QWidget* d) {
+                d->findChild<QLineEdit*>(QStringLiteral("nouveau_code"))->setText(QStringLiteral("abc"));
+                d->findChild<QLineEdit*>(QStringLiteral("code_encore"))->setText(QStringLiteral("abc"));
+                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                QVERIFY(d->isVisible());  // too short
+                d->findChild<QLineEdit*>(QStringLiteral("nouveau_code"))->setText(secret);
+                d->findChild<QLineEdit*>(QStringLiteral("code_encore"))->setText(secret);
+                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
+            e.findChild<QAction*>(QStringLiteral("code"))->trigger();
+            QTRY_VERIFY_WITH_TIMEOUT(classe::codeSuivi(l.classe, l.local).code, 5000);
+            QVERIFY(e.finir(2000));
+        }
+        QDirIterator fichiers(t.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (fichiers.hasNext()) {
+            QFile f(fichiers.next());
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray octets = f.readAll();
+            QVERIFY2(!octets.contains(secret.toUtf8()) && !octets.contains(secret.toUtf8().toBase64()), qPrintable(f.fileName()));
+        }
+        const classe::EmpreinteCode code = *classe::codeSuivi(l.classe, l.local).code;
+        QVERIFY(classe::codeJuste(code, secret) && !classe::codeJuste(code, QStringLiteral("hibou 42")));
+        QCOMPARE(classe::codeGarde(l.local).code, code);  // kept here for when the folder is away
+        DemandeCode d(classe::empreinteDe(secret, 1000), std::chrono::milliseconds(400));
+        d.show();
+        auto* saisie = d.findChild<QLineEdit*>(QStringLiteral("code"));
+        auto* entrer = d.findChild<QPushButton*>(QStringLiteral("entrer"));
+        for (int i = 0; i < fautesAvantAttente; ++i) {
+            QVERIFY(entrer->isEnabled());
+            saisie->setText(QStringLiteral("hibou"));
+            entrer->click();
+        }
+        QVERIFY(!entrer->isEnabled() && d.isVisible());
+        QVERIFY(d.findChild<QLabel*>(QStringLiteral("message_code"))->text().contains(QStringLiteral("Attendez")));
+        QTRY_VERIFY_WITH_TIMEOUT(entrer->isEnabled(), 2000);
+        saisie->setText(secret);
+        entrer->click();
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        // The helper's step: the file removed, the space is open again, here too.
+        QVERIFY(QFile::remove(QDir(l.classe).filePath(classe::fichierCode)));
+        QVERIFY(!classe::codeSuivi(l.classe, l.local).code && !classe::codeGarde(l.local).code);
     }
 
     // The report names every child, on a page of their own.
