@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A class's settings file, and its week's work, sit in a shared folder that anyone may write:
+// A class's settings file, its week's work and its code's hash sit in a shared folder that anyone may write:
 // any bytes must read without crashing, and whatever is read must write
 // back to a file that reads the same.
 
@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "classroom/codeenseignant.h"
 #include "classroom/reglagesclasse.h"
 #include "classroom/travail.h"
 
@@ -30,6 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (ignores < 0 || ignores > texte.count(QLatin1Char('\n')) + 1
         || !(classe::lireTravail(classe::ecrireTravail(t), &encore) == t) || encore != 0) {
         std::fprintf(stderr, "week's work read badly, input %s\n", octets.toHex().constData());
+        std::abort();
+    }
+    if (const auto e = classe::lireEmpreinte(texte); e && classe::lireEmpreinte(classe::ecrireEmpreinte(*e)) != e) {
+        std::fprintf(stderr, "code's hash read badly, input %s\n", octets.toHex().constData());
         std::abort();
     }
     return 0;

@@ -275,4 +275,36 @@ Travail travailGarde(const QString& local)
     return lireTravail(texteGarde(local, copieTravail));
 }
 
+CodeConnu codeGarde(const QString& local)
+{
+    return {lireEmpreinte(texteGarde(local, copieCode))};
+}
+
+CodeConnu codeSuivi(const QString& classe, const QString& local)
+{
+    if (classe.isEmpty())
+        return {lireEmpreinte(lireTexteCourt(QDir(local).filePath(fichierCode), local))};
+    const std::optional<QString> texte = texteDeClasse(classe, local, fichierCode);
+    const QString copie = QDir(local).filePath(copieCode);
+    // The helper removed it: the space is open again, here too.
+    if (texte && texte->isEmpty()) {
+        QFile::remove(copie);
+        return {};
+    }
+    const std::optional<EmpreinteCode> e = texte ? lireEmpreinte(*texte) : std::nullopt;
+    if (!e)
+        return codeGarde(local);
+    if (*texte != texteGarde(local, copieCode))
+        ecrireEntier(copie, texte->toUtf8());
+    return {e};
+}
+
+bool enregistrerCode(const QString& classe, const QString& local, const QString& code)
+{
+    const QByteArray texte = ecrireEmpreinte(empreinteDe(code)).toUtf8();
+    if (!ecrireEntier(QDir(classe.isEmpty() ? local : classe).filePath(fichierCode), texte))
+        return false;
+    return classe.isEmpty() || (QDir().mkpath(local) && ecrireEntier(QDir(local).filePath(copieCode), texte));
+}
+
 }  // namespace classe

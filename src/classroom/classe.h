@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <optional>
 
+#include "codeenseignant.h"
 #include "common/nomjoueur.h"
 #include "reglagesclasse.h"
 #include "travail.h"
@@ -110,6 +111,14 @@ std::optional<Travail> changerTravail(const QString& classe, const QString& loca
 // time the folder was in reach.
 Travail travailSuivi(const QString& classe, const QString& local);
 Travail travailGarde(const QString& local);
+
+// The teacher's space's code: the class's (its folder in place), else the
+// copy kept on this computer; without a class, the store's own. The copy
+// follows the class, and goes when the class has none.
+CodeConnu codeSuivi(const QString& classe, const QString& local);
+CodeConnu codeGarde(const QString& local);
+// Written whole then renamed, where codeSuivi reads it, and kept here.
+bool enregistrerCode(const QString& classe, const QString& local, const QString& code);
 
 }  // namespace classe
 

@@ -2,14 +2,10 @@
 #include "codeenseignant.h"
 
 #include <QCryptographicHash>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
 #include <QStringList>
 
-#include "classe.h"
 
 namespace classe {
 namespace {
@@ -27,12 +23,6 @@ bool egaux(const QByteArray& a, const QByteArray& b)
     for (qsizetype i = 0; i < a.size(); ++i)
         d |= static_cast<unsigned char>(a[i] ^ b[i]);
     return d == 0;
-}
-
-// Where the code is kept: the class folder, or the store without a class.
-QString dossierDuCode(const QString& classe, const QString& local)
-{
-    return classe.isEmpty() ? local : classe;
 }
 
 }  // namespace
@@ -98,41 +88,6 @@ EmpreinteCode empreinteDe(const QString& code, int tours)
 bool codeJuste(const EmpreinteCode& e, const QString& code)
 {
     return egaux(pbkdf2Sha256(code.toUtf8(), e.sel, e.tours, int(e.empreinte.size())), e.empreinte);
-}
-
-CodeConnu codeGarde(const QString& local)
-{
-    return {lireEmpreinte(lireTexteCourt(QDir(local).filePath(copieCode), local))};
-}
-
-CodeConnu codeSuivi(const QString& classe, const QString& local)
-{
-    if (classe.isEmpty())
-        return {lireEmpreinte(lireTexteCourt(QDir(local).filePath(fichierCode), local))};
-    if (!classeEnPlace(classe, local))
-        return codeGarde(local);
-    const QString chemin = QDir(classe).filePath(fichierCode);
-    const QString copie = QDir(local).filePath(copieCode);
-    // The helper removed it: the space is open again, here too.
-    if (!QFileInfo::exists(chemin) && !QFileInfo(chemin).isSymLink()) {
-        QFile::remove(copie);
-        return {};
-    }
-    const QString texte = lireTexteCourt(chemin, classe);
-    const auto e = lireEmpreinte(texte);
-    if (!e)
-        return codeGarde(local);
-    if (texte != lireTexteCourt(copie, local))
-        ecrireEntier(copie, texte.toUtf8());
-    return {e};
-}
-
-bool enregistrerCode(const QString& classe, const QString& local, const QString& code)
-{
-    const QByteArray texte = ecrireEmpreinte(empreinteDe(code)).toUtf8();
-    if (!ecrireEntier(QDir(dossierDuCode(classe, local)).filePath(fichierCode), texte))
-        return false;
-    return classe.isEmpty() || (QDir().mkpath(local) && ecrireEntier(QDir(local).filePath(copieCode), texte));
 }
 
 }  // namespace classe

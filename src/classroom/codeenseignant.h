@@ -34,15 +34,10 @@ std::optional<EmpreinteCode> lireEmpreinte(const QString& texte);
 EmpreinteCode empreinteDe(const QString& code, int tours = toursCode);
 bool codeJuste(const EmpreinteCode& e, const QString& code);
 
-// What is known of the code where the teacher's space opens.
+// What is known of the code where the teacher's space opens (read in
+// classe.h, where the class's files are).
 struct CodeConnu {
     std::optional<EmpreinteCode> code;  // none: the space is open to all
 };
-// The class's code (its folder in place), else the copy kept on this
-// computer; without a class, the store's own. The copy follows the class.
-CodeConnu codeSuivi(const QString& classe, const QString& local);
-CodeConnu codeGarde(const QString& local);
-// Written whole then renamed, where codeSuivi reads it, and kept here.
-bool enregistrerCode(const QString& classe, const QString& local, const QString& code);
 
 }  // namespace classe

@@ -8,6 +8,7 @@
 #include <QSysInfo>
 
 #include "classe.h"
+#include "effacement.h"
 #include "systeme.h"
 #include "travail.h"
 #include "ui/dossier.h"
@@ -178,6 +179,10 @@ Envoi synchroniser(const QString& local, const QString& classe, const QString& p
         return dossierSur(c.filePath(nom), classe) || c.mkdir(nom);
     };
     e.joignable = QFileInfo(classe).isDir() && sousDossier(dossierJoueurs) && sousDossier(dossierAnonyme);
+    // Children the teacher erased for good are erased here first, and
+    // nothing of theirs is sent again.
+    if (e.joignable && honorerEffacements(local, classe) > 0)
+        etat.envoye.removeIf([&](const auto& f) { return !QFileInfo::exists(l.filePath(f.key())); });
 
     // Our files: each child's and the unnamed player's.
     const QString propre = nomFichierHistorique(poste);

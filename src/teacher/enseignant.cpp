@@ -206,6 +206,8 @@ void Enseignant::construireActions()
         eleves->addAction(a);
         barre->addAction(a);
     }
+    eleves->addSeparator();
+    eleves->addAction(action("montrer_retires", QStringLiteral("Élèves retirés…"), {}, &Enseignant::montrerRetires));
     barre->addSeparator();
     QMenu* classeMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
     for (QAction* a : {action("exporter", QStringLiteral("&Exporter en CSV…"), QKeySequence(QStringLiteral("Ctrl+E")), &Enseignant::exporterCsv),
@@ -216,6 +218,7 @@ void Enseignant::construireActions()
         barre->addAction(a);
     }
     classeMenu->addAction(action("code", QStringLiteral("C&ode de l'espace enseignant…"), {}, &Enseignant::changerCode));
+    classeMenu->addAction(action("fin_annee", QStringLiteral("Fin d'a&nnée…"), {}, &Enseignant::finDAnnee));
     classeMenu->addSeparator();
     classeMenu->addAction(action("actualiser", QStringLiteral("&Actualiser"), QKeySequence::Refresh, &Enseignant::actualiser));
     auto* fermer = classeMenu->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "classroom/effacement.h"
 #include "suivi.h"
 
 class EnvoiEnFond;
@@ -55,6 +56,11 @@ private:
     void collerListe();
     void renommerChoisi();
     void retirerChoisi();
+    // The removed children, each erased for good on demand.
+    void montrerRetires();
+    void effacerRetire(const classe::Retire& r, const QString& titre);
+    // The year exported, then erased.
+    void finDAnnee();
     void exporterCsv();
     void exporterPositions();
     // A CSV written off the screen's thread to a file the teacher chooses.

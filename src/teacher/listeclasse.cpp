@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "classroom/effacement.h"
 #include "classroom/filpartage.h"
 #include "dialogues.h"
 #include "enseignant.h"
@@ -101,15 +102,33 @@ void Enseignant::retirerChoisi()
     if (cle.isEmpty() || !dossierRepond(titre))
         return;
     const QString nom = nomDe(cle);
+    // Without a class, this computer is the only place: the child can be
+    // erased for real at once.
+    const bool seul = lieux_.classe.isEmpty();
     QMessageBox question(QMessageBox::Question, titre,
-                         QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
-                                        "de côté dans le dossier « retires » de la classe.").arg(nom),
+                         seul ? QStringLiteral("Retirer %1 ?\n\nSes réponses sont mises de côté sur cet ordinateur "
+                                               "(« Élèves retirés »), ou effacées définitivement si vous le choisissez.").arg(nom)
+                              : QStringLiteral("Retirer %1 de la classe ?\n\nSes réponses ne sont pas effacées : elles sont mises "
+                                               "de côté dans le dossier « retires » de la classe, jusqu'à ce que vous les "
+                                               "effaciez (« Élèves retirés »).").arg(nom),
                          QMessageBox::NoButton, this);
-    QPushButton* oui = question.addButton(QStringLiteral("Retirer"), QMessageBox::DestructiveRole);
+    question.setObjectName(QStringLiteral("question_retirer"));
+    QPushButton* oui = question.addButton(QStringLiteral("Retirer"), QMessageBox::AcceptRole);
+    QPushButton* effacer = seul ? question.addButton(QStringLiteral("Retirer et effacer définitivement"), QMessageBox::DestructiveRole)
+                                : nullptr;
     question.setDefaultButton(question.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole));
     question.exec();
-    if (question.clickedButton() != oui)
+    if (question.clickedButton() != oui && (!effacer || question.clickedButton() != effacer))
         return;
-    changerListe(titre, [racine = lieux_.racine(), cle, nom] { return texteResultat(classe::retirer(racine, cle), nom); });
+    const bool aussiEffacer = effacer && question.clickedButton() == effacer;
+    changerListe(titre, [racine = lieux_.racine(), cle, nom, aussiEffacer] {
+        const classe::Resultat r = classe::retirer(racine, cle);
+        if (r != classe::Resultat::Fait || !aussiEffacer)
+            return texteResultat(r, nom);
+        // The latest removal of that key is this child's.
+        for (const classe::Retire& parti : classe::retires(racine))
+            if (parti.cle == cle)
+                return classe::effacer(racine, parti, false) ? QString() : texteResultat(classe::Resultat::Echec, nom);
+        return QString();
+    });
 }
-

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "classroom/classe.h"
+#include "classroom/effacement.h"
 #include "classroom/sonde.h"
 #include "classroom/systeme.h"
 #include "common/nomjoueur.h"
@@ -652,6 +653,48 @@ private slots:
         QCOMPARE(classe::travailClasse(dossier, ici), std::nullopt);
         QCOMPARE(classe::changerTravail(dossier, ici, {{}, std::nullopt}), std::nullopt);
         QCOMPARE(classe::travailSuivi(dossier, ici), donne);
+    }
+
+    // A child erased on two computers and the class folder: once both have
+    // reached the folder again, nothing of theirs is left in any file, and
+    // the other child is whole. A namesake added later is someone else.
+    void effacementPartout()
+    {
+        QTemporaryDir t;
+        const QString c = t.filePath(QStringLiteral("classe"));
+        QVERIFY(QDir().mkpath(c) && !classe::identiteClasse(c).isEmpty());
+        const QStringList locaux{t.filePath(QStringLiteral("A")), t.filePath(QStringLiteral("B"))};
+        for (const QString& local : locaux)
+            for (const QString& nom : {QStringLiteral("Marjolaine"), QStringLiteral("Hugo")}) {
+                ajouterReponse(local, posteLocal(local), nom, nom + QStringLiteral("-question-") + local.right(1));
+                classe::synchroniser(local, c, posteLocal(local));
+            }
+        const QString cle = cleJoueur(QStringLiteral("Marjolaine"));
+        QVERIFY(classe::changerTravail(c, locaux[0], {cle, classe::Consigne{QDate::currentDate(), {"cp_heures"}}}));
+        QCOMPARE(classe::renommer(c, cle, QStringLiteral("Marjo")), classe::Resultat::Fait);
+        QCOMPARE(classe::retirer(c, cleJoueur(QStringLiteral("Marjo"))), classe::Resultat::Fait);
+        classe::synchroniser(locaux[0], c, posteLocal(locaux[0]));  // A puts her aside; B is away
+        const QList<classe::Retire> partis = classe::retires(c);
+        QCOMPARE(partis.size(), 1);
+        QCOMPARE(partis[0].nom, QStringLiteral("Marjo"));
+        QVERIFY(classe::effacer(c, partis[0], true));
+        for (const QString& local : locaux)
+            classe::synchroniser(local, c, posteLocal(local));
+        QDirIterator fichiers(t.path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+        int hugo = 0;
+        while (fichiers.hasNext()) {
+            const QString f = fichiers.next();
+            const QByteArray octets = systeme::lire(f, 0, 1 << 20).value_or(QByteArray());
+            QVERIFY2(!octets.contains("Marjo") && !f.contains(cle) && !octets.contains(cle.toLatin1()), qPrintable(f));
+            hugo += int(octets.count("Hugo-question-"));
+        }
+        QCOMPARE(hugo, 4);  // each computer's answer, here and in the class
+        // This year's Marjolaine, added after: untouched by last year's record.
+        QCOMPARE(classe::ajouter(c, QStringLiteral("Marjolaine")), classe::Resultat::Fait);
+        ajouterReponse(locaux[1], posteLocal(locaux[1]), QStringLiteral("Marjolaine"), QStringLiteral("nouvelle"));
+        classe::synchroniser(locaux[1], c, posteLocal(locaux[1]));
+        classe::synchroniser(locaux[1], c, posteLocal(locaux[1]));
+        QCOMPARE(questions(c).value(QStringLiteral("nouvelle")), 1);
     }
 
     // The other computers' answers, read while this one sends an answer

@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTimer>
 #include <QDir>
 #include <QLabel>
@@ -332,6 +333,47 @@ private slots:
         // The helper's step: the file removed, the space is open again, here too.
         QVERIFY(QFile::remove(QDir(l.classe).filePath(classe::fichierCode)));
         QVERIFY(!classe::codeSuivi(l.classe, l.local).code && !classe::codeGarde(l.local).code);
+    }
+
+    // Without a class, a child's removal can erase them at once, and the
+    // removed children's list erases the others one by one.
+    void effacerSansClasse()
+    {
+        QTemporaryDir t;
+        const Lieux l{{}, t.filePath(QStringLiteral("local")), poste};
+        for (const QString& n : {QStringLiteral("Léa"), QStringLiteral("Hugo"), QStringLiteral("Zoé")}) {
+            QCOMPARE(classe::ajouter(l.local, n), classe::Resultat::Fait);
+            repondre(l.local, n, poste, 3);
+        }
+        QCOMPARE(classe::retirer(l.local, cleJoueur(QStringLiteral("Zoé"))), classe::Resultat::Fait);
+        Enseignant e(l);
+        auto* tableau = e.findChild<QTableView*>(QStringLiteral("tableau"));
+        QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->rowCount(), 2, 5000);
+        tableau->selectRow(tableau->model()->index(0, 0).data().toString() == QStringLiteral("Léa") ? 0 : 1);
+        quandOuvert("question_retirer", [](QWidget* d) {
+            for (QAbstractButton* b : d->findChildren<QAbstractButton*>())
+                if (b->text() == QStringLiteral("Retirer et effacer définitivement"))
+                    b->click();
+        });
+        e.findChild<QAction*>(QStringLiteral("retirer"))->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(tableau->model()->rowCount(), 1, 5000);
+        quandOuvert("retires", [](QWidget* d) {
+            auto* liste = d->findChild<QTableWidget*>(QStringLiteral("liste_retires"));
+            QCOMPARE(liste->rowCount(), 1);  // Zoé; Léa is gone already
+            QCOMPARE(liste->item(0, 0)->text(), QStringLiteral("Zoé"));
+            liste->selectRow(0);
+            quandOuvert("confirmer_effacement", [](QWidget* b) {
+                QVERIFY(static_cast<QMessageBox*>(b)->text().startsWith(QStringLiteral("Effacer définitivement Zoé ?")));
+                b->findChildren<QAbstractButton*>().first()->click();
+            });
+            d->findChild<QPushButton*>(QStringLiteral("effacer"))->click();
+        });
+        e.findChild<QAction*>(QStringLiteral("montrer_retires"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(QDir(l.local).filePath(QStringLiteral("retires"))).exists()
+                                     || QDir(QDir(l.local).filePath(QStringLiteral("retires"))).isEmpty(), 5000);
+        QCOMPARE(QDir(QDir(l.local).filePath(QStringLiteral("joueurs"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList{cleJoueur(QStringLiteral("Hugo"))});
+        QVERIFY(e.finir(2000));
     }
 
     // The report names every child, on a page of their own.
