@@ -19,9 +19,13 @@ std::optional<Consigne> lireConsigne(const QString& valeur)
     Consigne c{QDate::fromString(blanc < 0 ? valeur : valeur.left(blanc), Qt::ISODate), {}};
     if (!c.debut.isValid())
         return std::nullopt;
+    // An item an older version named otherwise is kept under today's name.
     for (const QString& id : (blanc < 0 ? QString() : valeur.mid(blanc + 1)).split(QLatin1Char(','), Qt::SkipEmptyParts))
-        if (programme::indexItem(id.trimmed()) >= 0 && !c.items.contains(id.trimmed()))
-            c.items << id.trimmed();
+        if (const int i = programme::indexItem(id.trimmed()); i >= 0) {
+            const QString nom = QString::fromLatin1(programme::items()[size_t(i)].id);
+            if (!c.items.contains(nom))
+                c.items << nom;
+        }
     return c;
 }
 

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "common/randomsource.h"
-#include "common/texte.h"
+#include "common/journee.h"
 
 namespace aiguilles {
 
@@ -66,12 +66,12 @@ int depuis(int h, int m)
 
 QString texte(int minutes)
 {
-    return texte::heuresMinutes(heure(minutes), minute(minutes));
+    return journee::surCadran(minutes);
 }
 
 QString texteSecondes(int minutes, int secondes)
 {
-    return texte(minutes) + QStringLiteral(" %1 s").arg(secondes);
+    return journee::avecSecondes(minutes, secondes);
 }
 
 double angleMinutes(int minutes)
@@ -203,7 +203,8 @@ Niveau depuisCle(const QString& c)
 
 std::optional<Niveau> niveauDuTexte(const QString& t)
 {
-    static const QRegularExpression heure(QStringLiteral("^(\\d{1,2}) h (\\d{1,2}) mn$"));
+    // Written "4 h 45 mn" by older versions, "4 h 45" or "8 h" since.
+    static const QRegularExpression heure(QStringLiteral("^(\\d{1,2}) h(?: (\\d{1,2})(?: mn)?)?$"));
     const QRegularExpressionMatch m = heure.match(t);
     if (!m.hasMatch())
         return std::nullopt;

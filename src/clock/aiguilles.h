@@ -25,9 +25,9 @@ int heure(int minutes);
 int minute(int minutes);
 int depuis(int heure, int minute);
 
-// "4 h 45 mn", "12 h 5 mn".
+// "4 h 45", "12 h 05", "8 h".
 QString texte(int minutes);
-// "4 h 45 mn 30 s".
+// "4 h 45 min 30 s".
 QString texteSecondes(int minutes, int secondes);
 
 // The minute hand, and the hour hand as on a real clock: a twelfth of its

@@ -3,6 +3,7 @@
 
 #include "common/journee.h"
 #include "common/routines.h"
+#include "common/texte.h"
 #include "horlogeaiguilles.h"
 #include "ui/clickablelabel.h"
 #include "ui/niveaux.h"
@@ -18,21 +19,20 @@ QString question(const QString& demande)
 
 QString enonce(const QString& demande)
 {
-    return QStringLiteral("Placez les aiguilles sur ") + demande + QStringLiteral(",\npuis cliquez sur Vérifier.");
+    return QStringLiteral("Place les aiguilles sur ") + demande + QStringLiteral(",\npuis clique sur Vérifier.");
 }
 
 QString reussite(const QString& cadran, const QString& demande)
 {
     const QString apresMidi = demande == cadran ? QString() : QStringLiteral(", soit ") + demande;
-    return QStringLiteral("Bravo ! L'horloge indique bien ") + cadran + apresMidi
-         + QStringLiteral(".\nCliquez sur Continuer pour une autre heure.");
+    return QStringLiteral("Bravo ! L'horloge montre bien ") + cadran + apresMidi + QLatin1Char('.');
 }
 
 QString erreur(const QString& cadran, const QString& demande, bool inversees)
 {
     const QString apresMidi = demande == cadran ? QString() : QStringLiteral(" (") + demande + QStringLiteral(" − 12 h)");
     return QStringLiteral("Erreur, il fallait ") + cadran + apresMidi
-         + QStringLiteral(" !\nLes bonnes aiguilles sont dessinées en clair.")
+         + QStringLiteral(".\nLes bonnes aiguilles sont dessinées en clair.")
          + (inversees ? QLatin1Char('\n') + aiguilles::phraseInversion() : QString());
 }
 
@@ -161,7 +161,7 @@ void EcranAiguilles::nouvelleQuestion()
     protocole_->fixerNiveau(aiguilles::cle(niveauQuestion_));
     secondesQuestion_ = secondes ? aiguilles::tirerSecondes(r_.hasard) : 0;
     enonce_->setFont(uiFont(taille::p13));
-    enonce_->setCaption(placer::enonce(demande()));
+    enonce_->setCaption(texte::insecable(placer::enonce(demande())));
     setTextColor(enonce_, couleur::bleu);
 }
 
@@ -178,13 +178,13 @@ void EcranAiguilles::juger()
                 montrerNiveau();
             }
             if (juste) {
-                enonce_->setCaption(placer::reussite(cadran(), demande()));
+                enonce_->setCaption(texte::insecable(placer::reussite(cadran(), demande()) + placer::suite));
             } else {
                 const bool inversees = aiguilles::aiguillesInversees(horloge_->minutes(), question_);
                 // The warning takes two more lines.
                 if (inversees)
                     enonce_->setFont(uiFont(taille::p9));
-                enonce_->setCaption(placer::erreur(cadran(), demande(), inversees));
+                enonce_->setCaption(texte::insecable(placer::erreur(cadran(), demande(), inversees)));
                 setTextColor(enonce_, couleur::rouge);
                 horloge_->montrerSolution(question_, secondesQuestion_);
             }

@@ -21,6 +21,8 @@ namespace placer {
 QString question(const QString& demande);  // "Placer 4 h 45 mn", on one line
 QString enonce(const QString& demande);
 QString reussite(const QString& cadran, const QString& demande);
+// What the screen says after a right answer; a session goes on by itself.
+inline const QString suite = QStringLiteral("\nClique sur Continuer pour une autre heure.");
 // "Erreur, il fallait 4 h 45 mn ! ...", warned of hands swapped.
 QString erreur(const QString& cadran, const QString& demande, bool inversees);
 }  // namespace placer

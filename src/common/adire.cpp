@@ -2,6 +2,7 @@
 #include "adire.h"
 
 #include <QDate>
+#include <QHash>
 #include <QLocale>
 #include <QRegularExpression>
 #include <functional>
@@ -129,7 +130,7 @@ QString dates(const QString& texte)
 bool heureDuJour(const QString& avant)
 {
     static const QRegularExpression indice(
-        QStringLiteral("(\\best|\\baffiche|\\bsur|\\bbien|\\bfallait|\\bà|-->|\\bexactement|\\bvers|\\bplacer)\\s*$"),
+        QStringLiteral("(\\best|\\baffiche|\\bsur|\\bbien|\\bfallait|\\bà|-->|→|\\bexactement|\\bvers|\\bplacer)\\s*$"),
         motsFrancais);
     return indice.match(avant).hasMatch();
 }
@@ -150,12 +151,13 @@ QString unite(int n, const QString& singulier)
     return nombreFeminin(n) + QLatin1Char(' ') + singulier + (n > 1 ? QStringLiteral("s") : QString());
 }
 
-// "4 h 45 mn" is "4 heures 45", "1 h" "une heure", "0 mn" nothing, "? h"
-// "combien d'heures", "9 h 5 mn 7 s" "9 heures 5 minutes et 7 secondes".
+// "4 h 45" and "4 h 45 mn" are "4 heures 45", "1 h" "une heure", "0 mn"
+// nothing, "? h" "combien d'heures", "1 h 5 min" "une heure 5 minutes",
+// "9 h 5 mn 7 s" "9 heures 5 minutes et 7 secondes".
 QString temps(const QString& texte)
 {
     static const QRegularExpression heure(
-        QStringLiteral("(\\?|\\b\\d{1,2}) h\\b(?: (\\?|\\d{1,2})\\b(?: mn\\b)?)?(?: (\\d{1,2}) s\\b)?"));
+        QStringLiteral("(\\?|\\b\\d{1,2}) h\\b(?: (\\?|\\d{1,2})\\b(?: (mn|min)\\b)?)?(?: (\\d{1,2}) s\\b)?"));
     return remplacer(texte, heure, [](const QRegularExpressionMatch& m, const QString& avant) {
         if (m.captured(1) == QLatin1String("?"))
             return QStringLiteral("combien d'heures")
@@ -164,16 +166,18 @@ QString temps(const QString& texte)
         const QString h = heures(m.captured(1).toInt(), duJour);
         const bool avecMinutes = m.hasCaptured(2);
         const int mn = m.captured(2).toInt();
-        const bool avecSecondes = m.hasCaptured(3);
+        // "min" is a duration's: its minutes are said so.
+        const bool duree = m.captured(3) == QLatin1String("min");
+        const bool avecSecondes = m.hasCaptured(4);
         QStringList mots;
         if (!h.isEmpty())
             mots << h;
         if (avecMinutes && m.captured(2) == QLatin1String("?"))
             mots << QStringLiteral("combien de minutes");
         else if (avecMinutes && (mn > 0 || (h.isEmpty() && !avecSecondes)))
-            mots << (h.isEmpty() || avecSecondes ? unite(mn, QStringLiteral("minute")) : nombreFeminin(mn));
+            mots << (h.isEmpty() || avecSecondes || duree ? unite(mn, QStringLiteral("minute")) : nombreFeminin(mn));
         if (avecSecondes) {
-            const QString s = unite(m.captured(3).toInt(), QStringLiteral("seconde"));
+            const QString s = unite(m.captured(4).toInt(), QStringLiteral("seconde"));
             mots << (mots.isEmpty() ? s : QStringLiteral("et ") + s);
         }
         return mots.join(QLatin1Char(' '));
@@ -185,12 +189,15 @@ QString temps(const QString& texte)
 QString unites(const QString& texte)
 {
     static const QRegularExpression nombre(
-        QStringLiteral("(\\?|\\b\\d+) (mn|minutes?|heures?|secondes?|semaines?|années?|décennies|décennie|décades?)\\b"),
+        QStringLiteral("(\\?|\\b\\d+) (mn|min|s|j|minutes?|heures?|secondes?|jours?|semaines?|années?|décennies|décennie|décades?)\\b"),
         motsFrancais);
+    // The school's abbreviations, said whole.
+    static const QHash<QString, QString> abreges{{QStringLiteral("mn"), QStringLiteral("minutes")},
+                                                 {QStringLiteral("min"), QStringLiteral("minutes")},
+                                                 {QStringLiteral("s"), QStringLiteral("secondes")},
+                                                 {QStringLiteral("j"), QStringLiteral("jours")}};
     return remplacer(texte, nombre, [](const QRegularExpressionMatch& m, const QString&) {
-        QString nom = m.captured(2);
-        if (nom == QLatin1String("mn"))
-            nom = QStringLiteral("minutes");
+        QString nom = abreges.value(m.captured(2), m.captured(2));
         if (m.captured(1) == QLatin1String("?"))
             return QStringLiteral("combien de ") + nom;
         const int n = m.captured(1).toInt();
@@ -198,7 +205,9 @@ QString unites(const QString& texte)
             nom = nom == QLatin1String("décennies") ? QStringLiteral("décennie") : nom.chopped(1);
         if (n > 1 && !nom.endsWith(QLatin1Char('s')))
             nom = nom == QLatin1String("décennie") ? QStringLiteral("décennies") : nom + QLatin1Char('s');
-        return nombreFeminin(n) + QLatin1Char(' ') + nom;
+        // "jour" alone is masculine: its number is said as written.
+        const bool feminin = !nom.startsWith(QLatin1String("jour"));
+        return (feminin ? nombreFeminin(n) : QString::number(n)) + QLatin1Char(' ') + nom;
     });
 }
 

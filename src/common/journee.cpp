@@ -35,6 +35,36 @@ QString numerique(int t)
     return t % 60 == 0 ? h : h + QStringLiteral(" %1").arg(t % 60, 2, 10, QLatin1Char('0'));
 }
 
+QString surCadran(int t)
+{
+    const int m = (t % midi + midi) % midi;
+    return numerique(m < 60 ? m + midi : m);
+}
+
+QString avecSecondes(int t, int secondes)
+{
+    const int m = (t % midi + midi) % midi;
+    return QStringLiteral("%1 h %2 min %3 s").arg(m < 60 ? 12 : m / 60).arg(m % 60).arg(secondes);
+}
+
+QString duree(int minutes)
+{
+    if (minutes < 60)
+        return QStringLiteral("%1 min").arg(minutes);
+    const QString h = QStringLiteral("%1 h").arg(minutes / 60);
+    return minutes % 60 == 0 ? h : h + QStringLiteral(" %1 min").arg(minutes % 60);
+}
+
+QString libelleHeures(int h)
+{
+    return QStringLiteral("%1 h").arg(h);
+}
+
+QString libelleMinutes(bool duree, int m)
+{
+    return duree ? QStringLiteral("%1 min").arg(m) : QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
+}
+
 QString nomHeure(int h)
 {
     if (h % 24 == 0)

@@ -17,6 +17,17 @@ int dansLaJournee(int minutes);
 // As a digital clock is written: "15 h 45", "14 h 05", "0 h 30", "15 h".
 QString numerique(int t);
 
+// A time read on a dial, 1 to 12 h: "12 h 30", "4 h 05", "8 h".
+QString surCadran(int t);
+// With its seconds, as a time to the second is written: "4 h 45 min 30 s".
+QString avecSecondes(int t, int secondes);
+// A duration with its units: "1 h 5 min", "45 min", "2 h", "0 min".
+QString duree(int minutes);
+// What an answer's arrows write: "3 h"; the minutes of a time "05", of a
+// duration "25 min".
+QString libelleHeures(int h);
+QString libelleMinutes(bool duree, int m);
+
 // The hour named, 0 to 23 (0 and 24 are minuit): "3 heures", "1 heure", "midi".
 QString nomHeure(int h);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "texte.h"
 
+#include <QRegularExpression>
+
 namespace texte {
 
 QString n(qint64 x)
@@ -61,6 +63,23 @@ QString dateLongue(const QDate& date, const QLocale& locale)
     const QString motif = sansZerosDansLAnnee(locale.dateFormat(QLocale::LongFormat),
                                               chiffres.toString(date.year()));
     return majusculeInitiale(locale.toString(date, motif));
+}
+
+QString minusculeInitiale(const QString& s)
+{
+    return s.isEmpty() ? s : s.front().toLower() + s.mid(1);
+}
+
+QString insecable(const QString& s)
+{
+    static const QRegularExpression espaceFine(QStringLiteral("[ \u00A0](?=[:;!?»])|(?<=«)[ \u00A0]"));
+    static const QRegularExpression espaceDure(
+        QStringLiteral("(?<=\\d) (?=(?:h|min|mn|s|j|ans?|mois|semaines?|%)(?!\\w))|(?<=\\bh) (?=\\d)|(?<=→) | (?=→)|(?<=\\bÀ) "));
+    static const QRegularExpression trait(QStringLiteral("(?<=\\w)-(?=\\w)"));
+    return QString(s)
+        .replace(espaceFine, QStringLiteral("\u202F"))
+        .replace(espaceDure, QStringLiteral("\u00A0"))
+        .replace(trait, QStringLiteral("-\u2060"));
 }
 
 QString jourMois(const QDate& d, bool avecAnnee)

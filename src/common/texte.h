@@ -29,6 +29,17 @@ QString majusculeInitiale(const QString& s);
 // everywhere else.
 QString dateLongue(const QDate& date, const QLocale& locale = localeAffichage());
 
+// The text with its first character in lower case, for a name taken into a
+// sentence after a colon ("À travailler : les demies et les quarts.").
+QString minusculeInitiale(const QString& s);
+
+// French as the school prints it, and never broken where a line must not
+// be: a narrow no-break space before ; : ! ? and inside « », a no-break
+// space between a number and its unit ("17 h 40", "25 min", "3 j", "50 %")
+// and after an arrow, so that "17 h 40" stays whole and no line begins with
+// ":" or "»"; "a-t-elle" is never cut at a hyphen (a word joiner after it).
+QString insecable(const QString& s);
+
 // A day and its month as French writes them, "1er" for the first: "1er
 // septembre", "7 décembre 2026" with the year.
 QString jourMois(const QDate& d, bool avecAnnee);

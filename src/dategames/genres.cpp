@@ -6,29 +6,41 @@
 
 namespace {
 
+// "1 an", "2 ans"; "1 mois", "3 mois".
+QString ans(int n)
+{
+    return QStringLiteral("%1 an%2").arg(n).arg(n > 1 ? "s" : "");
+}
+
+QString mois(int n)
+{
+    return QStringLiteral("%1 mois").arg(n);
+}
+
 class MoisEnAnnees final : public GenreQuestion {
 public:
     QString activite() const override { return QStringLiteral("mois_en_annees"); }
     question::Enonce poser(const QString&, RandomSource& hasard) override
     {
         nbMois_ = nbmois::tirer(hasard);
-        return {.texte = nbmois::enonce(nbMois_).trimmed() + QStringLiteral(" combien d'années et de mois ?"),
-                .champs = {{{QStringLiteral("les années"), QStringLiteral("les")}, 0, 50, 1, nbmois::AttenteAnnees,
-                            nbmois::libelleAnnees},
-                           {{QStringLiteral("les mois"), QStringLiteral("les")}, 0, 11, 1, jeuxdates::AttenteMois,
-                            jeuxdates::libelleMois}}};
+        return {.texte = enonce(),
+                .champs = {{{QStringLiteral("les années"), QStringLiteral("les")}, 0, 50, 1, QStringLiteral("? ans"), ans},
+                           {{QStringLiteral("les mois"), QStringLiteral("les")}, 0, 11, 1, jeuxdates::AttenteMois, mois}}};
     }
     question::Verdict juger(const QList<int>& v) const override
     {
         const nbmois::AnsMois r = nbmois::conversion(nbMois_);
         const bool juste = r == nbmois::AnsMois{v.value(0), v.value(1)};
-        return {juste, juste ? nbmois::succes() : nbmois::echec(nbMois_),
-                {nbmois::enonce(nbMois_).simplified() + QStringLiteral(" ?"),
-                 nbmois::libelleAnnees(v.value(0)) + QLatin1Char(' ') + jeuxdates::libelleMois(v.value(1)),
-                 nbmois::libelleAnnees(r.ans) + QLatin1Char(' ') + jeuxdates::libelleMois(r.mois)}};
+        const QString resultat = ans(r.ans) + QStringLiteral(" et ") + mois(r.mois);
+        return {juste,
+                (juste ? QStringLiteral("Bravo ! ") : QStringLiteral("Erreur ! "))
+                    + QStringLiteral("1 an = 12 mois, donc %1 = %2. Et %3 = %2 + %4 = %5.")
+                          .arg(ans(r.ans), mois(12 * r.ans), mois(nbMois_), mois(r.mois), resultat),
+                {enonce(), ans(v.value(0)) + QStringLiteral(" et ") + mois(v.value(1)), resultat}};
     }
 
 private:
+    QString enonce() const { return QStringLiteral("Combien d'années et de mois font %1 ?").arg(mois(nbMois_)); }
     int nbMois_ = 0;
 };
 

@@ -6,6 +6,8 @@
 
 namespace durees {
 
+using journee::duree;
+
 namespace {
 
 struct Fiche {
@@ -15,10 +17,20 @@ struct Fiche {
 };
 constexpr Fiche fiches[] = {
     {Niveau::HeuresEntieres, "Heures entières", "heures_entieres"},
-    {Niveau::SansPasserLHeure, "Minutes, sans passer l'heure", "sans_passer_heure"},
-    {Niveau::PasserLHeure, "En passant l'heure", "passer_heure"},
+    {Niveau::SansPasserLHeure, "Dans l'heure", "sans_passer_heure"},
+    {Niveau::PasserLHeure, "Passer l'heure", "passer_heure"},
     {Niveau::DeuxEtapes, "Deux étapes", "deux_etapes"},
+    {Niveau::JourSuivant, "Le lendemain", "jour_suivant"},
+    {Niveau::Secondes, "À la seconde", "secondes"},
 };
+
+// What travels through the night (all masculine: "parti").
+constexpr const char* voyagesDeNuit[] = {"Le train de nuit", "Le bateau", "Le car de la colonie"};
+// What is timed to the second.
+constexpr const char* courses[] = {"Léa court le cross de l'école", "Tom fait le tour du lac à vélo",
+                                   "La classe fait une course de relais"};
+constexpr int minute = 60;
+constexpr int heureEnSecondes = 3600;
 
 // Something of a child's day that lasts, and the hours it may begin at.
 struct Scene {
@@ -61,7 +73,7 @@ QString utf8(const char* s)
 }
 
 // One time plus (or minus) a duration, through the whole hour when it is
-// passed: "14 h 35 + 25 mn = 15 h ; 15 h + 1 h 15 = 16 h 15".
+// passed: "14 h 35 + 25 min = 15 h ; 15 h + 1 h 15 min = 16 h 15".
 QString ajout(int depuis, int d, int signe)
 {
     using journee::numerique;
@@ -78,7 +90,83 @@ QString ajout(int depuis, int d, int signe)
          + QStringLiteral(" = ") + numerique(vers);
 }
 
+// A time to the second: "10 h 12 min 35 s"; a duration: "35 min 35 s".
+QString heureSecondes(int s)
+{
+    return QStringLiteral("%1 h %2 min %3 s").arg(s / heureEnSecondes).arg(s / minute % 60).arg(s % minute);
+}
+
+QString dureeSecondes(int s)
+{
+    QStringList l;
+    if (s >= heureEnSecondes)
+        l << QStringLiteral("%1 h").arg(s / heureEnSecondes);
+    if (s / minute % 60 > 0)
+        l << QStringLiteral("%1 min").arg(s / minute % 60);
+    if (s % minute > 0 || l.isEmpty())
+        l << QStringLiteral("%1 s").arg(s % minute);
+    return l.join(QLatin1Char(' '));
+}
+
+// The steps to the second, as cycle 3 writes them: seconds and minutes
+// carried when they pass 60, or a minute (an hour) broken to take away.
+QString etapesSecondes(const Probleme& p)
+{
+    const auto ecrire = [](int h, int m, int s) { return QStringLiteral("%1 h %2 min %3 s").arg(h).arg(m).arg(s); };
+    const int d = p.debut, f = p.fin();
+    if (p.cherche == Cherche::Fin) {
+        const int h = d / heureEnSecondes, m = d / minute % 60 + p.duree / minute, sec = d % minute + p.duree % minute;
+        QString t = heureSecondes(d) + QStringLiteral(" + ") + dureeSecondes(p.duree);
+        if (sec < minute && m < 60)
+            return t + QStringLiteral(" = ") + heureSecondes(f);
+        t += QStringLiteral(" = ") + ecrire(h, m, sec);
+        if (sec >= minute)
+            t += QStringLiteral(" ; %1 s = 1 min %2 s").arg(sec).arg(sec - minute);
+        const int minutes = m + sec / minute;
+        if (minutes >= 60)
+            t += QStringLiteral(" ; %1 min = 1 h %2 min").arg(minutes).arg(minutes - 60);
+        return t + QStringLiteral(" ; donc ") + heureSecondes(f);
+    }
+    int h = f / heureEnSecondes, m = f / minute % 60, sec = f % minute;
+    if (sec < d % minute) {
+        m -= 1;
+        sec += minute;
+    }
+    if (m < d / minute % 60) {
+        h -= 1;
+        m += 60;
+    }
+    const QString pose = ecrire(h, m, sec);
+    const QString t = pose == heureSecondes(f) ? QString() : heureSecondes(f) + QStringLiteral(" = ") + pose + QStringLiteral(" ; ");
+    return t + pose + QStringLiteral(" − ") + heureSecondes(d) + QStringLiteral(" = ") + dureeSecondes(p.duree);
+}
+
+// Through midnight: "de 22 h 40 à minuit, il y a 1 h 20 min ; de minuit à
+// 6 h 15, il y a 6 h 15 min ; 1 h 20 min + 6 h 15 min = 7 h 35 min".
+QString etapesNuit(const Probleme& p)
+{
+    using journee::numerique;
+    const int avant = journee::jour - p.debut, apres = p.fin() - journee::jour;
+    switch (p.cherche) {
+    case Cherche::Duree:
+        return QStringLiteral("de %1 à minuit, il y a %2 ; de minuit à %3, il y a %4 ; %2 + %4 = %5")
+            .arg(numerique(p.debut), duree(avant), numerique(p.fin()), duree(apres), duree(p.duree));
+    case Cherche::Debut:
+        return QStringLiteral("%1 − %2 = minuit ; minuit − %3 = %4 la veille")
+            .arg(numerique(p.fin()), duree(apres), duree(avant), numerique(p.debut));
+    case Cherche::Fin:
+        break;
+    }
+    return QStringLiteral("%1 + %2 = minuit ; minuit + %3 = %4 le lendemain")
+        .arg(numerique(p.debut), duree(avant), duree(apres), numerique(p.fin()));
+}
+
 }  // namespace
+
+int valeur(const Probleme& p, int heures, int minutes, int secondes)
+{
+    return avecSecondes(p) ? heures * heureEnSecondes + minutes * minute + secondes : heures * 60 + minutes;
+}
 
 QString nom(Niveau n)
 {
@@ -108,7 +196,8 @@ int Probleme::reponse() const
     case Cherche::Fin:
         break;
     }
-    return fin();
+    // The next day's time, at the level that goes past midnight.
+    return avecSecondes(*this) ? fin() : fin() % journee::jour;
 }
 
 Probleme tirer(RandomSource& hasard, Niveau n)
@@ -116,6 +205,23 @@ Probleme tirer(RandomSource& hasard, Niveau n)
     Probleme p;
     p.niveau = n;
     const int cinq = 5;
+    if (n == Niveau::JourSuivant) {
+        // Leaves between 18 h and 23 h 55, arrives between 0 h 05 and 9 h the next day.
+        p.scene = tirage(hasard, int(std::size(voyagesDeNuit)), 0);
+        p.cherche = Cherche(tirage(hasard, nombreCherche, 0));
+        p.debut = 18 * 60 + cinq * tirage(hasard, 6 * 12, 0);
+        const int arrivee = journee::jour + cinq * tirage(hasard, 9 * 12, 1);
+        p.duree = arrivee - p.debut;
+        return p;
+    }
+    if (n == Niveau::Secondes) {
+        // A race of 5 to 59 minutes, begun between 9 h and 16 h, to the second.
+        p.scene = tirage(hasard, int(std::size(courses)), 0);
+        p.cherche = tirage(hasard, 2, 0) == 1 ? Cherche::Duree : Cherche::Fin;
+        p.debut = (9 + tirage(hasard, 7, 0)) * heureEnSecondes + tirage(hasard, 60, 0) * minute + tirage(hasard, 60, 0);
+        p.duree = tirage(hasard, 55, 5) * minute + tirage(hasard, 59, 1);
+        return p;
+    }
     int premiere = 0, heures = 0;
     if (n == Niveau::DeuxEtapes) {
         p.scene = tirage(hasard, int(std::size(suites)), 0);
@@ -154,6 +260,9 @@ Probleme tirer(RandomSource& hasard, Niveau n)
         p.duree = cinq * tirage(hasard, 11, 1);
         p.duree2 = 60 * tirage(hasard, 2, 0) + cinq * tirage(hasard, 11, 1);
         break;
+    case Niveau::JourSuivant:
+    case Niveau::Secondes:
+        break;
     }
     // Within the day, whatever the draw.
     while (p.fin() >= journee::jour)
@@ -161,17 +270,32 @@ Probleme tirer(RandomSource& hasard, Niveau n)
     return p;
 }
 
-QString duree(int minutes)
-{
-    if (minutes < 60)
-        return QStringLiteral("%1 mn").arg(minutes);
-    const QString h = QStringLiteral("%1 h").arg(minutes / 60);
-    return minutes % 60 == 0 ? h : h + QStringLiteral(" %1").arg(minutes % 60, 2, 10, QLatin1Char('0'));
-}
-
 QString enonce(const Probleme& p)
 {
     using journee::numerique;
+    if (p.niveau == Niveau::JourSuivant) {
+        const QString sujet = utf8(voyagesDeNuit[p.scene]);
+        switch (p.cherche) {
+        case Cherche::Duree:
+            return QStringLiteral("%1 part à %2 et arrive le lendemain à %3. Combien de temps dure le voyage ?")
+                .arg(sujet, numerique(p.debut), numerique(p.fin()));
+        case Cherche::Debut:
+            return QStringLiteral("%1 arrive à %2, après %3 de voyage. À quelle heure est-il parti la veille ?")
+                .arg(sujet, numerique(p.fin()), duree(p.duree));
+        case Cherche::Fin:
+            break;
+        }
+        return QStringLiteral("%1 part à %2 et voyage %3. À quelle heure arrive-t-il le lendemain ?")
+            .arg(sujet, numerique(p.debut), duree(p.duree));
+    }
+    if (avecSecondes(p)) {
+        const QString sujet = utf8(courses[p.scene]);
+        if (p.cherche == Cherche::Duree)
+            return QStringLiteral("%1. Le départ est à %2, l'arrivée à %3. Combien de temps la course a-t-elle duré ?")
+                .arg(sujet, heureSecondes(p.debut), heureSecondes(p.fin()));
+        return QStringLiteral("%1. Le départ est à %2, et la course dure %3. À quelle heure est l'arrivée ?")
+            .arg(sujet, heureSecondes(p.debut), dureeSecondes(p.duree));
+    }
     if (p.duree2 > 0) {
         const Suite& s = suites[p.scene];
         return utf8(s.texte).arg(numerique(p.debut), duree(p.duree), duree(p.duree2)) + QLatin1Char(' ')
@@ -194,19 +318,27 @@ QString enonce(const Probleme& p)
         .arg(sujet, numerique(p.debut), duree(p.duree), pronom);
 }
 
-QString ecrireReponse(const Probleme& p, int heures, int minutes)
+QString ecrireReponse(const Probleme& p, int heures, int minutes, int secondes)
 {
-    const int t = heures * 60 + minutes;
+    const int t = valeur(p, heures, minutes, secondes);
+    if (avecSecondes(p))
+        return p.cherche == Cherche::Duree ? dureeSecondes(t) : heureSecondes(t);
     return p.cherche == Cherche::Duree ? duree(t) : journee::numerique(t);
 }
 
 QString attendue(const Probleme& p)
 {
-    return ecrireReponse(p, p.reponse() / 60, p.reponse() % 60);
+    const int r = p.reponse();
+    return avecSecondes(p) ? ecrireReponse(p, r / heureEnSecondes, r / minute % 60, r % minute)
+                           : ecrireReponse(p, r / 60, r % 60);
 }
 
 QString etapes(const Probleme& p)
 {
+    if (avecSecondes(p))
+        return etapesSecondes(p);
+    if (p.niveau == Niveau::JourSuivant)
+        return etapesNuit(p);
     switch (p.cherche) {
     case Cherche::Debut:
         return ajout(p.fin(), p.duree, -1);
@@ -221,7 +353,7 @@ QString etapes(const Probleme& p)
         if (p.fin() % 60 >= p.debut % 60)
             return journee::numerique(p.fin()) + QStringLiteral(" − ") + journee::numerique(p.debut)
                  + QStringLiteral(" = ") + duree(p.duree);
-        return QStringLiteral("de %1 à %2 : %3 ; de %2 à %4 : %5 ; %3 + %5 = %6")
+        return QStringLiteral("de %1 à %2, il y a %3 ; de %2 à %4, il y a %5 ; %3 + %5 = %6")
             .arg(journee::numerique(p.debut), journee::numerique(pile), duree(pile - p.debut),
                  journee::numerique(p.fin()), duree(p.fin() - pile), duree(p.duree));
     }

@@ -55,6 +55,7 @@ private:
     void jugerMots();
     void jugerDuree();
     void montrerMoment(int section, int t);
+    void placerReponseDuree();
 
     Routines& r_;
     PictureFile planche_;
@@ -63,9 +64,15 @@ private:
     std::unique_ptr<Section> duree_;
     ClickableLabel* score_;
 
-    // "Matin ou après-midi ?"
-    bool matinVersCadran_ = false;  // a digital time given, its dial to find
+    // "Matin ou après-midi ?": at whole hours, a scene's moment named (CP);
+    // then a dial written as a digital clock, or the dial of a digital time
+    // found among three.
+    enum class FormeMatin { Moment, VersCadran, Numerique };
+    FormeMatin formeMatin_ = FormeMatin::Numerique;
     int tMatin_ = 0;
+    int sceneMatin_ = -1;
+    QList<journee::Moment> momentsProposes_;
+    QList<ClickableLabel*> motsMoments_;
     ArrowSpinner* flecheHeureMatin_;
     ArrowSpinner* flecheMinuteMatin_;
     ClickableLabel* heureMatin_;
@@ -81,6 +88,8 @@ private:
     durees::Probleme probleme_;
     ArrowSpinner* flecheHeureDuree_;
     ArrowSpinner* flecheMinuteDuree_;
+    ArrowSpinner* flecheSecondeDuree_;
     ClickableLabel* heureDuree_;
     ClickableLabel* minuteDuree_;
+    ClickableLabel* secondeDuree_;
 };

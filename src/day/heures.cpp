@@ -52,6 +52,59 @@ Moment moment(int t)
     return h < 18 ? Moment::ApresMidi : Moment::Soir;
 }
 
+const QList<Scene> scenes{
+    {7, "Léa se réveille"},   {8, "Tom part à l'école"},      {10, "C'est la récréation"},
+    {12, "On mange à la cantine"}, {14, "Tom fait du sport"}, {16, "Léa prend son goûter"},
+    {17, "Tom joue au parc"}, {19, "Léa prend son bain"},     {20, "Toute la famille dîne"},
+    {21, "Tom se couche"},    {2, "Tout le monde dort"},      {4, "Léa dort encore"},
+};
+
+int tirerScene(RandomSource& hasard, int avant)
+{
+    const int n = int(scenes.size());
+    const int i = tirage(hasard, avant >= 0 ? n - 1 : n, 0);
+    return avant >= 0 && i >= avant ? i + 1 : i;
+}
+
+QList<Moment> momentsProposes(RandomSource& hasard, int scene)
+{
+    const int h = scenes[scene].heure;
+    const Moment juste = moment(h * 60);
+    QList<Moment> l{juste};
+    // The same hour on the dial, in the other half of the day, then any other.
+    if (const Moment autre = moment((h + 12) % 24 * 60); autre != juste)
+        l << autre;
+    QList<Moment> restes;
+    for (Moment m : {Moment::Nuit, Moment::Matin, Moment::Midi, Moment::ApresMidi, Moment::Soir})
+        if (!l.contains(m))
+            restes << m;
+    while (l.size() < 3)
+        l << restes.takeAt(tirage(hasard, int(restes.size()), 0));
+    QList<Moment> melange;
+    while (!l.isEmpty())
+        melange << l.takeAt(tirage(hasard, int(l.size()), 0));
+    return melange;
+}
+
+QString enonceMoment(int scene)
+{
+    const int h = scenes[scene].heure % 12 == 0 ? 12 : scenes[scene].heure % 12;
+    return QStringLiteral("L'horloge montre %1 heure%2.\n%3.\nQuel moment est-ce ?")
+        .arg(h)
+        .arg(h > 1 ? "s" : "")
+        .arg(QString::fromUtf8(scenes[scene].texte));
+}
+
+QString verdictMoment(int scene, Moment choisi)
+{
+    const Scene& s = scenes[scene];
+    const Moment m = moment(s.heure * 60);
+    static const char* const de[] = {" de la nuit", " du matin", "", " de l'après-midi", " du soir"};
+    return QStringLiteral("%1%2 à %3%4 : c'est %5.")
+        .arg(choisi == m ? QStringLiteral("Bravo ! ") : QStringLiteral("Erreur ! "), QString::fromUtf8(s.texte),
+             nomHeure(s.heure), QString::fromUtf8(de[int(m)]), nomMoment(m));
+}
+
 QString nomMoment(Moment m)
 {
     switch (m) {

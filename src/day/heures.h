@@ -44,6 +44,25 @@ QString explicationMots(int t);
 // the hour after. Always two, other than the answer on the dial.
 QList<int> confusionsDeMots(int t);
 
+// A scene of a child's day at a whole hour, linked to its moment (CP): the
+// dial shows the hour, the scene tells the moment, the child names it.
+struct Scene {
+    int heure;          // 0 to 23
+    const char* texte;  // "Léa prend son goûter" (no final stop)
+};
+extern const QList<Scene> scenes;
+// Another scene than the one before (-1: any).
+int tirerScene(RandomSource& hasard, int avant);
+// The moments offered: the right one, the one of the same dial hour in the
+// other half of the day, and another, in a drawn order.
+QList<Moment> momentsProposes(RandomSource& hasard, int scene);
+// A moment other than that one.
+inline Moment autreMoment(Moment m) { return m == Moment::Matin ? Moment::Soir : Moment::Matin; }
+// "L'horloge montre 8 heures.⏎Tom part à l'école.⏎Quel moment est-ce ?"
+QString enonceMoment(int scene);
+// "Bravo ! Tom part à l'école à 8 heures du matin : c'est le matin."
+QString verdictMoment(int scene, Moment choisi);
+
 // A level of the first two sections: the times it asks, every so many
 // minutes.
 struct Niveau {

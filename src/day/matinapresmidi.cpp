@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// "Matin ou après-midi ?": a dial's time written as a digital clock shows
-// it, or the dial of a digital time found among three.
+// "Matin ou après-midi ?": a scene's moment named from a whole hour's dial;
+// a dial's time written as a digital clock shows it, or the dial of a
+// digital time found among three.
 #include "clock/aiguilles.h"
 #include "clock/horlogeaiguilles.h"
 #include "common/routines.h"
@@ -18,12 +19,28 @@ void EcranJournee::construireMatin()
                               journee::niveauxMatin);
     Section& s = *matin_;
     heureMatin_ = reponseAvecFleche(r_, this, "heure_matin", "fleche_heure_matin", {s.x + 56, hautReponse}, 23, 1,
-                                    libelleHeures, &flecheHeureMatin_);
+                                    journee::libelleHeures, &flecheHeureMatin_);
     minuteMatin_ = reponseAvecFleche(r_, this, "minute_matin", "fleche_minute_matin", {s.x + 100, hautReponse}, 55,
-                                     pasMinutes, deuxChiffres, &flecheMinuteMatin_);
+                                     pasMinutes, [](int m) { return journee::libelleMinutes(false, m); }, &flecheMinuteMatin_);
+    for (int i = 0; i < nombreChoix; ++i) {
+        auto* l = makeLabel(this, s.nomObjet("moment_" + QByteArray::number(i)).constData(),
+                            {s.x + 2, hautReponse - 8 + 19 * i, largeur - 4, 18},
+                            {uiFont(taille::p9), couleur::noir, Qt::AlignHCenter});
+        l->setCursor(Qt::PointingHandCursor);
+        connect(l, &ClickableLabel::clicked, this, [this, i] { matin_->choisir(i); });
+        motsMoments_.append(l);
+    }
+    s.surChoix = [this](int i) {
+        for (int k = 0; k < motsMoments_.size(); ++k) {
+            setTextColor(motsMoments_[k], k == i ? couleur::magenta : couleur::noir);
+            motsMoments_[k]->setAccessibleDescription(k == i ? ditChoisie : QString());
+        }
+    };
     s.protocoleAvec({flecheHeureMatin_, flecheMinuteMatin_}, [this] {
-        if (matinVersCadran_)
-            return matin_->choisi >= 0 ? QString() : QStringLiteral("Choisissez d'abord une horloge.");
+        if (formeMatin_ != FormeMatin::Numerique)
+            return matin_->choisi >= 0 ? QString()
+                   : formeMatin_ == FormeMatin::Moment ? QStringLiteral("Choisis d'abord un moment.")
+                                                        : QStringLiteral("Choisis d'abord une horloge.");
         QList<PartieReponse> manquantes;
         if (!aQuitteAttente(heureMatin_, attenteHeures))
             manquantes << partie::heure;
@@ -37,45 +54,92 @@ void EcranJournee::questionMatin()
 {
     Section& s = *matin_;
     s.ouvrir();
-    const int pas = journee::niveauxMatin[s.niveau()].pas;
-    tMatin_ = journee::tirer(r_.hasard, pas, tMatin_);
-    matinVersCadran_ = tirage(r_.hasard, 2, 0) == 1;
+    // Whole hours are the CP's: a scene's moment, the dial showing its hour.
+    const bool moments = journee::niveauxMatin[s.niveau()].pas == 60;
+    if (moments) {
+        sceneMatin_ = journee::tirerScene(r_.hasard, sceneMatin_);
+        tMatin_ = journee::scenes[sceneMatin_].heure * 60;
+        momentsProposes_ = journee::momentsProposes(r_.hasard, sceneMatin_);
+        formeMatin_ = FormeMatin::Moment;
+    } else {
+        tMatin_ = journee::tirer(r_.hasard, journee::niveauxMatin[s.niveau()].pas, tMatin_);
+        formeMatin_ = tirage(r_.hasard, 2, 0) == 1 ? FormeMatin::VersCadran : FormeMatin::Numerique;
+    }
     remettre(flecheHeureMatin_, heureMatin_, attenteHeures);
     remettre(flecheMinuteMatin_, minuteMatin_, attenteMinutes);
     for (QWidget* w : QList<QWidget*>{flecheHeureMatin_, flecheMinuteMatin_, heureMatin_, minuteMatin_})
-        w->setVisible(!matinVersCadran_);
-    s.montrerCadrans(matinVersCadran_);
-    if (matinVersCadran_) {
+        w->setVisible(formeMatin_ == FormeMatin::Numerique);
+    for (int i = 0; i < nombreChoix; ++i) {
+        motsMoments_[i]->setVisible(moments);
+        motsMoments_[i]->setCaption(moments ? journee::nomMoment(momentsProposes_.value(i)) : QString());
+        setTextColor(motsMoments_[i], couleur::noir);
+        motsMoments_[i]->setAccessibleDescription({});
+    }
+    s.montrerCadrans(formeMatin_ == FormeMatin::VersCadran);
+    switch (formeMatin_) {
+    case FormeMatin::Moment:
+        s.horloge->setMinutes(tMatin_);
+        s.enonce->setCaption(texte::insecable(journee::enonceMoment(sceneMatin_)));
+        break;
+    case FormeMatin::VersCadran:
         s.tCadrans = journee::cadransVoisins(tMatin_);
         s.tCadrans.insert(tirage(r_.hasard, nombreChoix, 0), aiguilles::surCadran(tMatin_));
         for (int i = 0; i < nombreChoix; ++i)
             s.cadrans[i]->setMinutes(s.tCadrans[i]);
-        s.enonce->setCaption(insecable(QStringLiteral("Il est ") + journee::numerique(tMatin_)
-                                       + QStringLiteral(".\nQuelle horloge montre\ncette heure ?")));
-    } else {
+        s.enonce->setCaption(texte::insecable(QStringLiteral("Il est ") + journee::numerique(tMatin_)
+                                              + QStringLiteral(".\nQuelle horloge montre\ncette heure ?")));
+        break;
+    case FormeMatin::Numerique:
         s.horloge->setMinutes(tMatin_);
-        s.enonce->setCaption(QStringLiteral("Écrivez comme une horloge\nnumérique cette heure\n")
-                             + deMoment(journee::moment(tMatin_)) + QLatin1Char('.'));
+        s.enonce->setCaption(texte::insecable(enonceNumerique(journee::moment(tMatin_))));
+        break;
     }
+    // The moment's drawing would tell the answer: it comes with the verdict.
+    s.moment->setVisible(!moments);
     montrerMoment(0, tMatin_);
 }
 
 void EcranJournee::jugerMatin()
 {
     Section& s = *matin_;
+    if (formeMatin_ == FormeMatin::Moment) {
+        const journee::Moment choisi = momentsProposes_.value(s.choisi);
+        const journee::Moment juste = journee::moment(tMatin_);
+        s.protocole->soumettre(
+            [&] { return choisi == juste; },
+            [&](bool bon) {
+                s.apresReponse(bon);
+                s.ecrireVerdict(bon, journee::verdictMoment(sceneMatin_, choisi));
+                s.moment->setVisible(true);
+                for (int i = 0; i < nombreChoix; ++i) {
+                    const bool bonne = momentsProposes_[i] == juste;
+                    if (bonne && !bon)
+                        setTextColor(motsMoments_[i], couleur::violet);
+                    motsMoments_[i]->setAccessibleDescription(bon ? (i == s.choisi ? ditChoisie : QString())
+                                                                  : ditApresErreur(bonne, i == s.choisi));
+                }
+            },
+            [&] {
+                return ReponseJugee{.question = journee::enonceMoment(sceneMatin_).replace(QLatin1Char('\n'), QLatin1Char(' ')),
+                                    .reponse = journee::nomMoment(choisi),
+                                    .attendue = journee::nomMoment(juste)};
+            });
+        return;
+    }
+    const bool versCadran = formeMatin_ == FormeMatin::VersCadran;
     const int attendue = aiguilles::surCadran(tMatin_);
-    const int donnee = matinVersCadran_ ? s.tCadrans.value(s.choisi)
-                                        : flecheHeureMatin_->value() * 60 + flecheMinuteMatin_->value();
+    const int donnee = versCadran ? s.tCadrans.value(s.choisi)
+                                  : flecheHeureMatin_->value() * 60 + flecheMinuteMatin_->value();
     s.protocole->soumettre(
-        [&] { return matinVersCadran_ ? donnee == attendue : donnee == tMatin_; },
+        [&] { return versCadran ? donnee == attendue : donnee == tMatin_; },
         [&](bool juste) {
             s.apresReponse(juste);
-            s.ecrireVerdict(juste, matinVersCadran_ ? verdictCadranChoisi(tMatin_, donnee) : verdictNumerique(tMatin_, donnee));
-            if (!juste && matinVersCadran_)
+            s.ecrireVerdict(juste, versCadran ? verdictCadranChoisi(tMatin_, donnee) : verdictNumerique(tMatin_, donnee));
+            if (!juste && versCadran)
                 s.montrerBonne(attendue);
         },
         [&] {
-            if (matinVersCadran_)
+            if (versCadran)
                 return ReponseJugee{.question = QStringLiteral("Il est ") + journee::numerique(tMatin_)
                                                   + QStringLiteral(" : quelle horloge ?"),
                                     .reponse = aiguilles::texte(donnee),

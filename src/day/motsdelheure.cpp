@@ -33,8 +33,8 @@ void EcranJournee::construireMots()
     s.protocoleAvec({}, [this] {
         if (mots_->choisi >= 0)
             return QString();
-        return motsVersCadran_ ? QStringLiteral("Choisissez d'abord une horloge.")
-                               : QStringLiteral("Choisissez d'abord une phrase.");
+        return motsVersCadran_ ? QStringLiteral("Choisis d'abord une horloge.")
+                               : QStringLiteral("Choisis d'abord une phrase.");
     }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
 }
 
@@ -60,7 +60,7 @@ void EcranJournee::questionMots()
     if (motsVersCadran_) {
         for (int i = 0; i < nombreChoix; ++i)
             s.cadrans[i]->setMinutes(s.tCadrans[i]);
-        s.enonce->setCaption(insecable(QStringLiteral("Il est ") + journee::enMots(tMots_)
+        s.enonce->setCaption(texte::insecable(QStringLiteral("Il est ") + journee::enMots(tMots_)
                                        + QStringLiteral(".\nQuelle horloge montre\ncette heure ?")));
     } else {
         s.horloge->setMinutes(tMots_);

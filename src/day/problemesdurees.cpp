@@ -24,19 +24,45 @@ void EcranJournee::construireDuree()
     Section& s = *duree_;
     s.enonce->setGeometry(s.x, hautEnonce, largeur, 150);
     heureDuree_ = reponseAvecFleche(r_, this, "heure_duree", "fleche_heure_duree", {s.x + 56, hautReponse - 30}, 23,
-                                    1, libelleHeures, &flecheHeureDuree_);
+                                    1, journee::libelleHeures, &flecheHeureDuree_);
     minuteDuree_ = reponseAvecFleche(r_, this, "minute_duree", "fleche_minute_duree", {s.x + 100, hautReponse - 30},
-                                     55, pasMinutes,
-                                     [this](int m) { return libelleMinutes(probleme_.cherche == durees::Cherche::Duree, m); },
+                                     59, pasMinutes,
+                                     [this](int m) {
+                                         return journee::libelleMinutes(probleme_.cherche == durees::Cherche::Duree
+                                                                            || durees::avecSecondes(probleme_),
+                                                                        m);
+                                     },
                                      &flecheMinuteDuree_);
-    s.protocoleAvec({flecheHeureDuree_, flecheMinuteDuree_}, [this] {
+    secondeDuree_ = reponseAvecFleche(r_, this, "seconde_duree", "fleche_seconde_duree", {s.x + 146, hautReponse - 30},
+                                      59, 1, [](int sec) { return QStringLiteral("%1 s").arg(sec); }, &flecheSecondeDuree_);
+    s.protocoleAvec({flecheHeureDuree_, flecheMinuteDuree_, flecheSecondeDuree_}, [this] {
         QList<PartieReponse> manquantes;
         if (!aQuitteAttente(heureDuree_, attenteHeures))
             manquantes << partieHeures(probleme_.cherche == durees::Cherche::Duree);
         if (!aQuitteAttente(minuteDuree_, attenteMinutes))
             manquantes << partie::minutes;
+        if (durees::avecSecondes(probleme_) && !aQuitteAttente(secondeDuree_, attenteSecondes))
+            manquantes << partieSecondes;
         return ceQuiManque(manquantes);
     }, &EcranJournee::jugerDuree, &EcranJournee::questionDuree);
+}
+
+void EcranJournee::placerReponseDuree()
+{
+    // Hours and minutes in the middle; with the seconds, three side by side.
+    const bool secondes = durees::avecSecondes(probleme_);
+    const int x = duree_->x + (secondes ? 10 : 56), pas = secondes ? 46 : 44;
+    const QList<std::pair<ClickableLabel*, ArrowSpinner*>> parties{
+        {heureDuree_, flecheHeureDuree_}, {minuteDuree_, flecheMinuteDuree_}, {secondeDuree_, flecheSecondeDuree_}};
+    for (int i = 0; i < int(parties.size()); ++i) {
+        const auto [label, fleche] = parties[i];
+        label->move(x + pas * i, hautReponse - 30);
+        fleche->move(label->pos() + QPoint(5, 20));
+    }
+    secondeDuree_->setVisible(secondes);
+    flecheSecondeDuree_->setVisible(secondes);
+    // To the minute when the seconds count, by five minutes otherwise.
+    flecheMinuteDuree_->setSingleStep(secondes ? 1 : pasMinutes);
 }
 
 void EcranJournee::questionDuree()
@@ -44,9 +70,11 @@ void EcranJournee::questionDuree()
     Section& s = *duree_;
     s.ouvrir();
     probleme_ = durees::tirer(r_.hasard, durees::Niveau(s.niveau()));
+    placerReponseDuree();
     remettre(flecheHeureDuree_, heureDuree_, attenteHeures);
     remettre(flecheMinuteDuree_, minuteDuree_, attenteMinutes);
-    s.enonce->setCaption(insecable(durees::enonce(probleme_)));
+    remettre(flecheSecondeDuree_, secondeDuree_, attenteSecondes);
+    s.enonce->setCaption(texte::insecable(durees::enonce(probleme_)));
 }
 
 void EcranJournee::jugerDuree()
@@ -54,15 +82,16 @@ void EcranJournee::jugerDuree()
     Section& s = *duree_;
     const int h = flecheHeureDuree_->value();
     const int m = flecheMinuteDuree_->value();
+    const int sec = durees::avecSecondes(probleme_) ? flecheSecondeDuree_->value() : 0;
     s.protocole->soumettre(
-        [&] { return h * 60 + m == probleme_.reponse(); },
+        [&] { return durees::valeur(probleme_, h, m, sec) == probleme_.reponse(); },
         [&](bool juste) {
             s.apresReponse(juste);
-            s.ecrireVerdict(juste, verdictDuree(probleme_, h, m));
+            s.ecrireVerdict(juste, verdictDuree(probleme_, h, m, sec));
         },
         [&] {
             return ReponseJugee{.question = durees::enonce(probleme_),
-                                .reponse = durees::ecrireReponse(probleme_, h, m),
+                                .reponse = durees::ecrireReponse(probleme_, h, m, sec),
                                 .attendue = durees::attendue(probleme_)};
         });
 }

@@ -74,9 +74,12 @@ EcranJournee::Section::Section(EcranJournee* e, int colonne, const char* activit
                        {uiFont(taille::p12), couleur::violet, Qt::AlignCenter}, QStringLiteral("Continuer"));
     encore->setCursor(Qt::PointingHandCursor);
     encore->hide();
+    // Over four levels, two columns: the section ends where the screen does.
+    const int colonnes = cles.size() > 4 ? 2 : 1;
     niveaux = std::make_unique<ListeNiveaux>(e, QByteArray("niveau_") + suffixe + "_", cles, noms,
-                                             QRect(x + 8, hautNiveaux, largeur - 8, pasNiveaux), pasNiveaux, taille::p8,
-                                             [this](int i) { choisirNiveau(i); });
+                                             QRect(x + 8, hautNiveaux, (largeur - 8) / colonnes, pasNiveaux), pasNiveaux,
+                                             taille::p8, [this](int i) { choisirNiveau(i); },
+                                             int(cles.size() + colonnes - 1) / colonnes);
 }
 
 void EcranJournee::Section::protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
@@ -91,7 +94,7 @@ void EcranJournee::Section::protocoleAvec(QList<QWidget*> fleches, std::function
         const QString reste = encore->isHidden() ? manque() : QString();
         if (reste.isEmpty())
             return (ecran->*juger)();
-        verdict->setCaption(insecable(reste));
+        verdict->setCaption(texte::insecable(reste));
         setTextColor(verdict, couleur::bleu);
         ecran->r_.direSiLectureAuto(reste);
     });
@@ -172,7 +175,7 @@ void EcranJournee::Section::montrerCadrans(bool oui)
 
 void EcranJournee::Section::ecrireVerdict(bool juste, const QString& texte)
 {
-    verdict->setCaption(insecable(texte));
+    verdict->setCaption(texte::insecable(texte));
     setTextColor(verdict, juste ? couleur::bleu : couleur::rouge);
 }
 

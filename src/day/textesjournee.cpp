@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "textesjournee.h"
 
-#include <QRegularExpression>
-
 #include "clock/aiguilles.h"
 #include "common/journee.h"
 #include "common/texte.h"
@@ -12,21 +10,6 @@ namespace ecranjour {
 QString ditApresErreur(bool bonne, bool choisie)
 {
     return bonne ? ditBonne : choisie ? ditChoisie : QString();
-}
-
-QString deuxChiffres(int m)
-{
-    return QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
-}
-
-QString libelleHeures(int h)
-{
-    return QStringLiteral("%1 h").arg(h);
-}
-
-QString libelleMinutes(bool duree, int m)
-{
-    return duree ? QStringLiteral("%1 mn").arg(m) : deuxChiffres(m);
 }
 
 PartieReponse partieHeures(bool duree)
@@ -51,12 +34,10 @@ QString deMoment(journee::Moment m)
     return QStringLiteral("du soir");
 }
 
-QString insecable(const QString& s)
+QString enonceNumerique(journee::Moment m)
 {
-    static const QRegularExpression blanc(
-        QStringLiteral("(?<=\\d) (?=h\\b|mn\\b)|(?<=\\bh) (?=\\d)| (?=[:;!?»→])|(?<=[«→]) "));
-    static const QRegularExpression trait(QStringLiteral("(?<=\\w)-(?=\\w)"));
-    return QString(s).replace(blanc, QStringLiteral("\u00A0")).replace(trait, QStringLiteral("-\u2060"));
+    return QStringLiteral("C'est une heure ") + deMoment(m)
+         + QStringLiteral(".\nÉcris-la comme sur\nune horloge numérique.");
 }
 
 QString phrase(const QString& s)
@@ -98,10 +79,10 @@ QString verdictMots(int t, int donnee, bool versCadran)
          + siInversees(donnee, attendue);
 }
 
-QString verdictDuree(const durees::Probleme& p, int heures, int minutes)
+QString verdictDuree(const durees::Probleme& p, int heures, int minutes, int secondes)
 {
     const QString etapes = durees::etapes(p) + QLatin1Char('.');
-    if (heures * 60 + minutes == p.reponse())
+    if (durees::valeur(p, heures, minutes, secondes) == p.reponse())
         return QStringLiteral("Bravo ! ") + etapes;
     return QStringLiteral("Erreur, c'est ") + durees::attendue(p) + QStringLiteral(" : ") + etapes;
 }

@@ -16,6 +16,8 @@ inline constexpr int nombreChoix = 3;
 inline constexpr int pasMinutes = 5;
 inline const QString attenteHeures = QStringLiteral("? h");
 inline const QString attenteMinutes = QStringLiteral("??");
+inline const QString attenteSecondes = QStringLiteral("? s");
+inline const PartieReponse partieSecondes{QStringLiteral("les secondes"), QStringLiteral("les")};
 
 // What screen readers hear of a clock or a sentence offered, beside what it
 // shows: the marks and colours in words.
@@ -26,23 +28,15 @@ QString ditApresErreur(bool bonne, bool choisie);
 // After a wrong clock chosen, the ring moves to the right one: said so.
 inline const QString bonneEntouree = QStringLiteral(" La bonne horloge est entourée.");
 
-QString deuxChiffres(int m);
-
-// What the answer's arrows write: "3 h"; the minutes of a time "05", of a
-// duration "25 mn".
-QString libelleHeures(int h);
-QString libelleMinutes(bool duree, int m);
 // The hours' part as "Vérifier" names it: "l'heure", or a duration's "les heures".
 PartieReponse partieHeures(bool duree);
 
 // "de l'après-midi", as a statement says when the time is.
 QString deMoment(journee::Moment m);
 
-// A time never broken at the end of a line: "17 h 40" stays whole, so does
-// "11 h → 23 h"; no line begins with ":", "?", "!" or "»" nor ends with
-// "«", as French spaces them; "a-t-elle" is never cut at a hyphen (a word
-// joiner after it).
-QString insecable(const QString& s);
+// The statement of a dial to write as a digital clock shows it, three short
+// lines: "C'est une heure du soir.⏎Écris-la comme sur⏎une horloge numérique."
+QString enonceNumerique(journee::Moment m);
 
 QString phrase(const QString& s);
 
@@ -56,6 +50,6 @@ QString verdictNumerique(int t, int donnee);
 QString verdictCadranChoisi(int t, int donnee);
 QString verdictMots(int t, int donnee, bool versCadran);
 // The verdict of a duration problem answered in hours and minutes.
-QString verdictDuree(const durees::Probleme& p, int heures, int minutes);
+QString verdictDuree(const durees::Probleme& p, int heures, int minutes, int secondes = 0);
 
 }  // namespace ecranjour

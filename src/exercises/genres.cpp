@@ -1,14 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "genres.h"
 
-#include "common/texte.h"
-#include "comparaison.h"
-#include "conversion.h"
-#include "heure.h"
-#include "minutes.h"
-#include "montre.h"
-#include "nombremanquant.h"
+#include "common/journee.h"
 #include "sections.h"
+#include "textesseance.h"
 
 using question::Champ;
 using question::Enonce;
@@ -18,19 +13,13 @@ namespace {
 
 Champ heures(int min, int max)
 {
-    return {partie::heure, min, max, 1, attente::heures, [](int h) { return texte::F(h) + QStringLiteral(" h"); }};
+    return {partie::heure, min, max, 1, attente::heures, journee::libelleHeures};
 }
 
-Champ minutesDe(int min, int max, const QString& attente = attente::minutes)
+// The minutes of a time of day ("05"), or of a duration ("25 min").
+Champ minutesDe(int min, int max, bool duree, const QString& attente = QStringLiteral("? min"))
 {
-    return {partie::minutes, min, max, 1, attente, [](int m) { return texte::F(m) + QStringLiteral(" mn"); }};
-}
-
-// Statements written for the section end with how to answer there: the
-// session says its own.
-QString sansConsigne(const QString& enonce)
-{
-    return enonce.left(enonce.lastIndexOf(QLatin1Char('\n')));
+    return {partie::minutes, min, max, 1, attente, [duree](int m) { return journee::libelleMinutes(duree, m); }};
 }
 
 class LireHorloge final : public GenreQuestion {
@@ -39,15 +28,15 @@ public:
     Enonce poser(const QString&, RandomSource& hasard) override
     {
         q_ = lecture::tirer(hasard);
-        return {.texte = lecture::question(), .cadran = question::Cadran::Lu,
-                .minutes = (q_.heure % 12) * 60 + q_.minutes, .champs = {heures(1, 12), minutesDe(0, 59)}};
+        return {.texte = seance::enonceLecture(), .cadran = question::Cadran::Lu,
+                .minutes = (q_.heure % 12) * 60 + q_.minutes, .champs = {heures(1, 12), minutesDe(0, 59, false, QStringLiteral("??"))}};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const bool juste = lecture::juste(q_, v.value(0), v.value(1));
-        return {juste, juste ? lecture::reussite() : lecture::erreur(q_),
-                {lecture::question(), texte::heuresMinutes(v.value(0), v.value(1)),
-                 texte::heuresMinutes(q_.heure, q_.minutes)}};
+        return {juste, seance::verdictLecture(q_, juste),
+                {seance::enonceLecture(), journee::surCadran(v.value(0) * 60 + v.value(1)),
+                 journee::surCadran(q_.heure * 60 + q_.minutes)}};
     }
 
 private:
@@ -61,14 +50,14 @@ public:
     {
         q_ = minutes::tirer(hasard);
         // Every answer is an hour or more: the arrows start there.
-        return {.texte = minutes::question(q_), .champs = {minutesDe(60, 7 * 60, QStringLiteral("?? mn"))}};
+        return {.texte = seance::enonceMinutes(q_), .champs = {minutesDe(60, 7 * 60, true, QStringLiteral("?? min"))}};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const bool juste = v.value(0) == q_.attendu();
-        return {juste, juste ? minutes::reussite() + QLatin1Char('\n') + minutes::equation(q_, v.value(0)) : minutes::erreur(q_),
-                {minutes::question(q_), texte::F(v.value(0)) + QStringLiteral(" mn"),
-                 texte::F(q_.attendu()) + QStringLiteral(" mn")}};
+        return {juste, seance::verdictMinutes(q_, juste),
+                {seance::enonceMinutes(q_), journee::libelleMinutes(true, v.value(0)),
+                 journee::libelleMinutes(true, q_.attendu())}};
     }
 
 private:
@@ -81,15 +70,13 @@ public:
     Enonce poser(const QString&, RandomSource& hasard) override
     {
         q_ = conversion::tirer(hasard);
-        return {.texte = conversion::question(q_), .champs = {heures(0, 7), minutesDe(0, 59)}};
+        return {.texte = seance::enonceConversion(q_), .champs = {heures(0, 7), minutesDe(0, 59, true)}};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const bool juste = conversion::juste(q_, v.value(0), v.value(1));
-        const calendrier::HeureMinute a = q_.attendu();
-        return {juste, juste ? conversion::reussite() : conversion::erreur(q_).trimmed(),
-                {conversion::question(q_), texte::heuresMinutes(v.value(0), v.value(1)),
-                 texte::heuresMinutes(a.heure, a.minute)}};
+        return {juste, seance::verdictConversion(q_, juste),
+                {seance::enonceConversion(q_), journee::duree(v.value(0) * 60 + v.value(1)), journee::duree(q_.minutes)}};
     }
 
 private:
@@ -102,15 +89,15 @@ public:
     Enonce poser(const QString&, RandomSource& hasard) override
     {
         q_ = montre::tirer(hasard);
-        return {.texte = sansConsigne(montre::enonce(q_)), .champs = {heures(1, 12), minutesDe(0, 59)}};
+        return {.texte = seance::enonceMontre(q_), .champs = {heures(1, 12), minutesDe(0, 59, false, QStringLiteral("??"))}};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const bool juste = montre::juste(q_, v.value(0), v.value(1));
         const calendrier::HeureMinute reelle = montre::heureReelle(q_);
-        return {juste, montre::verdict(q_, juste),
-                {montre::question(q_), texte::heuresMinutes(v.value(0), v.value(1)),
-                 texte::heuresMinutes(montre::heureSurCadran(reelle.heure), reelle.minute)}};
+        return {juste, seance::verdictMontre(q_, juste),
+                {seance::enonceMontre(q_), journee::surCadran(v.value(0) * 60 + v.value(1)),
+                 journee::surCadran(montre::heureSurCadran(reelle.heure) * 60 + reelle.minute)}};
     }
 
 private:
@@ -123,16 +110,14 @@ public:
     Enonce poser(const QString&, RandomSource& hasard) override
     {
         q_ = nombre_manquant::tirer(hasard);
-        return {.texte = nombre_manquant::question(q_), .champs = {minutesDe(1, 60, QStringLiteral("?? mn"))}};
+        return {.texte = seance::enonceManquant(q_), .champs = {minutesDe(1, 60, true, QStringLiteral("?? min"))}};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const bool juste = v.value(0) == q_.manquant;
-        return {juste,
-                juste ? nombre_manquant::reussite()
-                      : nombre_manquant::erreur(nombre_manquant::termeConnu(q_), q_.manquant, nombre_manquant::resultat(q_)),
-                {nombre_manquant::question(q_), texte::F(v.value(0)) + QStringLiteral(" mn"),
-                 texte::F(q_.manquant) + QStringLiteral(" mn")}};
+        return {juste, seance::verdictManquant(q_, juste),
+                {seance::enonceManquant(q_), journee::libelleMinutes(true, v.value(0)),
+                 journee::libelleMinutes(true, q_.manquant)}};
     }
 
 private:
@@ -145,23 +130,24 @@ public:
     Enonce poser(const QString&, RandomSource& hasard) override
     {
         q_ = comparaison::tirer(hasard);
-        return {.texte = comparaison::enonce(q_), .choix = choix()};
+        return {.texte = seance::enonceComparaison(q_), .choix = choix()};
     }
     Verdict juger(const QList<int>& v) const override
     {
         const auto donne = comparaison::Choix(std::clamp(v.value(0), 0, 2));
         const auto bon = comparaison::relation(q_);
-        Verdict r{donne == bon, comparaison::verdict(q_, donne),
-                  {comparaison::enonce(q_).simplified(), choix().value(int(donne)), choix().value(int(bon))}};
+        Verdict r{donne == bon, seance::verdictComparaison(q_, donne),
+                  {seance::enonceComparaison(q_), seance::nomChoix(donne), seance::nomChoix(bon)}};
         r.bonChoix = int(bon);
         return r;
     }
 
 private:
-    // In the order of comparaison::Choix, as the section writes them.
+    // In the order of comparaison::Choix.
     static QStringList choix()
     {
-        return {QStringLiteral("Plus petit"), QStringLiteral("Plus grand"), QStringLiteral("Egal")};
+        return {seance::nomChoix(comparaison::Choix::PlusPetit), seance::nomChoix(comparaison::Choix::PlusGrand),
+                seance::nomChoix(comparaison::Choix::Egal)};
     }
     comparaison::Question q_;
 };

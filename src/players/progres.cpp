@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "common/texte.h"
 #include "ui/clickablelabel.h"
 #include "ui/etoile.h"
 #include "ui/style.h"
@@ -192,7 +193,7 @@ void TableauProgres::paintEvent(QPaintEvent*)
     p.drawRoundedRect(pied.adjusted(1, 1, -1, -1), 10, 10);
     QStringList titres;
     for (const QString& id : bilan_.aTravailler)
-        titres << titreActivite(id);
+        titres << texte::minusculeInitiale(titreActivite(id));
     p.setPen(couleur::noir);
     // Praise only for a child who has played.
     const bool rienJoue = std::all_of(bilan_.activites.cbegin(), bilan_.activites.cend(),

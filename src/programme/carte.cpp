@@ -7,24 +7,45 @@ namespace programme {
 
 namespace {
 
-// The programme for the time (cycle 2 of 2024, cycle 3 of 2025), as far as
-// Klepsos asks it, year by year.
+// The programme for the time (cycle 2 of 2024 with its yearly benchmarks,
+// cycle 3 of 2025), as far as Klepsos asks it, year by year. An item's
+// identifier is a name kept in files (the week's work), not a year.
 constexpr Item tableItems[] = {
     {"cp_heures", Annee::CP, "Lire l'heure entière sur une horloge à aiguilles", "Les heures pile", "ce1_demi_quarts"},
-    {"cp_moments", Annee::CP, "Relier une heure à un moment de la journée", "Les moments du jour", "ce1_matin_apres_midi"},
-    {"ce1_demi_quarts", Annee::CE1, "Lire les demi-heures et les quarts d'heure", "Demies et quarts", "ce2_mots_heure"},
-    {"ce1_heures_minutes", Annee::CE1, "Lire l'heure en heures et minutes (de 5 en 5)", "De 5 en 5 minutes", "ce2_lire_placer"},
-    {"ce1_matin_apres_midi", Annee::CE1, "Heures du matin et de l'après-midi (13 h à 24 h)", "Matin ou après-midi", nullptr},
+    {"cp_moments", Annee::CP, "Relier une heure à un moment de la journée", "Les moments de la journée",
+     "ce1_matin_apres_midi"},
+    {"ce1_demi_quarts", Annee::CE1, "Lire les demi-heures et les quarts d'heure", "Les demies et les quarts",
+     "ce2_mots_heure"},
+    {"ce1_heures_minutes", Annee::CE1, "Lire l'heure en heures et minutes (de 5 en 5)", "De 5 en 5 minutes",
+     "ce2_lire_placer"},
+    {"ce1_matin_apres_midi", Annee::CE1, "Heures du matin et de l'après-midi (de 12 h à 23 h 59)",
+     "Le matin et l'après-midi", nullptr},
     {"ce1_durees", Annee::CE1, "Calculer une durée dans la journée", "Les durées", "ce2_problemes"},
-    {"ce2_lire_placer", Annee::CE2, "Lire et placer l'heure à la minute près", "À la minute près", "cm2_secondes"},
-    {"ce2_mots_heure", Annee::CE2, "Dire l'heure avec les mots (et quart, moins le quart, et demie)", "Les mots de l'heure", nullptr},
-    {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures", "Heures et minutes", "cm1_durees"},
-    {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes", "Problèmes de durées", "cm1_durees"},
-    {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "Mois et années", "cm1_dates"},
-    {"cm1_durees", Annee::CM1, "Calculer des durées avec de grands nombres", "Grandes durées", "cm2_problemes"},
-    {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", "Dates et âges", nullptr},
-    {"cm2_secondes", Annee::CM2, "Lire l'heure avec les secondes", "Les secondes", nullptr},
-    {"cm2_problemes", Annee::CM2, "Problèmes de durées à plusieurs étapes", "Problèmes à étapes", nullptr},
+    {"ce2_lire_placer", Annee::CE2, "Lire et placer l'heure à la minute près", "À la minute près", nullptr},
+    {"ce2_secondes", Annee::CE2, "Lire l'heure avec les secondes (1 min = 60 s)", "Les secondes",
+     "cm2_durees_secondes"},
+    {"ce2_mots_heure", Annee::CE2, "Dire l'heure avec les mots (et quart, moins le quart, et demie)",
+     "Les mots de l'heure", nullptr},
+    {"ce2_conversions", Annee::CE2, "Convertir des heures en minutes et des minutes en heures",
+     "Les heures et les minutes", "cm1_durees"},
+    {"ce2_problemes", Annee::CE2, "Problèmes de durées en une ou deux étapes (une montre qui avance ou retarde)",
+     "Les problèmes de durées", "cm1_jour_suivant"},
+    {"ce2_mois_annees", Annee::CE2, "Convertir des mois en années et en mois", "Les mois et les années", "cm1_dates"},
+    {"cm1_durees", Annee::CM1, "Compléter une durée (47 min + ? = 1 h 32 min)", "Compléter une durée",
+     "cm2_problemes"},
+    {"cm1_jour_suivant", Annee::CM1, "Problèmes de durées d'un jour au lendemain",
+     "Les durées d'un jour à l'autre", "cm2_durees_secondes"},
+    {"cm1_dates", Annee::CM1, "Calculer des dates et des âges (jours, mois, années)", "Les dates et les âges", nullptr},
+    {"cm2_problemes", Annee::CM2, "Comparer des durées (2 h 15 min et 75 min + 60 min)", "Comparer des durées",
+     nullptr},
+    {"cm2_durees_secondes", Annee::CM2, "Problèmes de durées en heures, minutes et secondes",
+     "Les durées à la seconde", nullptr},
+};
+
+// Identifiers an older version wrote (in the week's work), and the item
+// that took their place.
+constexpr std::pair<const char*, const char*> anciensItems[] = {
+    {"cm2_secondes", "ce2_secondes"},
 };
 
 // Every kind of question. An activity's levels are listed from the
@@ -36,16 +57,18 @@ constexpr Placement tablePlacements[] = {
     {"placer_aiguilles", "cinq_minutes", "ce1_heures_minutes"},
     {"placer_aiguilles", "minutes", "ce2_lire_placer"},
     {"placer_aiguilles", "apres_midi", "ce1_matin_apres_midi"},
-    {"placer_aiguilles", "secondes", "cm2_secondes"},
+    {"placer_aiguilles", "secondes", "ce2_secondes"},
     {"lire_horloge", sansNiveau, "ce2_lire_placer"},
     {"matin_apres_midi", "heures_pile", "cp_moments"},
     {"matin_apres_midi", toutNiveau, "ce1_matin_apres_midi"},
     {"mots_heure", toutNiveau, "ce2_mots_heure"},
-    {"montre", sansNiveau, "ce1_durees"},
     {"probleme_duree", "heures_entieres", "ce1_durees"},
     {"probleme_duree", "sans_passer_heure", "ce1_durees"},
     {"probleme_duree", "passer_heure", "ce2_problemes"},
     {"probleme_duree", "deux_etapes", "ce2_problemes"},
+    {"probleme_duree", "jour_suivant", "cm1_jour_suivant"},
+    {"probleme_duree", "secondes", "cm2_durees_secondes"},
+    {"montre", sansNiveau, "ce2_problemes"},
     {"minutes_dans_heures", sansNiveau, "ce2_conversions"},
     {"minutes_en_heures", sansNiveau, "ce2_conversions"},
     {"nombre_manquant", sansNiveau, "cm1_durees"},
@@ -100,11 +123,20 @@ std::span<const Placement> placements()
     return tablePlacements;
 }
 
+QString nomDansUnePhrase(int item)
+{
+    const QString nom = QString::fromUtf8(tableItems[item].court);
+    return nom.front().toLower() + nom.mid(1);
+}
+
 int indexItem(const QString& id)
 {
     for (int i = 0; i < int(std::size(tableItems)); ++i)
         if (id == QLatin1String(tableItems[i].id))
             return i;
+    for (const auto& [ancien, nouveau] : anciensItems)
+        if (id == QLatin1String(ancien))
+            return indexItem(QString::fromLatin1(nouveau));
     return -1;
 }
 

@@ -45,6 +45,10 @@ inline constexpr const char* toutNiveau = "*";
 std::span<const Item> items();
 std::span<const Placement> placements();
 
+// The item's short name taken into a sentence, after a colon: "les demies
+// et les quarts".
+QString nomDansUnePhrase(int item);
+
 // The item's place in items(), or -1.
 int indexItem(const QString& id);
 

@@ -144,12 +144,12 @@ Parcours parcours(const Positionnement& p, const QList<Annee>& annees)
 
 QString texteParcours(const Parcours& p)
 {
-    QStringList parties;
+    // One colon a sentence: a sentence for each step.
+    QString t = QStringLiteral("Mon chemin.");
     for (const EtapeParcours& e : p.etapes)
-        parties << QStringLiteral("%1 : %2").arg(QString::fromUtf8(items()[size_t(e.item)].court), texteEtape(e.etape));
-    QString t = QStringLiteral("Mon chemin : ") + parties.join(QStringLiteral(", ")) + QLatin1Char('.');
+        t += QStringLiteral(" %1 : %2.").arg(QString::fromUtf8(items()[size_t(e.item)].court), texteEtape(e.etape));
     t += p.prochain < 0 ? QStringLiteral(" Tout est réussi !")
-                        : QStringLiteral(" Prochaine étape : %1.").arg(QString::fromUtf8(items()[size_t(p.prochain)].court));
+                        : QStringLiteral(" Prochaine étape : %1.").arg(nomDansUnePhrase(p.prochain));
     return t;
 }
 

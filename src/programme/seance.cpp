@@ -210,7 +210,10 @@ QStringList nomsCourts(const QStringList& ids)
 
 QString texteTravail(const QStringList& ids)
 {
-    const QStringList noms = nomsCourts(ids);
+    QStringList noms;
+    for (const QString& id : ids)
+        if (const int i = indexItem(id); i >= 0)
+            noms << nomDansUnePhrase(i);
     return noms.isEmpty() ? QString() : QStringLiteral("Travail donné par ton enseignant : %1.").arg(noms.join(QStringLiteral(", ")));
 }
 

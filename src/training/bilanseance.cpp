@@ -3,6 +3,8 @@
 
 #include <QRandomGenerator>
 
+#include "common/texte.h"
+
 namespace seance {
 
 QString numero(int rang, int total)
@@ -29,7 +31,15 @@ int etoiles(int justes, int total)
 QString ensuite(const QString& item)
 {
     return item.isEmpty() ? QStringLiteral("Tout est réussi ! Bravo !")
-                          : QStringLiteral("À travailler ensuite : %1.").arg(item);
+                          : QStringLiteral("À travailler ensuite : %1.").arg(texte::minusculeInitiale(item));
+}
+
+QString texteMarques(int justes, int fausses)
+{
+    const auto compte = [](int n, const char* mot) {
+        return QStringLiteral("%1 réponse%2 %3%2").arg(n).arg(n > 1 ? "s" : "").arg(QLatin1String(mot));
+    };
+    return compte(justes, "juste") + QStringLiteral(", ") + compte(fausses, "fausse");
 }
 
 QString nouvelleIdentite()

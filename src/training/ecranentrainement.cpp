@@ -5,6 +5,7 @@
 #include "clock/horlogeaiguilles.h"
 #include "common/reponse.h"
 #include "common/routines.h"
+#include "common/texte.h"
 #include "marquesseance.h"
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
@@ -13,7 +14,7 @@
 
 namespace {
 
-constexpr int champsMax = 2;
+constexpr int champsMax = 3;  // hours, minutes and seconds
 constexpr int choixMax = 3;
 // The answer's column: right of the clock when there is one, in the middle
 // otherwise.
@@ -21,9 +22,9 @@ constexpr int xAvecCadran = 330;
 constexpr int xSansCadran = 180;
 constexpr int largeurReponse = 280;
 // Said as the statements say it.
-const QString consigneFleches = QStringLiteral("Choisissez votre réponse avec les flèches, puis cliquez sur Vérifier.");
-const QString consigneChoix = QStringLiteral("Choisissez la bonne réponse, puis cliquez sur Vérifier.");
-const QString manqueChoix = QStringLiteral("Choisissez d'abord une réponse.");
+const QString consigneFleches = QStringLiteral("Choisis ta réponse avec les flèches, puis clique sur Vérifier.");
+const QString consigneChoix = QStringLiteral("Choisis la bonne réponse, puis clique sur Vérifier.");
+const QString manqueChoix = QStringLiteral("Choisis d'abord une réponse.");
 
 }  // namespace
 
@@ -230,7 +231,7 @@ void EcranEntrainement::poserQuestion()
     const QString consigne = !question_.champs.isEmpty() ? consigneFleches
                              : !question_.choix.isEmpty() ? consigneChoix
                                                           : QString();
-    enonce_->setCaption(question_.texte);
+    enonce_->setCaption(texte::insecable(question_.texte));
     setTextColor(enonce_, couleur::bleu);
     verdict_->setCaption(consigne);
     setTextColor(verdict_, couleur::noir);
@@ -238,9 +239,12 @@ void EcranEntrainement::poserQuestion()
 
 void EcranEntrainement::placerReponse(int x)
 {
+    // Two parts side by side, or three closer together.
+    const bool trois = question_.champs.size() > 2;
+    const int debut = trois ? 5 : 40, pas = trois ? 90 : 110, large = trois ? 80 : 90;
     for (int i = 0; i < champsMax; ++i) {
-        reponses_[i]->setGeometry(x + 40 + 110 * i, 180, 90, 24);
-        fleches_[i]->move(x + 70 + 110 * i, 208);
+        reponses_[i]->setGeometry(x + debut + pas * i, 180, large, 24);
+        fleches_[i]->move(x + debut + (large - 30) / 2 + pas * i, 208);
     }
     for (int i = 0; i < choixMax; ++i)
         choix_[i]->setGeometry(x, 172 + 34 * i, largeurReponse, 28);
@@ -289,7 +293,7 @@ void EcranEntrainement::verifier()
     if (!genre_ || !encore_->isHidden())
         return;
     if (const QString m = manque(); !m.isEmpty()) {
-        verdict_->setCaption(m);
+        verdict_->setCaption(texte::insecable(m));
         setTextColor(verdict_, couleur::violet);
         r_.direSiLectureAuto(m);
         return;
@@ -311,7 +315,7 @@ void EcranEntrainement::verifier()
             }
             for (ClickableLabel* l : std::as_const(reponses_))
                 setTextColor(l, juste ? couleur::noir : couleur::rouge);
-            verdict_->setCaption(v.explication);
+            verdict_->setCaption(texte::insecable(v.explication));
             setTextColor(verdict_, juste ? couleur::bleu : couleur::rouge);
             verdicts_[rang_] = juste;
             marques_->montrer(verdicts_, rang_);

@@ -31,7 +31,7 @@ void MarquesSeance::montrer(const QList<std::optional<bool>>& verdicts, int cour
     // What the marks show, for screen readers.
     const auto justes = std::count(verdicts_.cbegin(), verdicts_.cend(), std::optional(true));
     const auto fausses = std::count(verdicts_.cbegin(), verdicts_.cend(), std::optional(false));
-    setAccessibleName(QStringLiteral("%1 justes, %2 fausses").arg(justes).arg(fausses));
+    setAccessibleName(seance::texteMarques(justes, fausses));
     update();
 }
 

@@ -14,12 +14,13 @@ const QString ditChoisi = QStringLiteral("choisi");
 
 ListeNiveaux::ListeNiveaux(QWidget* parent, const QByteArray& prefixe, const QStringList& cles,
                            const QStringList& noms, QRect premier, int pas, int taillePolice,
-                           std::function<void(int)> choisir)
+                           std::function<void(int)> choisir, int parColonne)
     : noms_(noms)
 {
+    const int lignes = parColonne > 0 ? parColonne : int(cles.size());
     for (int i = 0; i < cles.size(); ++i) {
         const QByteArray nom = prefixe + cles[i].toLatin1();
-        auto* l = makeLabel(parent, nom.constData(), premier.translated(0, pas * i),
+        auto* l = makeLabel(parent, nom.constData(), premier.translated(premier.width() * (i / lignes), pas * (i % lignes)),
                             {uiFont(taillePolice), couleur::noir, Qt::AlignLeft});
         l->setAccessibleName(noms[i]);
         l->setCursor(Qt::PointingHandCursor);

@@ -15,10 +15,12 @@ class QWidget;
 class ListeNiveaux {
 public:
     // Labels named prefixe + key ("niveau_quarts"), the first at `premier`,
-    // every `pas` pixels down; a click on one calls choisir with its index.
+    // every `pas` pixels down, in columns of `parColonne` (0: one column)
+    // side by side, each as wide as `premier`; a click on one calls choisir
+    // with its index.
     ListeNiveaux(QWidget* parent, const QByteArray& prefixe, const QStringList& cles,
                  const QStringList& noms, QRect premier, int pas, int taillePolice,
-                 std::function<void(int)> choisir);
+                 std::function<void(int)> choisir, int parColonne = 0);
 
     // Marks that level as the chosen one.
     void marquer(int choisi);

@@ -53,6 +53,18 @@ private slots:
         ligne("regle", "l'après-midi, on ajoute 12 : 3 h 45 → 15 h 45",
               "l'après-midi, on ajoute 12 : 3 heures 45 donne 15 heures 45");
         ligne("mots", "4 heures moins le quart", "4 heures moins le quart");
+        // The school's notation: a time of day without a unit for its
+        // minutes, a duration with its units, the time after an arrow.
+        ligne("placer tu", "Place les aiguilles sur 4 h 05,\npuis clique sur Vérifier.",
+              "Place les aiguilles sur 4 heures 5, puis clique sur Vérifier.");
+        ligne("duree min", "Le film dure 1 h 5 min. Léa marche 25 min, puis 1 min.",
+              "Le film dure une heure 5 minutes. Léa marche 25 minutes, puis une minute.");
+        ligne("secondes de course", "La course dure 35 min 35 s. Départ à 10 h 12 min 35 s.",
+              "La course dure 35 minutes 35 secondes. Départ à 10 heures 12 minutes et 35 secondes.");
+        ligne("fleche minuit", "de minuit à 1 heure, on écrit 0 : 12 h 30 → 0 h 30",
+              "de minuit à une heure, on écrit 0 : 12 heures 30 donne minuit 30");
+        ligne("fleche heure pile", "on écrit 0 : 12 h → 0 h", "on écrit 0 : 12 heures donne minuit");
+        ligne("jours", "3 semaines = 21 j", "3 semaines égale 21 jours");
         ligne("tenus sur la ligne", "à 9\u00A0h\u00A005. À quelle heure a-\u2060t-\u2060elle commencé\u00A0?",
               "à 9 heures 5. À quelle heure a-t-elle commencé ?");
         // Dates in full, with their weekday; the first of a month.

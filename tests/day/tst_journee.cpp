@@ -25,30 +25,35 @@ int hm(int h, int m)
     return h * 60 + m;
 }
 
-// "15 h 45", "15 h" back into minutes since midnight (or a duration: "1 h 40", "25 mn").
-int minutesDe(const QString& s)
+// "15 h 45", "15 h", "1 h 40 min", "25 min", "10 h 12 min 35 s" back into
+// seconds (since midnight, or of a duration).
+int secondesDe(const QString& s)
 {
-    static const QRegularExpression re(QStringLiteral("^(?:(\\d+) h)? ?(?:(\\d+)(?: mn)?)?$"));
-    const auto m = re.match(s.trimmed());
-    return m.hasMatch() ? m.captured(1).toInt() * 60 + m.captured(2).toInt() : -1;
+    static const QRegularExpression re(QStringLiteral("^(?:(\\d+) h)? ?(?:(\\d+)(?: min)?)? ?(?:(\\d+) s)?$"));
+    const auto m = re.match(QString(s).replace(QChar(0xA0), ' ').trimmed());
+    return m.hasMatch() ? m.captured(1).toInt() * 3600 + m.captured(2).toInt() * 60 + m.captured(3).toInt() : -1;
 }
 
-// The answer a child works out from the statement alone: the times said
-// ("à 14 h 35"), the durations said ("dure 1 h 40", "25 mn"), and what is
-// asked: an end (the time plus every duration), a start (the time less the
-// duration), a duration (between two times, or every duration in all).
+// The answer a child works out from the statement alone, in seconds: the
+// times said ("à 14 h 35"), the durations said ("dure 1 h 40 min", "25 min"),
+// and what is asked: an end (the time plus every duration), a start (the
+// time less the duration), a duration (between two times, or every
+// duration in all); "le lendemain" and "la veille" across midnight.
 int reponseDuTexte(const QString& enonce)
 {
-    static const QRegularExpression nombre(QStringLiteral("(à )?(\\d+ h(?: \\d\\d)?|\\d+ mn)"));
+    static const QRegularExpression nombre(
+        QStringLiteral("(à )?(\\d+ h(?: \\d+ min| \\d\\d\\b)?(?: \\d+ s)?|\\d+ min(?: \\d+ s)?|\\d+ s)"));
     QList<int> heures, durees;
     for (auto it = nombre.globalMatch(enonce); it.hasNext();) {
         const auto m = it.next();
-        (m.captured(1).isEmpty() ? durees : heures) << minutesDe(m.captured(2));
+        (m.captured(1).isEmpty() ? durees : heures) << secondesDe(m.captured(2));
     }
-    const int somme = std::accumulate(durees.begin(), durees.end(), 0);
+    const int somme = std::accumulate(durees.begin(), durees.end(), 0), jour = 24 * 3600;
     if (enonce.contains(QStringLiteral("Combien de temps")))
-        return heures.size() == 2 ? heures[1] - heures[0] : somme;
-    return enonce.contains(QStringLiteral("commencé")) ? heures.value(0) - somme : heures.value(0) + somme;
+        return heures.size() == 2 ? heures[1] - heures[0] + (enonce.contains(QStringLiteral("lendemain")) ? jour : 0) : somme;
+    if (enonce.contains(QStringLiteral("commencé")) || enonce.contains(QStringLiteral("parti")))
+        return (heures.value(0) - somme + jour) % jour;
+    return (heures.value(0) + somme) % jour;
 }
 
 }  // namespace
@@ -173,26 +178,40 @@ private slots:
         using durees::attendue;
         const struct { Probleme p; QString enonce, etapes, attendue; } cas[] = {
             {{Niveau::PasserLHeure, Cherche::Fin, 0, hm(14, 35), 100},
-             "Le film commence à 14 h 35 et dure 1 h 40. À quelle heure finit-il ?",
-             "14 h 35 + 25 mn = 15 h ; 15 h + 1 h 15 = 16 h 15", "16 h 15"},
+             "Le film commence à 14 h 35 et dure 1 h 40 min. À quelle heure finit-il ?",
+             "14 h 35 + 25 min = 15 h ; 15 h + 1 h 15 min = 16 h 15", "16 h 15"},
             {{Niveau::PasserLHeure, Cherche::Debut, 2, hm(15, 45), 25},
-             "La sortie au musée finit à 16 h 10. Elle a duré 25 mn. À quelle heure a-t-elle commencé ?",
-             "16 h 10 − 10 mn = 16 h ; 16 h − 15 mn = 15 h 45", "15 h 45"},
+             "La sortie au musée finit à 16 h 10. Elle a duré 25 min. À quelle heure a-t-elle commencé ?",
+             "16 h 10 − 10 min = 16 h ; 16 h − 15 min = 15 h 45", "15 h 45"},
             {{Niveau::PasserLHeure, Cherche::Duree, 1, hm(10, 45), 80},
              "Le match de football commence à 10 h 45 et finit à 12 h 05. Combien de temps dure-t-il ?",
-             "de 10 h 45 à 11 h : 15 mn ; de 11 h à 12 h 05 : 1 h 05 ; 15 mn + 1 h 05 = 1 h 20", "1 h 20"},
+             "de 10 h 45 à 11 h, il y a 15 min ; de 11 h à 12 h 05, il y a 1 h 5 min ; 15 min + 1 h 5 min = 1 h 20 min",
+             "1 h 20 min"},
             {{Niveau::SansPasserLHeure, Cherche::Duree, 1, hm(10, 15), 80},
              "Le match de football commence à 10 h 15 et finit à 11 h 35. Combien de temps dure-t-il ?",
-             "11 h 35 − 10 h 15 = 1 h 20", "1 h 20"},
-            {{Niveau::SansPasserLHeure, Cherche::Fin, 4, hm(9, 5), 40},
-             "Le voyage en train commence à 9 h 05 et dure 40 mn. À quelle heure finit-il ?",
-             "9 h 05 + 40 mn = 9 h 45", "9 h 45"},
+             "11 h 35 − 10 h 15 = 1 h 20 min", "1 h 20 min"},
             {{Niveau::HeuresEntieres, Cherche::Duree, 0, hm(14, 0), 120},
              "Le film commence à 14 h et finit à 16 h. Combien de temps dure-t-il ?", "16 h − 14 h = 2 h", "2 h"},
             {{Niveau::DeuxEtapes, Cherche::Fin, 1, hm(17, 15), 35, 80},
-             "Tom commence ses devoirs à 17 h 15. Il travaille 35 mn, puis il joue 1 h 20. "
+             "Tom commence ses devoirs à 17 h 15. Il travaille 35 min, puis il joue 1 h 20 min. "
              "À quelle heure a-t-il fini de jouer ?",
-             "17 h 15 + 35 mn = 17 h 50 ; puis 17 h 50 + 10 mn = 18 h ; 18 h + 1 h 10 = 19 h 10", "19 h 10"}};
+             "17 h 15 + 35 min = 17 h 50 ; puis 17 h 50 + 10 min = 18 h ; 18 h + 1 h 10 min = 19 h 10", "19 h 10"},
+            {{Niveau::JourSuivant, Cherche::Duree, 0, hm(22, 40), 455},
+             "Le train de nuit part à 22 h 40 et arrive le lendemain à 6 h 15. Combien de temps dure le voyage ?",
+             "de 22 h 40 à minuit, il y a 1 h 20 min ; de minuit à 6 h 15, il y a 6 h 15 min ; "
+             "1 h 20 min + 6 h 15 min = 7 h 35 min", "7 h 35 min"},
+            {{Niveau::JourSuivant, Cherche::Debut, 1, hm(20, 5), 305},
+             "Le bateau arrive à 1 h 10, après 5 h 5 min de voyage. À quelle heure est-il parti la veille ?",
+             "1 h 10 − 1 h 10 min = minuit ; minuit − 3 h 55 min = 20 h 05 la veille", "20 h 05"},
+            {{Niveau::Secondes, Cherche::Duree, 0, 10 * 3600 + 12 * 60 + 35, 35 * 60 + 35},
+             "Léa court le cross de l'école. Le départ est à 10 h 12 min 35 s, l'arrivée à 10 h 48 min 10 s. "
+             "Combien de temps la course a-t-elle duré ?",
+             "10 h 48 min 10 s = 10 h 47 min 70 s ; 10 h 47 min 70 s − 10 h 12 min 35 s = 35 min 35 s", "35 min 35 s"},
+            {{Niveau::Secondes, Cherche::Fin, 1, 10 * 3600 + 50 * 60 + 35, 40 * 60 + 50},
+             "Tom fait le tour du lac à vélo. Le départ est à 10 h 50 min 35 s, et la course dure 40 min 50 s. "
+             "À quelle heure est l'arrivée ?",
+             "10 h 50 min 35 s + 40 min 50 s = 10 h 90 min 85 s ; 85 s = 1 min 25 s ; 91 min = 1 h 31 min ; "
+             "donc 11 h 31 min 25 s", "11 h 31 min 25 s"}};
         for (const auto& c : cas) {
             QCOMPARE(enonce(c.p), c.enonce);
             QCOMPARE(etapes(c.p), c.etapes);
@@ -200,35 +219,45 @@ private slots:
         }
         // Two steps asked in all: the second one counts too.
         const Probleme enTout{Niveau::DeuxEtapes, Cherche::Duree, 0, hm(8, 10), 20, 95};
-        QCOMPARE(enonce(enTout), "Léa part de chez elle à 8 h 10. Elle marche 20 mn jusqu'à la gare, puis son train "
-                                 "roule 1 h 35. Combien de temps dure son voyage en tout ?");
-        QCOMPARE(etapes(enTout), "20 mn + 1 h 35 = 1 h 55");
-        QCOMPARE(attendue(enTout), "1 h 55");
+        QCOMPARE(enonce(enTout), "Léa part de chez elle à 8 h 10. Elle marche 20 min jusqu'à la gare, puis son train "
+                                 "roule 1 h 35 min. Combien de temps dure son voyage en tout ?");
+        QCOMPARE(etapes(enTout), "20 min + 1 h 35 min = 1 h 55 min");
+        QCOMPARE(attendue(enTout), "1 h 55 min");
         // Many draws of every level, each answer against what its statement says.
         SystemRandom hasard;
         for (Niveau n : durees::niveaux) {
             QCOMPARE(durees::depuisCle(durees::cle(n)), n);
+            const int unite = n == Niveau::Secondes ? 1 : 60;
             for (int i = 0; i < 400; ++i) {
                 const Probleme p = tirer(hasard, n);
                 const int fin = p.debut + p.duree + p.duree2;
-                QVERIFY(p.debut >= 0 && fin < jour && p.duree > 0 && p.debut % 5 == 0 && p.duree % 5 == 0);
+                QVERIFY(p.debut >= 0 && p.duree > 0);
+                QVERIFY(n == Niveau::Secondes || (p.debut % 5 == 0 && p.duree % 5 == 0));
                 const int reponse = reponseDuTexte(enonce(p));
                 QVERIFY2(reponse > 0, qPrintable(enonce(p)));
-                QCOMPARE(p.reponse(), reponse);
-                QCOMPARE(minutesDe(attendue(p)), reponse);
-                QCOMPARE(minutesDe(etapes(p).section(" = ", -1)), reponse);
+                QCOMPARE(p.reponse() * unite, reponse);
+                QCOMPARE(secondesDe(attendue(p)), reponse);
+                QVERIFY2(etapes(p).endsWith(attendue(p)) || etapes(p).endsWith(attendue(p) + QStringLiteral(" la veille"))
+                             || etapes(p).endsWith(attendue(p) + QStringLiteral(" le lendemain")),
+                         qPrintable(etapes(p)));
                 switch (n) {
                 case Niveau::HeuresEntieres:
-                    QVERIFY(p.duree % 60 == 0 && p.duree2 == 0);
+                    QVERIFY(p.duree % 60 == 0 && p.duree2 == 0 && fin < jour);
                     break;
                 case Niveau::SansPasserLHeure:
                     QVERIFY(p.duree < 60 && p.debut / 60 == fin / 60 && p.duree2 == 0);
                     break;
                 case Niveau::PasserLHeure:
-                    QVERIFY(p.debut % 60 + p.duree % 60 > 60 && p.duree2 == 0);
+                    QVERIFY(p.debut % 60 + p.duree % 60 > 60 && p.duree2 == 0 && fin < jour);
                     break;
                 case Niveau::DeuxEtapes:
-                    QVERIFY(p.duree2 > 0 && p.cherche != Cherche::Debut);
+                    QVERIFY(p.duree2 > 0 && p.cherche != Cherche::Debut && fin < jour);
+                    break;
+                case Niveau::JourSuivant:
+                    QVERIFY(p.debut < jour && fin > jour && fin < jour + 12 * 60);
+                    break;
+                case Niveau::Secondes:
+                    QVERIFY(p.duree < 3600 && fin < 24 * 3600 && p.cherche != Cherche::Debut);
                     break;
                 }
             }
@@ -245,7 +274,7 @@ private slots:
         // in words, then a film of 1 h from 14 h 35; after them every draw is 0.
         Banc b;
         // The screen keeps a time whole on its line (no-break spaces, word joiners).
-        const auto texte = [&b](const char* nom) { return b.texte(nom).replace(QChar(0xA0), ' ').remove(QChar(0x2060)); };
+        const auto texte = [&b](const char* nom) { return b.texte(nom); };
         // What a screen reader hears of a control: "name|description".
         const auto entendu = [&b](const char* nom) {
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(b.w(nom));
@@ -267,7 +296,7 @@ private slots:
         // The hands swapped, 9 h 15, chosen by a finger.
         b.taperDoigt("cadran_2_matin");
         QVERIFY(b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
-        QCOMPARE(entendu("cadran_2_matin") + ' ' + entendu("cadran_1_matin"), "Horloge 3|9 h 15 mn, choisie Horloge 2|5 h 45 mn");
+        QCOMPARE(entendu("cadran_2_matin") + ' ' + entendu("cadran_1_matin"), "Horloge 3|9 h 15, choisie Horloge 2|5 h 45");
         b.taperDoigt("verifier_matin");
         QCOMPARE(texte("verdict_matin"), "Erreur ! L'après-midi, on ajoute 12 : 3 h 45 → 15 h 45. La bonne horloge est "
                                            "entourée.\nAttention : la petite aiguille montre les heures, la grande "
@@ -275,17 +304,17 @@ private slots:
         QCOMPARE(b.couleur("verdict_matin"), QColor(255, 0, 0));
         QVERIFY(b.w<HorlogeAiguilles>("cadran_0_matin")->choisie() && !b.w<HorlogeAiguilles>("cadran_2_matin")->choisie());
         QCOMPARE(entendu("cadran_0_matin") + ' ' + entendu("cadran_2_matin"),
-                 "Horloge 1|3 h 45 mn, la bonne réponse Horloge 3|9 h 15 mn, choisie");
+                 "Horloge 1|3 h 45, la bonne réponse Horloge 3|9 h 15, choisie");
         QCOMPARE(b.sons.played.last(), "1.def");
         QVERIFY(b.visible("encore_matin") && !b.visible("verifier_matin"));
 
         QCOMPARE(texte("enonce_mots"), "L'horloge montre une heure\nde l'après-midi.\nComment la dit-on ?");
-        QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45 mn");
+        QCOMPARE(b.w<HorlogeAiguilles>("horloge_mots")->texte(), "3 h 45");
         QCOMPARE(texte("phrase_0_mots") + "|" + texte("phrase_1_mots") + "|" + texte("phrase_2_mots"),
                  "3 heures et quart|4 heures moins le quart|3 heures moins le quart");
         b.clic("verifier_mots");  // nothing chosen: said, nothing judged
         QVERIFY(!b.visible("encore_mots"));
-        QCOMPARE(texte("verdict_mots"), "Choisissez d'abord une phrase.");
+        QCOMPARE(texte("verdict_mots"), "Choisis d'abord une phrase.");
         b.taperDoigt("phrase_1_mots");
         QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"),
                  "4 heures moins le quart|choisie 3 heures et quart|");
@@ -303,7 +332,7 @@ private slots:
         // Second round by finger, every draw 0: midnight to read and to say, a film of 1 h from 14 h.
         for (const char* s : {"encore_matin", "encore_mots", "encore_duree"})
             b.taperDoigt(s);
-        QCOMPARE(texte("enonce_matin"), "Écrivez comme une horloge\nnumérique cette heure\nde la nuit.");
+        QCOMPARE(texte("enonce_matin"), "C'est une heure de la nuit.\nÉcris-la comme sur\nune horloge numérique.");
         QCOMPARE(b.w("moment_matin")->accessibleName(), "Dessin : la nuit");
         // "Vérifier" before the answer is set says what is missing; the
         // arrow down gives 0 at once.
@@ -323,18 +352,18 @@ private slots:
         b.clic("verifier_mots");
         QCOMPARE(texte("verdict_mots"), "Erreur ! La grande aiguille est sur le 12 : on dit « minuit ».");
         // Never a line that begins with ":" or "»".
-        QVERIFY(b.texte("verdict_mots").endsWith(QStringLiteral("12\u00A0: on dit «\u00A0minuit\u00A0».")));
+        QVERIFY(b.w<QLabel>("verdict_mots")->text().endsWith(QStringLiteral("12\u202F: on dit «\u202Fminuit\u202F».")));
         QCOMPARE(entendu("phrase_1_mots") + ' ' + entendu("phrase_0_mots"), "1 heure|choisie minuit|la bonne réponse");
         b.pasDoigt("fleche_heure_duree", 14);
         b.pasDoigt("fleche_minute_duree", 1);
         b.taperDoigt("verifier_duree");
         QCOMPARE(texte("verdict_duree"), "Erreur, c'est 15 h : 14 h + 1 h = 15 h.");
         QCOMPARE(registre.lignes, (QStringList{
-            "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15 mn|3 h 45 mn|non",
-            "mots_heure@quarts|Horloge 3 h 45 mn en mots|4 heures moins le quart|4 heures moins le quart|oui",
+            "matin_apres_midi@quarts|Il est 15 h 45 : quelle horloge ?|9 h 15|3 h 45|non",
+            "mots_heure@quarts|Horloge 3 h 45 en mots|4 heures moins le quart|4 heures moins le quart|oui",
             "probleme_duree@heures_entieres|Le film commence à 14 h 35 et dure 1 h. À quelle heure finit-il ?|15 h 35|15 h 35|oui",
-            "matin_apres_midi@quarts|Horloge 12 h 0 mn de la nuit|0 h|0 h|oui",
-            "mots_heure@quarts|Horloge 12 h 0 mn en mots|1 heure|minuit|non",
+            "matin_apres_midi@quarts|Horloge 12 h de la nuit|0 h|0 h|oui",
+            "mots_heure@quarts|Horloge 12 h en mots|1 heure|minuit|non",
             "probleme_duree@heures_entieres|Le film commence à 14 h et dure 1 h. À quelle heure finit-il ?|14 h 05|15 h|non"}));
         b.verifierCompte(6, 3, 3);
 
@@ -343,7 +372,7 @@ private slots:
         QCOMPARE(b.r().preferences->lire("probleme_duree/niveau", {}), "deux_etapes");
         QCOMPARE(b.couleur("niveau_duree_deux_etapes"), QColor(255, 0, 255));
         QCOMPARE(entendu("niveau_duree_deux_etapes") + ' ' + entendu("niveau_duree_passer_heure"),
-                 "Deux étapes|choisi En passant l'heure|");
+                 "Deux étapes|choisi Passer l'heure|");
         b.taper("Esc");
         QVERIFY(b.app->depart()->isVisible());
     }

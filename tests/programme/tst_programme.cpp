@@ -99,6 +99,28 @@ private slots:
         QCOMPARE(anneeDepuisNom(QStringLiteral("ce1")), std::nullopt);
     }
 
+    // Each kind of question in the year the programme teaches it (cycle 2
+    // of 2024 and its yearly benchmarks, cycle 3).
+    void lesAnneesDuProgramme()
+    {
+        const struct { const char* activite; const char* niveau; Annee annee; } cas[] = {
+            {"placer_aiguilles", "heures", Annee::CP},          {"matin_apres_midi", "heures_pile", Annee::CP},
+            {"placer_aiguilles", "quarts", Annee::CE1},         {"placer_aiguilles", "cinq_minutes", Annee::CE1},
+            {"matin_apres_midi", "quarts", Annee::CE1},         {"probleme_duree", "heures_entieres", Annee::CE1},
+            {"placer_aiguilles", "minutes", Annee::CE2},        {"placer_aiguilles", "secondes", Annee::CE2},
+            {"mots_heure", "quarts", Annee::CE2},               {"montre", "", Annee::CE2},
+            {"probleme_duree", "deux_etapes", Annee::CE2},      {"minutes_en_heures", "", Annee::CE2},
+            {"probleme_duree", "jour_suivant", Annee::CM1},     {"nombre_manquant", "", Annee::CM1},
+            {"date_anniversaire", "", Annee::CM1},              {"probleme_duree", "secondes", Annee::CM2},
+        };
+        for (const auto& c : cas) {
+            const int i = itemDe(QString::fromLatin1(c.activite), QString::fromLatin1(c.niveau));
+            QVERIFY2(i >= 0 && items()[size_t(i)].annee == c.annee, c.activite);
+        }
+        // A name an older version wrote in the week's work: today's item.
+        QCOMPARE(item("cm2_secondes"), item("ce2_secondes"));
+    }
+
     void lesReponsesSansNiveau()
     {
         const QString placer = aiguilles::activite;
@@ -125,7 +147,8 @@ private slots:
         QTest::newRow("quarter") << placer << "" << "4 h 45 mn" << "quarts";
         QTest::newRow("five") << placer << "" << "4 h 35 mn" << "cinq_minutes";
         QTest::newRow("minute") << placer << "" << "4 h 47 mn" << "minutes";
-        QTest::newRow("not a time") << placer << "" << "4 h 47" << "";
+        QTest::newRow("as written since") << placer << "" << "4 h 47" << "minutes";
+        QTest::newRow("not a time") << placer << "" << "4 h 47 s" << "";
         QTest::newRow("no levels") << "lire_horloge" << "" << "4 h 45 mn" << "";
     }
     void leNiveauDesAnciennesReponses()

@@ -142,7 +142,8 @@ QWidget* Banc::w(const QString& nom)
 
 QString Banc::texte(const QString& nom)
 {
-    return w<QLabel>(nom)->text();
+    // As read: the no-break spaces that keep "15 h 45" whole are spaces.
+    return w<QLabel>(nom)->text().replace(QChar(0xA0), u' ').replace(QChar(0x202F), u' ').remove(QChar(0x2060));
 }
 
 void Banc::pas(const QString& nom, int n)

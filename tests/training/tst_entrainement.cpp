@@ -31,6 +31,13 @@ int nombre(const QString& texte, const char* motif, int groupe = 1)
 }
 
 // The dial's time (0 to 719) as hours 1 to 12 and minutes.
+// The first duration written in a text, "1 h 32 min", "50 min", "2 h", in minutes.
+int dureeDe(const QString& texte)
+{
+    const auto m = QRegularExpression(QStringLiteral("^(?:(\\d+) h)? ?(?:(\\d+) min)?")).match(texte);
+    return m.captured(1).toInt() * 60 + m.captured(2).toInt();
+}
+
 std::pair<int, int> lire(int cadran)
 {
     return {cadran / 60 == 0 ? 12 : cadran / 60, cadran % 60};
@@ -39,7 +46,7 @@ std::pair<int, int> lire(int cadran)
 // The right answer, found as a child would from what is shown.
 QList<int> bonneReponse(const QString& activite, const question::Enonce& e)
 {
-    const QString t = QString(e.texte).replace(QChar(0x00A0), QLatin1Char(' ')).remove(QChar(0x2060));
+    const QString t = QString(e.texte).replace(QChar(0x00A0), QLatin1Char(' ')).replace(QChar(0x202F), QLatin1Char(' ')).remove(QChar(0x2060));
     if (activite == "lire_horloge") {
         const auto [h, m] = lire(e.minutes);
         return {h, m};
@@ -48,6 +55,16 @@ QList<int> bonneReponse(const QString& activite, const question::Enonce& e)
         const int h = nombre(t, "sur (\\d+) h"), m = std::max(0, nombre(t, "sur \\d+ h (\\d+)"));
         return {(h % 12) * 60 + m, std::max(0, nombre(t, "(\\d+) s\\b"))};
     }
+    if (activite == "matin_apres_midi" && !e.choix.isEmpty()) {
+        // A child's day: what is done when.
+        const std::pair<const char*, const char*> jour[] = {
+            {"réveille", "le matin"}, {"école", "le matin"}, {"récréation", "le matin"}, {"cantine", "à midi"},
+            {"sport", "l'après-midi"}, {"goûter", "l'après-midi"}, {"parc", "l'après-midi"}, {"bain", "le soir"},
+            {"dîne", "le soir"}, {"couche", "le soir"}, {"dort", "la nuit"}};
+        for (const auto& [fait, quand] : jour)
+            if (t.contains(QString::fromUtf8(fait)))
+                return {int(e.choix.indexOf(QString::fromUtf8(quand)))};
+    }
     if (activite == "matin_apres_midi") {
         // The words of the moment say whether to add 12.
         const int h = e.minutes / 60;
@@ -55,20 +72,20 @@ QList<int> bonneReponse(const QString& activite, const question::Enonce& e)
         return {plus12 ? h + 12 : h, e.minutes % 60};
     }
     if (activite == "minutes_dans_heures")
-        return {nombre(t, "dans (\\d+) h") * 60 + nombre(t, "h (\\d+) mn")};
+        return {dureeDe(t.section(QStringLiteral("dans "), 1))};
     if (activite == "minutes_en_heures") {
-        const int n = nombre(t, "(\\d+) minutes");
+        const int n = nombre(t, "(\\d+) min");
         return {n / 60, n % 60};
     }
     if (activite == "nombre_manquant")
-        return {nombre(t, "= (\\d+) h") * 60 + std::max(0, nombre(t, "= \\d+ h (\\d+)")) - nombre(t, "(\\d+) mn \\+")};
+        return {dureeDe(t.section(QStringLiteral("= "), 1)) - dureeDe(t.section(QStringLiteral("? "), 1))};
     if (activite == "mois_en_annees") {
         const int n = nombre(t, "(\\d+) mois");
         return {n / 12, n % 12};
     }
     if (activite == "montre") {
-        const int h = nombre(t, "affiche (\\d+) h"), m = nombre(t, "h (\\d+) mn"), d = nombre(t, "de (\\d+) minute");
-        const int reel = (h * 60 + m + (t.contains("AVANCE") ? -d : d) + 720) % 720;
+        const int h = nombre(t, "affiche (\\d+) h"), m = nombre(t, "affiche \\d+ h (\\d+)"), d = nombre(t, "de (\\d+) min");
+        const int reel = (h * 60 + m + (t.contains("avance") ? -d : d) + 720) % 720;
         const auto [rh, rm] = lire(reel);
         return {rh, rm};
     }
@@ -119,6 +136,8 @@ private slots:
                                                {5, 10, 1}, {4, 10, 0}, {3, 4, 2}, {0, 0, 0}})
             QCOMPARE(seance::etoiles(justes, total), n);
         QCOMPARE(seance::resultat(1, 10), "Tu as trouvé 1 bonne réponse sur 10 !");
+        QCOMPARE(seance::texteMarques(1, 2), "1 réponse juste, 2 réponses fausses");
+        QCOMPARE(seance::texteMarques(0, 10), "0 réponse juste, 10 réponses fausses");
     }
 
     void uneSeanceAuClavier()
@@ -190,7 +209,7 @@ private slots:
             justes += r.juste;
         }
         QVERIFY(b.visible("resultat") && b.visible("encore_seance") && !b.visible("enonce"));
-        QCOMPARE(b.w("marques")->accessibleName(), QStringLiteral("%1 justes, %2 fausses").arg(justes).arg(10 - justes));
+        QCOMPARE(b.w("marques")->accessibleName(), seance::texteMarques(justes, 10 - justes));
         b.taper("F5");
         QVERIFY2(b.voix.dits.last().contains(QStringLiteral("trouvé")), qPrintable(b.voix.dits.last()));
         QVERIFY(b.texte("resultat").startsWith(justes == 0 ? QStringLiteral("Tu n'as trouvé aucune bonne réponse sur 10.")

@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString placer = QStringLiteral("Placez les aiguilles sur ");
+const QString placer = QStringLiteral("Place les aiguilles sur ");
 
 struct Programme : Banc {
     explicit Programme(bool avecVoix)
@@ -80,7 +80,7 @@ private slots:
         p.clic("ecouter_enonce_aiguilles");
         QCOMPARE(p.voix.dits.size(), 1);
         QVERIFY(p.voix.dits.last().startsWith(placer));
-        QVERIFY(p.voix.dits.last().endsWith(QStringLiteral("puis cliquez sur Vérifier.")));
+        QVERIFY(p.voix.dits.last().endsWith(QStringLiteral("puis clique sur Vérifier.")));
         QVERIFY(!p.voix.dits.last().contains(QStringLiteral(" mn")));
         // Judged: the statement as it was, then the verdict written over it.
         const QString enonce = p.voix.dits.last();
