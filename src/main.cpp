@@ -266,6 +266,7 @@ int main(int argc, char* argv[])
         // The class's choice for every clock, this computer's own aside.
         klepsos.routines().aiguille_heures_reelle = consignes.aiguilleHeuresReelle;
         klepsos.routines().annees = consignes.annees;
+        klepsos.routines().anneesClasse = consignes.annees;
         klepsos.routines().niveaux_adaptes = klepsos.routines().niveaux_adaptes || consignes.niveauxAdaptes;
         klepsos.routines().voix_coupee = consignes.voixCoupee;
         klepsos.routines().lecture_auto_classe = consignes.lectureAuto;

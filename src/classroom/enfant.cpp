@@ -8,6 +8,7 @@
 #include <limits>
 
 #include "classe.h"
+#include "reglagesclasse.h"
 #include "common/nomjoueur.h"
 #include "systeme.h"
 
@@ -108,6 +109,20 @@ QString identiteEnfant(const QString& dossier, const QString& racine)
 bool ecrireIdentite(const QString& dossier, const QString& id)
 {
     return ecrireEntier(QDir(dossier).filePath(fichierIdentite), id.toLatin1() + '\n');
+}
+
+QList<programme::Annee> anneeEnfant(const QString& dossier, const QString& racine)
+{
+    return lireAnnees(lireTexteCourt(QDir(dossier).filePath(fichierAnneeEnfant), racine).trimmed())
+        .value_or(QList<programme::Annee>{});
+}
+
+bool ecrireAnneeEnfant(const QString& dossier, const QList<programme::Annee>& annees)
+{
+    const QString chemin = QDir(dossier).filePath(fichierAnneeEnfant);
+    if (annees.isEmpty())
+        return !QFileInfo::exists(chemin) || QFile::remove(chemin);
+    return ecrireEntier(chemin, ecrireAnnees(annees).toUtf8() + '\n');
 }
 
 QString cleActuelle(const QString& racine, const QString& cle, const QString& id)

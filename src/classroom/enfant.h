@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include "programme/carte.h"
 
 // Who a child is. A child's folder is the key of their name (so that every
 // computer finds "Léa" in one place), but the child is more than the letters
@@ -28,6 +31,13 @@ QString cleActuelle(const QString& racine, const QString& cle, const QString& id
 // (renommes/<cle>), following a child renamed again, as long as the folder
 // is there; empty when none.
 QString nouvelleCle(const QString& racine, QString cle);
+
+// A child's own year, which may differ from the class's ("annee" in their
+// folder, "CE2", as the class's setting writes it); none: the class's.
+inline const QString fichierAnneeEnfant = QStringLiteral("annee");
+QList<programme::Annee> anneeEnfant(const QString& dossier, const QString& racine);
+// None removes it: the child follows the class's year again.
+bool ecrireAnneeEnfant(const QString& dossier, const QList<programme::Annee>& annees);
 
 // The class list, as the teacher manages it.
 enum class Resultat {

@@ -129,6 +129,10 @@ void garderLaClasse(const QString& local, const QString& classe)
         const QString id = identiteEnfant(la, classe);
         if (!id.isEmpty() && identiteEnfant(ici, local) != id)
             ecrireIdentite(ici, id);
+        // The year the teacher gave the child, when it differs from the class's.
+        const QList<programme::Annee> annee = anneeEnfant(la, classe);
+        if (!annee.isEmpty() && anneeEnfant(ici, local) != annee)
+            ecrireAnneeEnfant(ici, annee);
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QPixmap>
 #include <QPointer>
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <cmath>
@@ -87,6 +88,11 @@ public:
     // with levels choose the child's level from their positioning (the
     // class's setting or this computer's).
     QList<programme::Annee> annees;
+    // The class's own, which a child's own year may replace in `annees`.
+    QList<programme::Annee> anneesClasse;
+    // Keeps the year the child playing says they are in (none asked when
+    // nobody in particular plays); set by whoever knows the players.
+    std::function<void(programme::Annee)> choisirAnnee;
     bool niveaux_adaptes = false;
     // Where the child playing stands on the programme, kept up to date with
     // each answer by whoever knows the players.

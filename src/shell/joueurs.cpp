@@ -80,6 +80,14 @@ void Klepsos::jouerComme(const Joueur& j)
     ++choix_;
     r_.prenom = j.nom;
     r_.preferences = &session_->preferences();
+    // Their own year when they have one, else the class's.
+    const QString dossier = session_->depot().dossierJoueur(j.cle);
+    const QList<programme::Annee> propre = classe::anneeEnfant(dossier, session_->depot().racine());
+    r_.annees = propre.isEmpty() ? r_.anneesClasse : propre;
+    r_.choisirAnnee = [this, dossier](programme::Annee a) {
+        classe::ecrireAnneeEnfant(dossier, {a});
+        r_.annees = {a};
+    };
     suivreTravail(j.cle);
     if (exercices_)
         ecrireScoreExercices();
@@ -147,6 +155,8 @@ void Klepsos::jouerSansNom()
     static_cast<Compteurs&>(r_) = partage_;
     r_.prenom.reset();
     r_.travail.clear();
+    r_.annees = r_.anneesClasse;
+    r_.choisirAnnee = nullptr;
     r_.preferences = &session_->preferences();
     if (depart_)
         depart_->montrerJoueur(r_.prenom);

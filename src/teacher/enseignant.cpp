@@ -207,6 +207,7 @@ void Enseignant::construireActions()
         barre->addAction(a);
     }
     eleves->addSeparator();
+    eleves->addAction(action("annee_eleve", QStringLiteral("A&nnée de l'élève…"), {}, &Enseignant::choisirAnneeEleve));
     eleves->addAction(action("montrer_retires", QStringLiteral("Élèves retirés…"), {}, &Enseignant::montrerRetires));
     barre->addSeparator();
     QMenu* classeMenu = menuBar()->addMenu(QStringLiteral("&Classe"));
@@ -280,6 +281,16 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     if (resume_.ignores > 0)
         etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(resume_.ignores);
     statusBar()->showMessage(etat);
+    const QString annees = resume_.annees.isEmpty() ? QString() : classe::ecrireAnnees(resume_.annees).replace(QLatin1Char(','), QStringLiteral(" et ")) + QStringLiteral(" — ");
+    setWindowTitle(lieux_.classe.isEmpty() ? QStringLiteral("Klepsos — Espace enseignant")
+                                           : QStringLiteral("Klepsos — Espace enseignant — %1%2").arg(annees, lieux_.classe));
+    if (!lieux_.classe.isEmpty() && resume_.annees.isEmpty() && !anneeDemandee_) {
+        anneeDemandee_ = true;
+        QTimer::singleShot(0, this, [this] {
+            reglerClasseAvec(QStringLiteral("Cette classe n'a pas encore d'année. Choisissez-la : « Mon entraînement » "
+                                            "et le positionnement suivent le programme de cette année."));
+        });
+    }
     postes_->setText(texteEtatsPostes(resume_.postes));
     postes_->setVisible(!postes_->text().isEmpty());
     if (!cle.isEmpty() && cle == cleMontree_)

@@ -68,6 +68,9 @@ private:
                       const std::function<bool(const QString&, QString*)>& ecrire);
     void enregistrerRapport();
     void reglerClasse();
+    void reglerClasseAvec(const QString& message);
+    // A child's own year, when it differs from the class's.
+    void choisirAnneeEleve();
     void changerCode();
     // The week's work read from the class folder, on the reader's thread.
     void lireTravail();
@@ -103,6 +106,8 @@ private:
     PageTravail* travail_ = nullptr;
     QTimer* minuterie_ = nullptr;
     QString cleMontree_;
+    // A class without its year is asked it once, when first read.
+    bool anneeDemandee_ = false;
     QString guide_;
     std::unique_ptr<EnvoiEnFond> envoi_;
 };

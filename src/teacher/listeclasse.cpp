@@ -3,6 +3,7 @@
 // a child renamed or removed, each on the reader's thread.
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -130,5 +131,31 @@ void Enseignant::retirerChoisi()
             if (parti.cle == cle)
                 return classe::effacer(racine, parti, false) ? QString() : texteResultat(classe::Resultat::Echec, nom);
         return QString();
+    });
+}
+
+void Enseignant::choisirAnneeEleve()
+{
+    const QString cle = cleChoisie();
+    const QString titre = QStringLiteral("Année de l'élève");
+    if (cle.isEmpty() || !dossierRepond(titre))
+        return;
+    QInputDialog d(this);
+    d.setObjectName(QStringLiteral("choix_annee_eleve"));
+    d.setWindowTitle(titre);
+    d.setLabelText(QStringLiteral("Année de %1 :").arg(nomDe(cle)));
+    QStringList choix{QStringLiteral("Celle de la classe")};
+    for (programme::Annee a : programme::annees)
+        choix << programme::nomAnnee(a);
+    d.setComboBoxItems(choix);
+    d.setOkButtonText(QStringLiteral("OK"));
+    d.setCancelButtonText(QStringLiteral("Annuler"));
+    if (d.exec() != QDialog::Accepted)
+        return;
+    const qsizetype i = choix.indexOf(d.textValue());
+    const QList<programme::Annee> annee = i > 0 ? QList{programme::annees[size_t(i - 1)]} : QList<programme::Annee>{};
+    changerListe(titre, [racine = lieux_.racine(), cle, annee] {
+        return classe::ecrireAnneeEnfant(classe::dossierEnfant(racine, cle), annee) ? QString()
+                                                                                   : texteResultat(classe::Resultat::Echec, {});
     });
 }

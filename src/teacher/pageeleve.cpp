@@ -125,7 +125,8 @@ void PageEleve::montrer(const ResumeEnfant& e, const DetailEnfant& d, const QLis
     items_->resizeColumnsToContents();
 
     const Compte t = e.total();
-    titre_->setText(QStringLiteral("%1 — %2 réponses justes sur %3").arg(e.enfant.nom).arg(t.justes).arg(t.total));
+    const QString annee = d.annees.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(classe::ecrireAnnees(d.annees));
+    titre_->setText(QStringLiteral("%1%2 — %3 réponses justes sur %4").arg(e.enfant.nom, annee).arg(t.justes).arg(t.total));
     graphique_->setSemaines(d.semaines);
     QStringList titres;
     for (const QString& a : d.aTravailler)

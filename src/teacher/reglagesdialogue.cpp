@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
 
@@ -40,12 +41,18 @@ QComboBox* choixAnnee(const char* nom, const QString& aucune, std::optional<prog
 
 }  // namespace
 
-std::optional<classe::Reglages> demanderReglages(QWidget* parent, const QString& titre, classe::Reglages r)
+std::optional<classe::Reglages> demanderReglages(QWidget* parent, const QString& titre, classe::Reglages r,
+                                                 const QString& message)
 {
     QDialog d(parent);
     d.setObjectName(QStringLiteral("reglages_classe"));
     d.setWindowTitle(titre);
     auto* f = new QFormLayout(&d);
+    auto* avis = new QLabel(message);
+    avis->setObjectName(QStringLiteral("message_reglages"));
+    avis->setWordWrap(true);
+    avis->setVisible(!message.isEmpty());
+    f->addRow(avis);
     auto* sons = caseACocher("sons_coupes", QStringLiteral("Couper les sons sur tous les ordinateurs"), r.sonsCoupes);
     auto* sortie = new QComboBox;
     sortie->setObjectName(QStringLiteral("sortie"));
@@ -56,7 +63,7 @@ std::optional<classe::Reglages> demanderReglages(QWidget* parent, const QString&
         "aiguille_heures_reelle",
         QStringLiteral("L'aiguille des heures avance avec les minutes, comme sur une vraie horloge"),
         r.aiguilleHeuresReelle);
-    auto* annee = choixAnnee("annee", QStringLiteral("Toutes les années"),
+    auto* annee = choixAnnee("annee", QStringLiteral("Choisissez…"),
                              r.annees.isEmpty() ? std::nullopt : std::optional(r.annees.first()));
     auto* annee2 = choixAnnee("annee2", QStringLiteral("Aucune"),
                               r.annees.size() > 1 ? std::optional(r.annees.last()) : std::nullopt);
@@ -76,7 +83,19 @@ std::optional<classe::Reglages> demanderReglages(QWidget* parent, const QString&
     f->addRow(adaptes);
     f->addRow(voix);
     f->addRow(lecture);
-    f->addRow(boutonsOkAnnuler(d));
+    auto* boutons = boutonsOkAnnuler(d);
+    f->addRow(boutons);
+    // Without its year, "Mon entraînement" would not know what to ask.
+    QObject::disconnect(boutons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
+    QObject::connect(boutons, &QDialogButtonBox::accepted, &d, [&] {
+        if (annee->currentIndex() > 0) {
+            d.accept();
+            return;
+        }
+        avis->setText(QStringLiteral("Choisissez l'année de la classe."));
+        avis->show();
+        annee->setFocus();
+    });
     if (d.exec() != QDialog::Accepted)
         return std::nullopt;
     r.sonsCoupes = sons->isChecked();
@@ -95,6 +114,11 @@ std::optional<classe::Reglages> demanderReglages(QWidget* parent, const QString&
 
 void Enseignant::reglerClasse()
 {
+    reglerClasseAvec({});
+}
+
+void Enseignant::reglerClasseAvec(const QString& message)
+{
     const QString racine = lieux_.classe;
     const QString titre = QStringLiteral("Réglages de la classe");
     if (racine.isEmpty()) {
@@ -107,8 +131,8 @@ void Enseignant::reglerClasse()
     if (!dossierRepond(titre))
         return;
     lecteur_->lancer([racine] { return classe::reglagesClasse(racine); },
-                     [this, racine, titre](const classe::Reglages& lus) {
-                         const auto r = demanderReglages(this, titre, lus);
+                     [this, racine, titre, message](const classe::Reglages& lus) {
+                         const auto r = demanderReglages(this, titre, lus, message);
                          if (!r)
                              return;
                          lecteur_->lancer([racine, r = *r] { return classe::enregistrerReglages(racine, r); },

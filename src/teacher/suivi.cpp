@@ -119,6 +119,7 @@ bool SuiviClasse::actualiser()
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle)
 {
     DetailEnfant d;
+    d.annees = classe::anneeEnfant(classe::dossierEnfant(lieux.racine(), cle), lieux.racine());
     const LectureHistorique lu = lireHistoriques(classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, cle));
     const QList<LigneHistorique>& lignes = lu.lignes;
     d.ignorees = int(lu.ignorees);

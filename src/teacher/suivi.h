@@ -60,6 +60,7 @@ struct DetailEnfant {
     QList<LigneHistorique> erreurs;
     QStringList aTravailler;  // activity identifiers
     int ignorees = 0;
+    QList<programme::Annee> annees;  // their own year; none: the class's
 };
 DetailEnfant detailEnfant(const Lieux& lieux, const QString& cle);
 

@@ -67,6 +67,23 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
         reponses_ << l;
         fleches_ << f;
     }
+    for (int i = 0; i < int(programme::annees.size()); ++i) {
+        const programme::Annee a = programme::annees[size_t(i)];
+        auto* c = makeLabel(this, ("annee_" + programme::nomAnnee(a).toLower().toLatin1()).constData(),
+                            {150 + 70 * i, 230, 60, 40}, {uiFont(taille::p13), couleur::bleu, Qt::AlignCenter},
+                            programme::nomAnnee(a));
+        c->setCursor(Qt::PointingHandCursor);
+        c->hide();
+        connect(c, &ClickableLabel::clicked, this, [this, a] {
+            r_.SonClic();
+            if (r_.choisirAnnee)
+                r_.choisirAnnee(a);
+            for (QWidget* w : std::as_const(annees_))
+                w->hide();
+            nouvelleSeance();
+        });
+        annees_ << c;
+    }
     for (int i = 0; i < choixMax; ++i) {
         auto* c = makeLabel(this, ("choix_" + QByteArray::number(i)).constData(), {},
                             {uiFont(taille::p12), couleur::noir, Qt::AlignCenter});
@@ -116,7 +133,7 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
             if (resultat_->isVisible())
                 return QStringList{resultat_->text(), ensuite_->text()};
             QStringList t{enonce_->text()};
-            for (const ClickableLabel* c : std::as_const(choix_))
+            for (const ClickableLabel* c : std::as_const(choix_) + std::as_const(annees_))
                 if (c->isVisible())
                     t << c->text();
             return t;
@@ -142,7 +159,8 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
 
     // The clock, the answer, "Vérifier" (then "Continuer"); at the end the
     // two ways on; "RETOUR" last.
-    setFocusOrder({{"horloge_entrainement"},
+    setFocusOrder({{"annee_cp", "annee_ce1", "annee_ce2", "annee_cm1", "annee_cm2"},
+                   {"horloge_entrainement"},
                    {"fleche_0", "fleche_1", "choix_0", "choix_1", "choix_2"},
                    {"verifier", "encore"},
                    {"encore_seance", "retour_fin"},
@@ -157,8 +175,28 @@ void EcranEntrainement::activation()
     nouvelleSeance();
 }
 
+void EcranEntrainement::demanderAnnee()
+{
+    for (QWidget* w : QList<QWidget*>{resultat_, etoiles_, ensuite_, encoreSeance_, retourFin_, horloge_, verifier_,
+                                      encore_, verdict_, numero_, marques_})
+        w->hide();
+    for (QWidget* w : std::as_const(reponses_) + std::as_const(choix_))
+        w->hide();
+    for (QWidget* w : std::as_const(fleches_))
+        w->hide();
+    enonce_->setCaption(QStringLiteral("Avant de commencer, dis-moi en quelle classe tu es."));
+    enonce_->show();
+    for (QWidget* w : std::as_const(annees_))
+        w->show();
+    annees_.first()->setFocus();
+}
+
 void EcranEntrainement::nouvelleSeance()
 {
+    if (r_.annees.isEmpty() && r_.choisirAnnee) {
+        demanderAnnee();
+        return;
+    }
     seance_ = seance::nouvelleIdentite();
     protocole_->fixerSeance(seance_);
     QList<int> travail;
@@ -193,7 +231,7 @@ void EcranEntrainement::poserQuestion()
     numero_->setAccessibleName(numero);
     marques_->montrer(verdicts_, rang_);
     // After the end of a session, the question's parts come back.
-    for (QWidget* w : QList<QWidget*>{numero_, enonce_, verdict_})
+    for (QWidget* w : QList<QWidget*>{numero_, enonce_, verdict_, marques_})
         w->show();
 
     horloge_->cacherSolution();

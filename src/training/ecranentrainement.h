@@ -37,6 +37,9 @@ public:
 
 private:
     void nouvelleSeance();
+    // With no year known (no class, or one without its year): the child
+    // says theirs first, kept for the next sessions.
+    void demanderAnnee();
     void poserQuestion();
     void verifier();
     // Each answer counts in the score as an exercise does.
@@ -61,6 +64,7 @@ private:
     QList<ClickableLabel*> reponses_;
     QList<ArrowSpinner*> fleches_;
     QList<ClickableLabel*> choix_;
+    QList<ClickableLabel*> annees_;
     ClickableLabel* verifier_;
     ClickableLabel* encore_;
     ClickableLabel* verdict_;

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QProcess>
 
+#include "classroom/classe.h"
 #include "classroom/poste.h"
 #include "common/nomjoueur.h"
 #include "players/exportcsv.h"
@@ -106,6 +107,20 @@ private slots:
         Banc::cliquer(b.trouver<QWidget>("depart", "joueur"));
         Banc::cliquer(boutonNomme(b, "Léa"));
         QCOMPARE(b.r().nb_exercices.valeur, 1);
+        // No year known: her first session asks hers, kept for the next ones.
+        b.ouvrir("entrainement", "entrainement");
+        QVERIFY(b.trouver<QWidget>("entrainement", "annee_ce2")->isVisible());
+        QVERIFY(!b.trouver<QWidget>("entrainement", "verifier")->isVisible());
+        Banc::cliquer(b.trouver<QWidget>("entrainement", "annee_ce2"));
+        QCOMPARE(b.r().annees, QList<programme::Annee>{programme::Annee::CE2});
+        QVERIFY(!b.trouver<QWidget>("entrainement", "annee_ce2")->isVisible());
+        QVERIFY(b.trouver<QWidget>("entrainement", "verifier")->isVisible());
+        QCOMPARE(classe::anneeEnfant(a.depot.dossierJoueur(cleJoueur("Léa")), b.datas),
+                 QList<programme::Annee>{programme::Annee::CE2});
+        b.taper("Esc");
+        Banc::cliquer(b.trouver<QWidget>("depart", "joueur"));
+        Banc::cliquer(boutonNomme(b, "Noé"));
+        QVERIFY(b.r().annees.isEmpty());
 
         b.app->quitter();
         // Only the children played: the shared score is as it was.

@@ -291,7 +291,17 @@ private slots:
         QVERIFY(accesAccorde(l));  // no code: no question
         const QString secret = QStringLiteral("Hibou 42");
         {
+            // A class without its year is asked it first; a year must be chosen.
+            quandOuvert("reglages_classe", [](QWidget* d) {
+                QVERIFY(d->findChild<QLabel*>(QStringLiteral("message_reglages"))->isVisible());
+                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                QVERIFY(d->isVisible());
+                d->findChild<QComboBox*>(QStringLiteral("annee"))->setCurrentIndex(int(programme::Annee::CE1) + 1);
+                d->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            });
             Enseignant e(l);
+            QTRY_COMPARE_WITH_TIMEOUT(classe::reglagesClasse(l.classe).annees, QList{programme::Annee::CE1}, 5000);
+            QTRY_VERIFY_WITH_TIMEOUT(e.windowTitle().contains(QStringLiteral("CE1")), 5000);
             quandOuvert("choix_code", [&](QWidget* d) {
                 d->findChild<QLineEdit*>(QStringLiteral("nouveau_code"))->setText(QStringLiteral("abc"));
                 d->findChild<QLineEdit*>(QStringLiteral("code_encore"))->setText(QStringLiteral("abc"));
