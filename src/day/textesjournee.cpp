@@ -55,9 +55,8 @@ QString verdictNumerique(int t, int donnee)
 {
     if (donnee == t)
         return QStringLiteral("Bravo ! ") + phrase(journee::explicationConversion(t));
-    return QStringLiteral("Erreur, c'est ") + journee::numerique(t) + QStringLiteral(" : ")
-         + journee::explicationConversion(t) + QLatin1Char('.')
-         + siInversees(donnee, aiguilles::surCadran(t));
+    return QStringLiteral("Erreur, c'est ") + journee::numerique(t) + QStringLiteral(". ")
+         + phrase(journee::explicationConversion(t)) + siInversees(donnee, aiguilles::surCadran(t));
 }
 
 QString verdictCadranChoisi(int t, int donnee)

@@ -35,7 +35,7 @@ PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
     debut_->setDisplayFormat(QStringLiteral("dddd d MMMM yyyy"));
     items_ = new QTreeWidget;
     items_->setObjectName(QStringLiteral("travail_items"));
-    items_->setAccessibleName(QStringLiteral("Les notions du programme"));
+    items_->setAccessibleName(QStringLiteral("Les attendus du programme"));
     items_->setHeaderHidden(true);
     for (programme::Annee a : programme::annees) {
         auto* annee = new QTreeWidgetItem(items_, {programme::nomAnnee(a)});
@@ -62,7 +62,7 @@ PageTravail::PageTravail(QWidget* parent) : QWidget(parent)
     formulaire->addRow(QStringLiteral("À partir du :"), debut_);
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(4, 4, 4, 4);
-    l->addWidget(new QLabel(QStringLiteral("Cochez les notions à travailler pendant une semaine. Chaque séance "
+    l->addWidget(new QLabel(QStringLiteral("Cochez les attendus à travailler pendant une semaine. Chaque séance "
                                            "« Mon entraînement » des élèves commence par elles.")));
     l->addLayout(formulaire);
     l->addWidget(items_, 1);

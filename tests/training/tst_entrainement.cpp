@@ -6,10 +6,12 @@
 #include <QRegularExpression>
 #include <QTest>
 
+#include "clock/ecranaiguilles.h"
 #include "clock/genreaiguilles.h"
 #include "common/journee.h"
 #include "dategames/genres.h"
 #include "day/genres.h"
+#include "day/heures.h"
 #include "exercises/genres.h"
 #include "shell/depart.h"
 #include "support/banc.h"
@@ -92,6 +94,28 @@ QList<int> bonneReponse(const QString& activite, const question::Enonce& e)
     return {};
 }
 
+// What a French primary teacher would correct in a text said to a child
+// (empty when nothing): "mn", "vous", a capital after a colon inside a
+// sentence, two colons in one sentence, a plural after 0 or 1, a singular
+// after more.
+QString fauteDeFrancais(const QString& brut)
+{
+    const QString t = QString(brut).replace(QChar(0x00A0), u' ').replace(QChar(0x202F), u' ').remove(QChar(0x2060));
+    const QRegularExpression::PatternOption u = QRegularExpression::UseUnicodePropertiesOption;
+    const struct { const char* motif; const char* faute; } regles[] = {
+        {"\\bmn\\b", "mn"},
+        {"\\b(vous|votre|vos|Cliquez|cliquez|Choisissez|Placez|Écrivez|Entrez|Saurez)\\b", "vous"},
+        {" : \\p{Lu}", "capitale après deux-points"},
+        {":[^.!?]*:", "deux deux-points dans une phrase"},
+        {"(?<![\\d,])\\b[01] (réponses|minutes|heures|secondes|étoiles|jours|semaines)\\b", "pluriel après 0 ou 1"},
+        {"\\b([2-9]|\\d\\d+) (réponse|minute|heure|seconde|étoile|jour|semaine)\\b", "singulier après 2"},
+    };
+    for (const auto& r : regles)
+        if (QRegularExpression(QString::fromUtf8(r.motif), u).match(t).hasMatch())
+            return QString::fromUtf8(r.faute) + QStringLiteral(" : ") + t;
+    return {};
+}
+
 }  // namespace
 
 class TstEntrainement : public QObject {
@@ -118,15 +142,43 @@ private slots:
                         break;
                     const question::Verdict v = g->juger(juste);
                     QVERIFY2(v.juste, qPrintable(g->activite() + ' ' + niveau + ": " + e.texte + " → " + v.explication));
+                    // What the child reads and hears, in the school's French.
+                    for (const QString& texte : QStringList{e.texte, v.explication} + e.choix)
+                        QVERIFY2(fauteDeFrancais(texte).isEmpty(), qPrintable(fauteDeFrancais(texte)));
                     QVERIFY(!v.trace.question.isEmpty() && v.trace.reponse == v.trace.attendue);
                     QList<int> faux = juste;
                     faux.last() += 1;
-                    QVERIFY2(!g->juger(faux).juste, qPrintable(g->activite() + ": " + e.texte));
+                    const question::Verdict f = g->juger(faux);
+                    QVERIFY2(!f.juste, qPrintable(g->activite() + ": " + e.texte));
+                    QVERIFY2(fauteDeFrancais(f.explication).isEmpty(), qPrintable(fauteDeFrancais(f.explication)));
                     ++verifiees;
                 }
             }
         }
         QVERIFY(verifiees > 500);
+    }
+
+    // The own screens' fixed texts, and those built from the programme.
+    void lesTextesFixes()
+    {
+        QStringList textes{seance::texteMarques(1, 1), seance::texteMarques(0, 2), seance::resultat(1, 10),
+                           seance::resultat(0, 10), seance::ensuite(QStringLiteral("Les demies et les quarts")),
+                           placer::enonce(QStringLiteral("4 h 45")), placer::reussite(QStringLiteral("3 h 45"), QStringLiteral("15 h 45")),
+                           placer::erreur(QStringLiteral("3 h 45"), QStringLiteral("15 h 45"), true)};
+        QStringList ids;
+        for (const programme::Item& i : programme::items())
+            ids << QString::fromLatin1(i.id);
+        textes << programme::texteTravail(ids);
+        programme::Parcours p;
+        for (int i : programme::itemsDesAnnees({programme::Annee::CE1}))
+            p.etapes.append({i, programme::Etape::EnRoute});
+        p.prochain = p.etapes.first().item;
+        textes << programme::texteParcours(p);
+        for (int i = 0; i < int(journee::scenes.size()); ++i)
+            textes << journee::enonceMoment(i) << journee::verdictMoment(i, journee::Moment::Midi);
+        for (const QString& t : std::as_const(textes))
+            QVERIFY2(fauteDeFrancais(t).isEmpty(), qPrintable(fauteDeFrancais(t)));
+        QCOMPARE(fauteDeFrancais(QStringLiteral("Placez 4 h 45 mn. À travailler : Les quarts. 1 réponses")).isEmpty(), false);
     }
 
     void lesEtoiles()
