@@ -35,14 +35,9 @@ EcranJournee::EcranJournee(Routines& r, QWidget* parent) : Screen(parent), r_(r)
     for (const Section* s : {matin_.get(), mots_.get(), duree_.get()}) {
         QStringList reponse;
         for (const char* role : {"horloge", "cadran_0", "cadran_1", "cadran_2", "phrase_0", "phrase_1", "phrase_2",
-                                 "fleche_heure", "fleche_minute"}) {
-            const QString nom = QString::fromLatin1(s->nomObjet(role));
-            if (findChild<QWidget*>(nom, Qt::FindDirectChildrenOnly))
-                reponse << nom;
-        }
-        ordre << reponse << QStringList{QString::fromLatin1(s->nomObjet("verifier")),
-                                        QString::fromLatin1(s->nomObjet("encore"))}
-              << s->niveaux->nomsObjets();
+                                 "moment_0", "moment_1", "moment_2", "fleche_heure", "fleche_minute", "fleche_seconde"})
+            reponse << QString::fromLatin1(s->nomObjet(role));
+        ordre << s->ordre(reponse);
     }
     ordre << QStringList{QStringLiteral("retour")};
     setFocusOrder(ordre);

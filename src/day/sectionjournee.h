@@ -11,8 +11,7 @@
 #include "common/reponse.h"
 #include "ecranjournee.h"
 #include "textesjournee.h"
-#include "programme/adaptation.h"
-#include "ui/niveaux.h"
+#include "sections/section.h"
 
 class HorlogeAiguilles;
 class PictureBox;
@@ -27,9 +26,6 @@ inline constexpr int colonnes[] = {6, 218, 430};
 inline constexpr int hautEnonce = 34;
 inline constexpr int hautReponse = 222;
 inline constexpr int hautVerifier = 280;
-inline constexpr int hautVerdict = 306;
-inline constexpr int hautNiveaux = 386;
-inline constexpr int pasNiveaux = 16;
 // The three clocks to choose from, two above and one below between them:
 // large enough for a child to tell 8 h 45 from 9 h 45 by the short hand.
 inline constexpr int coteCadran = 86;
@@ -46,25 +42,11 @@ void remettre(ArrowSpinner* fleche, ClickableLabel* label, const QString& attent
 
 }  // namespace ecranjour
 
-// One section: its title, statement, verdict, "Vérifier" and "Continuer",
-// its levels (remembered for whoever plays, or following the child), and
-// the clocks it shows or offers.
-struct EcranJournee::Section {
+// One section of "La journée": the parts every section has, and the clocks
+// it shows or offers.
+struct EcranJournee::Section : public ::Section {
     Section(EcranJournee* e, int colonne, const char* activite, const char* suffixe, const QString& titre,
             const QStringList& cles, const QStringList& noms);
-
-    // Where the loudspeaker sits: left of "Vérifier", over no text.
-    QPoint placeEcouter() const { return {x + 8, ecranjour::hautVerifier + 1}; }
-
-    // The section's control of that role: "enonce" gives "enonce_matin".
-    QByteArray nomObjet(const QByteArray& role) const { return role + '_' + suffixe; }
-
-    // "Vérifier" judges and gives way to "Continuer", the spinners hide;
-    // "Continuer" asks the next question.
-    // `manque` says what the answer still lacks (empty when whole): "Vérifier"
-    // says it rather than judge.
-    void protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
-                       void (EcranJournee::*question)());
 
     // A clock to read, and the moment of the day beside it.
     void horlogeEtMoment();
@@ -76,7 +58,7 @@ struct EcranJournee::Section {
     void choisir(int i);
 
     // A new question: the choice cleared, the verdict gone.
-    void ouvrir();
+    void ouvrir() override;
 
     // After a wrong choice, the right clock ringed instead of the child's.
     void montrerBonne(int attendue);
@@ -85,35 +67,14 @@ struct EcranJournee::Section {
     // and its moment (the statement says the time).
     void montrerCadrans(bool oui);
 
-    void ecrireVerdict(bool juste, const QString& texte);
+    // "Vérifier" and "Continuer" with the screen's own judging and question.
+    void protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
+                       void (EcranJournee::*question)());
 
-    QString cleNiveau() const { return activite + QStringLiteral("/niveau"); }
-    int niveau() const;
-    void choisirNiveau(int i);
-
-    // Levels that follow the child, when the class or this computer asks
-    // for it: chosen afresh each time the screen opens.
-    void suivreLeNiveau();
-    // The next question at the level the answers lead to, shown at once.
-    void apresReponse(bool juste);
-
-    EcranJournee* ecran;
-    int x;
-    QString activite;
-    QByteArray suffixe;
-    QStringList clesNiveaux;
-    ClickableLabel* enonce;
-    ClickableLabel* verdict;
-    ClickableLabel* verifier;
-    ClickableLabel* encore;
+    EcranJournee* journee;
     HorlogeAiguilles* horloge = nullptr;
     PictureBox* moment = nullptr;
     QList<HorlogeAiguilles*> cadrans;
     QList<int> tCadrans;
-    int choisi = -1;
     std::function<void(int)> surChoix;
-    std::unique_ptr<ListeNiveaux> niveaux;
-    std::unique_ptr<ProtocoleReponse> protocole;
-    std::optional<programme::NiveauQuiSuit> suivi;
 };
-
