@@ -17,10 +17,8 @@
 
 #include "classroom/classe.h"
 #include "players/depot.h"
-#include "dategames/genres.h"
-#include "day/genres.h"
-#include "exercises/genres.h"
 #include "players/positionjoueur.h"
+#include "shell/genres.h"
 #include "programme/seance.h"
 #include "teacher/enseignant.h"
 
@@ -53,13 +51,7 @@ int main(int argc, char* argv[])
         reponses += classe.last().size();
     }
     QList<double> positions, onglet, seances, plans;
-    const std::vector<std::unique_ptr<GenreQuestion>> genres = [] {
-        std::vector<std::unique_ptr<GenreQuestion>> g = genresExercices();
-        for (auto* famille : {genresJournee, genresJeuxDates})
-            for (auto& x : famille())
-                g.push_back(std::move(x));
-        return g;
-    }();
+    const std::vector<std::unique_ptr<GenreQuestion>> genres = tousLesGenres([] { return QDate::currentDate(); });
     programme::DemandeSeance demande{{programme::Annee::CE2}, {programme::indexItem(QStringLiteral("ce1_durees"))}, {}};
     for (const auto& g : genres)
         demande.genres.append({g->activite(), g->niveaux()});

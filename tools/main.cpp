@@ -2,6 +2,7 @@
 // Writes every picture, sound and the starting score file into the program's datas folder.
 // Run at build time: klepsos_gendatas <datas folder>
 
+#include "calendarpictures.h"
 #include "daypictures.h"
 #include "icon.h"
 #include "pictures.h"
@@ -121,6 +122,7 @@ int main(int argc, char *argv[])
         && writePictures(dir, QStringLiteral("entrainement"), gen::trainingScreen)
         && writePictures(dir, QStringLiteral("monentrainement"), gen::trainingDrawing)
         && writePictures(dir, QStringLiteral("journee"), gen::dayScreen)
+        && writePictures(dir, QStringLiteral("calendrier"), gen::calendarScreen)
         && writePictures(dir, QStringLiteral("moments"), gen::momentsSheet)
         && writePictures(dir, QStringLiteral("ecouter"), gen::speakerDrawing);
     for (int size : gen::kWindowIconSizes)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "calendarpictures.h"
 #include "daypictures.h"
 #include "drawing.h"
 
@@ -483,7 +484,7 @@ QImage startScreen(qreal scale)
     }
     outlined(p, ellipse({620, 20}, 13, 13), sun, 1.4, QColor(230, 150, 40));
     p.restore();
-    for (const QPointF &at : {QPointF(214, 190), QPointF(330, 222), QPointF(612, 410),
+    for (const QPointF &at : {QPointF(190, 118), QPointF(330, 222), QPointF(612, 410),
                               QPointF(176, 296), QPointF(204, 450), QPointF(520, 440)})
         drawStar(p, at, 5, QColor(255, 214, 120));
 
@@ -500,6 +501,7 @@ QImage startScreen(qreal scale)
     drawComputer(p);
     drawSettingClock(p);
     drawDayDrawing(p);
+    drawCalendarDrawing(p);
 
     // The strap around the watch box, which the program fills with the watch face.
     const qreal strapLeft = kStartWatchBox.x() + kWatchCentre.x() - 30;

@@ -211,6 +211,44 @@ QString unites(const QString& texte)
     });
 }
 
+// "premier", "deuxième"… "trente-et-unième": ranks as a teacher says them.
+QString ordinal(int n)
+{
+    static const char* const rangs[] = {
+        "premier",        "deuxième",       "troisième",      "quatrième",       "cinquième",
+        "sixième",        "septième",       "huitième",       "neuvième",        "dixième",
+        "onzième",        "douzième",       "treizième",      "quatorzième",     "quinzième",
+        "seizième",       "dix-septième",   "dix-huitième",   "dix-neuvième",    "vingtième",
+        "vingt-et-unième", "vingt-deuxième", "vingt-troisième", "vingt-quatrième", "vingt-cinquième",
+        "vingt-sixième",  "vingt-septième", "vingt-huitième", "vingt-neuvième",  "trentième",
+        "trente-et-unième"};
+    return n >= 1 && n <= int(std::size(rangs)) ? QString::fromUtf8(rangs[n - 1]) : QString::number(n);
+}
+
+int depuisRomain(const QString& r)
+{
+    static const QHash<QChar, int> valeurs{{u'I', 1}, {u'V', 5}, {u'X', 10}, {u'L', 50}, {u'C', 100}, {u'D', 500}, {u'M', 1000}};
+    int n = 0;
+    for (qsizetype i = 0; i < r.size(); ++i) {
+        const int v = valeurs.value(r[i]);
+        n += i + 1 < r.size() && valeurs.value(r[i + 1]) > v ? -v : v;
+    }
+    return n;
+}
+
+// "XVIᵉ siècle" is "seizième siècle", never "X V I e"; "Iᵉʳ siècle"
+// "premier siècle"; "le 4e mois" "le quatrième mois"; "1er" "premier".
+QString rangs(const QString& texte)
+{
+    static const QRegularExpression romain(
+        QStringLiteral("\\b([IVXLCDM]+)(?:\u1D49\u02B3|\u1D49|er|e)\\s+(siècles?|millénaires?)"));
+    static const QRegularExpression chiffres(QStringLiteral("\\b(\\d{1,2})(?:\u1D49\u02B3|er|\u1D49|e)\\b"));
+    const QString t = remplacer(texte, romain, [](const QRegularExpressionMatch& m, const QString&) {
+        return ordinal(depuisRomain(m.captured(1))) + QLatin1Char(' ') + m.captured(2);
+    });
+    return remplacer(t, chiffres, [](const QRegularExpressionMatch& m, const QString&) { return ordinal(m.captured(1).toInt()); });
+}
+
 // Signs and capitals a voice would spell or skip.
 QString signes(QString texte)
 {
@@ -244,7 +282,7 @@ QString nombreFeminin(int n)
 
 QString aDire(const QStringList& textesEcran)
 {
-    return signes(unites(temps(dates(pas(ligneDeScore(joindre(textesEcran)))))));
+    return signes(unites(temps(rangs(dates(pas(ligneDeScore(joindre(textesEcran))))))));
 }
 
 }  // namespace voix

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calendrier.h"
 
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 
 #include "routines.h"
+#include "texte.h"
 
 namespace calendrier {
 
@@ -42,6 +44,40 @@ QPointF finAiguille(QPointF centre, double angleDegres, double longueur)
 {
     const double a = angleDegres * 2 * Routines::pi / 360;
     return {centre.x() + longueur * std::cos(a), centre.y() + longueur * std::sin(a)};
+}
+
+std::array<QDate, 42> pageMois(QDate premier)
+{
+    std::array<QDate, 42> page;
+    const QDate lundi = premier.addDays(1 - premier.dayOfWeek());
+    for (int i = 0; i < 42; ++i)
+        page[size_t(i)] = lundi.addDays(i);
+    return page;
+}
+
+int semaines(QDate premier)
+{
+    return (premier.dayOfWeek() - 1 + premier.daysInMonth() + 6) / 7;
+}
+
+QString nomJour(int jourSemaine)
+{
+    return QLocale(QLocale::French, QLocale::France).dayName(jourSemaine, QLocale::LongFormat).toLower();
+}
+
+QString nomMois(int mois)
+{
+    return QLocale(QLocale::French, QLocale::France).monthName(mois, QLocale::LongFormat).toLower();
+}
+
+QString date(QDate d, bool annee)
+{
+    return texte::jourMois(d, annee).replace(QChar(0x00A0), QLatin1Char(' '));
+}
+
+QString dateComplete(QDate d)
+{
+    return nomJour(d.dayOfWeek()) + QLatin1Char(' ') + date(d, true);
 }
 
 }  // namespace calendrier

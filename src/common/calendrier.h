@@ -3,8 +3,11 @@
 
 #include <QDate>
 #include <QPointF>
+#include <QString>
+#include <array>
 
-// Calendar arithmetic shared by the exercises, the tips and the date games.
+// Calendar arithmetic and names shared by the exercises, the tips, the date
+// games and the calendar.
 namespace calendrier {
 
 // A date from a year, a month and a day that may lie outside their ranges:
@@ -44,5 +47,18 @@ inline double angleHeures(int heures, int minutes, AiguilleHeures mode)
 {
     return angleHeures(heures) + (mode == AiguilleHeures::Reelle ? minutes * 0.5 : 0);
 }
+
+// The page of a month, French layout: weeks from Monday to Sunday, the
+// first row holding the 1st; 6 rows of 7 dates, those of the months around
+// it included. How many rows the month itself fills (4 to 6).
+std::array<QDate, 42> pageMois(QDate premier);
+int semaines(QDate premier);
+
+// Lower-case French names: "mercredi" (Monday is 1), "avril".
+QString nomJour(int jourSemaine);
+QString nomMois(int mois);
+// "14 avril 2027", "1er mars"; with the weekday, "mercredi 14 avril 2027".
+QString date(QDate d, bool annee = true);
+QString dateComplete(QDate d);
 
 }  // namespace calendrier

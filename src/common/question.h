@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,8 @@ struct Enonce {
     bool secondes = false;  // the dial to set has its seconds hand
     QList<Champ> champs{};    // the answer's parts, in order
     QStringList choix{};    // or answers to choose among
+    QDate page{};           // a month's page shown (its first day); invalid: none
+    bool jourSurLaPage = false;  // the answer is a day pressed on that page
 };
 
 struct Verdict {
@@ -52,6 +55,7 @@ struct Verdict {
     std::optional<int> aiguilles{};  // the right hands to draw on the dial after a mistake
     int secondes = 0;
     int bonChoix = -1;          // the right one among the choices
+    int bonJour = 0;            // the right day of the page
 };
 
 }  // namespace question

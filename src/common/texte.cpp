@@ -92,6 +92,34 @@ QString jourMois(const QDate& d, bool avecAnnee)
     return t;
 }
 
+QString romain(int n)
+{
+    static const std::pair<int, const char*> valeurs[] = {{1000, "M"}, {900, "CM"}, {500, "D"}, {400, "CD"}, {100, "C"},
+                                                          {90, "XC"},   {50, "L"},   {40, "XL"}, {10, "X"},   {9, "IX"},
+                                                          {5, "V"},     {4, "IV"},   {1, "I"}};
+    QString r;
+    for (const auto& [v, lettres] : valeurs)
+        for (; n >= v; n -= v)
+            r += QLatin1String(lettres);
+    return r;
+}
+
+static QString ordinalRomain(int n, const QString& nom)
+{
+    // U+1D49 and U+02B3: the superscript letters "ᵉ" and "ʳ".
+    return romain(n) + (n == 1 ? QStringLiteral("\u1D49\u02B3 ") : QStringLiteral("\u1D49 ")) + nom;
+}
+
+QString siecle(int n)
+{
+    return ordinalRomain(n, QStringLiteral("siècle"));
+}
+
+QString millenaire(int n)
+{
+    return ordinalRomain(n, QStringLiteral("millénaire"));
+}
+
 static QString deuxChiffres(int v, const char* unite)
 {
     return QLatin1Char(' ') + QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0'))

@@ -44,6 +44,13 @@ QString insecable(const QString& s);
 // septembre", "7 décembre 2026" with the year.
 QString jourMois(const QDate& d, bool avecAnnee);
 
+// Roman numerals, 1 to 3999: "XVI".
+QString romain(int n);
+// As French books write a century or a millennium: "XVIᵉ siècle",
+// "Iᵉʳ siècle", "IIᵉ millénaire" (a superscript e, "er" for the first).
+QString siecle(int n);
+QString millenaire(int n);
+
 // An hour and minutes as the answers write them: "3 h 50 mn", "4 h 0 mn".
 QString heuresMinutes(int heures, int minutes);
 

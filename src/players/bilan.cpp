@@ -28,6 +28,10 @@ const QList<Connue>& connues()
         {QStringLiteral("matin_apres_midi"), QStringLiteral("Matin ou après-midi ?")},
         {QStringLiteral("mots_heure"), QStringLiteral("Les mots de l'heure")},
         {QStringLiteral("probleme_duree"), QStringLiteral("Problèmes de durées")},
+        {QStringLiteral("jours_mois"), QStringLiteral("Les jours et les mois")},
+        {QStringLiteral("lire_calendrier"), QStringLiteral("Lire un calendrier")},
+        {QStringLiteral("unites_temps"), QStringLiteral("Jours, semaines, mois, années")},
+        {QStringLiteral("siecles"), QStringLiteral("Siècles et millénaires")},
     };
     return liste;
 }

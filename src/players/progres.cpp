@@ -247,8 +247,13 @@ void CheminProgres::paintEvent(QPaintEvent*)
     }
 
     const int n = int(parcours_.etapes.size());
-    if (n == 0)
+    if (n == 0) {
+        p.setPen(couleur::noir);
+        p.setFont(uiFont(taille::p9, false));
+        p.drawText(QRectF(0, hauteurTitreChemin, width(), height() - hauteurTitreChemin), Qt::AlignCenter,
+                   QStringLiteral("Ton chemin se dessine quand tu joues."));
         return;
+    }
     const int rangs = (n + badgesParRang - 1) / badgesParRang;
     const int parRang = (n + rangs - 1) / rangs;
     const qreal hRang = qreal(height() - hauteurTitreChemin) / rangs;

@@ -135,7 +135,9 @@ int Positionnement::prochain(const QList<int>& parcours) const
 Parcours parcours(const Positionnement& p, const QList<Annee>& annees)
 {
     Parcours c;
-    const QList<int> items = itemsDesAnnees(annees);
+    QList<int> items = itemsDesAnnees(annees);
+    if (annees.isEmpty())
+        items.removeIf([&p](int i) { return p.position(i).comptees == 0; });
     for (int i : items)
         c.etapes.append({i, p.etape(i)});
     c.prochain = p.prochain(items);

@@ -95,6 +95,8 @@ struct Parcours {
     QList<EtapeParcours> etapes;
     int prochain = -1;  // an item, or -1 when every one is reached
 };
+// The path on the items of those years; without a year, on the items the
+// child has worked on (every item of the programme would be too many).
 Parcours parcours(const Positionnement& p, const QList<Annee>& annees);
 // The same in words, for screen readers.
 QString texteParcours(const Parcours& p);

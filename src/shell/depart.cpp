@@ -7,6 +7,7 @@
 #include "common/texte.h"
 #include "common/voix.h"
 #include "dategames/jeuxdates.h"
+#include "calendar/ecrancalendrier.h"
 #include "day/ecranjournee.h"
 #include "exercises/exercices.h"
 #include "lesson/lecon.h"
@@ -29,6 +30,7 @@ QString Depart::legende(const QString& controle)
         {QStringLiteral("logiciels"), QStringLiteral(" Auteur + \n Autres Logiciels ")},
         {QStringLiteral("placer"), QStringLiteral("Placer\nles aiguilles")},
         {QStringLiteral("journee"), QStringLiteral("La journée,\nde minuit à minuit")},
+        {QStringLiteral("calendrier"), QStringLiteral("Le calendrier,\ndes jours aux siècles")},
         {QStringLiteral("fin"), QStringLiteral("Quitter\n Klepso's Maître ")},
         {QStringLiteral("mesprogres"), QStringLiteral(" Mes progrès ")},
         {QStringLiteral("entrainement"), QStringLiteral(" Mon entraînement ")},
@@ -58,6 +60,8 @@ constexpr QRect decoupeMesProgres(522, 356, 112, 96);
 // Where the "Mon entraînement" drawing sits, between the hourglass and the computer.
 constexpr QRect placeEntrainement(144, 254, 70, 84);
 constexpr QRect placeTravail(138, 338, 86, 44);
+// "Le calendrier", between the hourglass and the start screen's text.
+constexpr QRect placeCalendrier(200, 130, 86, 94);
 // The star of the next step, over a drawing's top right corner.
 constexpr int tailleEtoile = 34;
 
@@ -75,6 +79,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
                            QStringLiteral("Auteur + Autres Logiciels"));
     auto* placer = zone("placer", {522, 252, 112, 100}, QStringLiteral("Placer les aiguilles"));
     auto* journee = zone("journee", {302, 234, 68, 92}, QStringLiteral("La journée"));
+    auto* calendrier = zone("calendrier", placeCalendrier, QStringLiteral("Le calendrier"));
 
     auto* montre = new PictureBox(this);
     montre->setObjectName(QStringLiteral("montre"));
@@ -128,6 +133,11 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
         r_.nb_exercices.ajouter(-1);
         ecrans_.journee()->CompterExercice();
         ouvrir(ecrans_.journee());
+    });
+    connect(calendrier, &ClickableLabel::clicked, this, [this] {
+        r_.nb_exercices.ajouter(-1);
+        ecrans_.calendrier()->CompterExercice();
+        ouvrir(ecrans_.calendrier());
     });
 
     // Who plays, top left where the background is free, and their progress
@@ -193,7 +203,7 @@ Depart::Depart(Routines& r, Ecrans& ecrans, QWidget* parent)
     // Who plays and their progress come last: the drawings keep their
     // places in the order.
     construireLectureAuto();
-    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee"}, {"fin"},
+    setFocusOrder({{"astus", "apprendre"}, {"logiciels"}, {"montre", "exos", "placer", "journee", "calendrier"}, {"fin"},
                    {"entrainement", "travail", "mesprogres"}, {"joueur"}, {"lecture_auto"}});
     setRestoresFocus(true);
     // The caption follows the focus as it follows the pointer.
@@ -261,6 +271,10 @@ QString Depart::dessinDe(const QString& activite)
         {QStringLiteral("matin_apres_midi"), QStringLiteral("journee")},
         {QStringLiteral("mots_heure"), QStringLiteral("journee")},
         {QStringLiteral("probleme_duree"), QStringLiteral("journee")},
+        {QStringLiteral("jours_mois"), QStringLiteral("calendrier")},
+        {QStringLiteral("lire_calendrier"), QStringLiteral("calendrier")},
+        {QStringLiteral("unites_temps"), QStringLiteral("calendrier")},
+        {QStringLiteral("siecles"), QStringLiteral("calendrier")},
     };
     return dessins.value(activite);
 }
@@ -276,7 +290,7 @@ void Depart::marquerProchaine()
             etape = QString::fromUtf8(programme::items()[size_t(item)].court);
         }
     }
-    for (const char* nom : {"exos", "montre", "placer", "journee"})
+    for (const char* nom : {"exos", "montre", "placer", "journee", "calendrier"})
         if (auto* w = findChild<QWidget*>(QString::fromLatin1(nom), Qt::FindDirectChildrenOnly))
             w->setAccessibleDescription(w == dessin ? QStringLiteral("Ta prochaine étape : %1").arg(etape) : QString());
     etoile_->setVisible(dessin);

@@ -13,6 +13,7 @@ class ClickableLabel;
 class MarqueEtoile;
 class EcranAiguilles;
 class EcranEntrainement;
+class EcranCalendrier;
 class EcranJournee;
 class Exercices;
 class JeuxDates;
@@ -38,6 +39,7 @@ public:
         virtual APropos* aPropos() = 0;
         virtual EcranAiguilles* aiguilles() = 0;
         virtual EcranJournee* journee() = 0;
+        virtual EcranCalendrier* calendrier() = 0;
         virtual EcranEntrainement* entrainement() = 0;
 
     protected:

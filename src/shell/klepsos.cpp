@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "apropos.h"
+#include "calendar/ecrancalendrier.h"
 #include "classroom/filpartage.h"
 #include "clock/ecranaiguilles.h"
 #include "common/score.h"
@@ -121,10 +122,19 @@ EcranJournee* Klepsos::journee()
     });
 }
 
+EcranCalendrier* Klepsos::calendrier()
+{
+    return construire(calendrier_, "calendrier", [this] {
+        // Shows the score without counting an exercise.
+        r_.nb_exercices.ajouter(-1);
+        calendrier_->CompterExercice();
+    });
+}
+
 EcranEntrainement* Klepsos::entrainement()
 {
     if (!entrainement_) {
-        genres_ = tousLesGenres();
+        genres_ = tousLesGenres([this] { return r_.maintenant().date(); });
         QList<GenreQuestion*> genres;
         for (const auto& g : genres_)
             genres << g.get();
@@ -206,7 +216,7 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the first screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments", "entrainement"})
+    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments", "entrainement", "calendrier"})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
 

@@ -16,6 +16,7 @@
 class APropos;
 class Astuces;
 class EcranAiguilles;
+class EcranCalendrier;
 class EcranEntrainement;
 class GenreQuestion;
 class EcranJournee;
@@ -89,6 +90,7 @@ public:
     APropos* aPropos() override;
     EcranAiguilles* aiguilles() override;
     EcranJournee* journee() override;
+    EcranCalendrier* calendrier() override;
     EcranEntrainement* entrainement() override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
@@ -151,6 +153,7 @@ private:
     APropos* auteur_softs_ = nullptr;
     EcranAiguilles* aiguilles_ = nullptr;
     EcranJournee* journee_ = nullptr;
+    EcranCalendrier* calendrier_ = nullptr;
     EcranEntrainement* entrainement_ = nullptr;
     // The kinds of question a training session asks, from every screen family.
     std::vector<std::unique_ptr<GenreQuestion>> genres_;

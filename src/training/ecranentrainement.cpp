@@ -3,10 +3,12 @@
 
 #include "bilanseance.h"
 #include "clock/horlogeaiguilles.h"
+#include "common/calendrier.h"
 #include "common/reponse.h"
 #include "common/routines.h"
 #include "common/texte.h"
 #include "marquesseance.h"
+#include "sections/pagemois.h"
 #include "ui/arrowspinner.h"
 #include "ui/clickablelabel.h"
 #include "ui/style.h"
@@ -47,6 +49,11 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
     horloge_ = new HorlogeAiguilles(this);
     horloge_->setObjectName(QStringLiteral("horloge_entrainement"));
     horloge_->setGeometry(40, 168, 240, 240);
+    // A month's page, where the clock would be, its month over it.
+    titrePage_ = makeLabel(this, "titre_page", {40, 170, 240, 22}, {uiFont(taille::p12), couleur::noir, Qt::AlignHCenter});
+    page_ = new PageMois(this);
+    page_->setGeometry(40, 194, 240, 190);
+    connect(page_, &PageMois::jourChoisi, this, [this] { r_.SonClic(); });
 
     for (int i = 0; i < champsMax; ++i) {
         const QByteArray n = QByteArray::number(i);
@@ -160,7 +167,7 @@ EcranEntrainement::EcranEntrainement(Routines& r, QList<GenreQuestion*> genres, 
     // The clock, the answer, "Vérifier" (then "Continuer"); at the end the
     // two ways on; "RETOUR" last.
     setFocusOrder({{"annee_cp", "annee_ce1", "annee_ce2", "annee_cm1", "annee_cm2"},
-                   {"horloge_entrainement"},
+                   {"horloge_entrainement", "page_mois"},
                    {"fleche_0", "fleche_1", "choix_0", "choix_1", "choix_2"},
                    {"verifier", "encore"},
                    {"encore_seance", "retour_fin"},
@@ -178,7 +185,7 @@ void EcranEntrainement::activation()
 void EcranEntrainement::demanderAnnee()
 {
     for (QWidget* w : QList<QWidget*>{resultat_, etoiles_, ensuite_, encoreSeance_, retourFin_, horloge_, verifier_,
-                                      encore_, verdict_, numero_, marques_})
+                                      encore_, verdict_, numero_, marques_, page_, titrePage_})
         w->hide();
     for (QWidget* w : std::as_const(reponses_) + std::as_const(choix_))
         w->hide();
@@ -236,7 +243,16 @@ void EcranEntrainement::poserQuestion()
 
     horloge_->cacherSolution();
     horloge_->setVisible(question_.cadran != question::Cadran::Aucun);
-    placerReponse(question_.cadran != question::Cadran::Aucun ? xAvecCadran : xSansCadran);
+    const bool avecPage = question_.page.isValid();
+    page_->setVisible(avecPage);
+    titrePage_->setVisible(avecPage);
+    if (avecPage) {
+        page_->montrer(question_.page);
+        page_->setPressable(question_.jourSurLaPage);
+        titrePage_->setCaption(texte::majusculeInitiale(calendrier::nomMois(question_.page.month())) + QLatin1Char(' ')
+                               + QString::number(question_.page.year()));
+    }
+    placerReponse(question_.cadran != question::Cadran::Aucun || avecPage ? xAvecCadran : xSansCadran);
     horloge_->setReglable(question_.cadran == question::Cadran::ARegler);
     horloge_->setAvecSecondes(question_.secondes);
     horloge_->setMinutes(question_.minutes);
@@ -305,6 +321,8 @@ void EcranEntrainement::choisir(int i)
 
 QString EcranEntrainement::manque() const
 {
+    if (question_.jourSurLaPage)
+        return page_->choisi() > 0 ? QString() : QStringLiteral("Appuie d'abord sur un jour du calendrier.");
     if (!question_.choix.isEmpty())
         return choisi_ < 0 ? manqueChoix : QString();
     QList<PartieReponse> manquantes;
@@ -316,6 +334,8 @@ QString EcranEntrainement::manque() const
 
 QList<int> EcranEntrainement::valeurs() const
 {
+    if (question_.jourSurLaPage)
+        return {page_->choisi()};
     if (!question_.choix.isEmpty())
         return {choisi_};
     if (question_.cadran == question::Cadran::ARegler)
@@ -345,6 +365,10 @@ void EcranEntrainement::verifier()
             horloge_->setReglable(false);
             if (v.aiguilles)
                 horloge_->montrerSolution(*v.aiguilles, v.secondes);
+            if (question_.jourSurLaPage) {
+                page_->setPressable(false);
+                page_->montrerVerdict(v.bonJour, page_->choisi());
+            }
             if (!juste && v.bonChoix >= 0 && v.bonChoix < choixMax) {
                 setTextColor(choix_[v.bonChoix], couleur::violet);
                 choix_[v.bonChoix]->setAccessibleDescription(QStringLiteral("la bonne réponse"));

@@ -13,6 +13,7 @@ class ArrowSpinner;
 class ClickableLabel;
 class EtoilesSeance;
 class HorlogeAiguilles;
+class PageMois;
 class MarquesSeance;
 class ProtocoleReponse;
 class Routines;
@@ -61,6 +62,8 @@ private:
     ClickableLabel* numero_;
     ClickableLabel* enonce_;
     HorlogeAiguilles* horloge_;
+    PageMois* page_;
+    ClickableLabel* titrePage_;
     QList<ClickableLabel*> reponses_;
     QList<ArrowSpinner*> fleches_;
     QList<ClickableLabel*> choix_;

@@ -65,12 +65,18 @@ private slots:
               "de minuit à une heure, on écrit 0 : 12 heures 30 donne minuit 30");
         ligne("fleche heure pile", "on écrit 0 : 12 h → 0 h", "on écrit 0 : 12 heures donne minuit");
         ligne("jours", "3 semaines = 21 j", "3 semaines égale 21 jours");
+        // The calendar: dates, ranks and centuries as a teacher says them.
+        ligne("siecle", "L'année 1515 est au XVIᵉ siècle.", "L'année 1515 est au seizième siècle.");
+        ligne("premier siecle", "Le Iᵉʳ siècle et le XXIe siècle", "Le premier siècle et le vingt-et-unième siècle");
+        ligne("millenaire", "le IIIᵉ millénaire", "le troisième millénaire");
+        ligne("rang", "Quel est le 9e mois de l'année ?", "Quel est le neuvième mois de l'année ?");
+        ligne("date du calendrier", "Appuie sur le mercredi 14 avril 2027.", "Appuie sur le mercredi 14 avril 2027.");
         ligne("tenus sur la ligne", "à 9\u00A0h\u00A005. À quelle heure a-\u2060t-\u2060elle commencé\u00A0?",
               "à 9 heures 5. À quelle heure a-t-elle commencé ?");
         // Dates in full, with their weekday; the first of a month.
         ligne("date", "Aujourd'hui 5 Décembre 2026\nLéa a exactement 7 ans et 3 mois.\nLéa a donc vu le jour le ?",
               "Aujourd'hui samedi 5 décembre 2026. Léa a exactement 7 ans et 3 mois. Léa a donc vu le jour le ?");
-        ligne("premier", "Non, Léa a vu le jour le 1 Mai 2019 !", "Non, Léa a vu le jour le mercredi 1er mai 2019 !");
+        ligne("premier", "Non, Léa a vu le jour le 1 Mai 2019 !", "Non, Léa a vu le jour le mercredi premier mai 2019 !");
         ligne("date longue", "Dimanche 18 avril 100", "dimanche 18 avril 100");
         ligne("sans annee", "5 Décembre", "5 décembre");
         ligne("depuis", "Depuis le 5 Décembre 2016 à 0 heure 00\nil s'est écoulé :",
