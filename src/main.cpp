@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QSettings>
 #include <QTextStream>
+#include <QScreen>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +23,7 @@
 #include "shell/options.h"
 #include "shell/presentation.h"
 #include "shell/signaux.h"
+#include "board/tableau.h"
 #include "teacher/codeacces.h"
 #include "teacher/enseignant.h"
 #include "teacher/rapport.h"
@@ -183,6 +186,22 @@ int main(int argc, char* argv[])
     QSettings reglages(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
 
     const Emplacements ou = emplacementsProgramme();
+    if (choix.tableau) {
+        // The board asks no code and records nothing; its voice comes once it is on view.
+        SystemRandom hasard;
+        ModuleVoix voix(ou.voix);
+        Tableau tableau(reglages, hasard, &voix);
+        ArretParSignal arret;
+        QObject::connect(&arret, &ArretParSignal::arretDemande, &tableau, &QWidget::close);
+        // The board's own resolution, whatever it is; the display mode stays.
+        tableau.setGeometry(QGuiApplication::primaryScreen()->geometry());
+        tableau.showFullScreen();
+        QTimer::singleShot(0, &voix, &Voix::charger);
+        const int fin = app.exec();
+        voix.finir(attenteVoixMs);
+        return fin;
+    }
+
     // The children's store of this computer sits beside the score; a class
     // folder, when there is one, gets a copy of its answers.
     const Lieux lieux = lieuxDuPoste(ou, choix.classe);
@@ -203,6 +222,7 @@ int main(int argc, char* argv[])
             return finCommande(0);
         Enseignant vue(lieux);
         vue.setGuide(fichierGuide(ou.datas));
+        vue.setProgrammeVoix(ou.voix);
         QObject::connect(&arret, &ArretParSignal::arretDemande, &vue, &QWidget::close);
         QObject::connect(&arret, &ArretParSignal::arretDemande, &app, &QApplication::quit, Qt::QueuedConnection);
         vue.show();

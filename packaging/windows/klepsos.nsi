@@ -65,6 +65,8 @@ Section "Klepsos"
     CreateShortcut "$SMPROGRAMS\Klepsos.lnk" "$INSTDIR\bin\klepsos.exe" "" "$INSTDIR\klepsos.ico"
     CreateShortcut "$SMPROGRAMS\Klepsos — espace enseignant.lnk" "$INSTDIR\bin\klepsos.exe" "--enseignant" \
         "$INSTDIR\klepsos.ico"
+    CreateShortcut "$SMPROGRAMS\Klepsos — au tableau.lnk" "$INSTDIR\bin\klepsos.exe" "--tableau" \
+        "$INSTDIR\klepsos.ico"
 
     WriteRegStr HKLM "${CLE_DESINSTALLATION}" "DisplayName" "${NOM}"
     WriteRegStr HKLM "${CLE_DESINSTALLATION}" "DisplayVersion" "${VERSION}"
@@ -84,6 +86,7 @@ SectionEnd
 Section "Uninstall"
     Delete "$SMPROGRAMS\Klepsos.lnk"
     Delete "$SMPROGRAMS\Klepsos — espace enseignant.lnk"
+    Delete "$SMPROGRAMS\Klepsos — au tableau.lnk"
     Delete "$INSTDIR\bin\klepsos.exe"
     Delete "$INSTDIR\bin\klepsos-voix.exe"
     RMDir "$INSTDIR\bin"

@@ -86,6 +86,60 @@ QString enMots(int t)
     return heure + QLatin1String(apresLHeure[size_t(cinq)]);
 }
 
+QString enLettres(int n, bool feminin)
+{
+    static const char* const unites[] = {"zéro", "un", "deux", "trois", "quatre", "cinq", "six", "sept", "huit",
+                                         "neuf", "dix", "onze", "douze", "treize", "quatorze", "quinze", "seize"};
+    static const char* const dizaines[] = {"", "dix", "vingt", "trente", "quarante", "cinquante"};
+    const auto un = [feminin](const char* mot) {
+        return feminin && QLatin1String(mot) == QLatin1String("un") ? QStringLiteral("une") : QString::fromUtf8(mot);
+    };
+    if (n <= 16)
+        return un(unites[n]);
+    const int d = n / 10, u = n % 10;
+    const QString dizaine = QString::fromUtf8(dizaines[d]);
+    if (u == 0)
+        return dizaine;
+    return dizaine + (u == 1 ? QStringLiteral("-et-") : QStringLiteral("-")) + un(unites[u]);
+}
+
+namespace {
+
+// "une heure", "quatre heures", "midi", "minuit"; 0 and 24 are minuit.
+QString heureEnLettres(int h)
+{
+    if (h % 24 == 0)
+        return motMinuit;
+    if (h == 12)
+        return motMidi;
+    const int c = h % 12;
+    return enLettres(c) + (c == 1 ? QStringLiteral(" heure") : QStringLiteral(" heures"));
+}
+
+}  // namespace
+
+QString enToutesLettres(int t)
+{
+    t = dansLaJournee(t);
+    const int m = t % 60;
+    if (m % 5 != 0)
+        return heureEnLettres(t / 60) + QLatin1Char(' ') + enLettres(m);
+    const int cinq = m / 5;
+    const int h = t / 60 + (cinq >= premierMoins ? 1 : 0);
+    const QString heure = heureEnLettres(h);
+    if (cinq == demie && (heure == motMidi || heure == motMinuit))
+        return heure + demiMasculin;
+    return heure + QLatin1String(apresLHeure[size_t(cinq)]);
+}
+
+QString numeriqueEnLettres(int t)
+{
+    t = dansLaJournee(t);
+    const int h = t / 60, m = t % 60;
+    const QString heures = enLettres(h) + (h <= 1 ? QStringLiteral(" heure") : QStringLiteral(" heures"));
+    return m == 0 ? heures : heures + QLatin1Char(' ') + enLettres(m);
+}
+
 std::optional<int> depuisMots(const QString& mots)
 {
     for (int cinq = 0; cinq < int(apresLHeure.size()); ++cinq) {

@@ -37,6 +37,18 @@ QString nomHeure(int h);
 // "midi et demi", "minuit moins le quart". Other minutes are taken down to
 // the five minutes before.
 QString enMots(int t);
+// A number 0 to 59 in letters, as the school writes it since 1990 (hyphens
+// everywhere): "zéro", "vingt-et-un" (or "vingt-et-une" for an hour or a
+// minute), "quarante-cinq".
+QString enLettres(int n, bool feminin = true);
+// The words of a dial's time, all in letters: "quatre heures moins le
+// quart", "midi et demi", "trois heures trente-sept" (minutes not a
+// multiple of five said as they are).
+QString enToutesLettres(int t);
+// The time of a 24-hour digital clock said in letters: "seize heures
+// quarante-cinq", "zéro heure trente", "douze heures".
+QString numeriqueEnLettres(int t);
+
 // The time those words say, in the morning (0 to 719, as on a dial);
 // nothing for words that are no time.
 std::optional<int> depuisMots(const QString& mots);

@@ -36,10 +36,14 @@ const Option optionClasse{{QStringLiteral("classe")},
                           "Garde les élèves et leurs réponses dans ce dossier de classe partagé.", "DOSSIER"};
 const Option optionEnseignant{{QStringLiteral("enseignant")},
                               "Ouvre l'espace enseignant : la classe, les élèves, le rapport."};
+const Option optionTableau{{QStringLiteral("tableau")},
+                           "Ouvre « Au tableau » : une grande horloge pour toute la classe, au tableau "
+                           "interactif."};
 const Option optionRapport{{QStringLiteral("rapport")},
                            "Écrit le rapport de la classe en PDF dans FICHIER et quitte.", "FICHIER"};
 const Option* const toutes[] = {&optionAide,   &optionVersion, &optionFenetre,    &optionPleinEcran, &optionJoueur,
-                                &optionExporter, &optionPositionnement, &optionClasse, &optionEnseignant, &optionRapport};
+                                &optionExporter, &optionPositionnement, &optionClasse, &optionEnseignant, &optionTableau,
+                                &optionRapport};
 
 QString enLigne(const Option& o)
 {
@@ -154,10 +158,11 @@ Choix lire(const QStringList& arguments)
     if (p.isSet(optionClasse.noms.first()))
         c.classe = p.value(optionClasse.noms.first());
     c.enseignant = p.isSet(optionEnseignant.noms.first());
+    c.tableau = p.isSet(optionTableau.noms.first());
     if (p.isSet(optionRapport.noms.first()))
         c.rapport = p.value(optionRapport.noms.first());
-    if (c.enseignant && c.rapport)
-        c.erreur = QStringLiteral("Choisissez --enseignant ou --rapport, pas les deux.");
+    if (int(c.enseignant) + int(c.tableau) + int(c.rapport.has_value()) > 1)
+        c.erreur = QStringLiteral("Choisissez une seule de ces options : --enseignant, --tableau, --rapport.");
     if (c.classe && c.classe->isEmpty())
         c.erreur = QStringLiteral("--classe demande le dossier de la classe.");
     if (c.rapport && c.rapport->isEmpty())

@@ -30,6 +30,8 @@ struct Choix {
     std::optional<QString> classe;
     // --enseignant: the teacher's view instead of the children's program.
     bool enseignant = false;
+    // --tableau: the board's clock, for the whole class at the whiteboard.
+    bool tableau = false;
     // --rapport: where to write the class report, without a window.
     std::optional<QString> rapport;
     // Empty when the command line is understood; else why not, in French.

@@ -2,6 +2,9 @@
 #include "enseignant.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSettings>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QHeaderView>
@@ -17,7 +20,9 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "board/tableau.h"
 #include "classroom/envoiclasse.h"
+#include "common/randomsource.h"
 #include "classroom/filpartage.h"
 #include "classroom/sonde.h"
 #include "dessins.h"
@@ -27,6 +32,7 @@
 #include "pageeleve.h"
 #include "travailsemaine.h"
 #include "players/bilan.h"
+#include "voice/modulevoix.h"
 
 namespace {
 
@@ -170,8 +176,37 @@ Enseignant::Enseignant(Lieux lieux, QWidget* parent)
     resize(1200, 760);
 }
 
+void Enseignant::ouvrirTableau()
+{
+    if (!auTableau_) {
+        reglagesTableau_ = std::make_unique<QSettings>(QStringLiteral("klepsos"), QStringLiteral("klepsos"));
+        hasardTableau_ = std::make_unique<SystemRandom>();
+        if (!programmeVoix_.isEmpty()) {
+            voixTableau_ = std::make_unique<ModuleVoix>(programmeVoix_);
+            QTimer::singleShot(0, voixTableau_.get(), &Voix::charger);
+        }
+        auTableau_ = new Tableau(*reglagesTableau_, *hasardTableau_, voixTableau_.get());
+        auTableau_->setAttribute(Qt::WA_QuitOnClose, false);
+    }
+    // A board beside the teacher's screen is another screen.
+    QScreen* ecran = screen();
+    for (QScreen* s : QGuiApplication::screens())
+        if (s != screen()) {
+            ecran = s;
+            break;
+        }
+    auTableau_->setScreen(ecran);
+    auTableau_->setGeometry(ecran->geometry());
+    auTableau_->showFullScreen();
+    auTableau_->raise();
+    auTableau_->activateWindow();
+}
+
 Enseignant::~Enseignant()
 {
+    delete auTableau_;
+    if (voixTableau_)
+        voixTableau_->finir(300);
     // The reader goes first: its results are for this window.
     delete lecteur_;
 }
@@ -220,6 +255,12 @@ void Enseignant::construireActions()
     }
     classeMenu->addAction(action("code", QStringLiteral("C&ode de l'espace enseignant…"), {}, &Enseignant::changerCode));
     classeMenu->addAction(action("fin_annee", QStringLiteral("Fin d'a&nnée…"), {}, &Enseignant::finDAnnee));
+    // The board, for the whole class: a button of its own in the bar.
+    auto* auTableau = action("au_tableau", QStringLiteral("Au &tableau"), QKeySequence(QStringLiteral("Ctrl+T")),
+                             &Enseignant::ouvrirTableau);
+    classeMenu->addAction(auTableau);
+    barre->addSeparator();
+    barre->addAction(auTableau);
     classeMenu->addSeparator();
     classeMenu->addAction(action("actualiser", QStringLiteral("&Actualiser"), QKeySequence::Refresh, &Enseignant::actualiser));
     auto* fermer = classeMenu->addAction(QStringLiteral("&Fermer"), QKeySequence::Close, this, &QWidget::close);

@@ -10,6 +10,10 @@
 
 class EnvoiEnFond;
 class FilPartage;
+class ModuleVoix;
+class QSettings;
+class RandomSource;
+class Tableau;
 class ModeleClasse;
 class ModeleProgramme;
 class PageEleve;
@@ -43,6 +47,12 @@ public:
     void montrerEnfant(const QString& cle);
     // Where the teacher's guide is, for "Aide".
     void setGuide(const QString& fichier) { guide_ = fichier; }
+    // The voice's program, which "Au tableau" starts when first opened.
+    void setProgrammeVoix(const QString& programme) { programmeVoix_ = programme; }
+    // "Au tableau" on the board's screen (another screen than this window's
+    // when there is one), opened once and shown again.
+    void ouvrirTableau();
+    Tableau* auTableau() const { return auTableau_; }
 
     // Dialogs' replies for tests: a function standing for the user.
     ModeleClasse* modele() const { return modele_; }
@@ -109,5 +119,10 @@ private:
     // A class without its year is asked it once, when first read.
     bool anneeDemandee_ = false;
     QString guide_;
+    QString programmeVoix_;
+    Tableau* auTableau_ = nullptr;
+    std::unique_ptr<QSettings> reglagesTableau_;
+    std::unique_ptr<RandomSource> hasardTableau_;
+    std::unique_ptr<ModuleVoix> voixTableau_;
     std::unique_ptr<EnvoiEnFond> envoi_;
 };

@@ -82,7 +82,7 @@ for f in bin/klepsos.exe bin/klepsos-voix.exe share/klepsos/datas/23 share/kleps
     [ -f "$installe/$f" ] || die "the installer did not install $f"
 done
 menu=$c/ProgramData/Microsoft/Windows/Start\ Menu/Programs
-for lien in "Klepsos.lnk" "Klepsos — espace enseignant.lnk"; do
+for lien in "Klepsos.lnk" "Klepsos — espace enseignant.lnk" "Klepsos — au tableau.lnk"; do
     [ -f "$menu/$lien" ] || die "no Start menu entry $lien"
 done
 cle='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Klepsos'
