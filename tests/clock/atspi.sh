@@ -54,9 +54,9 @@ print(f"heard {got!r}, expected {want!r}", file=sys.stderr)
 sys.exit(1)
 PY
 }
-heard "Horloge|12 h 0 mn"
+heard "Horloge|12 h"
 xdotool key --delay 150 Up Up Prior
-heard "Horloge|1 h 2 mn"
+heard "Horloge|1 h 02"
 alive "$pid" "after the keys"
 
 # "La journée": every clock offered heard with its time ("Horloge 2|9 h 15 mn"), every sentence

@@ -15,6 +15,9 @@ if [ -z "${KLEPSOS_IN_X:-}" ]; then
     trap 'rm -rf "$work"' EXIT
     copy_program "$work" "$program" "$datas"
     mkdir -p "$work/ce1" "$work/cm2"
+    # Each class's year already chosen, so that the teacher's view opens on its table.
+    echo annee=CE1 > "$work/ce1/reglages"
+    echo annee=CM2 > "$work/cm2/reglages"
     rerun_in_x "$work" 290 "$0" "$work" "$work/app/datas"
     exit 0
 fi
@@ -51,7 +54,7 @@ teacher() {
     KLEPSOS_EMPREINTE=A "$work/A/klepsos" --enseignant --classe "$work/$1" > /dev/null 2>&1 &
     TEACHER=$!
     xdotool windowfocus --sync "$(wait_window "Espace enseignant" 15)" && sleep 1
-    xdotool mousemove 38 148 click 1 sleep 0.3
+    xdotool mousemove 38 165 click 1 sleep 0.3
 }
 # usage: teacher_done PATH: once PATH exists (the view did it), the view is closed.
 teacher_done() {

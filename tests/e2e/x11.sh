@@ -28,12 +28,13 @@ rerun_in_x() {
 }
 
 # usage: copy_program WORK PROGRAM DATAS: the program and its datas copied into WORK/app, as a
-# user's folder, without children named in a run of the build tree (they open "Qui joue ?" first).
+# user's folder, without children or classes named in a run of the build tree (children open
+# "Qui joue ?" first).
 copy_program() {
     mkdir -p "$1/app"
     cp "$2" "$1/app/klepsos"
     cp -r "$3" "$1/app/datas"
-    rm -rf "$1/app/datas/joueurs" "$1/app/datas/anonyme"
+    rm -rf "$1/app/datas/joueurs" "$1/app/datas/anonyme" "$1/app/datas/classes"
 }
 
 # usage: wait_window PATTERN SECONDS: prints the id of the visible window so named.
@@ -120,6 +121,7 @@ nearest_picture() {
 
 # usage: expect_screen SHOT WxH+X+Y SIZE EXPECTED SECONDS PICTURE...: shoots until that
 # region (SIZE in the scene) clearly shows EXPECTED, not a flat colour; fails after SECONDS.
+# Clearly: its distance under NEAREST_RATIO (0.7 unless set) of the next picture's.
 expect_screen() {
     local shot=$1 geometry=$2 size=$3 expected=$4 seconds=$5 colours nearest name distance ratio region
     shift 5
@@ -130,7 +132,7 @@ expect_screen() {
         convert "$shot" -crop "$geometry" +repage -resize "$size!" "$region"
         colours=$(identify -format %k "$region")
         read -r name distance ratio <<<"$(nearest_picture "$region" "$@")"
-        if [ "$colours" -gt 64 ] && [ "$name" = "$expected" ] && awk "BEGIN{exit !($ratio < 0.7)}"; then
+        if [ "$colours" -gt 64 ] && [ "$name" = "$expected" ] && awk "BEGIN{exit !($ratio < ${NEAREST_RATIO:-0.7})}"; then
             echo "ok $(basename "$shot"): $colours colours, picture $name at $distance ($ratio of the next)"
             rm -f "$region"
             return 0

@@ -6,6 +6,7 @@
 #include <QSet>
 #include <QTest>
 
+#include "calendar/questions.h"
 #include "clock/aiguilles.h"
 #include "clock/ecranaiguilles.h"
 #include "day/durees.h"
@@ -30,10 +31,20 @@ QHash<QString, QStringList> niveauxDesEcrans()
             l << QString::fromLatin1(n.cle);
         return l;
     };
+    const auto clesCal = [](const QList<cal::Niveau>& niveaux) {
+        QStringList l;
+        for (const cal::Niveau& n : niveaux)
+            l << QString::fromLatin1(n.cle);
+        return l;
+    };
     QStringList problemes;
     for (durees::Niveau n : durees::niveaux)
         problemes << durees::cle(n);
     return {{aiguilles::activite, clesNiveaux()},
+            {QStringLiteral("jours_mois"), clesCal(cal::niveauxJours)},
+            {QStringLiteral("lire_calendrier"), clesCal(cal::niveauxPage)},
+            {QStringLiteral("unites_temps"), clesCal(cal::niveauxUnites)},
+            {QStringLiteral("siecles"), clesCal(cal::niveauxSiecles)},
             {QStringLiteral("matin_apres_midi"), cles(journee::niveauxMatin)},
             {QStringLiteral("mots_heure"), cles(journee::niveauxMots)},
             {QStringLiteral("probleme_duree"), problemes}};
