@@ -28,9 +28,9 @@ RUN_PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev
 # Debian's own checker of packages; FUSE and its Python binding for the
 # class share that hangs, fails or vanishes on demand; a session bus, the
 # accessibility bus and its Python bindings to hear the clock as a screen
-# reader does.
+# reader does; poppler's tools to read the PDFs back (text, pages, pixels).
 TEST_PACKAGES=(xvfb xauth xdotool imagemagick faketime desktop-file-utils appstream librsvg2-bin dpkg-dev file
-               lintian fuse3 python3-fusepy dbus at-spi2-core python3-pyatspi)
+               lintian fuse3 python3-fusepy dbus at-spi2-core python3-pyatspi poppler-utils)
 # Packages for the hardening checks that follow the tests: clang and its
 # sanitizer runtimes for the fuzzer, the mingw-w64 cross compiler for the
 # Windows display code.

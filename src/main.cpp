@@ -26,6 +26,7 @@
 #include "board/tableau.h"
 #include "teacher/codeacces.h"
 #include "teacher/enseignant.h"
+#include "teacher/fichesaimprimer.h"
 #include "teacher/rapport.h"
 #include "teacher/suivi.h"
 #include "ui/soundplayer.h"
@@ -172,8 +173,8 @@ int main(int argc, char* argv[])
                               : exporterPositions(*choix.exporterPositionnement, choix.classe);
     }
 
-    // The report opens no window: no display is needed.
-    if (const char* plateforme = platformWithoutWindow(); choix.rapport && plateforme)
+    // The report and the worksheets open no window: no display is needed.
+    if (const char* plateforme = platformWithoutWindow(); (choix.rapport || choix.fiche) && plateforme)
         qputenv("QT_QPA_PLATFORM", plateforme);
     QApplication app(argc, argv);
     // Names the user's data folder (~/.local/share/klepsos) where an installed copy keeps the score.
@@ -213,6 +214,24 @@ int main(int argc, char* argv[])
             return finCommande(0);
         QTextStream(stderr) << erreur << '\n';
         return finCommande(1);
+    }
+    if (choix.fiche) {
+        borner(dureeMaxCommande);
+        QString erreur;
+        SystemRandom hasard;
+        const int numero = choix.ficheNumero.value_or(numeroAuHasard(hasard));
+        fiches::Choix c = choix.ficheChoix;
+        c.numero = numero;
+        const bool ecrit = choix.ficheParEleve
+                               ? ecrireFichesEleves(lieux, choix.ficheEleves, c.parPage, numero, *choix.fiche, &erreur)
+                               : ecrireFiche(c, *choix.fiche, &erreur);
+        if (!ecrit) {
+            QTextStream(stderr) << erreur << '\n';
+            return finCommande(1);
+        }
+        // The number to give again for the same sheet.
+        QTextStream(stdout) << QStringLiteral("Fiche n° %1 écrite dans %2").arg(numero).arg(*choix.fiche) << '\n';
+        return finCommande(0);
     }
     // A computer shut down by its button, Ctrl+C, a closed terminal: the run
     // ends as "SORTIE" ends it.

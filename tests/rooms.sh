@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../src"
 declare -A niveau=([ui]=1 [programme]=1 [common]=2 [classroom]=3 [voice]=3
                    [lesson]=4 [exercises]=4 [tips]=4 [dategames]=4 [clock]=4 [sections]=4
-                   [day]=5 [calendar]=5 [board]=5 [training]=5 [players]=5 [teacher]=6 [shell]=6)
+                   [day]=5 [calendar]=5 [board]=5 [worksheets]=5 [training]=5 [players]=5 [teacher]=6 [shell]=6)
 fautes=0
 for f in */*.cpp */*.h; do
     de=${f%%/*}

@@ -226,7 +226,8 @@ Question trouver(RandomSource& hasard, QDate premier)
     const int k = tirage(hasard, 4, 0);
     q.forme = Forme::Jour;
     q.attendue = ceux[k];
-    q.enonce = u("Appuie sur le %1 %2 de %3.").arg(u(rangs[k]), nomJour(js), moisEtAnnee(premier));
+    q.jourCherche = u("le %1 %2 de %3").arg(u(rangs[k]), nomJour(js), moisEtAnnee(premier));
+    q.enonce = u("Appuie sur %1.").arg(q.jourCherche);
     q.pourquoi = u("en %1, les %2s sont %3. Le %4 est le %5.")
                      .arg(moisEtAnnee(premier), nomJour(js), enumeration(ceux), u(rangs[k]), date(premier.addDays(ceux[k] - 1), false));
     return q;
@@ -524,6 +525,11 @@ Question jours(RandomSource& hasard, int niveau, QDate aujourdhui)
     default:
         return plusTard(hasard);
     }
+}
+
+QString enonceSurPapier(const Question& q)
+{
+    return q.forme == Forme::Jour ? u("Entoure %1.").arg(q.jourCherche) : q.enonce;
 }
 
 Question page(RandomSource& hasard, int niveau, QDate mois)

@@ -34,7 +34,11 @@ struct Question {
     // Why, in words that teach: a sentence in lower case, no colon, after
     // "Bravo !" or "Erreur :".
     QString pourquoi{};
+    // Forme::Jour: the day asked, in words ("le premier mardi de mars 2027").
+    QString jourCherche{};
 };
+// The statement on paper, where a day is circled, not pressed.
+QString enonceSurPapier(const Question& q);
 // The answer as the history keeps it: the choice's words, or "14 avril 2027".
 QString ecrire(const Question& q, int valeur);
 bool juste(const Question& q, int valeur);

@@ -94,6 +94,11 @@ double angleHeures(int minutes)
     return surCadran(minutes) * 0.5;
 }
 
+double angleHeures(int minutes, int secondes)
+{
+    return angleHeures(minutes) + secondes * 0.5 / secondesParMinute;
+}
+
 double ecart(double a, double b)
 {
     const double d = normaliser(a - b);

@@ -38,6 +38,8 @@ double angleHeures(int minutes);
 // division for each second.
 double angleSecondes(int secondes);
 double angleMinutes(int minutes, int secondes);
+// The hour hand moved on by the seconds too (half a degree a minute).
+double angleHeures(int minutes, int secondes);
 
 // Shortest way between two directions, 0 to 180.
 double ecart(double a, double b);

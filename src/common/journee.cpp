@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "journee.h"
 
+#include <QStringList>
 #include <array>
 
 namespace journee {
@@ -53,6 +54,18 @@ QString duree(int minutes)
         return QStringLiteral("%1 min").arg(minutes);
     const QString h = QStringLiteral("%1 h").arg(minutes / 60);
     return minutes % 60 == 0 ? h : h + QStringLiteral(" %1 min").arg(minutes % 60);
+}
+
+QString dureeSecondes(int s)
+{
+    QStringList l;
+    if (s >= 3600)
+        l << QStringLiteral("%1 h").arg(s / 3600);
+    if (s / 60 % 60 > 0)
+        l << QStringLiteral("%1 min").arg(s / 60 % 60);
+    if (s % 60 > 0 || l.isEmpty())
+        l << QStringLiteral("%1 s").arg(s % 60);
+    return l.join(QLatin1Char(' '));
 }
 
 QString libelleHeures(int h)

@@ -23,6 +23,9 @@ QString surCadran(int t);
 QString avecSecondes(int t, int secondes);
 // A duration with its units: "1 h 5 min", "45 min", "2 h", "0 min".
 QString duree(int minutes);
+// A duration to the second: "1 h 2 min 5 s", "45 s", "3 min" (the units
+// that are not nought).
+QString dureeSecondes(int secondes);
 // What an answer's arrows write: "3 h"; the minutes of a time "05", of a
 // duration "25 min".
 QString libelleHeures(int h);

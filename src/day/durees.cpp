@@ -96,18 +96,6 @@ QString heureSecondes(int s)
     return QStringLiteral("%1 h %2 min %3 s").arg(s / heureEnSecondes).arg(s / minute % 60).arg(s % minute);
 }
 
-QString dureeSecondes(int s)
-{
-    QStringList l;
-    if (s >= heureEnSecondes)
-        l << QStringLiteral("%1 h").arg(s / heureEnSecondes);
-    if (s / minute % 60 > 0)
-        l << QStringLiteral("%1 min").arg(s / minute % 60);
-    if (s % minute > 0 || l.isEmpty())
-        l << QStringLiteral("%1 s").arg(s % minute);
-    return l.join(QLatin1Char(' '));
-}
-
 // The steps to the second, as cycle 3 writes them: seconds and minutes
 // carried when they pass 60, or a minute (an hour) broken to take away.
 QString etapesSecondes(const Probleme& p)
@@ -116,7 +104,7 @@ QString etapesSecondes(const Probleme& p)
     const int d = p.debut, f = p.fin();
     if (p.cherche == Cherche::Fin) {
         const int h = d / heureEnSecondes, m = d / minute % 60 + p.duree / minute, sec = d % minute + p.duree % minute;
-        QString t = heureSecondes(d) + QStringLiteral(" + ") + dureeSecondes(p.duree);
+        QString t = heureSecondes(d) + QStringLiteral(" + ") + journee::dureeSecondes(p.duree);
         if (sec < minute && m < 60)
             return t + QStringLiteral(" = ") + heureSecondes(f);
         t += QStringLiteral(" = ") + ecrire(h, m, sec);
@@ -138,7 +126,7 @@ QString etapesSecondes(const Probleme& p)
     }
     const QString pose = ecrire(h, m, sec);
     const QString t = pose == heureSecondes(f) ? QString() : heureSecondes(f) + QStringLiteral(" = ") + pose + QStringLiteral(" ; ");
-    return t + pose + QStringLiteral(" − ") + heureSecondes(d) + QStringLiteral(" = ") + dureeSecondes(p.duree);
+    return t + pose + QStringLiteral(" − ") + heureSecondes(d) + QStringLiteral(" = ") + journee::dureeSecondes(p.duree);
 }
 
 // Through midnight: "de 22 h 40 à minuit, il y a 1 h 20 min ; de minuit à
@@ -294,7 +282,7 @@ QString enonce(const Probleme& p)
             return QStringLiteral("%1. Le départ est à %2, l'arrivée à %3. Combien de temps la course a-t-elle duré ?")
                 .arg(sujet, heureSecondes(p.debut), heureSecondes(p.fin()));
         return QStringLiteral("%1. Le départ est à %2, et la course dure %3. À quelle heure est l'arrivée ?")
-            .arg(sujet, heureSecondes(p.debut), dureeSecondes(p.duree));
+            .arg(sujet, heureSecondes(p.debut), journee::dureeSecondes(p.duree));
     }
     if (p.duree2 > 0) {
         const Suite& s = suites[p.scene];
@@ -322,7 +310,7 @@ QString ecrireReponse(const Probleme& p, int heures, int minutes, int secondes)
 {
     const int t = valeur(p, heures, minutes, secondes);
     if (avecSecondes(p))
-        return p.cherche == Cherche::Duree ? dureeSecondes(t) : heureSecondes(t);
+        return p.cherche == Cherche::Duree ? journee::dureeSecondes(t) : heureSecondes(t);
     return p.cherche == Cherche::Duree ? duree(t) : journee::numerique(t);
 }
 

@@ -2,6 +2,7 @@
 #include "options.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 
 #include "common/nomjoueur.h"
 
@@ -41,9 +42,31 @@ const Option optionTableau{{QStringLiteral("tableau")},
                            "interactif."};
 const Option optionRapport{{QStringLiteral("rapport")},
                            "Écrit le rapport de la classe en PDF dans FICHIER et quitte.", "FICHIER"};
+const Option optionFiche{{QStringLiteral("fiche")},
+                         "Écrit des fiches à imprimer, avec leur corrigé, en PDF dans FICHIER et quitte.", "FICHIER"};
+const Option optionFicheGenre{{QStringLiteral("fiche-genre")},
+                              "Les exercices : lire, dessiner, durees ou calendrier (lire si rien n'est dit).", "GENRE"};
+const Option optionFicheNiveau{{QStringLiteral("fiche-niveau")},
+                               "Le niveau : heures, demi_heures, quarts, cinq_minutes, minutes, apres_midi, "
+                               "secondes ; pour le calendrier trouver, compter, mois_suivant.",
+                               "NIVEAU"};
+const Option optionFicheMots{{QStringLiteral("fiche-mots")}, "Les heures à dessiner écrites en lettres."};
+const Option optionFicheParPage{{QStringLiteral("fiche-par-page")}, "4, 6, 9 ou 12 exercices par page (6 sinon).", "N"};
+const Option optionFichePages{{QStringLiteral("fiche-pages")}, "Le nombre de pages (1 sinon).", "N"};
+const Option optionFicheNumero{{QStringLiteral("fiche-numero")},
+                               "Le numéro de la fiche : le même numéro redonne la même fiche.", "N"};
+const Option optionFicheParEleve{{QStringLiteral("fiche-par-eleve")},
+                                 "Une page par élève de la classe, sur ce que son positionnement demande ensuite."};
+const Option optionFicheEleves{{QStringLiteral("fiche-eleves")},
+                               "Une page pour chacun de ces élèves, séparés par des virgules.", "PRÉNOMS"};
 const Option* const toutes[] = {&optionAide,   &optionVersion, &optionFenetre,    &optionPleinEcran, &optionJoueur,
                                 &optionExporter, &optionPositionnement, &optionClasse, &optionEnseignant, &optionTableau,
-                                &optionRapport};
+                                &optionRapport, &optionFiche, &optionFicheGenre, &optionFicheNiveau, &optionFicheMots,
+                                &optionFicheParPage, &optionFichePages, &optionFicheNumero, &optionFicheParEleve,
+                                &optionFicheEleves};
+const Option* const optionsDeFiche[] = {&optionFicheGenre,   &optionFicheNiveau, &optionFicheMots,
+                                        &optionFicheParPage, &optionFichePages,  &optionFicheNumero,
+                                        &optionFicheParEleve, &optionFicheEleves};
 
 QString enLigne(const Option& o)
 {
@@ -84,6 +107,70 @@ QString valeurEnTrop(const QStringList& arguments)
                 return QStringLiteral("L'option %1 ne prend pas de valeur : %2").arg(enLigne(*o), a);
     }
     return {};
+}
+
+// A whole number within bounds, or an error for that option.
+std::optional<int> entier(const QCommandLineParser& p, const Option& o, int min, int max, QString* erreur)
+{
+    bool ok = false;
+    const int n = p.value(o.noms.first()).toInt(&ok);
+    if (ok && n >= min && n <= max)
+        return n;
+    *erreur = QStringLiteral("%1 demande un nombre de %2 à %3.").arg(enLigne(o)).arg(min).arg(max);
+    return std::nullopt;
+}
+
+// The worksheet's options; those that shape a sheet only with --fiche.
+void lireFiche(const QCommandLineParser& p, Choix& c)
+{
+    const auto donnee = [&p](const Option& o) { return p.isSet(o.noms.first()); };
+    if (!donnee(optionFiche)) {
+        for (const Option* o : optionsDeFiche)
+            if (donnee(*o))
+                c.erreur = QStringLiteral("%1 va avec --fiche FICHIER.").arg(enLigne(*o));
+        return;
+    }
+    c.fiche = p.value(optionFiche.noms.first());
+    if (c.fiche->isEmpty())
+        c.erreur = QStringLiteral("--fiche demande le nom du fichier à écrire.");
+    fiches::Choix& f = c.ficheChoix;
+    if (donnee(optionFicheGenre)) {
+        const QString g = p.value(optionFicheGenre.noms.first());
+        if (const auto genre = fiches::genreDepuisCle(g))
+            f.genre = *genre;
+        else
+            c.erreur = QStringLiteral("Genre de fiche inconnu : %1 (lire, dessiner, durees ou calendrier).").arg(g);
+    }
+    if (!fiches::clesNiveaux(f.genre).contains(f.niveau))
+        f.niveau = fiches::clesNiveaux(f.genre).first();
+    if (donnee(optionFicheNiveau)) {
+        f.niveau = p.value(optionFicheNiveau.noms.first());
+        if (!fiches::clesNiveaux(f.genre).contains(f.niveau))
+            c.erreur = QStringLiteral("Niveau inconnu pour ces exercices : %1 (%2).")
+                           .arg(f.niveau, fiches::clesNiveaux(f.genre).join(QStringLiteral(", ")));
+    }
+    f.enMots = donnee(optionFicheMots);
+    if (donnee(optionFicheParPage)) {
+        const auto n = entier(p, optionFicheParPage, 4, 12, &c.erreur);
+        if (n && std::find(fiches::parPageAutorises.begin(), fiches::parPageAutorises.end(), *n) == fiches::parPageAutorises.end())
+            c.erreur = QStringLiteral("--fiche-par-page demande 4, 6, 9 ou 12.");
+        f.parPage = n.value_or(f.parPage);
+    }
+    if (donnee(optionFichePages))
+        f.pages = entier(p, optionFichePages, 1, fiches::pagesMax, &c.erreur).value_or(f.pages);
+    if (donnee(optionFicheNumero))
+        c.ficheNumero = entier(p, optionFicheNumero, 1, 99999, &c.erreur);
+    c.ficheParEleve = donnee(optionFicheParEleve) || donnee(optionFicheEleves);
+    if (donnee(optionFicheEleves)) {
+        for (const QString& brut : p.value(optionFicheEleves.noms.first()).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            if (const auto nom = nomJoueurValide(brut))
+                c.ficheEleves << *nom;
+            else
+                c.erreur = QStringLiteral("Prénom refusé : ") + messageNomRefuse(brut);
+        }
+        if (c.ficheEleves.isEmpty() && c.erreur.isEmpty())
+            c.erreur = QStringLiteral("--fiche-eleves demande des prénoms séparés par des virgules.");
+    }
 }
 
 }  // namespace
@@ -161,8 +248,9 @@ Choix lire(const QStringList& arguments)
     c.tableau = p.isSet(optionTableau.noms.first());
     if (p.isSet(optionRapport.noms.first()))
         c.rapport = p.value(optionRapport.noms.first());
-    if (int(c.enseignant) + int(c.tableau) + int(c.rapport.has_value()) > 1)
-        c.erreur = QStringLiteral("Choisissez une seule de ces options : --enseignant, --tableau, --rapport.");
+    lireFiche(p, c);
+    if (int(c.enseignant) + int(c.tableau) + int(c.rapport.has_value()) + int(c.fiche.has_value()) > 1)
+        c.erreur = QStringLiteral("Choisissez une seule de ces options : --enseignant, --tableau, --rapport, --fiche.");
     if (c.classe && c.classe->isEmpty())
         c.erreur = QStringLiteral("--classe demande le dossier de la classe.");
     if (c.rapport && c.rapport->isEmpty())
@@ -192,6 +280,8 @@ QString texteAide()
     for (const Option* o : toutes)
         t += QStringLiteral("  %1  %2\n").arg(enLigne(*o), -24).arg(QString::fromUtf8(o->description));
     t += QStringLiteral(
+        "\nExemple : douze horloges aux quarts d'heure à lire, et leur corrigé :\n"
+        "  klepsos --fiche quarts.pdf --fiche-genre lire --fiche-niveau quarts --fiche-par-page 12\n"
         "\nLa touche F11 passe du plein écran à une fenêtre et retour ;\n"
         "Klepsos s'en souvient au démarrage suivant.\n");
     return t;

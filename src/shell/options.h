@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "worksheets/fiches.h"
+
 // The command line: the display for this run, the child playing, the
 // export of the answers, help and version.
 namespace options {
@@ -34,6 +36,15 @@ struct Choix {
     bool tableau = false;
     // --rapport: where to write the class report, without a window.
     std::optional<QString> rapport;
+    // --fiche: where to write worksheets, without a window; what they ask
+    // (--fiche-genre, --fiche-niveau, --fiche-mots, --fiche-par-page,
+    // --fiche-pages, --fiche-numero: none given, one drawn), or a page per
+    // child (--fiche-par-eleve: all of them; --fiche-eleves: those named).
+    std::optional<QString> fiche;
+    fiches::Choix ficheChoix;
+    std::optional<int> ficheNumero;
+    bool ficheParEleve = false;
+    QStringList ficheEleves;
     // Empty when the command line is understood; else why not, in French.
     QString erreur;
 };

@@ -59,6 +59,7 @@ QString choisirFichier(QWidget* parent, const QString& titre, const QString& nom
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QDir dossier = !documents.isEmpty() && QFileInfo(documents).isDir() ? QDir(documents) : QDir::home();
     QFileDialog d(parent, titre, dossier.filePath(nom), filtre);
+    d.setObjectName(QStringLiteral("choix_fichier"));
     d.setAcceptMode(QFileDialog::AcceptSave);
     d.setLabelText(QFileDialog::LookIn, QStringLiteral("Dossier :"));
     d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));

@@ -249,6 +249,7 @@ void Enseignant::construireActions()
     for (QAction* a : {action("exporter", QStringLiteral("&Exporter en CSV…"), QKeySequence(QStringLiteral("Ctrl+E")), &Enseignant::exporterCsv),
                        action("exporter_positionnement", QStringLiteral("Exporter le &positionnement…"), QKeySequence(QStringLiteral("Ctrl+Shift+E")), &Enseignant::exporterPositions),
                        action("rapport", QStringLiteral("Rapport à &imprimer (PDF)…"), QKeySequence::Print, &Enseignant::enregistrerRapport),
+                       action("imprimer_fiches", QStringLiteral("Fic&hes à imprimer (PDF)…"), QKeySequence(QStringLiteral("Ctrl+Shift+P")), &Enseignant::imprimerFiches),
                        action("reglages", QStringLiteral("Réglages de la &classe…"), QKeySequence(QStringLiteral("Ctrl+,")), &Enseignant::reglerClasse)}) {
         classeMenu->addAction(a);
         barre->addAction(a);

@@ -77,6 +77,8 @@ private:
     void exporterVers(const QString& titre, const QString& nom, const QString& fait,
                       const std::function<bool(const QString&, QString*)>& ecrire);
     void enregistrerRapport();
+    // Worksheets for the class or a page per child, written on the reader's thread.
+    void imprimerFiches();
     void reglerClasse();
     void reglerClasseAvec(const QString& message);
     // A child's own year, when it differs from the class's.

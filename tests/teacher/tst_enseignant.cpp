@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
@@ -450,6 +452,111 @@ private slots:
         QCOMPARE(lignes[0], QByteArray("\xEF\xBB\xBF" "eleve;annee;attendu;niveau;reponses_comptees;justes\r"));
         QVERIFY(lignes.contains(QStringLiteral("Léa;CE2;Lire et placer l'heure à la minute près;partiellement atteint;10;7\r").toUtf8()));
         QVERIFY(lignes.contains(QStringLiteral("Ambre;CE1;Calculer une durée dans la journée;pas encore évalué;0;0\r").toUtf8()));
+    }
+
+    // Worksheets: from the program's command line, a sheet for anyone and
+    // a page per child of a class on what each needs next; from the view's
+    // dialog, the same for the children ticked.
+    void fiches()
+    {
+        QTemporaryDir t;
+        const Lieux l{t.filePath(QStringLiteral("classe")), t.filePath(QStringLiteral("local")), poste};
+        QDir().mkpath(l.classe);
+        const QStringList noms{QStringLiteral("Léa"), QStringLiteral("Jean-Éloi"), QStringLiteral("Ambre")};
+        for (const QString& n : noms) {
+            QCOMPARE(classe::ajouter(l.classe, n), classe::Resultat::Fait);
+            repondre(l.classe, n, autre, 10);
+        }
+        classe::Reglages reglages;
+        reglages.annees = {programme::Annee::CE1};
+        QVERIFY(classe::enregistrerReglages(l.classe, reglages));
+        // Jean-Éloi is in CM2; Ambre has the seconds to work this week.
+        QVERIFY(classe::ecrireAnneeEnfant(classe::dossierEnfant(l.classe, cleJoueur(QStringLiteral("Jean-Éloi"))),
+                                          {programme::Annee::CM2}));
+        const QDate lundi = QDate::currentDate().addDays(1 - QDate::currentDate().dayOfWeek());
+        QVERIFY(!classe::identiteClasse(l.classe).isEmpty());
+        QVERIFY(classe::changerTravail(l.classe, l.local,
+                                       {cleJoueur(QStringLiteral("Ambre")), classe::Consigne{lundi, {QStringLiteral("ce2_secondes")}}}));
+
+        const QString app = t.filePath(QStringLiteral("app"));
+        QDir().mkpath(app + QStringLiteral("/datas"));
+        QVERIFY(QFile::copy(QStringLiteral(KLEPSOS_PROGRAMME), app + QStringLiteral("/klepsos")));
+        const auto lancer = [&](const QStringList& arguments) {
+            QProcess k;
+            k.setProcessEnvironment(QProcessEnvironment());
+            k.start(app + QStringLiteral("/klepsos"), arguments);
+            return k.waitForFinished(30000) && k.exitStatus() == QProcess::NormalExit ? k.exitCode() : -1;
+        };
+        const auto lire = [](const QString& pdf) {
+            QProcess p;
+            p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            p.waitForFinished();
+            return QString::fromUtf8(p.readAllStandardOutput()).replace(QChar(0x202F), QLatin1Char(' ')).replace(QChar(0x00A0), QLatin1Char(' '));
+        };
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is needed");
+
+        // Twelve quarter hours with their key; the same number, the same sheet.
+        const QStringList quarts{QStringLiteral("--fiche-genre"), QStringLiteral("lire"), QStringLiteral("--fiche-niveau"),
+                                 QStringLiteral("quarts"), QStringLiteral("--fiche-par-page"), QStringLiteral("12"),
+                                 QStringLiteral("--fiche-numero"), QStringLiteral("4821")};
+        QCOMPARE(lancer(QStringList{QStringLiteral("--fiche"), t.filePath(QStringLiteral("q.pdf"))} + quarts), 0);
+        QCOMPARE(lancer(QStringList{QStringLiteral("--fiche"), t.filePath(QStringLiteral("q2.pdf"))} + quarts), 0);
+        const QString q = lire(t.filePath(QStringLiteral("q.pdf")));
+        QCOMPARE(q.count(QLatin1Char('\f')), 2);
+        QCOMPARE(q.count(QStringLiteral("___ h ___ min")), 12);
+        QVERIFY(q.contains(QStringLiteral("Corrigé — Fiche n° 4821")));
+        QCOMPARE(q.count(QRegularExpression(QStringLiteral("\\d+[ \\x{a0}]?h([ \\x{a0}](15|30|45))?\\n"))), 12);
+        QCOMPARE(lire(t.filePath(QStringLiteral("q2.pdf"))), q);
+        QCOMPARE(lancer({QStringLiteral("--fiche"), t.filePath(QStringLiteral("x.pdf")), QStringLiteral("--fiche-niveau"),
+                         QStringLiteral("siecles")}), 2);
+        QVERIFY(!QFileInfo::exists(t.filePath(QStringLiteral("x.pdf"))));
+
+        // A page per child, in the class list's order, then their keys.
+        QCOMPARE(lancer({QStringLiteral("--fiche"), t.filePath(QStringLiteral("e.pdf")), QStringLiteral("--fiche-par-eleve"),
+                         QStringLiteral("--fiche-numero"), QStringLiteral("7"), QStringLiteral("--classe"), l.classe}), 0);
+        const QStringList pages = lire(t.filePath(QStringLiteral("e.pdf"))).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+        const QStringList ordre{QStringLiteral("Ambre"), QStringLiteral("Jean-Éloi"), QStringLiteral("Léa")};
+        QVERIFY(pages.size() >= 4);
+        for (int i = 0; i < ordre.size(); ++i)
+            QVERIFY2(pages[i].contains(QStringLiteral("Prénom : ") + ordre[i]) && pages[i].contains(QStringLiteral("Fiche n° 7 — ") + ordre[i]),
+                     qPrintable(pages[i]));
+        const QString corriges = pages.mid(3).join(QLatin1Char('\n'));
+        for (const QString& n : ordre)
+            QVERIFY(corriges.contains(QStringLiteral("Corrigé — Fiche n° 7 — ") + n));
+        QVERIFY(corriges.indexOf(QStringLiteral("— Ambre")) < corriges.indexOf(QStringLiteral("— Léa")));
+        // The week's work first: a time with its seconds to draw.
+        QVERIFY2(pages[0].contains(QRegularExpression(QStringLiteral("\\d+ h \\d+ min \\d+ s"))), qPrintable(pages[0]));
+        // Each child's year: CM2's durations to the second, CE1's half and quarter hours.
+        QVERIFY2(pages[1].contains(QStringLiteral("___ min ___ s")), qPrintable(pages[1]));
+        QVERIFY2(pages[2].contains(QStringLiteral("Les demies et les quarts")) && !pages[2].contains(QStringLiteral("___ s")),
+                 qPrintable(pages[2]));
+        QCOMPARE(lancer({QStringLiteral("--fiche"), t.filePath(QStringLiteral("i.pdf")), QStringLiteral("--fiche-eleves"),
+                         QStringLiteral("Inconnu"), QStringLiteral("--classe"), l.classe}), 1);
+
+        // The view's dialog: Léa alone, written on the reader's thread.
+        Enseignant e(l);
+        e.show();
+        QTRY_COMPARE(e.modele()->rowCount(), 3);
+        const QString f = t.filePath(QStringLiteral("vue.pdf"));
+        quandOuvert("fiches", [f](QWidget* d) {
+            d->findChild<QComboBox*>(QStringLiteral("pour_qui"))->setCurrentIndex(1);
+            auto* eleves = d->findChild<QListWidget*>(QStringLiteral("eleves"));
+            for (int i = 0; i < eleves->count(); ++i)
+                eleves->item(i)->setCheckState(eleves->item(i)->text() == QStringLiteral("Léa") ? Qt::Checked : Qt::Unchecked);
+            quandOuvert("choix_fichier", [f](QWidget* choix) {
+                auto* fd = static_cast<QFileDialog*>(choix);
+                fd->setDirectory(QFileInfo(f).path());
+                fd->selectFile(QFileInfo(f).fileName());
+                static_cast<QDialog*>(fd)->accept();
+            });
+            static_cast<QDialog*>(d)->accept();
+        });
+        e.findChild<QAction*>(QStringLiteral("imprimer_fiches"))->trigger();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(f), 10000);
+        const QString vue = lire(f);
+        QVERIFY(vue.contains(QStringLiteral("Prénom : Léa")) && !vue.contains(QStringLiteral("Ambre")));
+        QVERIFY(e.finir(2000));
     }
 };
 
