@@ -318,7 +318,7 @@ void Enseignant::montrerResume(const ResumeClasse& r)
     travail_->setEnfants(enfants);
     const int n = int(resume_.enfants.size());
     QString etat = n == 0 ? QStringLiteral("Aucun élève : ajoutez-en avec « Ajouter un élève ».")
-                          : QStringLiteral("%1 élèves").arg(n);
+                          : nombreEleves(n);
     // What the folder holds that is not ours or is damaged, read past.
     if (resume_.ignores > 0)
         etat += QStringLiteral(" — %1 ligne(s) ou fichier(s) illisible(s) laissé(s) de côté").arg(resume_.ignores);

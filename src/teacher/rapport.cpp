@@ -300,7 +300,7 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     // The class: the table (on as many pages as it takes), then a bar per activity.
     nouvellePage(true);
     qreal y = titre(p, QStringLiteral("Klepsos — bilan de la classe"),
-                    QStringLiteral("%1 élèves — le %2").arg(r.enfants.size()).arg(date));
+                    QStringLiteral("%1 — le %2").arg(nombreEleves(r.enfants.size()), date));
     const qreal barres = ids.size() * 20 + 30;
     qsizetype suite = 0;
     do {
@@ -326,7 +326,7 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     do {
         nouvellePage(false);
         y = titre(p, QStringLiteral("Positionnement"),
-                  QStringLiteral("%1 élèves sur le programme (%2) — le %3").arg(r.enfants.size()).arg(annees, date));
+                  QStringLiteral("%1 sur le programme (%2) — le %3").arg(nombreEleves(r.enfants.size()), annees, date));
         y += legende(p, y);
         suite = positionnement(p, y, hauteurPage - marge - 70, r, suite);
     } while (suite < r.enfants.size());

@@ -56,6 +56,12 @@ struct ResumeEnfant {
     }
 };
 
+// "1 élève", "24 élèves": how the view and the report count the class.
+inline QString nombreEleves(qsizetype n)
+{
+    return n == 1 ? QStringLiteral("1 élève") : QStringLiteral("%1 élèves").arg(n);
+}
+
 struct ResumeClasse {
     QList<ResumeEnfant> enfants;  // in the class list's order
     int ignores = 0;              // lines, files and folders skipped
