@@ -350,6 +350,8 @@ void Depart::survol(const QString& controle)
     if (!controle.isEmpty() && texte != texte_->text())
         r_.direSiLectureAuto(texte);
     texte_->setCaption(texte);
+    if (!controle.isEmpty())
+        ecrans_.pressentir(controle);
 }
 
 void Depart::ouvrir(Screen* ecran)

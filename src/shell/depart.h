@@ -41,6 +41,9 @@ public:
         virtual EcranJournee* journee() = 0;
         virtual EcranCalendrier* calendrier() = 0;
         virtual EcranEntrainement* entrainement() = 0;
+        // A drawing pointed at or reached with the keys: the screen it opens
+        // may ready its pictures, so that a click opens it sooner.
+        virtual void pressentir(const QString& dessin) = 0;
 
     protected:
         ~Ecrans() = default;

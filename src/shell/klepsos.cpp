@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QTimer>
+#include <map>
 #include <type_traits>
 
 #include "apropos.h"
@@ -56,6 +57,21 @@ Klepsos::Klepsos(Clock& clock, RandomSource& random, SoundPlayer& sounds, Displa
 
 }
 
+namespace {
+
+// Each screen's background, in datas.
+constexpr const char* fondLecon = "26";
+constexpr const char* fondExercices = "25";
+constexpr const char* fondAstuces = "21";
+constexpr const char* fondJeuxDates = "28";
+constexpr const char* fondAPropos = "22";
+constexpr const char* fondAiguilles = "aiguilles";
+constexpr const char* fondJournee = "journee";
+constexpr const char* fondCalendrier = "calendrier";
+constexpr const char* fondEntrainement = "entrainement";
+
+}  // namespace
+
 Klepsos::~Klepsos() = default;
 
 template <class T, class Suite>
@@ -77,35 +93,35 @@ T* Klepsos::construire(T*& ecran, const char* fond, Suite suite)
 
 Lecon* Klepsos::lecon()
 {
-    return construire(lecon_, "26", [this] { ecrireTextesDemarrage({.lecon = lecon_}); });
+    return construire(lecon_, fondLecon, [this] { ecrireTextesDemarrage({.lecon = lecon_}); });
 }
 
 Exercices* Klepsos::exercices()
 {
-    return construire(exercices_, "25", [this] { ecrireScoreExercices(); });
+    return construire(exercices_, fondExercices, [this] { ecrireScoreExercices(); });
 }
 
 Astuces* Klepsos::astuces()
 {
-    return construire(astuces_, "21", [this] { ecrireTextesDemarrage({.astuces = astuces_}); });
+    return construire(astuces_, fondAstuces, [this] { ecrireTextesDemarrage({.astuces = astuces_}); });
 }
 
 JeuxDates* Klepsos::jeuxDates()
 {
     // Start-up writes no text into it.
     constexpr auto rienDePlus = [] {};
-    return construire(jeux_dates_, "28", rienDePlus);
+    return construire(jeux_dates_, fondJeuxDates, rienDePlus);
 }
 
 APropos* Klepsos::aPropos()
 {
-    return construire(auteur_softs_, "22",
+    return construire(auteur_softs_, fondAPropos,
                       [this] { ecrireTextesDemarrage({.auteur_softs = auteur_softs_}); });
 }
 
 EcranAiguilles* Klepsos::aiguilles()
 {
-    return construire(aiguilles_, "aiguilles", [this] {
+    return construire(aiguilles_, fondAiguilles, [this] {
         // Shows the score without counting an exercise.
         r_.nb_exercices.ajouter(-1);
         aiguilles_->CompterExercice();
@@ -114,7 +130,7 @@ EcranAiguilles* Klepsos::aiguilles()
 
 EcranJournee* Klepsos::journee()
 {
-    return construire(journee_, "journee", [this] {
+    return construire(journee_, fondJournee, [this] {
         journee_->setMoments(PictureFile(r_.cheminDatas(QStringLiteral("moments"))));
         // Shows the score without counting an exercise.
         r_.nb_exercices.ajouter(-1);
@@ -124,7 +140,7 @@ EcranJournee* Klepsos::journee()
 
 EcranCalendrier* Klepsos::calendrier()
 {
-    return construire(calendrier_, "calendrier", [this] {
+    return construire(calendrier_, fondCalendrier, [this] {
         // Shows the score without counting an exercise.
         r_.nb_exercices.ajouter(-1);
         calendrier_->CompterExercice();
@@ -141,9 +157,34 @@ EcranEntrainement* Klepsos::entrainement()
         entrainement_ = new EcranEntrainement(r_, genres, fenetre_.get());
         entrainement_->setGeometry(0, 0, 640, 480);
         entrainement_->hide();
-        r_.ChargerFond(entrainement_, QStringLiteral("entrainement"));
+        r_.ChargerFond(entrainement_, QString::fromLatin1(fondEntrainement));
     }
     return entrainement_;
+}
+
+void Klepsos::pressentir(const QString& dessin)
+{
+    // Each drawing's screen and background. Once built, a screen has its
+    // pictures; before, its background is decoded on another thread while
+    // the pointer or the keys are on its drawing, once.
+    const std::map<QString, std::pair<bool, const char*>> ecrans{
+        {QStringLiteral("apprendre"), {lecon_ != nullptr, fondLecon}},
+        {QStringLiteral("exos"), {exercices_ != nullptr, fondExercices}},
+        {QStringLiteral("astus"), {astuces_ != nullptr, fondAstuces}},
+        {QStringLiteral("montre"), {jeux_dates_ != nullptr, fondJeuxDates}},
+        {QStringLiteral("logiciels"), {auteur_softs_ != nullptr, fondAPropos}},
+        {QStringLiteral("placer"), {aiguilles_ != nullptr, fondAiguilles}},
+        {QStringLiteral("journee"), {journee_ != nullptr, fondJournee}},
+        {QStringLiteral("calendrier"), {calendrier_ != nullptr, fondCalendrier}},
+        {QStringLiteral("entrainement"), {entrainement_ != nullptr, fondEntrainement}}};
+    const auto e = ecrans.find(dessin);
+    if (e == ecrans.end() || e->second.first || pressentis_.contains(dessin))
+        return;
+    pressentis_.insert(dessin);
+    const PictureFile fond(r_.cheminDatas(QString::fromLatin1(e->second.second)));
+    const qreal echelle = presentation_->echellePrevue();
+    if (echelle > 1)
+        PictureFile::decodeAhead({{fond, QRect(QPoint(0, 0), fond.size())}}, echelle);
 }
 
 void Klepsos::ecrireScoreExercices()
@@ -216,7 +257,8 @@ bool Klepsos::demarrer(QString* erreur)
 
     // Every background is checked now, so that a missing one stops start-up
     // here; the first screen's is the only one needed before the show.
-    for (const char* nom : {"21", "23", "22", "25", "26", "28", "aiguilles", "journee", "moments", "entrainement", "calendrier"})
+    for (const char* nom : {fondAstuces, "23", fondAPropos, fondExercices, fondLecon, fondJeuxDates, fondAiguilles, fondJournee,
+                            "moments", fondEntrainement, fondCalendrier})
         if (!r_.VerifierFond(QString::fromLatin1(nom), erreur))
             return false;
 
@@ -294,18 +336,11 @@ void Klepsos::terminerDemarrage()
     if (termine_)
         return;
     PictureFile::firstFrameShown();
-    // The sounds first: they load in the background while the screens are
-    // built.
+    // The sounds load in the background. The start screen is the next one
+    // on view when "Qui joue ?" came first; every other screen is built,
+    // its pictures read, the first time it opens.
     r_.sons.load();
     depart();
-    lecon();
-    exercices();
-    astuces();
-    jeuxDates();
-    aPropos();
-    aiguilles();
-    journee();
-    entrainement();
     if (!suiteFaite_) {
         suiteFaite_ = true;
         emit demarrageTermine();

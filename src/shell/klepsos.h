@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSet>
 #include <QWidget>
 #include <memory>
 #include <optional>
@@ -92,6 +93,7 @@ public:
     EcranJournee* journee() override;
     EcranCalendrier* calendrier() override;
     EcranEntrainement* entrainement() override;
+    void pressentir(const QString& dessin) override;
     bool scoreSauve() const { return scoreSauve_; }
     // Adds what this run has played since the last save to the score file,
     // as quitting does; the next save adds only what comes after.
@@ -176,6 +178,8 @@ private:
     PictureFile fondDepart_;
     PictureFile dessinProgres_;
     PictureFile dessinEntrainement_;
+    // The drawings whose screen's background was decoded ahead.
+    QSet<QString> pressentis_;
     classe::Travail travail_;
     bool demarre_ = false;
     // What start-up changed on the desktop, and quitting puts back.

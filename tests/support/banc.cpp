@@ -40,8 +40,19 @@ bool Banc::demarrer(Suite suite)
     const bool ok = app->demarrer(&erreur);
     if (!ok)
         qWarning("%s", qPrintable(erreur));
-    else if (suite == ToutConstruire)
+    else if (suite == ToutConstruire) {
         app->terminerDemarrage();
+        // Every screen at hand, as if each had been opened once.
+        app->lecon();
+        app->exercices();
+        app->astuces();
+        app->jeuxDates();
+        app->aPropos();
+        app->aiguilles();
+        app->journee();
+        app->calendrier();
+        app->entrainement();
+    }
     return ok;
 }
 
