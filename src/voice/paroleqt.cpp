@@ -9,11 +9,15 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <QVoice>
+#include <sys/resource.h>
 
 #include "choixvoix.h"
 #include "parole.h"
 
 namespace {
+
+// The voice's nice value: the screens' threads first.
+constexpr int prioriteVoix = 10;
 
 // On the voice's thread: the engine, its voice, and what it says.
 class MoteurParole final : public QObject {
@@ -131,6 +135,11 @@ private:
 
 std::unique_ptr<Parole> nouvelleParole(const RappelsParole& rappels)
 {
+    // Below the screens: Speech Dispatcher, started from here, inherits it,
+    // and its seconds of listing voices after Klepsos's start must not slow
+    // a child's first click on a two-core computer. Threads made from now
+    // on inherit it too.
+    setpriority(PRIO_PROCESS, 0, prioriteVoix);
     return std::make_unique<ParoleQt>(rappels);
 }
 

@@ -259,5 +259,8 @@ private:
 
 std::unique_ptr<Parole> nouvelleParole(const RappelsParole& rappels)
 {
+    // Below the screens: the engine's start must not slow a child's first
+    // click on a two-core computer.
+    SetPriorityClass(GetCurrentProcess(), BELOW_NORMAL_PRIORITY_CLASS);
     return std::make_unique<ParoleSapi>(rappels);
 }
