@@ -162,12 +162,17 @@ LectureHistorique lireHistoriques(const QStringList& chemins)
         LectureHistorique l = lireHistorique(c);
         tout.ignorees += l.ignorees;
         tout.tronque = tout.tronque || l.tronque;
-        for (LigneHistorique& ligne : l.lignes) {
+        // An answer found in an earlier file counts once; the rest is
+        // taken whole, not answer by answer.
+        l.lignes.removeIf([&vues](const LigneHistorique& ligne) {
             const qsizetype avant = vues.size();
             vues.insert(identiteReponse(ligne));
-            if (vues.size() > avant)
-                tout.lignes.append(std::move(ligne));
-        }
+            return vues.size() == avant;
+        });
+        if (tout.lignes.isEmpty())
+            tout.lignes = std::move(l.lignes);
+        else
+            tout.lignes.append(std::move(l.lignes));
     }
     trierParDate(tout.lignes);
     return tout;

@@ -31,36 +31,85 @@ void ajouterNombre(QByteArray& o, int n, int chiffres)
     o.append(b, chiffres);
 }
 
+const QByteArray enteteCsv = QByteArrayLiteral("\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste;seance\r\n");
+// About what a line takes, to reserve the bytes once.
+constexpr qsizetype octetsParLigne = 96;
+
+void ajouterLigne(QByteArray& o, const LigneHistorique& l)
+{
+    // The time of day where and when the answer was given.
+    const QDate d = l.quand.date();
+    const QTime t = l.quand.time();
+    ajouterNombre(o, d.year(), 4);
+    o += '-';
+    ajouterNombre(o, d.month(), 2);
+    o += '-';
+    ajouterNombre(o, d.day(), 2);
+    o += ';';
+    ajouterNombre(o, t.hour(), 2);
+    o += ':';
+    ajouterNombre(o, t.minute(), 2);
+    o += ':';
+    ajouterNombre(o, t.second(), 2);
+    for (const QString* champ : {&l.joueur, &l.activite, &l.question, &l.reponse}) {
+        o += ';';
+        ajouterChamp(o, *champ);
+    }
+    o += l.juste ? ";oui;" : ";non;";
+    // The training session it was given in (empty outside one), read
+    // from a shared file like the rest: escaped like the rest.
+    ajouterChamp(o, l.seance);
+    o += "\r\n";
+}
+
 }  // namespace
 
 QByteArray exporterCsv(const QList<LigneHistorique>& lignes)
 {
-    QByteArray o = QByteArrayLiteral("\xEF\xBB\xBF" "date;heure;joueur;activite;question;reponse;juste;seance\r\n");
-    o.reserve(o.size() + lignes.size() * 96);
-    for (const LigneHistorique& l : lignes) {
-        // The time of day where and when the answer was given.
-        const QDate d = l.quand.date();
-        const QTime t = l.quand.time();
-        ajouterNombre(o, d.year(), 4);
-        o += '-';
-        ajouterNombre(o, d.month(), 2);
-        o += '-';
-        ajouterNombre(o, d.day(), 2);
-        o += ';';
-        ajouterNombre(o, t.hour(), 2);
-        o += ':';
-        ajouterNombre(o, t.minute(), 2);
-        o += ':';
-        ajouterNombre(o, t.second(), 2);
-        for (const QString* champ : {&l.joueur, &l.activite, &l.question, &l.reponse}) {
-            o += ';';
-            ajouterChamp(o, *champ);
+    QByteArray o = enteteCsv;
+    o.reserve(o.size() + lignes.size() * octetsParLigne);
+    for (const LigneHistorique& l : lignes)
+        ajouterLigne(o, l);
+    return o;
+}
+
+LignesCsv lignesCsv(const QList<LigneHistorique>& lignes)
+{
+    LignesCsv l;
+    l.octets.reserve(lignes.size() * octetsParLigne);
+    l.cles.reserve(lignes.size());
+    l.fins.reserve(lignes.size());
+    for (const LigneHistorique& ligne : lignes) {
+        ajouterLigne(l.octets, ligne);
+        l.cles.append(ligne.quand.toSecsSinceEpoch());
+        l.fins.append(l.octets.size());
+    }
+    return l;
+}
+
+QByteArray exporterCsv(const QList<LignesCsv>& listes)
+{
+    // Merged, not gathered and sorted again: a class's year is hundreds of
+    // thousands of answers.
+    qsizetype octets = 0, total = 0;
+    for (const LignesCsv& l : listes) {
+        octets += l.octets.size();
+        total += l.fins.size();
+    }
+    QByteArray o = enteteCsv;
+    o.reserve(o.size() + octets);
+    QList<qsizetype> suivante(listes.size(), 0);
+    for (qsizetype n = 0; n < total; ++n) {
+        qsizetype choisie = -1;
+        for (qsizetype i = 0; i < listes.size(); ++i) {
+            if (suivante[i] < listes[i].fins.size()
+                && (choisie < 0 || listes[i].cles[suivante[i]] < listes[choisie].cles[suivante[choisie]]))
+                choisie = i;
         }
-        o += l.juste ? ";oui;" : ";non;";
-        // The training session it was given in (empty outside one), read
-        // from a shared file like the rest: escaped like the rest.
-        ajouterChamp(o, l.seance);
-        o += "\r\n";
+        const LignesCsv& l = listes[choisie];
+        const qsizetype k = suivante[choisie]++;
+        const qsizetype debut = k == 0 ? 0 : l.fins[k - 1];
+        o.append(l.octets.constData() + debut, l.fins[k] - debut);
     }
     return o;
 }

@@ -15,6 +15,17 @@
 // break is quoted; one a spreadsheet would take for a formula (beginning
 // with '=', '+', '-' or '@') gets a leading apostrophe.
 QByteArray exporterCsv(const QList<LigneHistorique>& lignes);
+// A list of answers in order of date as those lines (no header), with each
+// line's date (seconds since the epoch) and where it ends in the bytes.
+struct LignesCsv {
+    QByteArray octets;
+    QList<qint64> cles;
+    QList<qsizetype> fins;
+};
+LignesCsv lignesCsv(const QList<LigneHistorique>& lignes);
+// Several such lists as one CSV in order of date: of answers given the same
+// second, those of an earlier list first.
+QByteArray exporterCsv(const QList<LignesCsv>& listes);
 
 // Any table in the same conventions: the byte-order mark, the header, then
 // the rows, each field escaped as above.

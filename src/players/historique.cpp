@@ -16,22 +16,34 @@ constexpr int nbChamps = 11;
 constexpr int nbChampsK1 = 9;
 constexpr int nbChampsK3 = 12;
 
-constexpr std::array<quint32, 256> tableCrc = [] {
-    std::array<quint32, 256> t{};
+// The CRC-32's tables, for four bytes at a time: every line of a class's
+// year is checked as it is read. tables[0] is the byte-by-byte one.
+constexpr std::array<std::array<quint32, 256>, 4> tablesCrc = [] {
+    std::array<std::array<quint32, 256>, 4> t{};
     for (quint32 i = 0; i < 256; ++i) {
         quint32 c = i;
         for (int k = 0; k < 8; ++k)
             c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        t[i] = c;
+        t[0][i] = c;
     }
+    for (quint32 i = 0; i < 256; ++i)
+        for (size_t k = 1; k < t.size(); ++k)
+            t[k][i] = t[0][t[k - 1][i] & 0xFF] ^ (t[k - 1][i] >> 8);
     return t;
 }();
 
 quint32 crc32(QByteArrayView o)
 {
+    const auto& t = tablesCrc;
     quint32 c = 0xFFFFFFFFu;
-    for (char b : o)
-        c = tableCrc[(c ^ quint8(b)) & 0xFF] ^ (c >> 8);
+    qsizetype i = 0;
+    for (; i + 4 <= o.size(); i += 4) {
+        c ^= quint32(quint8(o[i])) | quint32(quint8(o[i + 1])) << 8 | quint32(quint8(o[i + 2])) << 16
+            | quint32(quint8(o[i + 3])) << 24;
+        c = t[3][c & 0xFF] ^ t[2][(c >> 8) & 0xFF] ^ t[1][(c >> 16) & 0xFF] ^ t[0][c >> 24];
+    }
+    for (; i < o.size(); ++i)
+        c = t[0][(c ^ quint8(o[i])) & 0xFF] ^ (c >> 8);
     return c ^ 0xFFFFFFFFu;
 }
 
@@ -177,10 +189,13 @@ bool crcJuste(QByteArrayView ligne, QByteArrayView champCrc)
 {
     if (champCrc.size() != 8)
         return false;
-    bool ok = false;
-    const quint32 crc = champCrc.toUInt(&ok, 16);
-    return ok && crc == crc32(ligne.first(ligne.size() - 9))
-        && QByteArray::number(crc, 16).rightJustified(8, '0') == champCrc;
+    // Only the form it is written in: 8 lower-case hex digits.
+    const quint32 crc = crc32(ligne.first(ligne.size() - 9));
+    for (int i = 0; i < 8; ++i) {
+        if (champCrc[i] != "0123456789abcdef"[(crc >> (28 - 4 * i)) & 0xF])
+            return false;
+    }
+    return true;
 }
 
 // The fields from the date to the verdict, in the order both versions share

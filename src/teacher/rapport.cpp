@@ -7,7 +7,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <vector>
 
+#include "common/parallele.h"
 #include "players/bilan.h"
 #include "dessins.h"
 #include "modeleclasse.h"
@@ -194,7 +196,7 @@ qreal itemsEnfant(QPainter& p, qreal y, const ResumeEnfant& e, const QList<int>&
     return y + 12;
 }
 
-void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QStringList& ids, const QString& date,
+void pageEnfant(QPainter& p, const ResumeEnfant& e, const DetailEnfant& d, const QStringList& ids, const QString& date,
                 const QList<int>& items, qreal hauteurPage)
 {
     const QLocale fr(QLocale::French, QLocale::France);
@@ -204,7 +206,6 @@ void pageEnfant(QPainter& p, const Lieux& lieux, const ResumeEnfant& e, const QS
                                 : QString();
     qreal y = titre(p, e.enfant.nom,
                     QStringLiteral("%1 réponses justes sur %2%3 — rapport du %4").arg(t.justes).arg(t.total).arg(dernier, date));
-    const DetailEnfant d = detailEnfant(lieux, e.enfant.cle);
     police(p, 12, true);
     p.drawText(QRectF(marge, y, 400, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ses réponses, semaine par semaine"));
     y += 20;
@@ -335,9 +336,12 @@ bool ecrireRapport(const Lieux& lieux, const QString& fichier, QString* erreur)
     p.drawText(QRectF(marge, hauteurPage - marge - 62, largeurPage - 2 * marge, 62), Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
                programme::texteRegle());
 
-    for (const ResumeEnfant& e : r.enfants) {
+    // Each child's answers read again for their page, side by side.
+    std::vector<DetailEnfant> details(size_t(r.enfants.size()));
+    enParallele(details.size(), [&](size_t i) { details[i] = detailEnfant(lieux, r.enfants[qsizetype(i)].enfant.cle); });
+    for (qsizetype i = 0; i < r.enfants.size(); ++i) {
         nouvellePage(false);
-        pageEnfant(p, lieux, e, ids, date, r.items(), hauteurPage);
+        pageEnfant(p, r.enfants[i], details[size_t(i)], ids, date, r.items(), hauteurPage);
     }
     if (!p.end() || !sortie.commit()) {
         *erreur = refus;

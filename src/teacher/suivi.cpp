@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "classroom/sonde.h"
+#include "common/parallele.h"
 #include "players/bilan.h"
 #include "players/depot.h"
 #include "players/exportcsv.h"
@@ -12,6 +13,7 @@
 #include <QFileInfo>
 #include <QMap>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -46,7 +48,7 @@ QString texteSeances(const ResumeEnfant& e)
 
 SuiviClasse::SuiviClasse(Lieux lieux) : lieux_(std::move(lieux)) {}
 
-bool SuiviClasse::lire(Suivi& s)
+bool SuiviClasse::lire(Suivi& s, int& ignorees) const
 {
     bool change = false;
     const QStringList fichiers = classe::fichiersHistorique(lieux_.classe, lieux_.local, lieux_.poste, s.resume.enfant.cle);
@@ -63,7 +65,7 @@ bool SuiviClasse::lire(Suivi& s)
             s.resume.position = {};
             s.fichiers.clear();
             s.vues.clear();
-            return lire(s) || true;
+            return lire(s, ignorees) || true;
         }
         const LectureHistorique l = lireHistorique(chemin, f.lu);
         const QDateTime maintenant = aDecalageFixe(QDateTime::currentDateTime());
@@ -73,7 +75,7 @@ bool SuiviClasse::lire(Suivi& s)
             if (s.vues.size() > avant)
                 compter(s.resume, ligne, maintenant);
         }
-        ignoresLignes_ += int(l.ignorees);
+        ignorees += int(l.ignorees);
         change = change || l.fin > f.lu;
         f.lu = std::max(f.lu, l.fin);
     }
@@ -88,17 +90,27 @@ bool SuiviClasse::actualiser()
     const classe::ListeEnfants liste = classe::enfants(lieux_.racine());
     bool change = liste.enfants.size() != resume_.enfants.size() || liste.ignores != ignoresListe_;
     ignoresListe_ = liste.ignores;
-    QHash<QString, Suivi> gardes;
-    QList<ResumeEnfant> enfants;
+    std::vector<Suivi> suivis;
+    suivis.reserve(size_t(liste.enfants.size()));
     for (const Joueur& e : liste.enfants) {
-        Suivi s = suivis_.take(e.cle);
+        Suivi& s = suivis.emplace_back(suivis_.take(e.cle));
         if (!(s.resume.enfant == e)) {
             change = true;
             s.resume.enfant = e;
         }
-        change = lire(s) || change;
-        enfants << s.resume;
-        gardes.insert(e.cle, std::move(s));
+    }
+    // A class's year is hundreds of thousands of answers: each child's
+    // files on a core of their own.
+    std::vector<char> changes(suivis.size(), 0);
+    std::vector<int> ignorees(suivis.size(), 0);
+    enParallele(suivis.size(), [&](size_t i) { changes[i] = lire(suivis[i], ignorees[i]); });
+    QHash<QString, Suivi> gardes;
+    QList<ResumeEnfant> enfants;
+    for (size_t i = 0; i < suivis.size(); ++i) {
+        change = change || changes[i];
+        ignoresLignes_ += ignorees[i];
+        enfants << suivis[i].resume;
+        gardes.insert(suivis[i].resume.enfant.cle, std::move(suivis[i]));
     }
     suivis_ = std::move(gardes);
     QList<classe::EtatPoste> postes = classe::etatsPostes(lieux_.classe);
@@ -171,17 +183,26 @@ bool exporterClasse(const Lieux& lieux, const QString& fichier, QString* erreur)
         return false;
     if (lieux.classe.isEmpty())
         return exporterDepot(lieux.local, fichier, erreur);
-    QList<LigneHistorique> lignes = lireHistoriques(classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste)).lignes;
-    for (const Joueur& j : classe::enfants(lieux.classe).enfants) {
+    // The answers without a name, then each child's, each list in order of
+    // date as read, the children side by side.
+    // Written as CSV lines as they are read: only the lines are kept.
+    const QList<Joueur> enfants = classe::enfants(lieux.classe).enfants;
+    QList<LignesCsv> lues(enfants.size() + 1);
+    LignesCsv* const lu = lues.data();  // each thread writes its own
+    enParallele(size_t(lues.size()), [&](size_t i) {
+        if (i == 0) {
+            lu[0] = lignesCsv(lireHistoriques(classe::fichiersAnonymes(lieux.classe, lieux.local, lieux.poste)).lignes);
+            return;
+        }
+        const Joueur& j = enfants[qsizetype(i) - 1];
+        QList<LigneHistorique> lignes = lireHistoriques(classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle)).lignes;
         // Under the child's name of today: what was answered before a rename,
         // or by a computer still playing under the old name, is theirs too.
-        for (LigneHistorique& l : lireHistoriques(classe::fichiersHistorique(lieux.classe, lieux.local, lieux.poste, j.cle)).lignes) {
+        for (LigneHistorique& l : lignes)
             l.joueur = j.nom;
-            lignes.append(std::move(l));
-        }
-    }
-    trierParDate(lignes);
-    return ecrireCsv(fichier, exporterCsv(lignes), erreur);
+        lu[i] = lignesCsv(lignes);
+    });
+    return ecrireCsv(fichier, exporterCsv(lues), erreur);
 }
 
 QList<QStringList> lignesPositionnement(const ResumeClasse& r)

@@ -42,8 +42,10 @@ private:
         QHash<QString, Fichier> fichiers;
         QSet<quint64> vues;  // answers counted, each once whatever file holds it
     };
-    // Reads a child's files from where it stopped; false when nothing new.
-    bool lire(Suivi& s);
+    // Reads a child's files from where it stopped, counting the lines read
+    // past into ignorees; false when nothing new. Touches nothing else: the
+    // children are read side by side.
+    bool lire(Suivi& s, int& ignorees) const;
 
     Lieux lieux_;
     QHash<QString, Suivi> suivis_;  // by key

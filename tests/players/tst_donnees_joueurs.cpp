@@ -297,6 +297,21 @@ private slots:
             "2026-12-05;12:00:00;'-Jo;a;'=1+1;'+3;non;s00000000000000ff",
             ""}));
 
+        // Lists in order of date merged as one: the same second, the earlier
+        // list first; a list that ends early; an empty one.
+        const auto a = [](const char* qui, int h) {
+            return LigneHistorique{QDateTime(QDate(2026, 12, 5), QTime(h, 0), Qt::OffsetFromUTC, 3600), QString::fromUtf8(qui),
+                                   "montre", "q", "r", "a", true};
+        };
+        const QByteArray fusion = exporterCsv(QList<LignesCsv>{lignesCsv({a("Ana", 8), a("Ana", 10), a("Ana", 11)}), lignesCsv({}),
+                                                               lignesCsv({a("Bob", 9), a("Bob", 10)}), lignesCsv({a("Cy", 7)})});
+        QStringList qui;
+        for (const QString& ligne : QString::fromUtf8(fusion.mid(3)).split("\r\n").mid(1, 6))
+            qui << ligne.section(';', 1, 2);
+        QCOMPARE(qui, QStringList({"07:00:00;Cy", "08:00:00;Ana", "09:00:00;Bob", "10:00:00;Ana", "10:00:00;Bob",
+                                   "11:00:00;Ana"}));
+        QVERIFY(fusion.endsWith("11:00:00;Ana;montre;q;r;oui;\r\n"));
+
         QTemporaryDir d;
         QString erreur;
         QVERIFY(!exporterDepot(d.path(), d.filePath("absent/x.csv"), &erreur));
