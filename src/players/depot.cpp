@@ -145,12 +145,20 @@ LectureHistorique DepotJoueurs::lireJoueurAilleurs(const QString& cle, const std
     return lu;
 }
 
-LectureHistorique lireDepot(const QString& racine)
+QList<QStringList> historiquesDuDepot(const QString& racine)
 {
-    QStringList chemins = historiquesDans(QDir(racine).filePath(dossierAnonyme));
+    QList<QStringList> groupes{historiquesDans(QDir(racine).filePath(dossierAnonyme))};
     QDir d(QDir(racine).filePath(dossierJoueurs));
     for (const QString& cle : d.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        chemins += historiquesDans(d.filePath(cle));
+        groupes << historiquesDans(d.filePath(cle));
+    return groupes;
+}
+
+LectureHistorique lireDepot(const QString& racine)
+{
+    QStringList chemins;
+    for (const QStringList& g : historiquesDuDepot(racine))
+        chemins += g;
     return lireHistoriques(chemins);
 }
 

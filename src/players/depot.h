@@ -61,6 +61,8 @@ private:
 
 // Every answer kept under a store folder, every child and none, oldest first.
 LectureHistorique lireDepot(const QString& racine);
+// The history files of a store folder: those of no child, then each child's.
+QList<QStringList> historiquesDuDepot(const QString& racine);
 
 // Several history files read as one, oldest answer first, each answer once
 // even when it sits in two files (a class copy and a clone's relay copy).
