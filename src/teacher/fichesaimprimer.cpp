@@ -153,12 +153,11 @@ DialogueFiches::DialogueFiches(const QList<Joueur>& enfants, int numero, QWidget
     nommer(aide_, "aide_fiches");
     aide_->setWordWrap(true);
     f->addRow(aide_);
-    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Cancel);
-    auto* ok = boutons->addButton(QStringLiteral("&Enregistrer le PDF…"), QDialogButtonBox::AcceptRole);
+    QDialogButtonBox* boutons = boutonsOkAnnuler(*this);
+    QPushButton* ok = boutons->button(QDialogButtonBox::Ok);
+    ok->setText(QStringLiteral("&Enregistrer le PDF…"));
     ok->setObjectName(QStringLiteral("enregistrer_fiches"));
     ok->setDefault(true);
-    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     f->addRow(boutons);
     connect(genre_, &QComboBox::currentIndexChanged, this, &DialogueFiches::genreChange);
     for (QComboBox* c : {pourQui_, niveau_, parPage_})
@@ -200,7 +199,8 @@ void DialogueFiches::ajuster()
     else if (fiches::parPagePour(c.genre, c.parPage) != c.parPage)
         aide << QStringLiteral("Cet exercice tient à %1 par page au plus.").arg(fiches::parPagePour(c.genre, c.parPage));
     if (!eleve && possibles < fiches::pagesMax)
-        aide << QStringLiteral("À ce niveau, %1 page(s) au plus sans deux exercices pareils.").arg(possibles);
+        aide << (possibles == 1 ? QStringLiteral("À ce niveau, 1 page au plus sans deux exercices pareils.")
+                                : QStringLiteral("À ce niveau, %1 pages au plus sans deux exercices pareils.").arg(possibles));
     aide_->setText(aide.join(QLatin1Char(' ')));
 }
 
