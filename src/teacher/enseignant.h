@@ -77,6 +77,11 @@ private:
     void exporterVers(const QString& titre, const QString& nom, const QString& fait,
                       const std::function<bool(const QString&, QString*)>& ecrire);
     void enregistrerRapport();
+    // A PDF written on the share's thread (ecrire returns an error or
+    // nothing), then opened in the PDF reader; the status line says
+    // enCours meanwhile.
+    void ecrirePuisOuvrir(const QString& titre, const QString& enCours, const QString& fichier,
+                          const std::function<QString()>& ecrire);
     // Worksheets for the class or a page per child, written on the reader's thread.
     void imprimerFiches();
     void reglerClasse();

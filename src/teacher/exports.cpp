@@ -57,20 +57,24 @@ void Enseignant::enregistrerRapport()
     const QString f = choisirFichier(this, titre, QStringLiteral("rapport-klepsos.pdf"), QStringLiteral("PDF (*.pdf)"));
     if (f.isEmpty())
         return;
-    statusBar()->showMessage(QStringLiteral("Rapport en cours…"));
-    lecteur_->lancer(
-        [l = lieux_, f] {
-            QString erreur;
-            return ecrireRapport(l, f, &erreur) ? QString() : erreur;
-        },
-        [this, titre, f](const QString& erreur) {
-            statusBar()->clearMessage();
-            if (!erreur.isEmpty()) {
-                QMessageBox::warning(this, titre, erreur);
-                return;
-            }
-            // The PDF reader prints it.
-            QDesktopServices::openUrl(QUrl::fromLocalFile(f));
-        });
+    ecrirePuisOuvrir(titre, QStringLiteral("Rapport en cours…"), f, [l = lieux_, f] {
+        QString erreur;
+        return ecrireRapport(l, f, &erreur) ? QString() : erreur;
+    });
+}
+
+void Enseignant::ecrirePuisOuvrir(const QString& titre, const QString& enCours, const QString& fichier,
+                                  const std::function<QString()>& ecrire)
+{
+    statusBar()->showMessage(enCours);
+    lecteur_->lancer(ecrire, [this, titre, fichier](const QString& erreur) {
+        statusBar()->clearMessage();
+        if (!erreur.isEmpty()) {
+            QMessageBox::warning(this, titre, erreur);
+            return;
+        }
+        // The PDF reader prints it.
+        QDesktopServices::openUrl(QUrl::fromLocalFile(fichier));
+    });
 }
 

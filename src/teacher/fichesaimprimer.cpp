@@ -254,20 +254,10 @@ void Enseignant::imprimerFiches()
     const QString f = choisirFichier(this, titre, nom, QStringLiteral("PDF (*.pdf)"));
     if (f.isEmpty())
         return;
-    statusBar()->showMessage(QStringLiteral("Fiches en cours…"));
-    lecteur_->lancer(
-        [l = lieux_, r = resume_, parEleve, cles, c, f] {
-            QString erreur;
-            const bool ecrit = parEleve ? ecrireFichesEleves(l, r, cles, c.parPage, c.numero, f, &erreur)
-                                        : ecrireFiche(c, f, &erreur);
-            return ecrit ? QString() : erreur;
-        },
-        [this, titre, f](const QString& erreur) {
-            statusBar()->clearMessage();
-            if (!erreur.isEmpty()) {
-                QMessageBox::warning(this, titre, erreur);
-                return;
-            }
-            QDesktopServices::openUrl(QUrl::fromLocalFile(f));
-        });
+    ecrirePuisOuvrir(titre, QStringLiteral("Fiches en cours…"), f, [l = lieux_, r = resume_, parEleve, cles, c, f] {
+        QString erreur;
+        const bool ecrit = parEleve ? ecrireFichesEleves(l, r, cles, c.parPage, c.numero, f, &erreur)
+                                    : ecrireFiche(c, f, &erreur);
+        return ecrit ? QString() : erreur;
+    });
 }
