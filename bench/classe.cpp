@@ -9,6 +9,7 @@
 #include <QRandomGenerator>
 #include <QTextStream>
 
+#include "classroom/classe.h"
 #include "clock/aiguilles.h"
 #include "players/historique.h"
 #include "common/nomjoueur.h"
@@ -59,6 +60,10 @@ int main(int argc, char* argv[])
     }
     const int enfants = std::min<int>(a.value(1, QStringLiteral("30")).toInt(), int(prenoms.size()));
     const int reponses = a.value(2, QStringLiteral("10000")).toInt();
+    // A class whose teacher chose its year: the view opens on its table.
+    QDir().mkpath(a[0]);
+    if (!classe::enregistrerReglages(a[0], classe::Reglages{.annees = {programme::Annee::CE2}}))
+        return 1;
     const QDateTime debut = QDateTime::currentDateTime().addDays(-365);
     for (int e = 0; e < enfants; ++e) {
         const QString cle = cleJoueur(prenoms[e]);

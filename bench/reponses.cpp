@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <algorithm>
 #include <functional>
+#include <tuple>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -169,6 +170,29 @@ void mesurerOuverture(const char* nom, const char* dessin, const char* ecran,
     std::fflush(stdout);
 }
 
+// A screen's first opening, as a child's first click on its drawing makes
+// it: built then, its pictures read, painted. Each round a new start.
+void mesurerPremiereOuverture(const char* nom, const char* dessin, const char* ecran,
+                              const std::function<void(Banc&)>& preparer = [](Banc&) {})
+{
+    Etape ouvrir;
+    for (int i = 0; i < std::min(tours, 25); ++i) {
+        Banc b;
+        if (!b.demarrer(Banc::ApresPremierePeinture))
+            echec("start-up failed", i);
+        b.app->terminerDemarrage();
+        preparer(b);
+        QCoreApplication::processEvents();
+        if (b.ecranNomme(ecran))
+            echec("the screen was built before it opened", i);
+        ouvrir.mesurer(b.trouver<QWidget>("depart", dessin));
+        if (!b.ecranNomme(ecran) || !b.ecranNomme(ecran)->isVisible())
+            echec("the screen did not open", i);
+    }
+    ouvrir.imprimer(QByteArray(nom) + ", first opening, built then");
+    std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -199,10 +223,21 @@ int main(int argc, char* argv[])
         const programme::Placement& p = programme::placements()[size_t(i) % programme::placements().size()];
         position.ajouter(QString::fromLatin1(p.activite), QString::fromLatin1(p.niveau), i, i % 3 != 0);
     }
-    mesurerOuverture("\"Mon entraînement\"", "entrainement", "entrainement", [&position](Banc& b) {
+    const auto unEnfant = [&position](Banc& b) {
         b.r().prenom = QStringLiteral("Léa");
         b.r().positionnement = &position;
         b.app->depart()->montrerJoueur(b.r().prenom);
-    });
+    };
+    mesurerOuverture("\"Mon entraînement\"", "entrainement", "entrainement", unEnfant);
+    for (const auto& [nom, dessin, ecran] : {std::tuple{"the lesson", "apprendre", "lecon"},
+                                             {"the exercises", "exos", "exercices"},
+                                             {"the tips", "astus", "astuces"},
+                                             {"the date games", "montre", "jeux_dates"},
+                                             {"\"Placer les aiguilles\"", "placer", "aiguilles"},
+                                             {"\"La journée\"", "journee", "journee"},
+                                             {"\"Le calendrier\"", "calendrier", "calendrier"},
+                                             {"the about window", "logiciels", "auteur_softs"}})
+        mesurerPremiereOuverture(nom, dessin, ecran);
+    mesurerPremiereOuverture("\"Mon entraînement\"", "entrainement", "entrainement", unEnfant);
     return 0;
 }

@@ -128,6 +128,16 @@ repondre_et_sortir 04
 [ "$(score_de "$work/cle/klepsos-$version/datas/18")" = "$score_attendu" ] || die "the portable copy kept no score beside itself"
 [ "$(score_de "$appdata/klepsos/18")" = "$avant" ] || die "the portable copy wrote into the user's folder"
 
+# 6b. Worksheets written without a window, as on Linux: the same number
+# gives the same sheet, its key on the last page.
+if command -v pdftotext > /dev/null; then
+    w "$work/cle/klepsos-$version/klepsos.exe" --fiche 'Z:'"${work//\//\\}"'\fiche.pdf' --fiche-genre lire \
+        --fiche-niveau quarts --fiche-par-page 12 --fiche-numero 4821 > /dev/null 2>&1 || die "--fiche failed"
+    fiche=$(pdftotext "$work/fiche.pdf" - 2>/dev/null) || die "--fiche wrote no PDF"
+    [ "$(grep -o '___ h ___ min' <<<"$fiche" | wc -l)" = 12 ] || die "the sheet does not hold 12 dials to read"
+    grep -q 'Corrigé — Fiche n° 4821' <<<"$fiche" || die "the sheet has no key"
+fi
+
 # 7. A computer whose display refuses 640 x 480 (Wine without a virtual
 # desktop): full screen, scaled, and nothing restored that was not changed.
 (
