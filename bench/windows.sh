@@ -51,7 +51,7 @@ echo "| measure (Wine, $runs alternated runs, medians) | bare Qt window | Klepso
 echo "|---|---|---|---|---|"
 ligne() { awk -v n="$1" -v a="$2" -v b="$3" -v c="$4" 'BEGIN { printf "| %s | %.1f ms | %.1f ms | %.2f | %s |\n", n, a, b, b / a, c (c == "" ? "" : (b / a <= 1.5) ? ": met" : ": missed") }'; }
 ligne "start-up to the window on view" "$tv" "$kv" "1.5 at most"
-ligne "start-up to ready for input (the screens built after the first paint included)" "$tn" "$tk" ""
+ligne "start-up to ready for input" "$tn" "$tk" "1.5 at most"
 awk -v a="$mn" -v b="$mk" 'BEGIN { printf "| peak memory | %.1f MB | %.1f MB | %.2f | |\n", a, b, b / a }'
 awk -v s="$(stat -c %s "$setup")" 'BEGIN { printf "| installer | | %.1f MB | | under 40 MB: %s |\n", s / 1048576, (s < 40 * 1048576) ? "met" : "missed" }'
 awk -v s="$(stat -c %s "$zip")" 'BEGIN { printf "| portable copy (zip) | | %.1f MB | | |\n", s / 1048576 }'
