@@ -47,7 +47,7 @@ void EcranJournee::construireMatin()
         if (!aQuitteAttente(minuteMatin_, attenteMinutes))
             manquantes << partie::minutes;
         return ceQuiManque(manquantes);
-    }, &EcranJournee::jugerMatin, &EcranJournee::questionMatin);
+    }, [this] { jugerMatin(); }, [this] { questionMatin(); });
 }
 
 void EcranJournee::questionMatin()

@@ -35,7 +35,7 @@ void EcranJournee::construireMots()
             return QString();
         return motsVersCadran_ ? QStringLiteral("Choisis d'abord une horloge.")
                                : QStringLiteral("Choisis d'abord une phrase.");
-    }, &EcranJournee::jugerMots, &EcranJournee::questionMots);
+    }, [this] { jugerMots(); }, [this] { questionMots(); });
 }
 
 void EcranJournee::questionMots()

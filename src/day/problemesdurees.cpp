@@ -44,7 +44,7 @@ void EcranJournee::construireDuree()
         if (durees::avecSecondes(probleme_) && !aQuitteAttente(secondeDuree_, attenteSecondes))
             manquantes << partieSecondes;
         return ceQuiManque(manquantes);
-    }, &EcranJournee::jugerDuree, &EcranJournee::questionDuree);
+    }, [this] { jugerDuree(); }, [this] { questionDuree(); });
 }
 
 void EcranJournee::placerReponseDuree()

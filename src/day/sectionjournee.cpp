@@ -51,16 +51,8 @@ using namespace ecranjour;
 EcranJournee::Section::Section(EcranJournee* e, int colonne, const char* activite, const char* suffixe,
         const QString& titre, const QStringList& cles, const QStringList& noms)
     : ::Section(e, e->r_, PlaceSection{.x = colonnes[colonne]}, activite, suffixe, titre, cles, noms,
-                [e] { e->CompterExercice(); }),
-      journee(e)
+                [e] { e->CompterExercice(); })
 {
-}
-
-void EcranJournee::Section::protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque,
-                                          void (EcranJournee::*juger)(), void (EcranJournee::*question)())
-{
-    ::Section::protocoleAvec(std::move(fleches), std::move(manque), [this, juger] { (journee->*juger)(); },
-                             [this, question] { (journee->*question)(); });
 }
 
 void EcranJournee::Section::horlogeEtMoment()

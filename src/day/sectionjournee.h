@@ -67,11 +67,6 @@ struct EcranJournee::Section : public ::Section {
     // and its moment (the statement says the time).
     void montrerCadrans(bool oui);
 
-    // "Vérifier" and "Continuer" with the screen's own judging and question.
-    void protocoleAvec(QList<QWidget*> fleches, std::function<QString()> manque, void (EcranJournee::*juger)(),
-                       void (EcranJournee::*question)());
-
-    EcranJournee* journee;
     HorlogeAiguilles* horloge = nullptr;
     PictureBox* moment = nullptr;
     QList<HorlogeAiguilles*> cadrans;
