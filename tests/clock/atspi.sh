@@ -59,7 +59,7 @@ xdotool key --delay 150 Up Up Prior
 heard "Horloge|1 h 02"
 alive "$pid" "after the keys"
 
-# "La journée": every clock offered heard with its time ("Horloge 2|9 h 15 mn"), every sentence
+# "La journée": every clock offered heard with its time ("Horloge 2|9 h 15"), every sentence
 # by its words ("4 heures moins le quart|"), and only the one chosen (WHERE: "section index")
 # heard as such. Prints "section index kind" of the first one offered.
 offered() {
@@ -83,8 +83,8 @@ def heard():
 want, got = sys.argv[1], []
 for _ in range(50):
     got = heard()
-    if len(got) >= 3 and all(re.fullmatch(((r"\d+ h \d+ mn, " if kind == "dial" else "") + "choisie") if where == want
-                                          else (r"\d+ h \d+ mn" if kind == "dial" else ""), said)
+    if len(got) >= 3 and all(re.fullmatch(((r"\d+ h( \d\d)?, " if kind == "dial" else "") + "choisie") if where == want
+                                          else (r"\d+ h( \d\d)?" if kind == "dial" else ""), said)
                              for where, name, said, kind in got):
         print(got[0][0], got[0][3])
         sys.exit(0)
