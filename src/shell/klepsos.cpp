@@ -164,6 +164,11 @@ EcranEntrainement* Klepsos::entrainement()
 
 void Klepsos::pressentir(const QString& dessin)
 {
+    // Each drawing once: the pointer moving over it calls this at
+    // every step.
+    if (pressentis_.contains(dessin))
+        return;
+    pressentis_.insert(dessin);
     // Each drawing's screen and background. Once built, a screen has its
     // pictures; before, its background is decoded on another thread while
     // the pointer or the keys are on its drawing, once.
@@ -178,9 +183,8 @@ void Klepsos::pressentir(const QString& dessin)
         {QStringLiteral("calendrier"), {calendrier_ != nullptr, fondCalendrier}},
         {QStringLiteral("entrainement"), {entrainement_ != nullptr, fondEntrainement}}};
     const auto e = ecrans.find(dessin);
-    if (e == ecrans.end() || e->second.first || pressentis_.contains(dessin))
+    if (e == ecrans.end() || e->second.first)
         return;
-    pressentis_.insert(dessin);
     const PictureFile fond(r_.cheminDatas(QString::fromLatin1(e->second.second)));
     const qreal echelle = presentation_->echellePrevue();
     if (echelle > 1)

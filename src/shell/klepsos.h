@@ -178,7 +178,7 @@ private:
     PictureFile fondDepart_;
     PictureFile dessinProgres_;
     PictureFile dessinEntrainement_;
-    // The drawings whose screen's background was decoded ahead.
+    // The drawings already looked at for a background to decode ahead.
     QSet<QString> pressentis_;
     classe::Travail travail_;
     bool demarre_ = false;
