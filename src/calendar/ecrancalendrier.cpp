@@ -126,14 +126,7 @@ EcranCalendrier::EcranCalendrier(Routines& r, QWidget* parent) : Screen(parent),
     connect(page_, &PageMois::jourChoisi, this, [this] { r_.SonClic(); });
 
     score_ = makeLabel(this, "score", {10, 452, 420, 24}, {uiFont(taille::p8), couleur::rouge});
-    auto* retour = makeLabel(this, "retour", {552, 460, 78, 21}, {uiFont(taille::p8), couleur::noir, Qt::AlignCenter},
-                             QStringLiteral("RETOUR"));
-    retour->setCursor(Qt::PointingHandCursor);
-    retour->setAccessibleName(QStringLiteral("Retour"));
-    connect(retour, &ClickableLabel::clicked, this, [this] {
-        constexpr auto rienDePlus = [] {};
-        r_.retourDepart(this, QStringLiteral("5"), rienDePlus);
-    });
+    boutonRetour(this, r_);
 
     // Section by section: the page or the choices, "Vérifier" or
     // "Continuer", the levels; "RETOUR" last.

@@ -19,15 +19,7 @@ EcranJournee::EcranJournee(Routines& r, QWidget* parent) : Screen(parent), r_(r)
 
     // Below the first two columns, beside the third one's levels.
     score_ = makeLabel(this, "score", {10, 444, 410, 26}, {uiFont(taille::p8), couleur::rouge});
-    auto* retour = makeLabel(this, "retour", {552, 460, 78, 21}, {uiFont(taille::p8), couleur::noir},
-                             QStringLiteral("RETOUR"));
-    retour->setAlignment(Qt::AlignCenter);
-    retour->setCursor(Qt::PointingHandCursor);
-    retour->setAccessibleName(QStringLiteral("Retour"));
-    connect(retour, &ClickableLabel::clicked, this, [this] {
-        constexpr auto rienDePlus = [] {};
-        r_.retourDepart(this, QStringLiteral("5"), rienDePlus);
-    });
+    boutonRetour(this, r_);
 
     // Section by section: what is read or chosen, the answer, "Vérifier"
     // or "Continuer", the levels; "RETOUR" last.

@@ -115,3 +115,16 @@ QList<QStringList> Section::ordre(const QStringList& reponse) const
     return {presents, {QString::fromLatin1(nomObjet("verifier")), QString::fromLatin1(nomObjet("encore"))},
             niveaux->nomsObjets()};
 }
+
+ClickableLabel* boutonRetour(Screen* ecran, Routines& r)
+{
+    auto* retour = makeLabel(ecran, "retour", {552, 460, 78, 21}, {uiFont(taille::p8), couleur::noir, Qt::AlignCenter},
+                             QStringLiteral("RETOUR"));
+    retour->setCursor(Qt::PointingHandCursor);
+    retour->setAccessibleName(QStringLiteral("Retour"));
+    QObject::connect(retour, &ClickableLabel::clicked, ecran, [ecran, &r] {
+        constexpr auto rienDePlus = [] {};
+        r.retourDepart(ecran, QStringLiteral("5"), rienDePlus);
+    });
+    return retour;
+}

@@ -88,3 +88,7 @@ public:
 private:
     std::function<void()> compter_;
 };
+
+// "RETOUR" at the foot of a screen of sections: back to the start screen,
+// with its sound.
+ClickableLabel* boutonRetour(Screen* ecran, Routines& r);
